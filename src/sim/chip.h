@@ -1,0 +1,27 @@
+#pragma once
+
+// The teeth in the cutting zone and the two cutting routines. A cutting routine measures the
+// chip of one tooth on the profile and moves at most one profile point onto the tooth tip.
+
+#include "sim_state.h"
+
+namespace sim {
+
+// Fills slots 1..ActiveTeethCount, in order of increasing angle, with the teeth whose angle
+// k x ToothPitch + Phase lies between EdgeAngle (where the workpiece's left edge crosses the
+// cutter circle) and EngageAngle (where the top surface does). The candidates start at tooth
+// 0 in up milling and at tooth 1 in down milling. At most 9 slots are filled.
+void FindActiveTeeth(SimState& s);
+
+// Up milling, slot ActiveTooth: searches from point 2 rightward for the first point beyond the
+// tooth's angle of the previous sub-step, takes the chip there (when the point lies inside the
+// cutter circle) and cuts that point when it lies at or left of the tooth tip.
+// The search stops at point 700.
+void CutUpMilling(SimState& s);
+
+// Down milling, slot ActiveTooth: searches from point 699 leftward for the first point at a
+// smaller angle than the tooth, takes the chip there (when inside the circle) and always cuts
+// the point to its right. The search stops at point 1.
+void CutDownMilling(SimState& s);
+
+} // namespace sim

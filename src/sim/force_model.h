@@ -1,0 +1,32 @@
+#pragma once
+
+// The once-per-tick samples: chip thickness, main cutting force and the per-revolution mean.
+// Each writes the newest sample, index 313 of its trace.
+
+#include "sim_state.h"
+
+namespace sim {
+
+// ChipSumTrace[313] := sum of ToothChip over the slots of the last sub-step (0 with no tooth
+// in the cut); ChipTrace[313] := mean of the newest HelixLagTicks summed samples, or the summed
+// sample itself for a straight tooth (HelixLagTicks = 0).
+void TakeChipSample(SimState& s);
+
+// ForceTrace[313] := Power(ChipTrace[313], ChipExponent) x SpecificForce x CutWidth
+// x ToolFactor x SpeedFactor, in N.
+void ComputeForce(SimState& s);
+
+// Adds the newest force to the revolution sums and, once RevolutionTime has passed, writes
+// their mean to MeanForceTrace[313] and starts a new revolution. Between revolution ends
+// MeanForceTrace[313] keeps the value the scroll of the traces left there.
+void UpdateRevolutionMean(SimState& s);
+
+// Length of the chip moving average, Round(Tan(HelixAngle) x (CutWidth x 66.67) / D), with the
+// width term formed first (the start-up and the width input compute it so).
+int32_t HelixLagTicksWidthFirst(const SimState& s);
+
+// The same length computed strictly left to right, Round(Tan(HelixAngle) x CutWidth x 66.67 / D)
+// (the diameter and helix inputs compute it so).
+int32_t HelixLagTicksLeftToRight(const SimState& s);
+
+} // namespace sim

@@ -1,0 +1,105 @@
+#include "run.h"
+
+#include "chip.h"
+#include "force_model.h"
+#include "traces.h"
+#include "workpiece.h"
+
+namespace sim {
+
+bool AdvanceSubStep(SimState& s) {
+    // The wrap to 0 stands in for one more step: PhaseLimit is one step short of the pitch.
+    if (s.MillingDirection == 1) {
+        if (-s.Phase >= s.PhaseLimit) {
+            s.Phase = 0;
+        } else {
+            s.Phase = s.Phase - s.AngleStep;
+        }
+    } else {
+        if (s.Phase >= s.PhaseLimit) {
+            s.Phase = 0;
+        } else {
+            s.Phase = s.Phase + s.AngleStep;
+        }
+    }
+    bool disabled = false;
+    if (s.FeedTravel >= kFeedLimit) {
+        s.TimerEnabled = false;
+        disabled = true;
+    } else {
+        s.FeedTravel = s.FeedTravel + s.FeedPerStep;
+    }
+    ShiftWorkpiece(s);
+    FindActiveTeeth(s);
+    for (s.ActiveTooth = 1; s.ActiveTooth <= s.ActiveTeethCount; ++s.ActiveTooth) {
+        if (s.MillingDirection == 1) {
+            CutDownMilling(s);
+        } else {
+            CutUpMilling(s);
+        }
+    }
+    return disabled;
+}
+
+TickReport Timer1Timer(SimState& s, RunObserver* observer) {
+    TickReport report;
+    for (int step = 0; step < kSubStepsPerTick; ++step) {
+        // Disabling the timer does not end the tick: the remaining sub-steps still run.
+        if (AdvanceSubStep(s)) {
+            report.feedLimitDisabledTimer = true;
+        }
+    }
+    TakeChipSample(s);
+    ComputeForce(s);
+    UpdateRevolutionMean(s);
+    AdvanceTimeAxis(s);
+    if (observer != nullptr) {
+        observer->FeedOscillograph(s);
+    }
+    ScrollTraces(s);
+    if (observer != nullptr) {
+        observer->RedrawCutterView(s, s.Phase);
+    }
+    return report;
+}
+
+MaterialsReport StartRun(SimState& s) {
+    MaterialsReport report = ApplyMaterials(s);
+    if (report.mayStart) {
+        s.TimerEnabled = true;
+    }
+    return report;
+}
+
+void PauseRun(SimState& s) {
+    s.TimerEnabled = false;
+}
+
+void ResetRun(SimState& s, RunObserver* observer) {
+    s.TimerEnabled = false;
+    InitWorkpiece(s);
+    ResetTimeAxis(s);
+    s.ForceTrace.fill(0.0);
+    s.ChipTrace.fill(0.0);
+    s.ChipSumTrace.fill(0.0);
+    s.MeanForceTrace.fill(0.0);
+    if (observer != nullptr) {
+        observer->FeedOscillograph(s);
+    }
+    s.FeedTravel = 0;
+    s.RevolutionSamples = 0;
+    s.RevolutionForceSum = 0;
+    s.RevolutionClock = 0;
+    if (observer != nullptr) {
+        observer->RedrawCutterView(s, 0);
+    }
+}
+
+void SetMillingDirection(SimState& s, MillingDirection direction, RunObserver* observer) {
+    s.MillingDirection = static_cast<int32_t>(direction);
+    if (observer != nullptr) {
+        observer->RedrawCutterView(s, 0);
+    }
+}
+
+} // namespace sim

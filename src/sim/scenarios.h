@@ -1,0 +1,27 @@
+#pragma once
+
+// Prepared states shared by the tests, the benchmarks and the tools, so that "start-up state
+// with 28Cr4 and P30, mid-run" is built in one place.
+
+#include "run.h"
+#include "sim_state.h"
+
+namespace sim {
+
+// The state right after the main window has been created: start values, straight workpiece,
+// timer disabled, no material chosen.
+SimState StartupState();
+
+// The start-up state with workpiece "28Cr4" and tool "P30" chosen and "Proces" pressed:
+// constants loaded (ToolFactor 1.0), timer enabled, no tick run yet.
+SimState StartedState(MillingDirection direction = MillingDirection::Up);
+
+// Runs `ticks` ticks on s without drawing, stopping early when the feed limit disables the
+// timer. Returns the number of ticks run.
+int RunTicks(SimState& s, int ticks);
+
+// StartedState run for `ticks` ticks (the cutter is in the cut from about tick 357 to the end of
+// the feed at about tick 1556).
+SimState MidRunState(MillingDirection direction, int ticks);
+
+} // namespace sim

@@ -1,0 +1,105 @@
+#pragma once
+
+// The tool-geometry inputs: diameter, tooth count, rake, clearance and helix angle. Each takes
+// the text of its field. The caller redraws the cutter view at phase 0 after every applied
+// input except the helix angle (and except a clearance angle that the minimum corrects, where
+// the rewritten field's own run redraws).
+
+#include "input_result.h"
+#include "sim_state.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace sim {
+
+inline constexpr int32_t kDiameterMin = 50, kDiameterMax = 180;   // mm
+inline constexpr int32_t kToothCountMin = 4, kToothCountMax = 20; // teeth
+inline constexpr int32_t kRakeMin = 0, kRakeMax = 20;             // degrees
+inline constexpr int32_t kClearanceMin = 5, kClearanceMax = 25;   // degrees
+inline constexpr int32_t kHelixMin = 0, kHelixMax = 50;           // degrees
+
+// Tooth dimensions (px) of a tooth count.
+struct ToothDimensionRow {
+    int32_t teeth;
+    double gulletRadius;
+    double flankLength;
+    double rakeFaceLength;
+};
+
+inline constexpr std::array<ToothDimensionRow, 10> kToothDimensions{{
+    {4, 40, 80, 60},
+    {6, 32, 60, 52},
+    {8, 28, 50, 46},
+    {10, 24, 40, 40},
+    {12, 20, 30, 36},
+    {14, 16, 26, 32},
+    {16, 12, 24, 30},
+    {18, 10, 22, 28},
+    {20, 9, 20, 24},
+    {22, 8, 18, 22},
+}};
+
+// The smallest clearance angle a cutter with fewer than `teethBelow` teeth may have.
+struct ClearanceMinimumRow {
+    int32_t teethBelow;
+    double threshold;      // rad, an angle below this fires the row
+    const char* fieldText; // degrees written back into the clearance field
+    double storedAngle;    // rad, ClearanceAngle once the field has been rewritten
+};
+
+// Tried in this order; with 19 teeth or more only the field's own limit applies.
+inline constexpr std::array<ClearanceMinimumRow, 6> kClearanceMinimum{{
+    {6, 0.2094, "12", 0.2094},
+    {7, 0.1745, "10", 0.1745},
+    {9, 0.157, "9", 0.157},
+    {11, 0.139, "8", 0.14},
+    {17, 0.122, "7", 0.122},
+    {19, 0.104, "6", 0.105},
+}};
+
+// Degrees x 3.141592 / 180.
+double DegreesToRadians(int32_t degrees);
+
+struct DiameterResult {
+    InputResult input;
+    bool depthClamped = false; // the depth was cut back to half the diameter
+    std::string depthText;     // when clamped: the new DepthMm for the depth display
+    int32_t depthSpinMax = 0;  // the depth field's maximum (changed only when clamped)
+};
+
+// Cutter diameter in mm: the view scale and chip divisors, DepthPixels, the time base,
+// HelixLagTicks, the contact geometry follow it, a depth beyond half the diameter is cut back
+// to it, and the workpiece is laid out again. CutterRadius (200 px) stays.
+DiameterResult SetCutterDiameter(SimState& s, std::string_view text);
+
+// Number of teeth: ToothPitch, PhaseLimit and, for a count in the tooth-dimension table, the
+// tooth dimensions (other counts keep the previous ones).
+InputResult SetToothCount(SimState& s, std::string_view text);
+
+// Rake angle in degrees.
+InputResult SetRakeAngle(SimState& s, std::string_view text);
+
+struct ClearanceResult {
+    InputResult input;
+    int minimumRow = 0;        // 1..6: the row of kClearanceMinimum that fired; 0: none
+    std::string correctedText; // when a row fired: the text to write into the clearance field
+    double correctedAngle = 0; // when a row fired: the ClearanceAngle to store afterwards
+};
+
+// Clearance angle in degrees. Stores the angle, then checks it against the minimum for the
+// tooth count. When a row fires the caller warns "Mali ledjni ugao!", writes correctedText into
+// the field (which applies that value through this routine again) and then calls
+// FinishClearanceCorrection.
+ClearanceResult SetClearanceAngle(SimState& s, std::string_view text);
+
+// Stores the corrected clearance angle of a fired minimum row.
+void FinishClearanceCorrection(SimState& s, const ClearanceResult& result);
+
+inline constexpr const char* kSmallClearanceMessage = "Mali ledjni ugao!";
+
+// Helix angle in degrees: HelixLagTicks follows it. No redraw is needed.
+InputResult SetHelixAngle(SimState& s, std::string_view text);
+
+} // namespace sim

@@ -1,0 +1,52 @@
+#include "workpiece.h"
+
+#include "arithmetic.h"
+
+#include <cassert>
+#include <cmath>
+
+namespace sim {
+namespace {
+
+void CopyPointsToProfile(SimState& s) {
+    for (int i = 1; i <= kProfileLast; ++i) {
+        s.ProfileX[i] = s.WorkpiecePoints[i].x;
+        s.ProfileY[i] = s.WorkpiecePoints[i].y;
+    }
+}
+
+} // namespace
+
+void InitWorkpiece(SimState& s) {
+    s.WorkpiecePoints[0] = {385, 313};
+    s.WorkpiecePoints[1] = {350, 313};
+    for (int i = 2; i <= kProfileLast; ++i) {
+        s.WorkpiecePoints[i] = {i + 348, 283 - s.DepthPixels};
+    }
+    CopyPointsToProfile(s);
+}
+
+void RebuildWorkpiece(SimState& s) {
+    const int32_t travel = Round(s.FeedTravel);
+    s.WorkpiecePoints[1] = {350 - travel, 313};
+    for (int i = 2; i <= kProfileLast; ++i) {
+        s.WorkpiecePoints[i] = {348 - travel + i, 283 - s.DepthPixels};
+    }
+    CopyPointsToProfile(s);
+}
+
+void ShiftWorkpiece(SimState& s) {
+    for (int i = 1; i <= kProfileLast; ++i) {
+        s.ProfileX[i] = s.ProfileX[i] - s.FeedPerStep;
+        s.WorkpiecePoints[i] = {Round(s.ProfileX[i]), Round(s.ProfileY[i])};
+    }
+}
+
+void UpdateContactGeometry(SimState& s) {
+    assert(s.DepthPixels >= 0 && s.DepthPixels <= s.CutterRadius);
+    s.DepthOffset = s.CutterRadius - s.DepthPixels;
+    s.ContactHalfWidth = std::sqrt(s.CutterRadius * s.CutterRadius - s.DepthOffset * s.DepthOffset);
+    s.EngageAngle = ArcSin(s.ContactHalfWidth / s.CutterRadius);
+}
+
+} // namespace sim
