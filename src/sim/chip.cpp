@@ -21,6 +21,23 @@ void MeasurePoint(SimState& s, int j) {
     }
 }
 
+// sin x of the angles that decide a search, widened by far more than the rounding error of
+// ArcSin and sin (about 1e-16), so that a point screened by its ratio alone is certain to lie on
+// the searched side of the tooth.
+constexpr double kScreenMargin = 1e-9;
+
+// The sine of profile point j's angle, (x - 150) / radius, formed as MeasurePoint forms it, or
+// nothing for a point at the centre's height, whose angle is the fixed right angle.
+bool PointSine(const SimState& s, int j, double& sine) {
+    if (s.WorkpiecePoints[j].y == 83) {
+        return false;
+    }
+    const double dx = s.ProfileX[j] - 150;
+    const double dy = s.ProfileY[j] - 83;
+    sine = dx / std::sqrt(dx * dx + dy * dy);
+    return true;
+}
+
 } // namespace
 
 void FindActiveTeeth(SimState& s) {
@@ -49,12 +66,21 @@ void FindActiveTeeth(SimState& s) {
     }
 }
 
-void CutUpMilling(SimState& s) {
+void CutUpMilling(SimState& s, ProfileSearch search) {
     const int k = s.ActiveTooth;
+    // Points whose angle lies at or below the tooth's angle of the previous sub-step are passed.
+    const double passedAngle = s.ActiveAngle[k] - s.AngleStep;
+    const double passedSine = std::sin(passedAngle) - kScreenMargin;
+    const bool quick = search == ProfileSearch::Quick;
     int j = 2;
     while (true) {
+        double sine = 0;
+        if (quick && j < kProfileLast && PointSine(s, j, sine) && sine < passedSine) {
+            ++j;
+            continue;
+        }
         MeasurePoint(s, j);
-        if (j == kProfileLast || !(s.ActiveAngle[k] - s.AngleStep >= s.PointAngle)) {
+        if (j == kProfileLast || !(passedAngle >= s.PointAngle)) {
             break;
         }
         ++j;
@@ -69,10 +95,18 @@ void CutUpMilling(SimState& s) {
     }
 }
 
-void CutDownMilling(SimState& s) {
+void CutDownMilling(SimState& s, ProfileSearch search) {
     const int k = s.ActiveTooth;
+    // Points at or above the tooth's angle are passed.
+    const double passedSine = std::sin(s.ActiveAngle[k]) + kScreenMargin;
+    const bool quick = search == ProfileSearch::Quick;
     int j = kProfileLast - 1;
     while (true) {
+        double sine = 0;
+        if (quick && j > 1 && PointSine(s, j, sine) && sine > passedSine) {
+            --j;
+            continue;
+        }
         MeasurePoint(s, j);
         if (j == 1 || !(s.PointAngle >= s.ActiveAngle[k])) {
             break;

@@ -7,6 +7,14 @@
 
 namespace sim {
 
+// How the cutting routines search the profile. Both give bit-identical results: the quick
+// search only skips the exact angle of points that clearly lie on the searched side of the
+// tooth, and measures every point it may stop at exactly as the plain search does.
+enum class ProfileSearch {
+    Quick, // screens each point with a cheap ratio test first
+    Plain, // measures the angle of every point it passes (the reference)
+};
+
 // Fills slots 1..ActiveTeethCount, in order of increasing angle, with the teeth whose angle
 // k x ToothPitch + Phase lies between EdgeAngle (where the workpiece's left edge crosses the
 // cutter circle) and EngageAngle (where the top surface does). The candidates start at tooth
@@ -17,11 +25,11 @@ void FindActiveTeeth(SimState& s);
 // tooth's angle of the previous sub-step, takes the chip there (when the point lies inside the
 // cutter circle) and cuts that point when it lies at or left of the tooth tip.
 // The search stops at point 700.
-void CutUpMilling(SimState& s);
+void CutUpMilling(SimState& s, ProfileSearch search = ProfileSearch::Quick);
 
 // Down milling, slot ActiveTooth: searches from point 699 leftward for the first point at a
 // smaller angle than the tooth, takes the chip there (when inside the circle) and always cuts
 // the point to its right. The search stops at point 1.
-void CutDownMilling(SimState& s);
+void CutDownMilling(SimState& s, ProfileSearch search = ProfileSearch::Quick);
 
 } // namespace sim

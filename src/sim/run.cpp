@@ -7,7 +7,7 @@
 
 namespace sim {
 
-bool AdvanceSubStep(SimState& s) {
+bool AdvanceSubStep(SimState& s, ProfileSearch search) {
     // The wrap to 0 stands in for one more step: PhaseLimit is one step short of the pitch.
     if (s.MillingDirection == 1) {
         if (-s.Phase >= s.PhaseLimit) {
@@ -33,19 +33,19 @@ bool AdvanceSubStep(SimState& s) {
     FindActiveTeeth(s);
     for (s.ActiveTooth = 1; s.ActiveTooth <= s.ActiveTeethCount; ++s.ActiveTooth) {
         if (s.MillingDirection == 1) {
-            CutDownMilling(s);
+            CutDownMilling(s, search);
         } else {
-            CutUpMilling(s);
+            CutUpMilling(s, search);
         }
     }
     return disabled;
 }
 
-TickReport Timer1Timer(SimState& s, RunObserver* observer) {
+TickReport Timer1Timer(SimState& s, RunObserver* observer, ProfileSearch search) {
     TickReport report;
     for (int step = 0; step < kSubStepsPerTick; ++step) {
         // Disabling the timer does not end the tick: the remaining sub-steps still run.
-        if (AdvanceSubStep(s)) {
+        if (AdvanceSubStep(s, search)) {
             report.feedLimitDisabledTimer = true;
         }
     }

@@ -2,6 +2,7 @@
 
 // The timer-driven run: the tick, start, pause, reset and the milling direction.
 
+#include "chip.h"
 #include "materials.h"
 #include "run_observer.h"
 #include "sim_state.h"
@@ -21,12 +22,13 @@ struct TickReport {
 // One sub-step: turn the cutter by AngleStep (wrapping at PhaseLimit), advance the feed or, at
 // the feed limit, disable the timer; shift the workpiece, find the teeth in the cut and let each
 // of them cut. Returns whether it disabled the timer.
-bool AdvanceSubStep(SimState& s);
+bool AdvanceSubStep(SimState& s, ProfileSearch search = ProfileSearch::Quick);
 
 // One timer tick: 12 sub-steps, then the chip, force and revolution-mean samples, the time axis,
 // the oscillograph feed, the scroll of the traces and the redraw at the current phase.
-// The observer may be null (no drawing).
-TickReport Timer1Timer(SimState& s, RunObserver* observer);
+// The observer may be null (no drawing). Both profile searches give the same results.
+TickReport Timer1Timer(SimState& s, RunObserver* observer,
+                       ProfileSearch search = ProfileSearch::Quick);
 
 // "Proces": reloads the material constants and, when they allow it, enables the timer.
 MaterialsReport StartRun(SimState& s);

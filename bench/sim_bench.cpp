@@ -1,0 +1,52 @@
+// One tick of the core while the cutter is in the cut: start-up inputs, "28Cr4" with "P30",
+// ticks 795 to 804 of the run, in up and in down milling, with the quick and the plain profile
+// search. The state is restored every ten ticks, outside the timing.
+
+#include "sim/run.h"
+#include "sim/scenarios.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kFirstTick = 795;
+constexpr int kTicksPerRestore = 10;
+
+void TickInTheCut(benchmark::State& state, sim::MillingDirection direction,
+                  sim::ProfileSearch search) {
+    const sim::SimState base = sim::MidRunState(direction, kFirstTick - 1);
+    sim::SimState s = base;
+    int sinceRestore = 0;
+    for (auto _ : state) {
+        if (sinceRestore == kTicksPerRestore) {
+            state.PauseTiming();
+            s = base;
+            sinceRestore = 0;
+            state.ResumeTiming();
+        }
+        benchmark::DoNotOptimize(sim::Timer1Timer(s, nullptr, search));
+        ++sinceRestore;
+    }
+}
+
+void BM_TickUpMilling(benchmark::State& state) {
+    TickInTheCut(state, sim::MillingDirection::Up, sim::ProfileSearch::Quick);
+}
+void BM_TickDownMilling(benchmark::State& state) {
+    TickInTheCut(state, sim::MillingDirection::Down, sim::ProfileSearch::Quick);
+}
+void BM_TickUpMillingPlainSearch(benchmark::State& state) {
+    TickInTheCut(state, sim::MillingDirection::Up, sim::ProfileSearch::Plain);
+}
+void BM_TickDownMillingPlainSearch(benchmark::State& state) {
+    TickInTheCut(state, sim::MillingDirection::Down, sim::ProfileSearch::Plain);
+}
+
+} // namespace
+
+BENCHMARK(BM_TickUpMilling)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickDownMilling)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickUpMillingPlainSearch)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickDownMillingPlainSearch)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();
