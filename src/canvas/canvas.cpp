@@ -1,0 +1,782 @@
+#include "canvas/canvas.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace glodanje {
+
+namespace {
+
+using Int64 = std::int64_t;
+
+// Desktop default of each system colour index, 0x00BBGGRR.
+constexpr std::array<Colour, 31> kSystemColours = {
+    0xC8C8C8, // scroll bar
+    0x000000, // desktop
+    0xD1B499, // active caption
+    0xDBCDBF, // inactive caption
+    0xF0F0F0, // menu
+    0xFFFFFF, // window
+    0x646464, // window frame
+    0x000000, // menu text
+    0x000000, // window text
+    0x000000, // caption text
+    0xB4B4B4, // active border
+    0xFCF7F4, // inactive border
+    0xABABAB, // application workspace
+    0xFF9933, // highlight
+    0xFFFFFF, // highlight text
+    0xF0F0F0, // button face
+    0xA0A0A0, // button shadow
+    0x6D6D6D, // grey text
+    0x000000, // button text
+    0x544E43, // inactive caption text
+    0xFFFFFF, // button highlight
+    0x696969, // 3D dark shadow
+    0xE3E3E3, // 3D light
+    0x000000, // tooltip text
+    0xE1FFFF, // tooltip background
+    0x000000, // unused index
+    0xCC6600, // hot-tracked item
+    0xEAD1B9, // gradient of the active caption
+    0xF2E4D7, // gradient of the inactive caption
+    0xFF9933, // menu highlight
+    0xF0F0F0, // menu bar
+};
+
+std::uint32_t ToPixel(Colour colour) {
+    const Colour rgb = ColourToRgb(colour);
+    return 0xFF000000u | ((rgb & 0xFFu) << 16) | (rgb & 0xFF00u) | ((rgb >> 16) & 0xFFu);
+}
+
+Int64 FloorDiv(Int64 num, Int64 den) {
+    // den > 0
+    Int64 q = num / den;
+    if ((num % den) != 0 && num < 0) {
+        --q;
+    }
+    return q;
+}
+
+Int64 CeilDiv(Int64 num, Int64 den) {
+    return -FloorDiv(-num, den);
+}
+
+constexpr Int64 kMinX = std::numeric_limits<int>::min() / 4;
+constexpr Int64 kMaxX = std::numeric_limits<int>::max() / 4;
+
+// Inclusive range of columns; empty when lo > hi.
+struct ColumnRange {
+    Int64 lo = kMinX;
+    Int64 hi = kMaxX;
+    bool Empty() const { return lo > hi; }
+    ColumnRange Intersect(const ColumnRange& other) const {
+        return {std::max(lo, other.lo), std::min(hi, other.hi)};
+    }
+};
+
+// Columns x with a * x + m >= 0.
+ColumnRange HalfLine(Int64 a, Int64 m) {
+    if (a > 0) {
+        return {CeilDiv(-m, a), kMaxX};
+    }
+    if (a < 0) {
+        return {kMinX, FloorDiv(m, -a)};
+    }
+    return m >= 0 ? ColumnRange{} : ColumnRange{1, 0};
+}
+
+// Ellipse inscribed in a box of width a and height b, in doubled coordinates relative to the
+// box centre: pixel centres are at odd or even offsets depending on the box, and every test is
+// exact in integers.
+struct DoubledEllipse {
+    Int64 a = 0;
+    Int64 b = 0;
+    bool Inside(Int64 u, Int64 v) const {
+        const __int128 aa = static_cast<__int128>(a) * a;
+        const __int128 bb = static_cast<__int128>(b) * b;
+        return static_cast<__int128>(u) * u * bb + static_cast<__int128>(v) * v * aa <= aa * bb;
+    }
+    // Columns of the pixels of row offset v inside the ellipse; u = 2x + 1 - sumX.
+    ColumnRange Row(Int64 v, Int64 sumX) const {
+        if (a <= 0 || b <= 0 || v * v > b * b) {
+            return {1, 0};
+        }
+        const double uMax = static_cast<double>(a) * std::sqrt(static_cast<double>(b * b - v * v)) /
+                            static_cast<double>(b);
+        const double centre = static_cast<double>(sumX - 1) / 2.0;
+        Int64 lo = static_cast<Int64>(std::ceil(centre - uMax / 2.0));
+        Int64 hi = static_cast<Int64>(std::floor(centre + uMax / 2.0));
+        const auto inside = [&](Int64 x) { return Inside(2 * x + 1 - sumX, v); };
+        while (lo <= hi && !inside(lo)) {
+            ++lo;
+        }
+        while (inside(lo - 1)) {
+            --lo;
+        }
+        while (hi >= lo && !inside(hi)) {
+            --hi;
+        }
+        while (lo <= hi && inside(hi + 1)) {
+            ++hi;
+        }
+        return {lo, hi};
+    }
+};
+
+// The angular sector of a pie or arc: from ray s counter-clockwise on the screen to ray e, both
+// in doubled coordinates relative to the box centre (y downward).
+struct Sector {
+    Int64 sx = 1, sy = 0, ex = 1, ey = 0;
+    bool whole = true;
+    bool wide = false; // sweep above a half turn
+
+    static Int64 Ccw(Int64 ax, Int64 ay, Int64 bx, Int64 by) { return ay * bx - ax * by; }
+
+    Sector() = default;
+    Sector(Int64 startX, Int64 startY, Int64 endX, Int64 endY)
+        : sx(startX), sy(startY), ex(endX), ey(endY) {
+        if (sx == 0 && sy == 0) {
+            sx = 1;
+        }
+        if (ex == 0 && ey == 0) {
+            ex = 1;
+        }
+        const Int64 turn = Ccw(sx, sy, ex, ey);
+        const Int64 dot = sx * ex + sy * ey;
+        whole = turn == 0 && dot > 0;
+        wide = turn < 0;
+    }
+
+    // Emits the parts of `range` (row offset v) that lie in the sector: at most two.
+    template <class Sink>
+    void Clip(const ColumnRange& range, Int64 v, Int64 sumX, Sink&& sink) const {
+        if (range.Empty()) {
+            return;
+        }
+        if (whole) {
+            sink(range);
+            return;
+        }
+        // With u = 2x + 1 - sumX: Ccw(s, p) = sy * u - sx * v and Ccw(p, e) = v * ex - u * ey.
+        const Int64 k = 1 - sumX;
+        const ColumnRange h1 = HalfLine(2 * sy, sy * k - sx * v);
+        const ColumnRange h2 = HalfLine(-2 * ey, v * ex - ey * k);
+        if (!wide) {
+            const ColumnRange r = range.Intersect(h1).Intersect(h2);
+            if (!r.Empty()) {
+                sink(r);
+            }
+            return;
+        }
+        const ColumnRange first = range.Intersect(h1);
+        if (!first.Empty()) {
+            sink(first);
+        }
+        // h2 without h1 (h1 is a half-line, everything or nothing).
+        ColumnRange rest = range.Intersect(h2);
+        if (h1.Empty()) {
+            // nothing to remove
+        } else if (h1.lo == kMinX && h1.hi == kMaxX) {
+            return;
+        } else if (h1.lo == kMinX) {
+            rest.lo = std::max(rest.lo, h1.hi + 1);
+        } else {
+            rest.hi = std::min(rest.hi, h1.lo - 1);
+        }
+        if (!rest.Empty()) {
+            sink(rest);
+        }
+    }
+};
+
+} // namespace
+
+Colour ColourToRgb(Colour colour) {
+    if ((colour & 0x80000000u) != 0) {
+        const Colour index = colour & 0xFFu;
+        return index < kSystemColours.size() ? kSystemColours[index] : kColourBlack;
+    }
+    return colour & 0x00FFFFFFu;
+}
+
+Canvas::Canvas(int width, int height, Colour fill)
+    : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32) {
+    image_.fill(ToPixel(fill));
+    RemoveClip();
+}
+
+Canvas::~Canvas() = default;
+
+bool Canvas::SavePng(const std::string& path) const {
+    return image_.save(QString::fromStdString(path), "PNG");
+}
+
+Colour Canvas::PixelAt(int x, int y) const {
+    if (x < 0 || y < 0 || x >= Width() || y >= Height()) {
+        return kColourBlack;
+    }
+    const QRgb p = image_.pixel(x, y);
+    return MakeColour(qRed(p), qGreen(p), qBlue(p));
+}
+
+void Canvas::SetBrush(const Brush& brush) {
+    brush_ = brush;
+    brushChanged_ = true;
+}
+
+void Canvas::SetBrushColour(Colour colour) {
+    brush_.colour = colour;
+    brushChanged_ = true;
+}
+
+void Canvas::SetBrushStyle(BrushStyle style) {
+    brush_.style = style;
+    brushChanged_ = true;
+}
+
+void Canvas::SetFont(const FontSpec& font) {
+    if (font == font_) {
+        return;
+    }
+    const bool sameFace = font.face == font_.face && font.size == font_.size &&
+                          font.bold == font_.bold && font.italic == font_.italic &&
+                          font.underline == font_.underline && font.strikeOut == font_.strikeOut;
+    font_ = font;
+    if (!sameFace) {
+        metrics_.reset();
+        qfont_.reset();
+    }
+}
+
+void Canvas::RealizeBrush() {
+    if (!brushChanged_) {
+        return;
+    }
+    brushChanged_ = false;
+    if (brush_.style == BrushStyle::Solid) {
+        backColour_ = brush_.colour;
+        backMode_ = BackMode::Opaque;
+    } else {
+        backMode_ = BackMode::Transparent;
+    }
+}
+
+std::uint32_t Canvas::BrushPixel() const {
+    return ToPixel(brush_.colour);
+}
+
+std::uint32_t Canvas::PenPixel() const {
+    return ToPixel(pen_.colour);
+}
+
+void Canvas::FillSpan(int y, int x0, int x1, std::uint32_t pixel, PenMode mode) {
+    if (y < clip_.top || y >= clip_.bottom) {
+        return;
+    }
+    x0 = std::max(x0, clip_.left);
+    x1 = std::min(x1, clip_.right);
+    if (x0 >= x1) {
+        return;
+    }
+    auto* line = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+    if (mode == PenMode::Copy) {
+        std::fill(line + x0, line + x1, pixel);
+        return;
+    }
+    for (int x = x0; x < x1; ++x) {
+        line[x] = ~(pixel ^ line[x]) | 0xFF000000u;
+    }
+}
+
+void Canvas::PutPixel(int x, int y, std::uint32_t pixel, PenMode mode) {
+    if (x < clip_.left || x >= clip_.right || y < clip_.top || y >= clip_.bottom) {
+        return;
+    }
+    auto* p = reinterpret_cast<std::uint32_t*>(image_.scanLine(y)) + x;
+    *p = mode == PenMode::Copy ? pixel : (~(pixel ^ *p) | 0xFF000000u);
+}
+
+void Canvas::SetPixel(int x, int y, Colour colour) {
+    PutPixel(x, y, ToPixel(colour), PenMode::Copy);
+}
+
+void Canvas::PenLine(int x0, int y0, int x1, int y1) {
+    if (!PenVisible()) {
+        return;
+    }
+    const int width = PenWidth();
+    if (width == 1) {
+        ThinLine(x0, y0, x1, y1);
+    } else {
+        WideLine(x0, y0, x1, y1, width);
+    }
+}
+
+void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
+    const Int64 dx = static_cast<Int64>(x1) - x0;
+    const Int64 dy = static_cast<Int64>(y1) - y0;
+    const Int64 adx = dx < 0 ? -dx : dx;
+    const Int64 ady = dy < 0 ? -dy : dy;
+    const Int64 steps = std::max(adx, ady);
+    if (steps == 0) {
+        return;
+    }
+    const int sx = dx < 0 ? -1 : 1;
+    const int sy = dy < 0 ? -1 : 1;
+    const std::uint32_t on = PenPixel();
+    const std::uint32_t off = ToPixel(backColour_);
+    const bool dotted = pen_.style == PenStyle::Dotted;
+    const bool opaque = backMode_ == BackMode::Opaque;
+    const PenMode mode = pen_.mode;
+
+    // Solid horizontal runs are the common case of frames, ticks and grids.
+    if (!dotted && dy == 0) {
+        if (sx > 0) {
+            FillSpan(y0, x0, x1, on, mode);
+        } else {
+            FillSpan(y0, x1 + 1, x0 + 1, on, mode);
+        }
+        return;
+    }
+
+    // Bresenham: the minor coordinate is rounded to the nearest, halves away from the start.
+    Int64 x = x0;
+    Int64 y = y0;
+    const Int64 major = steps;
+    const Int64 minor = adx >= ady ? ady : adx;
+    Int64 err = major;
+    for (Int64 i = 0; i < steps; ++i) {
+        if (x >= clip_.left && x < clip_.right && y >= clip_.top && y < clip_.bottom) {
+            if (!dotted || (i / 3) % 2 == 0) {
+                PutPixel(static_cast<int>(x), static_cast<int>(y), on, mode);
+            } else if (opaque) {
+                PutPixel(static_cast<int>(x), static_cast<int>(y), off, mode);
+            }
+        }
+        err += 2 * minor;
+        const bool stepMinor = err >= 2 * major;
+        if (stepMinor) {
+            err -= 2 * major;
+        }
+        if (adx >= ady) {
+            x += sx;
+            if (stepMinor) {
+                y += sy;
+            }
+        } else {
+            y += sy;
+            if (stepMinor) {
+                x += sx;
+            }
+        }
+    }
+}
+
+void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
+    // The band of pixels whose centres lie closer than width / 2 to the segment, round caps
+    // included. Coordinates are pixel corners, so a 2-px horizontal line at y covers rows y - 1
+    // and y.
+    const double r = width / 2.0;
+    const double ax = x0;
+    const double ay = y0;
+    const double dx = static_cast<double>(x1) - x0;
+    const double dy = static_cast<double>(y1) - y0;
+    const double len2 = dx * dx + dy * dy;
+    const double len = std::sqrt(len2);
+    const int rowFirst = static_cast<int>(std::floor(std::min(ay, ay + dy) - r - 0.5));
+    const int rowLast = static_cast<int>(std::ceil(std::max(ay, ay + dy) + r));
+    const std::uint32_t pixel = PenPixel();
+    for (int row = std::max(rowFirst, clip_.top); row <= rowLast && row < clip_.bottom; ++row) {
+        const double sy = row + 0.5;
+        double lo = std::numeric_limits<double>::infinity();
+        double hi = -std::numeric_limits<double>::infinity();
+        const auto capAt = [&](double cx, double cy) {
+            const double h2 = r * r - (sy - cy) * (sy - cy);
+            if (h2 > 0) {
+                const double h = std::sqrt(h2);
+                lo = std::min(lo, cx - h);
+                hi = std::max(hi, cx + h);
+            }
+        };
+        capAt(ax, ay);
+        capAt(ax + dx, ay + dy);
+        if (len2 > 0) {
+            // Distance from the line below r, and projection within the segment.
+            double slo = -std::numeric_limits<double>::infinity();
+            double shi = std::numeric_limits<double>::infinity();
+            bool empty = false;
+            const double c0 = dx * (sy - ay);
+            if (dy == 0) {
+                empty = std::fabs(c0) >= r * len;
+            } else {
+                const double p = (c0 - r * len) / dy;
+                const double q = (c0 + r * len) / dy;
+                slo = std::max(slo, ax + std::min(p, q));
+                shi = std::min(shi, ax + std::max(p, q));
+            }
+            const double t0 = dy * (sy - ay);
+            if (dx == 0) {
+                empty = empty || t0 < 0 || t0 > len2;
+            } else {
+                const double p = -t0 / dx;
+                const double q = (len2 - t0) / dx;
+                slo = std::max(slo, ax + std::min(p, q));
+                shi = std::min(shi, ax + std::max(p, q));
+            }
+            if (!empty && slo < shi) {
+                lo = std::min(lo, slo);
+                hi = std::max(hi, shi);
+            }
+        }
+        if (lo >= hi) {
+            continue;
+        }
+        const Int64 first = static_cast<Int64>(std::floor(lo - 0.5)) + 1;
+        const Int64 last = static_cast<Int64>(std::ceil(hi - 0.5)) - 1;
+        if (first <= last) {
+            FillSpan(row, static_cast<int>(std::max<Int64>(first, clip_.left)),
+                     static_cast<int>(std::min<Int64>(last + 1, clip_.right)), pixel, pen_.mode);
+        }
+    }
+}
+
+void Canvas::LineTo(int x, int y) {
+    PenLine(penPos_.x, penPos_.y, x, y);
+    penPos_ = {x, y};
+}
+
+void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
+    if (x1 > x2) {
+        std::swap(x1, x2);
+    }
+    if (y1 > y2) {
+        std::swap(y1, y2);
+    }
+    RealizeBrush();
+    const int w = PenVisible() ? PenWidth() : 0;
+    if (brush_.style == BrushStyle::Solid) {
+        const std::uint32_t fill = BrushPixel();
+        for (int y = std::max(y1 + w, clip_.top); y < y2 - w && y < clip_.bottom; ++y) {
+            FillSpan(y, x1 + w, x2 - w, fill, pen_.mode);
+        }
+    }
+    if (w == 0 || x1 >= x2 || y1 >= y2) {
+        return;
+    }
+    if (pen_.style == PenStyle::Dotted && w == 1) {
+        ThinLine(x1, y1, x2 - 1, y1);
+        ThinLine(x2 - 1, y1, x2 - 1, y2 - 1);
+        ThinLine(x2 - 1, y2 - 1, x1, y2 - 1);
+        ThinLine(x1, y2 - 1, x1, y1);
+        if (x2 - x1 == 1 && y2 - y1 == 1) {
+            PutPixel(x1, y1, PenPixel(), pen_.mode);
+        }
+        return;
+    }
+    // Outline band of width w inside the box, each pixel written once (matters for not-xor).
+    const std::uint32_t pixel = PenPixel();
+    for (int y = std::max(y1, clip_.top); y < y2 && y < clip_.bottom; ++y) {
+        if (y < y1 + w || y >= y2 - w) {
+            FillSpan(y, x1, x2, pixel, pen_.mode);
+        } else {
+            const int leftEnd = std::min(x1 + w, x2);
+            FillSpan(y, x1, leftEnd, pixel, pen_.mode);
+            FillSpan(y, std::max(x2 - w, leftEnd), x2, pixel, pen_.mode);
+        }
+    }
+}
+
+void Canvas::FillRect(const CanvasRect& rect) {
+    RealizeBrush();
+    if (brush_.style != BrushStyle::Solid) {
+        return;
+    }
+    const std::uint32_t fill = BrushPixel();
+    for (int y = std::max(rect.top, clip_.top); y < rect.bottom && y < clip_.bottom; ++y) {
+        FillSpan(y, rect.left, rect.right, fill, PenMode::Copy);
+    }
+}
+
+void Canvas::Polygon(std::span<const CanvasPoint> points) {
+    if (points.size() < 2) {
+        return;
+    }
+    RealizeBrush();
+    if (brush_.style == BrushStyle::Solid) {
+        // Even-odd scan conversion with an active edge list. A pixel (x, y) is inside when the
+        // point (x, y) is; crossings are taken at ceil(), so left and top edges are in and
+        // right and bottom edges out.
+        struct Edge {
+            Int64 x0, y0, x1, y1;
+        };
+        std::vector<Edge> edges;
+        edges.reserve(points.size());
+        Int64 yMin = std::numeric_limits<Int64>::max();
+        Int64 yMax = std::numeric_limits<Int64>::min();
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const CanvasPoint& a = points[i];
+            const CanvasPoint& b = points[(i + 1) % points.size()];
+            if (a.y == b.y) {
+                continue;
+            }
+            Edge e = a.y < b.y ? Edge{a.x, a.y, b.x, b.y} : Edge{b.x, b.y, a.x, a.y};
+            yMin = std::min(yMin, e.y0);
+            yMax = std::max(yMax, e.y1);
+            edges.push_back(e);
+        }
+        std::sort(edges.begin(), edges.end(),
+                  [](const Edge& l, const Edge& r) { return l.y0 < r.y0; });
+        const Int64 rowFirst = std::max<Int64>(yMin, clip_.top);
+        const Int64 rowEnd = std::min<Int64>(yMax, clip_.bottom);
+        std::vector<const Edge*> active;
+        std::vector<Int64> crossings;
+        std::size_t next = 0;
+        const std::uint32_t fill = BrushPixel();
+        for (Int64 y = rowFirst; y < rowEnd; ++y) {
+            while (next < edges.size() && edges[next].y0 <= y) {
+                active.push_back(&edges[next]);
+                ++next;
+            }
+            std::erase_if(active, [y](const Edge* e) { return e->y1 <= y; });
+            crossings.clear();
+            for (const Edge* e : active) {
+                crossings.push_back(e->x0 + CeilDiv((y - e->y0) * (e->x1 - e->x0), e->y1 - e->y0));
+            }
+            std::sort(crossings.begin(), crossings.end());
+            for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+                const Int64 from = std::max<Int64>(crossings[i], clip_.left);
+                const Int64 to = std::min<Int64>(crossings[i + 1], clip_.right);
+                if (from < to) {
+                    FillSpan(static_cast<int>(y), static_cast<int>(from), static_cast<int>(to),
+                             fill, pen_.mode);
+                }
+            }
+        }
+    }
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const CanvasPoint& a = points[i];
+        const CanvasPoint& b = points[(i + 1) % points.size()];
+        PenLine(a.x, a.y, b.x, b.y);
+    }
+}
+
+void Canvas::Polyline(std::span<const CanvasPoint> points) {
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        PenLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+    }
+}
+
+void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
+    RealizeBrush();
+    EllipticFigure(x1, y1, x2, y2, nullptr, true, true, false);
+}
+
+void Canvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    RealizeBrush();
+    const int rays[4] = {x3, y3, x4, y4};
+    EllipticFigure(x1, y1, x2, y2, rays, true, true, true);
+}
+
+void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    const int rays[4] = {x3, y3, x4, y4};
+    EllipticFigure(x1, y1, x2, y2, rays, false, true, false);
+}
+
+void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, bool fill,
+                            bool outline, bool radii) {
+    if (x1 > x2) {
+        std::swap(x1, x2);
+    }
+    if (y1 > y2) {
+        std::swap(y1, y2);
+    }
+    if (x1 == x2 || y1 == y2) {
+        return;
+    }
+    const Int64 sumX = static_cast<Int64>(x1) + x2;
+    const Int64 sumY = static_cast<Int64>(y1) + y2;
+    const Int64 a = static_cast<Int64>(x2) - x1;
+    const Int64 b = static_cast<Int64>(y2) - y1;
+    const bool penOn = outline && PenVisible();
+    const int w = penOn ? PenWidth() : 0;
+    const DoubledEllipse outer{a, b};
+    const DoubledEllipse inner{a - 2 * w, b - 2 * w};
+    const bool hasInner = inner.a > 0 && inner.b > 0;
+    const Sector sector = rays == nullptr
+                              ? Sector{}
+                              : Sector{2 * Int64{rays[0]} - sumX, 2 * Int64{rays[1]} - sumY,
+                                       2 * Int64{rays[2]} - sumX, 2 * Int64{rays[3]} - sumY};
+    const bool doFill = fill && brush_.style == BrushStyle::Solid;
+    const std::uint32_t fillPixel = BrushPixel();
+    const std::uint32_t penPixel = PenPixel();
+    const PenMode mode = pen_.mode;
+
+    for (int y = std::max(y1, clip_.top); y < y2 && y < clip_.bottom; ++y) {
+        const Int64 v = 2 * Int64{y} + 1 - sumY;
+        const ColumnRange out = outer.Row(v, sumX);
+        if (out.Empty()) {
+            continue;
+        }
+        const ColumnRange in = hasInner ? inner.Row(v, sumX) : ColumnRange{1, 0};
+        const auto span = [&](std::uint32_t pixel) {
+            return [&, pixel](const ColumnRange& r) {
+                const Int64 from = std::max<Int64>(r.lo, clip_.left);
+                const Int64 to = std::min<Int64>(r.hi + 1, clip_.right);
+                if (from < to) {
+                    FillSpan(y, static_cast<int>(from), static_cast<int>(to), pixel, mode);
+                }
+            };
+        };
+        if (doFill) {
+            sector.Clip(w == 0 ? out : in, v, sumX, span(fillPixel));
+        }
+        if (penOn) {
+            if (in.Empty()) {
+                sector.Clip(out, v, sumX, span(penPixel));
+            } else {
+                sector.Clip({out.lo, in.lo - 1}, v, sumX, span(penPixel));
+                sector.Clip({in.hi + 1, out.hi}, v, sumX, span(penPixel));
+            }
+        }
+    }
+
+    if (radii && penOn && !sector.whole) {
+        // From the centre pixel to where each ray leaves the ellipse.
+        const double cx = static_cast<double>(sumX) / 2.0;
+        const double cy = static_cast<double>(sumY) / 2.0;
+        const double ra = static_cast<double>(a) / 2.0 - 0.5;
+        const double rb = static_cast<double>(b) / 2.0 - 0.5;
+        const int centreX = static_cast<int>(std::floor(cx));
+        const int centreY = static_cast<int>(std::floor(cy));
+        const auto rayEnd = [&](Int64 dx2, Int64 dy2) {
+            const double dx = static_cast<double>(dx2) / 2.0;
+            const double dy = static_cast<double>(dy2) / 2.0;
+            const double ex = ra > 0 ? dx / ra : 0.0;
+            const double ey = rb > 0 ? dy / rb : 0.0;
+            const double t = 1.0 / std::sqrt(ex * ex + ey * ey);
+            return CanvasPoint{static_cast<int>(std::floor(cx + t * dx)),
+                               static_cast<int>(std::floor(cy + t * dy))};
+        };
+        const CanvasPoint startEnd = rayEnd(sector.sx, sector.sy);
+        const CanvasPoint stopEnd = rayEnd(sector.ex, sector.ey);
+        PenLine(centreX, centreY, startEnd.x, startEnd.y);
+        PenLine(centreX, centreY, stopEnd.x, stopEnd.y);
+    }
+}
+
+const QFont& Canvas::CurrentFont() {
+    if (!qfont_) {
+        qfont_ = std::make_unique<QFont>(QString::fromStdString(font_.face));
+        // Points at 96 pixels per inch, rounded to the nearest pixel.
+        qfont_->setPixelSize(std::max(1, (font_.size * 96 + 36) / 72));
+        qfont_->setBold(font_.bold);
+        qfont_->setItalic(font_.italic);
+        qfont_->setUnderline(font_.underline);
+        qfont_->setStrikeOut(font_.strikeOut);
+        qfont_->setStyleStrategy(QFont::NoAntialias);
+        metrics_ = std::make_unique<QFontMetrics>(*qfont_);
+    }
+    return *qfont_;
+}
+
+TextSize Canvas::TextExtent(const QString& text) {
+    CurrentFont();
+    return {metrics_->horizontalAdvance(text), metrics_->ascent() + metrics_->descent()};
+}
+
+void Canvas::TextOut(int x, int y, const QString& text) {
+    DrawText(x, y, text, 0);
+}
+
+void Canvas::TextOutRotated(int x, int y, const QString& text, int angleDegrees) {
+    DrawText(x, y, text, angleDegrees);
+}
+
+void Canvas::DrawText(int x, int y, const QString& text, int angleDegrees) {
+    RealizeBrush();
+    const QFont& font = CurrentFont();
+    const int width = metrics_->horizontalAdvance(text);
+    const int ascent = metrics_->ascent();
+    const int height = ascent + metrics_->descent();
+    int dx = 0;
+    switch (textAlign_ & 6u) {
+    case text_align::kRight:
+        dx = -width;
+        break;
+    case text_align::kCentre:
+        dx = -width / 2;
+        break;
+    default:
+        break;
+    }
+    int dy = 0;
+    switch (textAlign_ & 24u) {
+    case text_align::kBottom:
+        dy = -height;
+        break;
+    case text_align::kBaseline:
+        dy = -ascent;
+        break;
+    default:
+        break;
+    }
+    if (clip_.left >= clip_.right || clip_.top >= clip_.bottom) {
+        return;
+    }
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setClipRect(
+        QRect(clip_.left, clip_.top, clip_.right - clip_.left, clip_.bottom - clip_.top));
+    painter.translate(x, y);
+    if (angleDegrees != 0) {
+        painter.rotate(-static_cast<double>(angleDegrees));
+    }
+    if (backMode_ == BackMode::Opaque) {
+        painter.fillRect(QRect(dx, dy, width, height), QColor::fromRgb(ToPixel(backColour_)));
+    }
+    painter.setFont(font);
+    painter.setPen(QColor::fromRgb(ToPixel(font_.colour)));
+    painter.drawText(QPoint(dx, dy + ascent), text);
+}
+
+void Canvas::ClipToRect(const CanvasRect& rect) {
+    clip_.left = std::clamp(std::min(rect.left, rect.right), 0, Width());
+    clip_.right = std::clamp(std::max(rect.left, rect.right), 0, Width());
+    clip_.top = std::clamp(std::min(rect.top, rect.bottom), 0, Height());
+    clip_.bottom = std::clamp(std::max(rect.top, rect.bottom), 0, Height());
+}
+
+void Canvas::RemoveClip() {
+    clip_ = {0, 0, Width(), Height()};
+}
+
+void Canvas::Draw(int x, int y, const QImage& source) {
+    const QImage rgb =
+        source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
+            ? source
+            : source.convertToFormat(QImage::Format_RGB32);
+    const int from = std::max(x, clip_.left);
+    const int to = std::min(x + rgb.width(), clip_.right);
+    if (from >= to) {
+        return;
+    }
+    for (int row = std::max(y, clip_.top); row < y + rgb.height() && row < clip_.bottom; ++row) {
+        const auto* src = reinterpret_cast<const std::uint32_t*>(rgb.constScanLine(row - y));
+        auto* dst = reinterpret_cast<std::uint32_t*>(image_.scanLine(row));
+        for (int col = from; col < to; ++col) {
+            dst[col] = src[col - x] | 0xFF000000u;
+        }
+    }
+}
+
+} // namespace glodanje
