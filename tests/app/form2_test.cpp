@@ -4,7 +4,7 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QRegularExpression>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -178,6 +178,30 @@ TEST_F(Form2Test, CloseHidesAndHelpShowsItAgainWhereTheUserLeftIt) {
     EXPECT_EQ(form->size(), QSize(700, 400));
     EXPECT_EQ(form->Image1->pixmap().size(), kIllustrationSize);
     EXPECT_EQ(form->Image2->pixmap().size(), kInstructionTextSize);
+}
+
+// Runs the event loop with a stand-in main window shown beside the instructions window, closes
+// one of them, and returns the loop's exit code: 0 when the program ended, 7 when it went on.
+int ExitCodeAfterClosing(TForm2& form, bool closeMainWindow) {
+    QWidget mainWindow;
+    mainWindow.show();
+    form.ShowInstructions();
+    QWidget* closed = closeMainWindow ? &mainWindow : static_cast<QWidget*>(&form);
+    QTimer::singleShot(0, closed, &QWidget::close);
+    QTimer stillRunning;
+    stillRunning.setSingleShot(true);
+    QObject::connect(&stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    stillRunning.start(500);
+    return QApplication::exec();
+}
+
+TEST_F(Form2Test, ClosingTheMainWindowEndsTheProgramEvenWithTheInstructionsShown) {
+    EXPECT_EQ(ExitCodeAfterClosing(*form, true), 0);
+}
+
+TEST_F(Form2Test, ClosingTheInstructionsLeavesTheProgramRunning) {
+    EXPECT_EQ(ExitCodeAfterClosing(*form, false), 7);
+    EXPECT_FALSE(form->isVisible());
 }
 
 // ---------------------------------------------------------------------------------------------
