@@ -1,7 +1,6 @@
 #include "instruction_pictures.h"
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -106,7 +105,8 @@ Vec3 Normalized(Vec3 a) {
 }
 
 // Model axes: x along the feed, y along the cutter's axis (the width of the block), z up.
-// The camera turns kYaw about z and looks down by kPitch.
+// The camera turns by the yaw about z and looks down by the pitch; scale is pixels per model
+// unit and origin the pixel of the model's origin.
 class ParallelView {
 public:
     ParallelView(double yawDeg, double pitchDeg, double scale, QPointF origin)
@@ -135,7 +135,8 @@ private:
 
 const Vec3 kLight = Normalized({-0.55, -0.75, 0.9}); // toward the light: upper left, front
 
-// Grey of a surface with the given normal: brightness scales the lit part.
+// Grey of a surface with the given normal, by one light and some ambient light; brightness
+// darkens (below 1) or lightens (above 1) the result.
 QColor Shade(Vec3 normal, double brightness) {
     const double lambert = std::max(0.0, Dot(normal, kLight));
     const int level =
@@ -308,20 +309,6 @@ void DrawCutterEnd(QPainter& painter, const ParallelView& view) {
     }
     face.addPolygon(outline);
     face.closeSubpath();
-    // Through the notches of the gullets one sees into the shaded flutes.
-    QPolygonF full;
-    for (int i = 0; i < kSamples; ++i) {
-        full << view.Project(
-            OnCutter(2.0 * std::numbers::pi * i / kSamples, kCutterNear, kCutterRadius));
-    }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(78, 78, 78));
-    painter.drawPolygon(full);
-    painter.setPen(QPen(QColor(45, 45, 45), 1.0));
-    painter.setBrush(Shade(endNormal, 1.05));
-    painter.drawPath(face);
-
-    // A raised hub ring, the bore and its keyway.
     auto ring = [&](double radius) {
         QPolygonF circle;
         for (int i = 0; i < 180; ++i) {
@@ -329,6 +316,15 @@ void DrawCutterEnd(QPainter& painter, const ParallelView& view) {
         }
         return circle;
     };
+    // Through the notches of the gullets one sees into the shaded flutes.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(78, 78, 78));
+    painter.drawPolygon(ring(kCutterRadius));
+    painter.setPen(QPen(QColor(45, 45, 45), 1.0));
+    painter.setBrush(Shade(endNormal, 1.05));
+    painter.drawPath(face);
+
+    // A raised hub ring, the bore and its keyway.
     painter.setPen(QPen(QColor(120, 120, 120), 1.0));
     painter.setBrush(Shade(endNormal, 1.15));
     painter.drawPolygon(ring(kBoreRadius + 9.0));
@@ -393,7 +389,8 @@ void DrawCallout(QPainter& painter, const QRectF& box, const QString& text, QPoi
 // The helix angle on one tooth: a line along the cutter's axis from a point of the cutting
 // edge, and an arc from that line to the edge, both in the cylinder's tangent plane there.
 QPointF DrawHelixAngle(QPainter& painter, const ParallelView& view) {
-    // The tooth whose edge, halfway along the cutter, faces the camera most directly.
+    // The tooth whose edge, three tenths of the way along the cutter, faces the camera most
+    // directly; the arc opens toward the far end.
     const double y = kCutterNear + 0.3 * (kCutterFar - kCutterNear);
     const double facing = std::atan2(-view.Forward().x, -view.Forward().z);
     int tooth = 0;
