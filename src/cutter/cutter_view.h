@@ -1,0 +1,64 @@
+#pragma once
+
+// The cutter view: a section through the workpiece and the milling cutter, painted completely
+// into a 385 x 313 bitmap on every redraw, in a fixed order: white field with a black frame,
+// the grey workpiece, the teeth with their white gullets, the hub and two dotted centre lines.
+
+#include "canvas/canvas.h"
+#include "cutter/tooth_geometry.h"
+#include "sim/sim_state.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace cutter {
+
+inline constexpr int kViewWidth = 385;  // px
+inline constexpr int kViewHeight = 313; // px
+
+// Colours of the picture, 0x00BBGGRR.
+inline constexpr glodanje::Colour kFieldColour = 0xFFFFFF; // background field, gullets
+inline constexpr glodanje::Colour kLineColour = 0x000000;  // frame, workpiece outline, centre lines
+inline constexpr glodanje::Colour kWorkpieceColour = 0x808080; // workpiece fill
+inline constexpr glodanje::Colour kToothColour = 0xB4AAAA;     // tooth fill and outline
+inline constexpr glodanje::Colour kHubColour = 0x8C8C8C;       // hub fill and outline
+
+class CutterView {
+public:
+    CutterView();
+    ~CutterView();
+    CutterView(const CutterView&) = delete;
+    CutterView& operator=(const CutterView&) = delete;
+
+    // Paints the whole picture with every tooth turned by phase (rad): workpiece, then the
+    // teeth k = 0 .. ToothCount - 1 at k x ToothPitch + phase (none for a count of 0 or less),
+    // then the hub and the centre lines. Creates the bitmap on the first call; the canvas keeps
+    // its drawing state from one redraw to the next.
+    void RedrawCutterView(const sim::SimState& s, double phase);
+
+    // The steps of a redraw, each on the bitmap as the previous step left it.
+    void DrawWorkpiece(const sim::SimState& s);
+    void DrawTooth(const ToothOutline& tooth, double gulletRadius);
+    void DrawCutterHub(const sim::SimState& s);
+
+    // Null until the first redraw.
+    const glodanje::Canvas* Bitmap() const { return bitmap_.get(); }
+    // The picture; a null image before the first redraw.
+    QImage Image() const;
+    // Writes the picture as a 385 x 313 PNG; false before the first redraw or when the file
+    // cannot be written.
+    bool SavePng(const std::string& path) const;
+
+private:
+    glodanje::Canvas& Surface(); // the bitmap, created on first use
+
+    std::unique_ptr<glodanje::Canvas> bitmap_;
+    std::vector<glodanje::CanvasPoint> points_; // reused polygon buffer
+};
+
+// Draws the picture of s at the given phase into a fresh view and writes it as a PNG of
+// 385 x 313 pixels; false when the file cannot be written.
+bool SaveCutterViewPng(const sim::SimState& s, double phase, const std::string& path);
+
+} // namespace cutter
