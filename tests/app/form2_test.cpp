@@ -302,7 +302,7 @@ TEST(HelixIllustration, EverythingLiesInTheVisibleColumnsWithTwoPaleYellowCallou
     EXPECT_EQ(bands, 2);
 }
 
-TEST(Pictures, DrawingTwiceGivesTheSamePixels) {
+TEST(InstructionPictures, DrawingTwiceGivesTheSamePixels) {
     EXPECT_EQ(DrawInstructionText(), DrawInstructionText());
     EXPECT_EQ(DrawHelixIllustration(), DrawHelixIllustration());
 }
@@ -349,7 +349,7 @@ INSTANTIATE_TEST_SUITE_P(
                       IconRow{"Instructions", &InstructionsIconImage, &InstructionsIcon}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(StandardColours, RejectsOtherColoursAndHalfTransparency) {
+TEST(IconColours, RejectsOtherColoursAndHalfTransparency) {
     QImage image(2, 1, QImage::Format_ARGB32);
     image.fill(qRgba(0, 0, 0, 0));
     image.setPixel(0, 0, qRgb(128, 0, 128));
