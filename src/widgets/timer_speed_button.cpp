@@ -1,0 +1,181 @@
+#include "timer_speed_button.h"
+
+#include "widget_hooks.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygon>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QTimer>
+#include <qdrawutil.h>
+
+namespace widgets {
+
+TTimerSpeedButton::TTimerSpeedButton(TArrowDirection direction, QWidget* parent)
+    : QWidget(parent), direction_(direction) {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TTimerSpeedButton::~TTimerSpeedButton() = default;
+
+void TTimerSpeedButton::SetAllowTimer(bool allow) {
+    allowTimer_ = allow;
+    if (!allow) {
+        StopRepeat();
+    }
+}
+
+void TTimerSpeedButton::SetFocusRect(bool shown) {
+    if (focusRect_ != shown) {
+        focusRect_ = shown;
+        update();
+    }
+}
+
+void TTimerSpeedButton::Click() {
+    if (OnClick) {
+        OnClick();
+    }
+}
+
+void TTimerSpeedButton::TimerExpired() {
+    if (repeatTimer_ != nullptr) {
+        repeatTimer_->setInterval(kRepeatPause);
+    }
+    if (!pressed_) {
+        return;
+    }
+    if (!HoldsMouse()) {
+        CancelPress();
+        return;
+    }
+    if (down_) {
+        try {
+            Click();
+        } catch (...) {
+            StopRepeat();
+            throw;
+        }
+    }
+}
+
+QSize TTimerSpeedButton::sizeHint() const {
+    return {15, 11};
+}
+
+void TTimerSpeedButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    if (OnMouseDown) {
+        RunReportingErrors(OnMouseDown);
+    }
+    pressed_ = true;
+    SetDown(true);
+    if (allowTimer_) {
+        if (repeatTimer_ == nullptr) {
+            repeatTimer_ = new QTimer(this);
+            connect(repeatTimer_, &QTimer::timeout, this,
+                    [this] { RunReportingErrors([this] { TimerExpired(); }); });
+        }
+        repeatTimer_->setInterval(kInitRepeatPause);
+        repeatTimer_->start();
+    }
+}
+
+void TTimerSpeedButton::mouseMoveEvent(QMouseEvent* event) {
+    if (pressed_) {
+        SetDown(rect().contains(event->position().toPoint()));
+    }
+}
+
+void TTimerSpeedButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !pressed_) {
+        event->ignore();
+        return;
+    }
+    const bool click = rect().contains(event->position().toPoint());
+    pressed_ = false;
+    SetDown(false);
+    // Stopped before the click, so that a click that opens a modal window gets no repeats.
+    StopRepeat();
+    if (click) {
+        RunReportingErrors([this] { Click(); });
+    }
+}
+
+void TTimerSpeedButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect face = rect();
+    const QBrush fill = palette().button();
+    qDrawWinButton(&painter, face, palette(), down_, &fill);
+
+    // The glyph picture is centred; a pushed button shifts its content by one pixel.
+    const int shift = down_ ? 1 : 0;
+    const int left = (width() - kGlyphWidth) / 2 + 1 + shift;
+    const int top = (height() - kGlyphHeight) / 2 + 1 + shift;
+    const QColor ink =
+        isEnabled() ? QColor(Qt::black) : palette().color(QPalette::Disabled, QPalette::WindowText);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    // Row r of the triangle, counted from its point, is 2r + 1 pixels wide.
+    for (int r = 0; r < 4; ++r) {
+        const int y = direction_ == TArrowDirection::adUp ? top + r : top + 3 - r;
+        painter.drawRect(left + 3 - r, y, 2 * r + 1, 1);
+    }
+
+    if (focusRect_) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect =
+            face.adjusted(kFocusRectInset, kFocusRectInset, -kFocusRectInset, -kFocusRectInset)
+                .translated(shift, shift);
+        option.backgroundColor = fill.color();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void TTimerSpeedButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        CancelPress();
+    }
+    QWidget::changeEvent(event);
+}
+
+void TTimerSpeedButton::hideEvent(QHideEvent* event) {
+    CancelPress();
+    QWidget::hideEvent(event);
+}
+
+bool TTimerSpeedButton::HoldsMouse() const {
+    if (QApplication::activePopupWidget() != nullptr) {
+        return false;
+    }
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal == nullptr || modal == window();
+}
+
+void TTimerSpeedButton::CancelPress() {
+    pressed_ = false;
+    SetDown(false);
+    StopRepeat();
+}
+
+void TTimerSpeedButton::SetDown(bool down) {
+    if (down_ != down) {
+        down_ = down;
+        update();
+    }
+}
+
+void TTimerSpeedButton::StopRepeat() {
+    if (repeatTimer_ != nullptr) {
+        repeatTimer_->stop();
+    }
+}
+
+} // namespace widgets
