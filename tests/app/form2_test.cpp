@@ -75,7 +75,7 @@ TEST_P(Form2PictureTest, ControlHasItsPlaceAndPictureItsNaturalSizeUnscaled) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Pictures, Form2PictureTest,
+    Form2Pictures, Form2PictureTest,
     ::testing::Values(PictureRow{"Image1", QRect(448, 24, 305, 377), kIllustrationSize},
                       PictureRow{"Image2", QRect(8, 8, 441, 409), kInstructionTextSize}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -344,7 +344,7 @@ TEST_P(IconTest, ThirtyTwoSquareInSixteenColoursOnATransparentGround) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Icons, IconTest,
+    WindowIcons, IconTest,
     ::testing::Values(IconRow{"MillingCutter", &MillingCutterIconImage, &MillingCutterIcon},
                       IconRow{"Instructions", &InstructionsIconImage, &InstructionsIcon}),
     [](const auto& info) { return std::string(info.param.name); });
