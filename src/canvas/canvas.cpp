@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 namespace glodanje {
@@ -330,8 +331,6 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
     if (steps == 0) {
         return;
     }
-    const int sx = dx < 0 ? -1 : 1;
-    const int sy = dy < 0 ? -1 : 1;
     const std::uint32_t on = PenPixel();
     const std::uint32_t off = ToPixel(backColour_);
     const bool dotted = pen_.style == PenStyle::Dotted;
@@ -340,7 +339,7 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
 
     // Solid horizontal runs are the common case of frames, ticks and grids.
     if (!dotted && dy == 0) {
-        if (sx > 0) {
+        if (dx > 0) {
             FillSpan(y0, x0, x1, on, mode);
         } else {
             FillSpan(y0, x1 + 1, x0 + 1, on, mode);
@@ -348,100 +347,84 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
         return;
     }
 
-    // Bresenham: the minor coordinate is rounded to the nearest, halves away from the start.
-    Int64 x = x0;
-    Int64 y = y0;
-    const Int64 major = steps;
-    const Int64 minor = adx >= ady ? ady : adx;
-    Int64 err = major;
-    for (Int64 i = 0; i < steps; ++i) {
-        if (x >= clip_.left && x < clip_.right && y >= clip_.top && y < clip_.bottom) {
-            if (!dotted || (i / 3) % 2 == 0) {
-                PutPixel(static_cast<int>(x), static_cast<int>(y), on, mode);
-            } else if (opaque) {
-                PutPixel(static_cast<int>(x), static_cast<int>(y), off, mode);
-            }
+    // One pixel per step of the major coordinate; the minor coordinate is the nearest one on
+    // the segment, halves toward +x or +y. It is computed from the endpoint with the smaller
+    // major coordinate, so a segment covers the same pixels in both directions (the polygon
+    // edge and the line painted over it agree).
+    const bool xMajor = adx >= ady;
+    const bool forward = xMajor ? dx > 0 : dy > 0;
+    const Int64 baseMajor = forward ? (xMajor ? x0 : y0) : (xMajor ? x1 : y1);
+    const Int64 baseMinor = forward ? (xMajor ? y0 : x0) : (xMajor ? y1 : x1);
+    const Int64 minorDelta = forward ? (xMajor ? dy : dx) : (xMajor ? -dy : -dx);
+    const Int64 step = forward ? 1 : -1;
+    Int64 major = xMajor ? x0 : y0;
+    for (Int64 i = 0; i < steps; ++i, major += step) {
+        const Int64 minor =
+            baseMinor + FloorDiv(2 * (major - baseMajor) * minorDelta + steps, 2 * steps);
+        const Int64 x = xMajor ? major : minor;
+        const Int64 y = xMajor ? minor : major;
+        if (x < clip_.left || x >= clip_.right || y < clip_.top || y >= clip_.bottom) {
+            continue;
         }
-        err += 2 * minor;
-        const bool stepMinor = err >= 2 * major;
-        if (stepMinor) {
-            err -= 2 * major;
-        }
-        if (adx >= ady) {
-            x += sx;
-            if (stepMinor) {
-                y += sy;
-            }
-        } else {
-            y += sy;
-            if (stepMinor) {
-                x += sx;
-            }
+        if (!dotted || (i / 3) % 2 == 0) {
+            PutPixel(static_cast<int>(x), static_cast<int>(y), on, mode);
+        } else if (opaque) {
+            PutPixel(static_cast<int>(x), static_cast<int>(y), off, mode);
         }
     }
 }
 
 void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
-    // The band of pixels whose centres lie closer than width / 2 to the segment, round caps
-    // included. Coordinates are pixel corners, so a 2-px horizontal line at y covers rows y - 1
-    // and y.
+    // The pixels whose centres lie within width / 2 of the segment between the two end pixels,
+    // round caps included; across the line the band is half-open, so a 2-px horizontal line
+    // at y covers rows y - 1 and y. The segment is taken from its smaller end, so both
+    // directions cover the same pixels.
+    if (std::tie(y1, x1) < std::tie(y0, x0)) {
+        std::swap(x0, x1);
+        std::swap(y0, y1);
+    }
     const double r = width / 2.0;
-    const double ax = x0;
-    const double ay = y0;
-    const double dx = static_cast<double>(x1) - x0;
-    const double dy = static_cast<double>(y1) - y0;
-    const double len2 = dx * dx + dy * dy;
-    const double len = std::sqrt(len2);
-    const int rowFirst = static_cast<int>(std::floor(std::min(ay, ay + dy) - r - 0.5));
-    const int rowLast = static_cast<int>(std::ceil(std::max(ay, ay + dy) + r));
+    const double r2 = r * r;
+    const Int64 dx = static_cast<Int64>(x1) - x0;
+    const Int64 dy = static_cast<Int64>(y1) - y0;
+    const Int64 len2 = dx * dx + dy * dy;
+    const double rLen = r * std::sqrt(static_cast<double>(len2));
+    const auto covered = [&](Int64 x, Int64 y) {
+        const Int64 px = x - x0;
+        const Int64 py = y - y0;
+        const Int64 along = dx * px + dy * py;
+        const Int64 across = dx * py - dy * px;
+        if (len2 > 0 && along >= 0 && along <= len2 && across >= -rLen && across < rLen) {
+            return true;
+        }
+        const Int64 qx = x - x1;
+        const Int64 qy = y - y1;
+        return static_cast<double>(px * px + py * py) < r2 ||
+               static_cast<double>(qx * qx + qy * qy) < r2;
+    };
     const std::uint32_t pixel = PenPixel();
-    for (int row = std::max(rowFirst, clip_.top); row <= rowLast && row < clip_.bottom; ++row) {
-        const double sy = row + 0.5;
-        double lo = std::numeric_limits<double>::infinity();
-        double hi = -std::numeric_limits<double>::infinity();
-        const auto capAt = [&](double cx, double cy) {
-            const double h2 = r * r - (sy - cy) * (sy - cy);
-            if (h2 > 0) {
-                const double h = std::sqrt(h2);
-                lo = std::min(lo, cx - h);
-                hi = std::max(hi, cx + h);
-            }
-        };
-        capAt(ax, ay);
-        capAt(ax + dx, ay + dy);
-        if (len2 > 0) {
-            // Distance from the line below r, and projection within the segment.
-            double slo = -std::numeric_limits<double>::infinity();
-            double shi = std::numeric_limits<double>::infinity();
-            bool empty = false;
-            const double c0 = dx * (sy - ay);
-            if (dy == 0) {
-                empty = std::fabs(c0) >= r * len;
-            } else {
-                const double p = (c0 - r * len) / dy;
-                const double q = (c0 + r * len) / dy;
-                slo = std::max(slo, ax + std::min(p, q));
-                shi = std::min(shi, ax + std::max(p, q));
-            }
-            const double t0 = dy * (sy - ay);
-            if (dx == 0) {
-                empty = empty || t0 < 0 || t0 > len2;
-            } else {
-                const double p = -t0 / dx;
-                const double q = (len2 - t0) / dx;
-                slo = std::max(slo, ax + std::min(p, q));
-                shi = std::min(shi, ax + std::max(p, q));
-            }
-            if (!empty && slo < shi) {
-                lo = std::min(lo, slo);
-                hi = std::max(hi, shi);
-            }
+    const int rowFirst = std::max<int>(static_cast<int>(std::floor(y0 - r)), clip_.top);
+    const int rowLast = std::min<int>(static_cast<int>(std::ceil(y1 + r)), clip_.bottom - 1);
+    for (int row = rowFirst; row <= rowLast; ++row) {
+        // A first estimate of the covered columns, then exact ends from the pixel test (the
+        // covered part of a row is contiguous: the band is convex).
+        const double py = static_cast<double>(row) - y0;
+        double lo = std::min(x0, x1) - r - 1;
+        double hi = std::max(x0, x1) + r + 1;
+        if (dy != 0) {
+            const double p = (static_cast<double>(dx) * py - rLen) / static_cast<double>(dy);
+            const double q = (static_cast<double>(dx) * py + rLen) / static_cast<double>(dy);
+            lo = std::max(lo, x0 + std::min(p, q) - r - 1);
+            hi = std::min(hi, x0 + std::max(p, q) + r + 1);
         }
-        if (lo >= hi) {
-            continue;
+        Int64 first = static_cast<Int64>(std::floor(lo));
+        Int64 last = static_cast<Int64>(std::ceil(hi));
+        while (first <= last && !covered(first, row)) {
+            ++first;
         }
-        const Int64 first = static_cast<Int64>(std::floor(lo - 0.5)) + 1;
-        const Int64 last = static_cast<Int64>(std::ceil(hi - 0.5)) - 1;
+        while (last >= first && !covered(last, row)) {
+            --last;
+        }
         if (first <= last) {
             FillSpan(row, static_cast<int>(std::max<Int64>(first, clip_.left)),
                      static_cast<int>(std::min<Int64>(last + 1, clip_.right)), pixel, pen_.mode);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace glodanje {
@@ -142,6 +143,41 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"ZeroLength", {4, 4}, {4, 4}, {}},
                       LineCase{"ClippedAtEdge", {-3, 2}, {2, 2}, {{0, 2}, {1, 2}}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CanvasTest, ReversedLineCoversTheSamePixels) {
+    // Apart from the excluded end pixel, A to B and B to A agree (ties round the same way).
+    for (const auto& [a, b] : std::vector<std::pair<CanvasPoint, CanvasPoint>>{
+             {{1, 1}, {9, 4}}, {{2, 9}, {8, 0}}, {{0, 0}, {3, 9}}, {{10, 2}, {1, 5}}}) {
+        Canvas forward(12, 12);
+        forward.MoveTo(a.x, a.y);
+        forward.LineTo(b.x, b.y);
+        forward.SetPixel(b.x, b.y, kColourBlack);
+        Canvas backward(12, 12);
+        backward.MoveTo(b.x, b.y);
+        backward.LineTo(a.x, a.y);
+        backward.SetPixel(a.x, a.y, kColourBlack);
+        EXPECT_EQ(forward.Image(), backward.Image()) << a.x << "," << a.y;
+    }
+}
+
+TEST(CanvasTest, WideLineCoversTheThinLineInBothDirections) {
+    // A 2-px line painted over a polygon edge hides it whichever way it runs.
+    for (const bool reversed : {false, true}) {
+        Canvas canvas(80, 80);
+        canvas.SetPenColour(kRed);
+        canvas.MoveTo(67, 23);
+        canvas.LineTo(12, 33);
+        canvas.LineTo(30, 75);
+        canvas.LineTo(67, 23);
+        canvas.SetPen({kColourWhite, 2, PenStyle::Solid, PenMode::Copy});
+        for (const auto& [a, b] : std::vector<std::pair<CanvasPoint, CanvasPoint>>{
+                 {{67, 23}, {12, 33}}, {{12, 33}, {30, 75}}, {{30, 75}, {67, 23}}}) {
+            canvas.MoveTo(reversed ? b.x : a.x, reversed ? b.y : a.y);
+            canvas.LineTo(reversed ? a.x : b.x, reversed ? a.y : b.y);
+        }
+        EXPECT_EQ(CountColour(canvas, kRed), 0) << reversed;
+    }
+}
 
 TEST(CanvasTest, PolylineLeavesCurrentPositionAlone) {
     Canvas canvas(10, 10);
