@@ -1,0 +1,445 @@
+#include "axis.h"
+
+#include "chart_exception.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QTimeZone>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace chart {
+
+namespace {
+
+constexpr double kMinSpan = 1e-10;
+constexpr double kSmallestStep = 1e-12;
+// One millisecond as a fraction of a day: the smallest date-time step.
+constexpr double kSmallestDateTimeStep = 1.0 / 86400000.0;
+
+int ClampToInt(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+void CheckAngle(int value, const char* what) {
+    if (value < 0 || value > 360) {
+        throw ChartException(std::string(what) + " Angle must be between 0 and 359 degrees");
+    }
+}
+
+} // namespace
+
+QString FormatFloatPattern(double value, const QString& pattern, QChar decimalSeparator,
+                           QChar groupSeparator) {
+    if (std::isnan(value)) {
+        return QStringLiteral("NAN");
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    }
+    // Pattern: integer placeholders, optional grouping comma, optional fraction.
+    const qsizetype point = pattern.indexOf(QLatin1Char('.'));
+    const QString intPart = point < 0 ? pattern : pattern.left(point);
+    const QString fracPart = point < 0 ? QString() : pattern.mid(point + 1);
+    const bool grouping = intPart.contains(QLatin1Char(','));
+    const int minInt = static_cast<int>(intPart.count(QLatin1Char('0')));
+    const int minFrac = static_cast<int>(fracPart.count(QLatin1Char('0')));
+    const int maxFrac = minFrac + static_cast<int>(fracPart.count(QLatin1Char('#')));
+
+    // 15 significant decimal digits, value = 0.d1d2...d15 x 10^exponent.
+    std::string digits;
+    int exponent = 0;
+    const bool negative = value < 0;
+    if (value != 0.0) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+        const std::string s(buf);
+        const std::size_t e = s.find('e');
+        digits = s.substr(0, 1) + s.substr(2, e - 2);
+        exponent = std::stoi(s.substr(e + 1)) + 1;
+    }
+    // Keep exponent + maxFrac digits, rounding half away from zero.
+    const int keep = exponent + maxFrac;
+    if (keep < 0 || digits.empty()) {
+        digits.clear();
+    } else if (keep < static_cast<int>(digits.size())) {
+        const bool up = digits[static_cast<std::size_t>(keep)] >= '5';
+        digits.resize(static_cast<std::size_t>(keep));
+        if (up) {
+            int i = keep - 1;
+            while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') {
+                digits[static_cast<std::size_t>(i)] = '0';
+                --i;
+            }
+            if (i >= 0) {
+                ++digits[static_cast<std::size_t>(i)];
+            } else {
+                digits.insert(digits.begin(), '1');
+                ++exponent;
+            }
+        }
+    }
+    if (digits.find_first_not_of('0') == std::string::npos) {
+        digits.clear();
+    }
+    std::string intDigits;
+    std::string fracDigits;
+    if (!digits.empty()) {
+        for (int i = 0; i < exponent; ++i) {
+            intDigits +=
+                i < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(i)] : '0';
+        }
+        // Fraction: leading zeros for a negative exponent, then the remaining digits.
+        for (int i = 0; i < -exponent; ++i) {
+            fracDigits += '0';
+        }
+        for (int i = std::max(exponent, 0); i < static_cast<int>(digits.size()); ++i) {
+            fracDigits += digits[static_cast<std::size_t>(i)];
+        }
+        if (static_cast<int>(fracDigits.size()) > maxFrac) {
+            fracDigits.resize(static_cast<std::size_t>(maxFrac));
+        }
+    }
+    while (static_cast<int>(fracDigits.size()) > minFrac && !fracDigits.empty() &&
+           fracDigits.back() == '0') {
+        fracDigits.pop_back();
+    }
+    while (static_cast<int>(fracDigits.size()) < minFrac) {
+        fracDigits += '0';
+    }
+    while (static_cast<int>(intDigits.size()) < minInt) {
+        intDigits.insert(intDigits.begin(), '0');
+    }
+    QString out;
+    if (negative && !digits.empty()) {
+        out += QLatin1Char('-');
+    }
+    for (std::size_t i = 0; i < intDigits.size(); ++i) {
+        if (grouping && i > 0 && (intDigits.size() - i) % 3 == 0) {
+            out += groupSeparator;
+        }
+        out += QLatin1Char(intDigits[i]);
+    }
+    if (!fracDigits.empty()) {
+        out += decimalSeparator;
+        out += QString::fromLatin1(fracDigits.data(), static_cast<qsizetype>(fracDigits.size()));
+    }
+    return out;
+}
+
+double NextNiceStep(double step) {
+    if (!(step > 0.0) || std::isinf(step)) {
+        return 1.0;
+    }
+    if (step >= 10.0) {
+        return 10.0 * NextNiceStep(step / 10.0);
+    }
+    if (step < 1.0) {
+        return 0.1 * NextNiceStep(step * 10.0);
+    }
+    if (step < 2.0) {
+        return 2.0;
+    }
+    if (step < 5.0) {
+        return 5.0;
+    }
+    return 10.0;
+}
+
+void TChartAxisTitle::SetCaption(const QString& value) {
+    if (value != Caption_) {
+        Caption_ = value;
+        Axis_->Changed();
+    }
+}
+
+void TChartAxisTitle::SetAngle(int value) {
+    CheckAngle(value, "Axis Title");
+    const int stored = value == 360 ? 0 : value;
+    if (stored != Angle_) {
+        Angle_ = stored;
+        Axis_->Changed();
+    }
+}
+
+TChartAxis::TChartAxis(TAxisHost* host, TAxisKind kind) : Host_(host), Kind_(kind) {
+    if (kind == TAxisKind::Left) {
+        Title.Angle_ = 90;
+    } else if (kind == TAxisKind::Right) {
+        Title.Angle_ = 270;
+    } else if (kind == TAxisKind::Depth) {
+        Visible_ = false;
+    }
+    const auto repaint = [this] { Changed(); };
+    Title.Font.OnChange = repaint;
+    LabelsFont.OnChange = repaint;
+    Ticks.OnChange = repaint;
+    TicksInner.OnChange = repaint;
+    MinorTicks.OnChange = repaint;
+    Grid.OnChange = repaint;
+    Axis.OnChange = repaint;
+}
+
+void TChartAxis::Changed() {
+    if (Host_ != nullptr) {
+        Host_->RequestRepaint();
+    }
+}
+
+void TChartAxis::SetMaximum(double v) {
+    if (!(Host_ != nullptr && Host_->IsLoading()) && v < Minimum_) {
+        throw AxisException("Axis Maximum Value must be >= Minimum");
+    }
+    Store(Maximum_, v);
+}
+
+void TChartAxis::SetMinimum(double v) {
+    if (!(Host_ != nullptr && Host_->IsLoading()) && v > Maximum_) {
+        throw AxisException("Axis Minimum Value must be <= Maximum");
+    }
+    Store(Minimum_, v);
+}
+
+void TChartAxis::SetIncrement(double v) {
+    if (!(v >= 0.0)) {
+        throw AxisException("Axis increment must be >= 0");
+    }
+    Store(Increment_, v);
+}
+
+void TChartAxis::SetLogarithmic(bool v) {
+    if (v) {
+        if (IsDateTimeAxis) {
+            throw AxisException("DateTime Axis cannot be Logarithmic");
+        }
+        if (Minimum_ < 0.0 || Maximum_ < 0.0) {
+            throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
+        }
+    }
+    Store(Logarithmic_, v);
+}
+
+void TChartAxis::SetLabelsSeparation(int v) {
+    if (v < 0) {
+        throw AxisException("Labels Separation % must be greater than 0");
+    }
+    Store(LabelsSeparation_, v);
+}
+
+void TChartAxis::SetLabelsAngle(int v) {
+    CheckAngle(v, "Axis Labels");
+    Store(LabelsAngle_, v == 360 ? 0 : v);
+}
+
+void TChartAxis::SetAxisRange(double a, double b) {
+    Store(Automatic_, false);
+    Store(AutomaticMinimum_, false);
+    Store(AutomaticMaximum_, false);
+    if (a > b) {
+        Store(Minimum_, b);
+        Store(Maximum_, a);
+    } else {
+        Store(Minimum_, a);
+        Store(Maximum_, b);
+    }
+    if (Maximum_ - Minimum_ < kMinSpan) {
+        Store(Minimum_, a);
+        Store(Maximum_, b + kMinSpan);
+    }
+}
+
+int TChartAxis::MapValue(double value, bool horizontal) const {
+    const TPlotGeometry& g = Host_->PlotGeometry();
+    if (CurrentRange == 0.0) {
+        return horizontal ? g.PlotCentreX : g.PlotCentreY;
+    }
+    const int start = horizontal ? g.PlotRect.Left : g.PlotRect.Bottom;
+    const int size = horizontal ? g.PlotWidth : -g.PlotHeight;
+    const int end = horizontal ? g.PlotRect.Right : g.PlotRect.Top;
+    double p;
+    if (Logarithmic_) {
+        if (value <= 0.0 || CurrentMinimum <= 0.0) {
+            return start;
+        }
+        const double lmin = std::log(CurrentMinimum);
+        const double lrange = std::log(CurrentMaximum) - lmin;
+        if (lrange == 0.0) {
+            return horizontal ? g.PlotCentreX : g.PlotCentreY;
+        }
+        p = size * (std::log(value) - lmin) / lrange;
+    } else {
+        p = size * (value - CurrentMinimum) / CurrentRange;
+    }
+    const std::int64_t r = Round(p);
+    return ClampToInt(Inverted_ ? end - r : start + r);
+}
+
+int TChartAxis::ValueToPixel(double value) const {
+    return MapValue(value, Horizontal());
+}
+int TChartAxis::ValueToPixelX(double value) const {
+    return MapValue(value, true);
+}
+int TChartAxis::ValueToPixelY(double value) const {
+    return MapValue(value, false);
+}
+
+double TChartAxis::PixelToValueIn(const TPlotGeometry& g, int pixel) const {
+    const int extent = Horizontal() ? g.PlotWidth : g.PlotHeight;
+    if (extent <= 0) {
+        return 0.0;
+    }
+    double a;
+    if (Horizontal()) {
+        a = Inverted_ ? g.PlotRect.Right - pixel : pixel - g.PlotRect.Left;
+    } else {
+        a = Inverted_ ? g.PlotRect.Bottom - pixel : pixel - g.PlotRect.Top;
+    }
+    if (Logarithmic_ && CurrentMinimum > 0.0 && CurrentMaximum > 0.0) {
+        const double lmin = std::log(CurrentMinimum);
+        const double lmax = std::log(CurrentMaximum);
+        if (Horizontal()) {
+            return std::exp(a * (lmax - lmin) / extent + lmin);
+        }
+        return std::exp(lmax - a * (lmax - lmin) / extent);
+    }
+    if (Horizontal()) {
+        return a * CurrentRange / extent + CurrentMinimum;
+    }
+    return CurrentMaximum - a * CurrentRange / extent;
+}
+
+double TChartAxis::PixelToValue(int pixel) const {
+    return PixelToValueIn(Host_->PlotGeometry(), pixel);
+}
+
+void TChartAxis::RefreshRange() {
+    if (Automatic_ || AutomaticMaximum_) {
+        Maximum_ = Host_->SeriesValueBound(*this, false);
+    }
+    if (Automatic_ || AutomaticMinimum_) {
+        Minimum_ = Host_->SeriesValueBound(*this, true);
+    }
+    CurrentMaximum = Maximum_;
+    CurrentMinimum = Minimum_;
+    CurrentRange = CurrentMaximum - CurrentMinimum;
+}
+
+void TChartAxis::ExtendRangeForMargins(int left, int top, int right, int bottom) {
+    const TPlotGeometry& g = Host_->PlotGeometry();
+    TPlotGeometry shrunk = g;
+    if (Horizontal()) {
+        if (left == 0 && right == 0) {
+            return;
+        }
+        shrunk.PlotRect.Left += left;
+        shrunk.PlotRect.Right -= right;
+        shrunk.RecalcDerived();
+        const double lo = PixelToValueIn(shrunk, g.PlotRect.Left);
+        const double hi = PixelToValueIn(shrunk, g.PlotRect.Right);
+        CurrentMinimum = lo;
+        CurrentMaximum = hi;
+    } else {
+        if (top == 0 && bottom == 0) {
+            return;
+        }
+        shrunk.PlotRect.Top += top;
+        shrunk.PlotRect.Bottom -= bottom;
+        shrunk.RecalcDerived();
+        const double lo = PixelToValueIn(shrunk, g.PlotRect.Bottom);
+        const double hi = PixelToValueIn(shrunk, g.PlotRect.Top);
+        CurrentMinimum = lo;
+        CurrentMaximum = hi;
+    }
+    if (CurrentMinimum > CurrentMaximum) {
+        std::swap(CurrentMinimum, CurrentMaximum);
+    }
+    CurrentRange = CurrentMaximum - CurrentMinimum;
+}
+
+double TChartAxis::ComputeIncrement(int maxLabels) const {
+    if (maxLabels <= 0) {
+        return IsDateTimeAxis ? kSmallestDateTimeStep : kSmallestStep;
+    }
+    double step;
+    if (Increment_ > 0.0) {
+        step = Increment_;
+    } else {
+        step = std::fabs(CurrentRange) >= 1.0 ? 1.0 : kSmallestStep;
+    }
+    if (LabelsSeparation_ > 0) {
+        for (;;) {
+            const double q = CurrentRange / step;
+            if (std::fabs(q) >= 2147483647.0 || maxLabels < Round(q)) {
+                step = NextNiceStep(step);
+            } else {
+                break;
+            }
+        }
+    }
+    return std::max(step, kSmallestStep);
+}
+
+double TChartAxis::AxisLength() const {
+    const TPlotGeometry& g = Host_->PlotGeometry();
+    return Horizontal() ? g.PlotWidth : g.PlotHeight;
+}
+
+double TChartAxis::LabelIncrement(TTextMeasure& measure) const {
+    const bool rotated = LabelsAngle_ != 0 && LabelsAngle_ != 180;
+    int size;
+    if (Horizontal() != rotated) {
+        size = std::max(measure.MeasureTextWidth(FormatAxisLabel(CurrentMaximum)),
+                        measure.MeasureTextWidth(FormatAxisLabel(CurrentMinimum)));
+    } else {
+        size = measure.FontHeight();
+    }
+    size += Round(LabelsSeparation_ * 0.01 * size);
+    const int n = size <= 0 ? 1 : Round(AxisLength() / size);
+    return ComputeIncrement(n);
+}
+
+QString TChartAxis::FormatAxisLabel(double value, bool withEvent) const {
+    QString text;
+    if (IsDateTimeAxis) {
+        if (value >= 0.0) {
+            static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
+            const QDateTime when =
+                epoch.addMSecs(static_cast<qint64>(std::llround(value * 86400000.0)));
+            const QLocale locale;
+            if (!DateTimeFormat_.isEmpty()) {
+                text = when.toString(DateTimeFormat_);
+            } else if (CurrentRange > 1.0) {
+                text = locale.toString(when.date(), QLocale::ShortFormat);
+            } else {
+                text = locale.toString(when.time(), QLocale::ShortFormat);
+            }
+        }
+    } else {
+        const QLocale locale;
+        const QString dec = locale.decimalPoint();
+        const QString group = locale.groupSeparator();
+        text = FormatFloatPattern(value, AxisValuesFormat_,
+                                  dec.isEmpty() ? QLatin1Char('.') : dec.at(0),
+                                  group.isEmpty() ? QLatin1Char(',') : group.at(0));
+    }
+    if (withEvent && Host_ != nullptr) {
+        Host_->GetAxisLabel(*this, nullptr, -1, text);
+    }
+    if (LabelsMultiLine_) {
+        text.replace(QLatin1Char(' '), QLatin1Char('\n'));
+    }
+    return text;
+}
+
+TAxisLabelStyle TChartAxis::LabelStyleInEffect() const {
+    if (LabelStyle_ != TAxisLabelStyle::talAuto) {
+        return LabelStyle_;
+    }
+    return Host_ != nullptr ? Host_->AutoLabelStyle(*this) : TAxisLabelStyle::talValue;
+}
+
+} // namespace chart

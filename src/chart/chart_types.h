@@ -1,0 +1,91 @@
+// Basic types shared by every part of the chart engine: colours, rectangles and the
+// integer arithmetic (rounding, MulDiv) whose exact results the pictures depend on.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace chart {
+
+// Colour laid out 0x00BBGGRR (red in the low byte). A value with the top bit set is a
+// system colour of the platform.
+using TColor = std::uint32_t;
+
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clWhite = 0xFFFFFF;
+inline constexpr TColor clRed = 0x0000FF;
+inline constexpr TColor clBlue = 0xFF0000;
+inline constexpr TColor clGray = 0x808080;
+inline constexpr TColor clSilver = 0xC0C0C0;
+// A point that is a gap: it is not drawn and no segment joins it.
+inline constexpr TColor clNone = 0x1FFFFFFF;
+// No colour (walls, title brushes, pens) or automatic (points and series take the series
+// or palette colour).
+inline constexpr TColor clAutomatic = 0x80000000;
+// Accepted by AddPoint and stored as clAutomatic.
+inline constexpr TColor clAutomaticAlias = 0x20000000;
+// The button-face system colour, the framework's default control colour.
+inline constexpr TColor clBtnFace = 0x8000000F;
+
+inline constexpr int RedOf(TColor c) {
+    return static_cast<int>(c & 0xFF);
+}
+inline constexpr int GreenOf(TColor c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+inline constexpr int BlueOf(TColor c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
+inline constexpr TColor RGBColor(int r, int g, int b) {
+    return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// Integer device rectangle; when filled, Right and Bottom are exclusive.
+struct TRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+
+    constexpr int Width() const { return Right - Left; }
+    constexpr int Height() const { return Bottom - Top; }
+    friend constexpr bool operator==(const TRect&, const TRect&) = default;
+};
+
+// Round to the nearest integer, halves to the even neighbour. Results beyond the int range
+// saturate at its ends instead of wrapping; NaN gives 0.
+inline int Round(double v) {
+    if (!(v == v)) {
+        return 0;
+    }
+    if (v >= 2147483647.0) {
+        return std::numeric_limits<int>::max();
+    }
+    if (v <= -2147483648.0) {
+        return std::numeric_limits<int>::min();
+    }
+    return static_cast<int>(std::nearbyint(v));
+}
+
+// Truncation toward zero as a double (trunc(x) used as a number).
+inline double Trunc(double v) {
+    return std::trunc(v);
+}
+
+// a * b / c with a 64-bit intermediate, rounded to nearest with halves away from zero;
+// -1 when c is 0.
+inline int MulDiv(int a, int b, int c) {
+    if (c == 0) {
+        return -1;
+    }
+    const std::int64_t p = static_cast<std::int64_t>(a) * b;
+    const std::int64_t ap = p < 0 ? -p : p;
+    const std::int64_t ac = c < 0 ? -static_cast<std::int64_t>(c) : c;
+    const std::int64_t q = (ap + ac / 2) / ac;
+    return static_cast<int>(((p < 0) != (c < 0)) ? -q : q);
+}
+
+} // namespace chart
