@@ -1,0 +1,292 @@
+#include "cutter/cutter_view.h"
+
+#include "sim/run.h"
+#include "sim/scenarios.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <string>
+
+namespace cutter {
+namespace {
+
+using glodanje::Colour;
+
+Colour At(const CutterView& view, int x, int y) {
+    return view.Bitmap()->PixelAt(x, y);
+}
+
+bool OnCentreLine(int x, int y) {
+    return x == 150 || y == 83;
+}
+
+class StartupPictureTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        state_ = sim::StartupState();
+        view_.RedrawCutterView(state_, 0.0);
+    }
+    sim::SimState state_;
+    CutterView view_;
+};
+
+TEST_F(StartupPictureTest, BitmapHasTheViewSize) {
+    ASSERT_NE(view_.Bitmap(), nullptr);
+    EXPECT_EQ(view_.Image().width(), kViewWidth);
+    EXPECT_EQ(view_.Image().height(), kViewHeight);
+}
+
+TEST_F(StartupPictureTest, FrameIsBlackAndTheFieldWhite) {
+    EXPECT_EQ(At(view_, 384, 0), kLineColour);
+    EXPECT_EQ(At(view_, 383, 1), kFieldColour);
+    EXPECT_EQ(At(view_, 0, 312), kLineColour);
+    EXPECT_EQ(At(view_, 384, 200), kLineColour);
+}
+
+TEST_F(StartupPictureTest, HubIsTheDiskInscribedInItsBox) {
+    // Inside the disk: hub colour, except on the dotted centre lines.
+    int hub = 0;
+    for (int y = 33; y < 133; ++y) {
+        for (int x = 100; x < 200; ++x) {
+            const double dx = x + 0.5 - 150;
+            const double dy = y + 0.5 - 83;
+            const double d2 = dx * dx + dy * dy;
+            if (OnCentreLine(x, y)) {
+                continue;
+            }
+            if (d2 < 48.5 * 48.5) {
+                ASSERT_EQ(At(view_, x, y), kHubColour) << x << "," << y;
+            } else if (d2 > 50.5 * 50.5) {
+                ASSERT_NE(At(view_, x, y), kHubColour) << x << "," << y;
+            }
+            hub += At(view_, x, y) == kHubColour ? 1 : 0;
+        }
+    }
+    EXPECT_NEAR(hub, 3.14159 * 50 * 50 - 2 * 100, 150);
+    // It touches all four sides of the box (100, 33)-(199, 132) and no pixel beyond.
+    EXPECT_EQ(At(view_, 100, 80), kHubColour);
+    EXPECT_EQ(At(view_, 199, 80), kHubColour);
+    EXPECT_EQ(At(view_, 145, 33), kHubColour);
+    EXPECT_EQ(At(view_, 145, 132), kHubColour);
+    EXPECT_NE(At(view_, 99, 80), kHubColour);
+    EXPECT_NE(At(view_, 200, 80), kHubColour);
+    EXPECT_NE(At(view_, 145, 32), kHubColour);
+    EXPECT_NE(At(view_, 145, 133), kHubColour);
+    EXPECT_NE(At(view_, 100, 33), kHubColour);
+}
+
+TEST_F(StartupPictureTest, FirstToothTipTouchesTheBottomOfTheCut) {
+    // The tip (150, 283) is the lowest tooth pixel; the vertical centre line runs through it,
+    // so its neighbours carry the tooth colour.
+    EXPECT_EQ(At(view_, 149, 283), kToothColour);
+    int lowest = 0;
+    for (int y = 0; y < kViewHeight; ++y) {
+        for (int x = 0; x < kViewWidth; ++x) {
+            if (At(view_, x, y) == kToothColour) {
+                lowest = y;
+            }
+        }
+    }
+    EXPECT_EQ(lowest, 283);
+    // The workpiece's top surface lies DepthPixels = 40 above the tip.
+    EXPECT_EQ(At(view_, 370, 243), kLineColour);
+    EXPECT_EQ(At(view_, 370, 244), kWorkpieceColour);
+    EXPECT_EQ(At(view_, 370, 242), kFieldColour);
+}
+
+TEST_F(StartupPictureTest, GulletHalfDiskLiesTowardTheCentre) {
+    // Box (142, 205)-(198, 261), chord from (197, 228) to (142, 238): the white half-disk is
+    // the upper one, cut out of the tooth body toward the cutter centre; below the chord lies
+    // the open gullet in front of the rake face.
+    EXPECT_EQ(At(view_, 170, 212), kFieldColour);
+    EXPECT_EQ(At(view_, 160, 225), kFieldColour);
+    EXPECT_EQ(At(view_, 185, 220), kFieldColour);
+    EXPECT_EQ(At(view_, 170, 252), kFieldColour);
+    EXPECT_EQ(At(view_, 138, 250), kToothColour); // behind the rake face
+    // Nothing white inside the tooth body beyond the gullet box above it.
+    EXPECT_EQ(At(view_, 170, 203), kToothColour);
+    // The chord is painted white, so the half-disk opens into the gullet.
+    EXPECT_EQ(At(view_, 170, 233), kFieldColour);
+    EXPECT_EQ(At(view_, 196, 229), kFieldColour);
+}
+
+TEST_F(StartupPictureTest, CentreLinesAreDottedBlackOnHubGrey) {
+    int dots = 0;
+    int gaps = 0;
+    for (int y = 40; y < 126; ++y) {
+        const Colour c = At(view_, 150, y);
+        ASSERT_TRUE(c == kLineColour || c == kHubColour) << y;
+        dots += c == kLineColour ? 1 : 0;
+        gaps += c == kHubColour ? 1 : 0;
+    }
+    EXPECT_GT(dots, 20);
+    EXPECT_GT(gaps, 20);
+    // The vertical line covers rows 0..299 and stops there.
+    for (int y = 1; y < 300; ++y) {
+        const Colour c = At(view_, 150, y);
+        ASSERT_TRUE(c == kLineColour || c == kHubColour) << y;
+    }
+    for (int y = 300; y < 312; ++y) {
+        EXPECT_EQ(At(view_, 150, y), kFieldColour) << y;
+    }
+    // The horizontal line spans the whole width, over the field as well.
+    for (int x = 0; x < kViewWidth; ++x) {
+        const Colour c = At(view_, x, 83);
+        ASSERT_TRUE(c == kLineColour || c == kHubColour) << x;
+    }
+}
+
+TEST_F(StartupPictureTest, UsesExactlyTheFiveColours) {
+    std::set<Colour> seen;
+    for (int y = 0; y < kViewHeight; ++y) {
+        for (int x = 0; x < kViewWidth; ++x) {
+            seen.insert(At(view_, x, y));
+        }
+    }
+    EXPECT_EQ(seen, (std::set<Colour>{kFieldColour, kLineColour, kWorkpieceColour, kToothColour,
+                                      kHubColour}));
+}
+
+TEST(CutterViewTest, DownMillingMirrorsTheTeethAboutTheCentre) {
+    sim::SimState up = sim::StartupState();
+    sim::SimState down = up;
+    down.MillingDirection = 1;
+    CutterView upView;
+    CutterView downView;
+    upView.RedrawCutterView(up, 0.0);
+    downView.RedrawCutterView(down, 0.0);
+    // Below the hub and left of the workpiece only teeth and field remain; compare them
+    // mirrored about x = 150 (the rasteriser may differ by a pixel along slanted edges).
+    int teeth = 0;
+    int mismatches = 0;
+    for (int y = 140; y < 300; ++y) {
+        for (int x = 1; x < 300; ++x) {
+            if (x == 150 || 300 - x >= 345) {
+                continue;
+            }
+            const bool a = At(upView, x, y) == kToothColour;
+            const bool b = At(downView, 300 - x, y) == kToothColour;
+            teeth += a ? 1 : 0;
+            mismatches += a != b ? 1 : 0;
+        }
+    }
+    EXPECT_GT(teeth, 5000);
+    EXPECT_LT(mismatches, teeth / 50);
+    // The first tooth's gullet lies in the mirrored box (102, 205)-(158, 261), toward the centre.
+    EXPECT_EQ(At(downView, 130, 212), kFieldColour);
+    EXPECT_EQ(At(downView, 162, 250), kToothColour);
+    EXPECT_EQ(At(upView, 130, 212), kToothColour);
+    EXPECT_EQ(At(downView, 151, 283), kToothColour);
+}
+
+TEST(CutterViewTest, NoTeethForACountOfZeroOrLess) {
+    for (const int count : {0, -3}) {
+        sim::SimState s = sim::StartupState();
+        s.ToothCount = count;
+        CutterView view;
+        view.RedrawCutterView(s, 0.0);
+        std::set<Colour> seen;
+        for (int y = 0; y < kViewHeight; ++y) {
+            for (int x = 0; x < kViewWidth; ++x) {
+                seen.insert(At(view, x, y));
+            }
+        }
+        EXPECT_EQ(seen, (std::set<Colour>{kFieldColour, kLineColour, kWorkpieceColour, kHubColour}))
+            << count;
+        EXPECT_EQ(At(view, 120, 60), kHubColour);
+        EXPECT_EQ(At(view, 370, 300), kWorkpieceColour);
+    }
+}
+
+TEST(CutterViewTest, EveryRedrawStartsFromAnEmptyField) {
+    CutterView view;
+    sim::SimState s = sim::StartupState();
+    view.RedrawCutterView(s, 0.3);
+    s.ToothCount = 0;
+    view.RedrawCutterView(s, 0.0);
+    CutterView fresh;
+    fresh.RedrawCutterView(s, 0.0);
+    EXPECT_EQ(view.Image(), fresh.Image());
+}
+
+TEST(CutterViewTest, PhaseTurnsEveryTooth) {
+    const sim::SimState s = sim::StartupState();
+    CutterView atZero;
+    CutterView turned;
+    CutterView fullPitch;
+    atZero.RedrawCutterView(s, 0.0);
+    turned.RedrawCutterView(s, 0.2);
+    fullPitch.RedrawCutterView(s, s.ToothPitch);
+    EXPECT_NE(atZero.Image(), turned.Image());
+    // One pitch brings every tooth to its neighbour's place (up to rounding of the angles).
+    int differing = 0;
+    for (int y = 0; y < kViewHeight; ++y) {
+        for (int x = 0; x < kViewWidth; ++x) {
+            differing += At(atZero, x, y) != At(fullPitch, x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_LT(differing, 400);
+}
+
+TEST(CutterViewTest, EndOfTheDefaultRunShowsTheMachinedSurface) {
+    sim::SimState s = sim::MidRunState(sim::MillingDirection::Up, 5000);
+    ASSERT_FALSE(s.TimerEnabled);
+    CutterView view;
+    view.RedrawCutterView(s, s.Phase);
+    // The top edge of the workpiece in columns that no tooth covers: straight at row 243
+    // (283 - DepthPixels) where the cutter has not reached, lower where it has cut an arc.
+    std::set<int> edgeRows;
+    for (int x = 1; x < 384; ++x) {
+        int edge = -1;
+        bool tooth = false;
+        for (int y = 200; y < 312; ++y) {
+            const Colour c = At(view, x, y);
+            tooth = tooth || c == kToothColour;
+            if (edge < 0 && c == kWorkpieceColour) {
+                edge = y - 1; // the outline pixel above the fill
+            }
+        }
+        if (!tooth && edge >= 0 && x != 150) {
+            edgeRows.insert(edge);
+        }
+    }
+    ASSERT_FALSE(edgeRows.empty());
+    EXPECT_EQ(*edgeRows.begin(), 243);
+    EXPECT_GT(*edgeRows.rbegin(), 260);
+    EXPECT_GT(edgeRows.size(), 5u);
+}
+
+TEST(CutterViewTest, BitmapIsCreatedOnTheFirstDraw) {
+    CutterView view;
+    EXPECT_EQ(view.Bitmap(), nullptr);
+    EXPECT_TRUE(view.Image().isNull());
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "cutter_view_test_first_draw.png").string();
+    EXPECT_FALSE(view.SavePng(path));
+    const sim::SimState s = sim::StartupState();
+    view.DrawWorkpiece(s);
+    ASSERT_NE(view.Bitmap(), nullptr);
+    EXPECT_EQ(At(view, 384, 0), kLineColour);
+}
+
+TEST(CutterViewTest, PngHoldsThePicture) {
+    const sim::SimState s = sim::StartupState();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "cutter_view_test_startup.png").string();
+    ASSERT_TRUE(SaveCutterViewPng(s, 0.0, path));
+    QImage png(QString::fromStdString(path));
+    std::remove(path.c_str());
+    ASSERT_FALSE(png.isNull());
+    CutterView view;
+    view.RedrawCutterView(s, 0.0);
+    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), view.Image());
+    EXPECT_FALSE(SaveCutterViewPng(s, 0.0, "/nonexistent-directory/view.png"));
+}
+
+} // namespace
+} // namespace cutter
