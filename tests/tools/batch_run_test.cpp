@@ -1,0 +1,204 @@
+#include "batch_run.h"
+
+#include "sim/scenarios.h"
+#include "sim/tool_inputs.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace batch {
+namespace {
+
+struct CommandOutput {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CommandOutput RunCommand(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunBatchCommand(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);) {
+        parts.push_back(part);
+    }
+    return parts;
+}
+
+// The CSV of the default job holds, row by row, exactly the values a run of the core gives.
+TEST(RunBatchCommand, DefaultJobWritesEveryTickExactly) {
+    const CommandOutput r = RunCommand({"--workpiece", "28Cr4", "--tool", "P30"});
+    ASSERT_EQ(r.status, kExitDone) << r.err;
+    const std::vector<std::string> lines = Split(r.out, '\n');
+    ASSERT_EQ(lines.size(), 1557u);
+    EXPECT_EQ(lines[0], kCsvHeader);
+
+    sim::SimState s = sim::StartedState();
+    int firstForceTick = 0;
+    for (size_t tick = 1; tick < lines.size(); ++tick) {
+        sim::Timer1Timer(s, nullptr);
+        const std::vector<std::string> cells = Split(lines[tick], ',');
+        ASSERT_EQ(cells.size(), 9u);
+        const auto real = [&cells](int i) { return std::strtod(cells[i].c_str(), nullptr); };
+        ASSERT_EQ(std::stoi(cells[0]), static_cast<int>(tick));
+        ASSERT_EQ(real(1), s.TimeAxis[313]) << tick;
+        ASSERT_EQ(real(2), s.ChipSumTrace[313]) << tick;
+        ASSERT_EQ(real(3), s.ChipTrace[313]) << tick;
+        ASSERT_EQ(real(4), s.ForceTrace[313]) << tick;
+        ASSERT_EQ(real(5), s.MeanForceTrace[313]) << tick;
+        ASSERT_EQ(real(6), s.FeedTravel) << tick;
+        ASSERT_EQ(std::stoi(cells[7]), s.ActiveTeethCount) << tick;
+        ASSERT_EQ(real(8), s.Phase) << tick;
+        if (firstForceTick == 0 && s.ForceTrace[313] != 0) {
+            firstForceTick = static_cast<int>(tick);
+        }
+    }
+    EXPECT_FALSE(s.TimerEnabled);
+    const std::vector<std::string> summary = Split(r.err, '\n');
+    ASSERT_EQ(summary.size(), 5u);
+    EXPECT_EQ(summary[0], "ticks run: 1556");
+    EXPECT_EQ(summary[1], "first non-zero force at tick: " + std::to_string(firstForceTick));
+    EXPECT_EQ(summary[4],
+              "last revolution mean force: " + FormatReal(s.MeanForceTrace[313]) + " N");
+}
+
+TEST(RunBatchCommand, TicksLimitTheRun) {
+    const CommandOutput r = RunCommand({"--workpiece", "AlSi8", "--tool", "K50", "--ticks", "5"});
+    ASSERT_EQ(r.status, kExitDone);
+    EXPECT_EQ(Split(r.out, '\n').size(), 6u);
+    EXPECT_EQ(Split(r.err, '\n')[0], "ticks run: 5");
+    EXPECT_EQ(Split(r.err, '\n')[1], "first non-zero force at tick: none");
+}
+
+struct FailureCase {
+    std::vector<std::string> args;
+    int status;
+    const char* err;
+};
+
+std::ostream& operator<<(std::ostream& os, const FailureCase& c) {
+    for (const std::string& a : c.args) {
+        os << a << ' ';
+    }
+    return os;
+}
+
+class FailingCommandTest : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(FailingCommandTest, StopsBeforeAnyTick) {
+    const CommandOutput r = RunCommand(GetParam().args);
+    EXPECT_EQ(r.status, GetParam().status);
+    EXPECT_EQ(r.err, GetParam().err);
+    EXPECT_EQ(r.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, FailingCommandTest,
+    ::testing::Values(
+        FailureCase{{}, kExitBadInput, "Izaberite materijal alata i obratka!\n"},
+        FailureCase{{"--workpiece", "C35"}, kExitBadInput, "Materijal alata nije zadat!\n"},
+        FailureCase{{"--tool", "P30"}, kExitBadInput, "Materijal obratka nije zadat!\n"},
+        FailureCase{{"--teeth", "0", "--workpiece", "C35", "--tool", "P30"},
+                    kExitBadInput,
+                    "glodanje-batch: --teeth: 0 is outside 4..20\n"},
+        FailureCase{{"--diameter", "50", "--depth", "25.5", "--workpiece", "C35", "--tool", "P30"},
+                    kExitBadInput,
+                    "glodanje-batch: --depth: 25.5 is outside 0.5..25\n"},
+        FailureCase{{"--speed", "", "--workpiece", "C35", "--tool", "P30"},
+                    kExitBadInput,
+                    "glodanje-batch: --speed: '' is not a valid integer value\n"},
+        FailureCase{{"--workpiece", "C35", "--tool", "P30", "--ticks", "1", "--csv",
+                     "/nonexistent-dir/x.csv"},
+                    kExitCannotWrite,
+                    "glodanje-batch: cannot write '/nonexistent-dir/x.csv'\n"},
+        FailureCase{{"--frobnicate"},
+                    kExitBadInput,
+                    "glodanje-batch: unknown option '--frobnicate' (see --help)\n"}));
+
+TEST(RunBatchCommand, HelpGoesToStandardOutput) {
+    const CommandOutput r = RunCommand({"--help"});
+    EXPECT_EQ(r.status, kExitDone);
+    EXPECT_EQ(r.out, UsageText());
+    EXPECT_EQ(r.err, "");
+}
+
+BatchOptions Options(const std::vector<std::string>& args) {
+    const ParseResult parsed = ParseBatchOptions(args);
+    EXPECT_TRUE(parsed.ok) << parsed.error;
+    return parsed.options;
+}
+
+TEST(PrepareRun, AValueEqualToTheFieldRunsNoHandler) {
+    sim::SimState s;
+    ASSERT_TRUE(
+        PrepareRun(
+            s, Options({"--rake", "10", "--depth", "10.0", "--workpiece", "C35", "--tool", "P30"}),
+            nullptr)
+            .ok);
+    EXPECT_EQ(s.RakeAngle, 0.17452777777777778); // the stored start value, not 10 degrees
+    EXPECT_EQ(s.ClearanceAngle, 0.26179166666666664);
+    ASSERT_TRUE(
+        PrepareRun(s, Options({"--rake", "010", "--workpiece", "C35", "--tool", "P30"}), nullptr)
+            .ok);
+    EXPECT_EQ(s.RakeAngle, 10 * 3.141592 / 180);
+}
+
+TEST(PrepareRun, SmallClearanceWarnsAndContinuesWithTheMinimum) {
+    sim::SimState s;
+    const PrepareResult r = PrepareRun(
+        s, Options({"--teeth", "6", "--clearance", "9", "--workpiece", "C35", "--tool", "P30"}),
+        nullptr);
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.warnings.size(), 1u);
+    EXPECT_EQ(r.warnings[0], "Mali ledjni ugao!");
+    EXPECT_EQ(s.ClearanceAngle, 0.1745);
+    EXPECT_TRUE(s.TimerEnabled);
+}
+
+TEST(PrepareRun, MismatchWarnsAndAppliesEveryInputInOrder) {
+    sim::SimState s;
+    const PrepareResult r =
+        PrepareRun(s,
+                   Options({"--width", "100", "--diameter", "50", "--depth", "25", "--speed", "120",
+                            "--workpiece", "C4130", "--tool", "C7680", "--direction", "down"}),
+                   nullptr);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.warnings, std::vector<std::string>{"Izabrani materijal alata ne odgovara"});
+    EXPECT_EQ(s.ToolFactor, 1.05);
+    EXPECT_EQ(s.DepthPixels, 200);
+    EXPECT_EQ(s.CutWidth, 100);
+    EXPECT_EQ(s.HelixLagTicks, 77); // width applied after the diameter: tan 30 x 6667 / 50
+    EXPECT_EQ(s.MillingDirection, 1);
+    EXPECT_DOUBLE_EQ(s.StepTime, 0.03 * 0.0025 * 50 / 120);
+}
+
+class CountingObserver : public sim::RunObserver {
+public:
+    int feeds = 0;
+    int redraws = 0;
+    void FeedOscillograph(const sim::SimState&) override { ++feeds; }
+    void RedrawCutterView(const sim::SimState&, double) override { ++redraws; }
+};
+
+TEST(RunAndWriteCsv, PassesTheObserverToEveryTick) {
+    sim::SimState s = sim::StartedState();
+    CountingObserver observer;
+    std::ostringstream csv;
+    const RunSummary summary = RunAndWriteCsv(s, 7, csv, &observer);
+    EXPECT_EQ(summary.ticksRun, 7);
+    EXPECT_EQ(observer.feeds, 7);
+    EXPECT_EQ(observer.redraws, 7);
+}
+
+} // namespace
+} // namespace batch

@@ -1,0 +1,239 @@
+#include "batch_run.h"
+
+#include "sim/cutting_inputs.h"
+#include "sim/materials.h"
+#include "sim/startup.h"
+#include "sim/text_conversion.h"
+#include "sim/tool_inputs.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <memory>
+
+namespace batch {
+namespace {
+
+constexpr const char* kProgram = "glodanje-batch: ";
+
+std::string DescribeRejection(const char* option, const sim::InputResult& input, bool tenths) {
+    if (input.status == sim::InputStatus::NotAnInteger) {
+        return std::string(option) + ": " + input.message;
+    }
+    const auto number = [tenths](int32_t v) {
+        return tenths ? sim::FormatGeneral(v / 10.0, '.') : std::to_string(v);
+    };
+    return std::string(option) + ": " + number(input.value) + " is outside " +
+           number(input.minimum) + ".." + number(input.maximum);
+}
+
+} // namespace
+
+const char* const kCsvHeader =
+    "tick,time,chip_sum,chip,force,mean_force,feed_travel,active_teeth,phase";
+
+PrepareResult PrepareRun(sim::SimState& s, const BatchOptions& options,
+                         sim::RunObserver* observer) {
+    PrepareResult result;
+    sim::InitialiseState(s);
+
+    // One write of a whole text into a field: returns the routine's verdict.
+    using Apply = std::function<sim::InputResult(const std::string&)>;
+    struct Field {
+        const char* option;
+        std::string shown; // what the field shows when the window opens
+        const std::optional<std::string>& text;
+        Apply apply;
+        bool tenths = false;
+    };
+    const FieldTexts& f = options.fields;
+    const auto redraw = [&s, observer] {
+        if (observer != nullptr) {
+            observer->RedrawCutterView(s, 0);
+        }
+    };
+    const std::function<sim::InputResult(const std::string&)> clearance =
+        [&](const std::string& text) {
+            const sim::ClearanceResult r = sim::SetClearanceAngle(s, text);
+            if (r.minimumRow == 0) {
+                if (r.input.applied()) {
+                    redraw();
+                }
+                return r.input;
+            }
+            result.warnings.push_back(sim::kSmallClearanceMessage);
+            // The corrected text passes every row; its own run redraws.
+            clearance(r.correctedText);
+            sim::FinishClearanceCorrection(s, r);
+            return r.input;
+        };
+    Field fields[] = {
+        {"--diameter", "100", f.diameter,
+         [&](const std::string& t) {
+             const sim::InputResult r = sim::SetCutterDiameter(s, t).input;
+             if (r.applied()) {
+                 redraw();
+             }
+             return r;
+         }},
+        {"--teeth", "8", f.teeth,
+         [&](const std::string& t) {
+             const sim::InputResult r = sim::SetToothCount(s, t);
+             if (r.applied()) {
+                 redraw();
+             }
+             return r;
+         }},
+        {"--rake", "10", f.rake,
+         [&](const std::string& t) {
+             const sim::InputResult r = sim::SetRakeAngle(s, t);
+             if (r.applied()) {
+                 redraw();
+             }
+             return r;
+         }},
+        {"--clearance", "10", f.clearance, clearance},
+        {"--helix", "30", f.helix, [&](const std::string& t) { return sim::SetHelixAngle(s, t); }},
+        {"--speed", "60", f.speed,
+         [&](const std::string& t) { return sim::SetCuttingSpeed(s, t); }},
+        {"--feed", "150", f.feed, [&](const std::string& t) { return sim::SetFeedSpeed(s, t); }},
+        {"--depth", "100", f.depthTenths,
+         [&](const std::string& t) {
+             const sim::InputResult r = sim::SetDepth(s, t).input;
+             if (r.applied()) {
+                 redraw();
+             }
+             return r;
+         },
+         true},
+        {"--width", "20", f.width, [&](const std::string& t) { return sim::SetCutWidth(s, t); }},
+    };
+    for (Field& field : fields) {
+        if (!field.text || *field.text == field.shown) {
+            continue;
+        }
+        const sim::InputResult r = field.apply(*field.text);
+        if (!r.applied()) {
+            result.error = DescribeRejection(field.option, r, field.tenths);
+            return result;
+        }
+    }
+
+    if (options.workpieceMaterial) {
+        sim::SelectWorkpieceMaterial(s, *options.workpieceMaterial - 1);
+    }
+    if (options.toolMaterial) {
+        sim::SelectToolMaterial(s, *options.toolMaterial - 1);
+    }
+    if (options.direction) {
+        sim::SetMillingDirection(s, *options.direction, observer);
+    }
+    const sim::MaterialsReport materials = sim::StartRun(s);
+    if (!materials.mayStart) {
+        result.error = materials.message;
+        return result;
+    }
+    if (!materials.message.empty()) {
+        result.warnings.push_back(materials.message);
+    }
+    result.ok = true;
+    return result;
+}
+
+std::string FormatReal(double value) {
+    char buffer[64];
+    const std::to_chars_result r =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+    return std::string(buffer, r.ptr);
+}
+
+RunSummary RunAndWriteCsv(sim::SimState& s, int maxTicks, std::ostream& csv,
+                          sim::RunObserver* observer) {
+    RunSummary summary;
+    double forceSum = 0;
+    int forceTicks = 0;
+    csv << kCsvHeader << '\n';
+    bool stopped = false;
+    while (!stopped && (maxTicks == 0 || summary.ticksRun < maxTicks)) {
+        stopped = sim::Timer1Timer(s, observer).feedLimitDisabledTimer;
+        const int tick = ++summary.ticksRun;
+        // The scroll keeps index 313, so the newest samples are still there after the tick.
+        const double force = s.ForceTrace[sim::kTraceLength];
+        csv << tick << ',' << FormatReal(s.TimeAxis[sim::kTraceLength]) << ','
+            << FormatReal(s.ChipSumTrace[sim::kTraceLength]) << ','
+            << FormatReal(s.ChipTrace[sim::kTraceLength]) << ',' << FormatReal(force) << ','
+            << FormatReal(s.MeanForceTrace[sim::kTraceLength]) << ',' << FormatReal(s.FeedTravel)
+            << ',' << s.ActiveTeethCount << ',' << FormatReal(s.Phase) << '\n';
+        if (force != 0) {
+            if (summary.firstForceTick == 0) {
+                summary.firstForceTick = tick;
+            }
+            summary.largestForce = std::max(summary.largestForce, force);
+            forceSum += force;
+            ++forceTicks;
+        }
+    }
+    summary.meanForce = forceTicks > 0 ? forceSum / forceTicks : 0;
+    summary.lastRevolutionMean = s.MeanForceTrace[sim::kTraceLength];
+    return summary;
+}
+
+void WriteSummary(std::ostream& out, const RunSummary& summary) {
+    out << "ticks run: " << summary.ticksRun << '\n';
+    out << "first non-zero force at tick: ";
+    if (summary.firstForceTick == 0) {
+        out << "none\n";
+    } else {
+        out << summary.firstForceTick << '\n';
+    }
+    out << "largest force: " << FormatReal(summary.largestForce) << " N\n";
+    out << "mean force over the ticks with a force: " << FormatReal(summary.meanForce) << " N\n";
+    out << "last revolution mean force: " << FormatReal(summary.lastRevolutionMean) << " N\n";
+}
+
+int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const ParseResult parsed = ParseBatchOptions(args);
+    if (!parsed.ok) {
+        err << kProgram << parsed.error << '\n';
+        return kExitBadInput;
+    }
+    const BatchOptions& options = parsed.options;
+    if (options.help) {
+        out << UsageText();
+        return kExitDone;
+    }
+    // Drawing observers (pictures of the cutter view or the chart) plug in here.
+    sim::RunObserver* observer = nullptr;
+
+    auto state = std::make_unique<sim::SimState>();
+    const PrepareResult prepared = PrepareRun(*state, options, observer);
+    for (const std::string& warning : prepared.warnings) {
+        err << warning << '\n';
+    }
+    if (!prepared.ok) {
+        err << (prepared.error.rfind("--", 0) == 0 ? kProgram : "") << prepared.error << '\n';
+        return kExitBadInput;
+    }
+
+    std::ofstream file;
+    if (!options.csvPath.empty()) {
+        file.open(options.csvPath, std::ios::binary | std::ios::trunc);
+        if (!file) {
+            err << kProgram << "cannot write '" << options.csvPath << "'\n";
+            return kExitCannotWrite;
+        }
+    }
+    std::ostream& csv = options.csvPath.empty() ? out : file;
+    const RunSummary summary = RunAndWriteCsv(*state, options.ticks.value_or(0), csv, observer);
+    csv.flush();
+    if (!csv) {
+        err << kProgram << "cannot write the CSV\n";
+        return kExitCannotWrite;
+    }
+    WriteSummary(err, summary);
+    return kExitDone;
+}
+
+} // namespace batch

@@ -1,0 +1,60 @@
+#pragma once
+
+// One headless simulation: the inputs applied as the window would apply them, then ticks until
+// the feed ends, one CSV row per tick and a summary.
+
+#include "batch_options.h"
+
+#include "sim/run_observer.h"
+#include "sim/sim_state.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace batch {
+
+// Exit statuses of glodanje-batch.
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitCannotWrite = 1;
+inline constexpr int kExitBadInput = 2;
+
+struct PrepareResult {
+    bool ok = false;
+    std::string error;                 // one line, when !ok
+    std::vector<std::string> warnings; // messages the window would show, in order
+};
+
+// From the start-up state: writes each given field text into its field (a text equal to what
+// the field shows runs nothing), in the order diameter, teeth, rake, clearance, helix, speed,
+// feed, depth, width; chooses the materials and the direction; presses "Proces".
+// A value the field rejects, or a missing material, stops with an error.
+PrepareResult PrepareRun(sim::SimState& s, const BatchOptions& options, sim::RunObserver* observer);
+
+struct RunSummary {
+    int ticksRun = 0;
+    int firstForceTick = 0; // 0: the force stayed zero
+    double largestForce = 0;
+    double meanForce = 0;          // over the ticks with a non-zero force
+    double lastRevolutionMean = 0; // the newest per-revolution mean force
+};
+
+// The CSV header line (without the line end).
+extern const char* const kCsvHeader;
+
+// Runs ticks until the tick in which the feed limit disables the timer, or maxTicks ticks
+// (0: no limit), writing the header and one row per tick to csv.
+RunSummary RunAndWriteCsv(sim::SimState& s, int maxTicks, std::ostream& csv,
+                          sim::RunObserver* observer);
+
+// The summary lines for standard error.
+void WriteSummary(std::ostream& out, const RunSummary& summary);
+
+// A real with 17 significant digits and a point, independent of the locale, so it reads back
+// exactly.
+std::string FormatReal(double value);
+
+// The whole command: parses the arguments, prepares, runs and reports. Returns the exit status.
+int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace batch
