@@ -71,8 +71,16 @@ void TTimerSpeedButton::mousePressEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
+    // From here until the release, a modal window coming up takes the mouse from the button.
+    mouseTaken_ = false;
+    WatchWindow(true);
     if (OnMouseDown) {
         RunReportingErrors(OnMouseDown);
+    }
+    if (mouseTaken_) {
+        // A message box came and went while the focus moved: the press is gone with it.
+        WatchWindow(false);
+        return;
     }
     pressed_ = true;
     SetDown(true);
@@ -99,6 +107,7 @@ void TTimerSpeedButton::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     const bool click = rect().contains(event->position().toPoint());
+    WatchWindow(false);
     pressed_ = false;
     SetDown(false);
     // Stopped before the click, so that a click that opens a modal window gets no repeats.
@@ -159,7 +168,27 @@ bool TTimerSpeedButton::HoldsMouse() const {
     return modal == nullptr || modal == window();
 }
 
+bool TTimerSpeedButton::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::WindowBlocked && watched == watchedWindow_) {
+        mouseTaken_ = true;
+        CancelPress();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TTimerSpeedButton::WatchWindow(bool watch) {
+    if (watchedWindow_ != nullptr) {
+        watchedWindow_->removeEventFilter(this);
+        watchedWindow_ = nullptr;
+    }
+    if (watch) {
+        watchedWindow_ = window();
+        watchedWindow_->installEventFilter(this);
+    }
+}
+
 void TTimerSpeedButton::CancelPress() {
+    WatchWindow(false);
     pressed_ = false;
     SetDown(false);
     StopRepeat();

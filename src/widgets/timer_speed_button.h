@@ -2,6 +2,7 @@
 // its click from a timer: the up and down buttons of the spin button pair.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -63,12 +64,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // Watches the window for a modal window blocking it, which ends the press.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The mouse press is still ours: no modal window or popup has taken the mouse since.
     bool HoldsMouse() const;
     // Ends a press without a click (the mouse was taken away, the button hidden or disabled).
     void CancelPress();
+    void WatchWindow(bool watch);
     void SetDown(bool down);
     void StopRepeat();
 
@@ -77,7 +81,9 @@ private:
     bool focusRect_ = false;
     bool pressed_ = false; // the left button went down here and has not been released
     bool down_ = false;
-    QTimer* repeatTimer_ = nullptr; // child of this button, created on the first press
+    bool mouseTaken_ = false;         // a modal window blocked the window during this press
+    QPointer<QWidget> watchedWindow_; // the window watched while the button is pressed
+    QTimer* repeatTimer_ = nullptr;   // child of this button, created on the first press
 };
 
 } // namespace widgets

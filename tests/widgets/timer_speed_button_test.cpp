@@ -128,6 +128,21 @@ TEST_F(TimerSpeedButtonTest, ModalWindowTakesTheMouseAndEndsThePress) {
     EXPECT_EQ(clicks, 0);
 }
 
+TEST_F(TimerSpeedButtonTest, MessageBoxDuringThePressFocusChangeCancelsThePress) {
+    // A handler run by the focus change shows a message box; the mouse is released meanwhile.
+    button->OnMouseDown = [this] {
+        QDialog box(window.get());
+        box.setModal(true);
+        box.show();
+        box.hide();
+    };
+    Press();
+    EXPECT_FALSE(button->IsDown());
+    EXPECT_TRUE(button->RepeatTimer() == nullptr || !button->RepeatTimer()->isActive());
+    button->TimerExpired();
+    EXPECT_EQ(clicks, 0);
+}
+
 TEST_F(TimerSpeedButtonTest, OtherMouseButtonsDoNothing) {
     QTest::mousePress(button, Qt::RightButton, {}, QPoint(7, 5));
     EXPECT_FALSE(button->IsDown());
