@@ -21,22 +21,38 @@ void MeasurePoint(SimState& s, int j) {
     }
 }
 
-// sin x of the angles that decide a search, widened by far more than the rounding error of
-// ArcSin and sin (about 1e-16), so that a point screened by its ratio alone is certain to lie on
-// the searched side of the tooth.
-constexpr double kScreenMargin = 1e-9;
+// Screens profile points by the sine of their angle, (x - 150) / radius, against a limit without
+// forming the root, the division or the arcsine: only squares are compared. The limit is the sine
+// of the deciding angle widened by far more than the rounding error of those operations (about
+// 1e-16), so a point the screen passes is certain to lie on the searched side of the tooth.
+// Points at the centre's height, whose angle is the fixed right angle, are never passed.
+class SineScreen {
+public:
+    static constexpr double kMargin = 1e-9;
 
-// The sine of profile point j's angle, (x - 150) / radius, formed as MeasurePoint forms it, or
-// nothing for a point at the centre's height, whose angle is the fixed right angle.
-bool PointSine(const SimState& s, int j, double& sine) {
-    if (s.WorkpiecePoints[j].y == 83) {
-        return false;
+    // Passes points whose sine lies below `limit` (below = true) or above it.
+    SineScreen(double limit, bool below)
+        : limit_(limit), limitSquared_(limit * limit), below_(below) {}
+
+    bool Passes(const SimState& s, int j) const {
+        if (s.WorkpiecePoints[j].y == 83) {
+            return false;
+        }
+        const double dx = s.ProfileX[j] - 150;
+        const double dy = s.ProfileY[j] - 83;
+        const double dxSquared = dx * dx;
+        const double bound = limitSquared_ * (dxSquared + dy * dy); // (limit x radius)^2
+        if (below_) {
+            return limit_ > 0 ? dx < 0 || dxSquared < bound : dx < 0 && dxSquared > bound;
+        }
+        return limit_ < 0 ? dx > 0 || dxSquared < bound : dx > 0 && dxSquared > bound;
     }
-    const double dx = s.ProfileX[j] - 150;
-    const double dy = s.ProfileY[j] - 83;
-    sine = dx / std::sqrt(dx * dx + dy * dy);
-    return true;
-}
+
+private:
+    double limit_;
+    double limitSquared_;
+    bool below_;
+};
 
 } // namespace
 
@@ -70,12 +86,11 @@ void CutUpMilling(SimState& s, ProfileSearch search) {
     const int k = s.ActiveTooth;
     // Points whose angle lies at or below the tooth's angle of the previous sub-step are passed.
     const double passedAngle = s.ActiveAngle[k] - s.AngleStep;
-    const double passedSine = std::sin(passedAngle) - kScreenMargin;
+    const SineScreen screen(std::sin(passedAngle) - SineScreen::kMargin, true);
     const bool quick = search == ProfileSearch::Quick;
     int j = 2;
     while (true) {
-        double sine = 0;
-        if (quick && j < kProfileLast && PointSine(s, j, sine) && sine < passedSine) {
+        if (quick && j < kProfileLast && screen.Passes(s, j)) {
             ++j;
             continue;
         }
@@ -98,12 +113,11 @@ void CutUpMilling(SimState& s, ProfileSearch search) {
 void CutDownMilling(SimState& s, ProfileSearch search) {
     const int k = s.ActiveTooth;
     // Points at or above the tooth's angle are passed.
-    const double passedSine = std::sin(s.ActiveAngle[k]) + kScreenMargin;
+    const SineScreen screen(std::sin(s.ActiveAngle[k]) + SineScreen::kMargin, false);
     const bool quick = search == ProfileSearch::Quick;
     int j = kProfileLast - 1;
     while (true) {
-        double sine = 0;
-        if (quick && j > 1 && PointSine(s, j, sine) && sine > passedSine) {
+        if (quick && j > 1 && screen.Passes(s, j)) {
             --j;
             continue;
         }
