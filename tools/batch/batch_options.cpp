@@ -21,6 +21,14 @@ template <typename List, typename NameOf> std::string JoinNames(const List& list
     return names;
 }
 
+std::string WorkpieceNames() {
+    return JoinNames(sim::kWorkpieceMaterials, [](const auto& row) { return row.name; });
+}
+
+std::string ToolNames() {
+    return JoinNames(sim::kToolMaterials, [](const char* name) { return name; });
+}
+
 } // namespace
 
 std::optional<std::string> DepthTextToTenths(const std::string& text) {
@@ -60,6 +68,16 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
             return std::string();
         };
     };
+    // A material by its list text; an unknown name lists the valid ones.
+    const auto material = [](std::optional<int>& slot, const char* option,
+                             int32_t (*find)(std::string_view), std::string names) {
+        return [&slot, option, find, names](const std::string& value) {
+            slot = find(value);
+            return *slot != 0 ? std::string()
+                              : std::string(option) + ": unknown material '" + value +
+                                    "' (valid: " + names + ")";
+        };
+    };
     const std::map<std::string, Setter> setters{
         {"--diameter", field(o.fields.diameter)},
         {"--teeth", field(o.fields.teeth)},
@@ -76,26 +94,9 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
                         ? std::string()
                         : "--depth: '" + value + "' is not a depth in mm with at most one decimal";
          }},
-        {"--workpiece",
-         [&o](const std::string& value) {
-             const int32_t n = sim::FindWorkpieceMaterial(value);
-             o.workpieceMaterial = n;
-             return n != 0 ? std::string()
-                           : "--workpiece: unknown material '" + value + "' (valid: " +
-                                 JoinNames(sim::kWorkpieceMaterials,
-                                           [](const auto& row) { return row.name; }) +
-                                 ")";
-         }},
-        {"--tool",
-         [&o](const std::string& value) {
-             const int32_t n = sim::FindToolMaterial(value);
-             o.toolMaterial = n;
-             return n != 0 ? std::string()
-                           : "--tool: unknown material '" + value + "' (valid: " +
-                                 JoinNames(sim::kToolMaterials,
-                                           [](const char* name) { return name; }) +
-                                 ")";
-         }},
+        {"--workpiece", material(o.workpieceMaterial, "--workpiece", sim::FindWorkpieceMaterial,
+                                 WorkpieceNames())},
+        {"--tool", material(o.toolMaterial, "--tool", sim::FindToolMaterial, ToolNames())},
         {"--direction",
          [&o](const std::string& value) {
              if (value == "up" || value == "down") {
@@ -168,10 +169,10 @@ std::string UsageText() {
            "  --depth MM           depth of cut, 0.5 to half the diameter, at most one decimal\n"
            "  --width MM           width of cut, 10..100\n"
            "  --workpiece NAME     " +
-           JoinNames(sim::kWorkpieceMaterials, [](const auto& row) { return row.name; }) +
+           WorkpieceNames() +
            "\n"
            "  --tool NAME          " +
-           JoinNames(sim::kToolMaterials, [](const char* name) { return name; }) +
+           ToolNames() +
            "\n"
            "  --direction up|down  up milling (default) or down milling\n"
            "\n"

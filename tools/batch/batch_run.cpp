@@ -69,45 +69,30 @@ PrepareResult PrepareRun(sim::SimState& s, const BatchOptions& options,
             sim::FinishClearanceCorrection(s, r);
             return r.input;
         };
+    // The inputs that change the picture redraw it once applied.
+    const auto redrawing = [&redraw](auto routine) {
+        return [redraw, routine](const std::string& text) {
+            const sim::InputResult r = routine(text);
+            if (r.applied()) {
+                redraw();
+            }
+            return r;
+        };
+    };
     Field fields[] = {
         {"--diameter", "100", f.diameter,
-         [&](const std::string& t) {
-             const sim::InputResult r = sim::SetCutterDiameter(s, t).input;
-             if (r.applied()) {
-                 redraw();
-             }
-             return r;
-         }},
+         redrawing([&](const std::string& t) { return sim::SetCutterDiameter(s, t).input; })},
         {"--teeth", "8", f.teeth,
-         [&](const std::string& t) {
-             const sim::InputResult r = sim::SetToothCount(s, t);
-             if (r.applied()) {
-                 redraw();
-             }
-             return r;
-         }},
+         redrawing([&](const std::string& t) { return sim::SetToothCount(s, t); })},
         {"--rake", "10", f.rake,
-         [&](const std::string& t) {
-             const sim::InputResult r = sim::SetRakeAngle(s, t);
-             if (r.applied()) {
-                 redraw();
-             }
-             return r;
-         }},
+         redrawing([&](const std::string& t) { return sim::SetRakeAngle(s, t); })},
         {"--clearance", "10", f.clearance, clearance},
         {"--helix", "30", f.helix, [&](const std::string& t) { return sim::SetHelixAngle(s, t); }},
         {"--speed", "60", f.speed,
          [&](const std::string& t) { return sim::SetCuttingSpeed(s, t); }},
         {"--feed", "150", f.feed, [&](const std::string& t) { return sim::SetFeedSpeed(s, t); }},
         {"--depth", "100", f.depthTenths,
-         [&](const std::string& t) {
-             const sim::InputResult r = sim::SetDepth(s, t).input;
-             if (r.applied()) {
-                 redraw();
-             }
-             return r;
-         },
-         true},
+         redrawing([&](const std::string& t) { return sim::SetDepth(s, t).input; }), true},
         {"--width", "20", f.width, [&](const std::string& t) { return sim::SetCutWidth(s, t); }},
     };
     for (Field& field : fields) {
