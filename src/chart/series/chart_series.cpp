@@ -120,7 +120,9 @@ void TChartSeries::PointAdded(TChartSeries* sender, int index) {
     if (OnAfterAdd) {
         OnAfterAdd(sender, index);
     }
-    NotifyDependents(TSeriesNotify::PointAdded, index);
+    if (!LinkedSeries_.empty()) {
+        NotifyDependents(TSeriesNotify::PointAdded, index);
+    }
     if (Active_) {
         Repaint();
     }

@@ -35,62 +35,30 @@ double TChartValueList::LastValue() const {
     return ScaledValue(ValueCount() - 1);
 }
 
-void TChartValueList::AddToStatistics(double raw) {
-    const double s = raw * Multiplier_;
-    Total_ += s;
-    TotalAbs_ += std::fabs(s);
-    if (values_.size() == 1) {
-        LowestValue_ = s;
-        HighestValue_ = s;
-    } else {
-        if (s < LowestValue_) {
-            LowestValue_ = s;
+int TChartValueList::InsertOrdered(double value) {
+    // The value is out of order: walk back past the greater (ascending) or smaller
+    // (descending) values and insert after the rest.
+    int i = ValueCount() - 1;
+    if (Order_ == TChartListOrder::loAscending) {
+        while (i >= 0 && values_[static_cast<std::size_t>(i)] > value) {
+            --i;
         }
-        if (s > HighestValue_) {
-            HighestValue_ = s;
+    } else {
+        while (i >= 0 && values_[static_cast<std::size_t>(i)] < value) {
+            --i;
         }
     }
-}
-
-int TChartValueList::AddOrdered(double value) {
-    int index;
-    if (Order_ == TChartListOrder::loNone || values_.empty()) {
-        index = ValueCount();
-        values_.push_back(value);
-    } else {
-        const double last = values_.back();
-        const bool append = Order_ == TChartListOrder::loAscending ? last <= value : last >= value;
-        if (append) {
-            index = ValueCount();
-            values_.push_back(value);
-        } else {
-            int i = ValueCount() - 1;
-            if (Order_ == TChartListOrder::loAscending) {
-                while (i >= 0 && values_[static_cast<std::size_t>(i)] > value) {
-                    --i;
-                }
-            } else {
-                while (i >= 0 && values_[static_cast<std::size_t>(i)] < value) {
-                    --i;
-                }
-            }
-            index = i + 1;
-            values_.insert(values_.begin() + index, value);
-        }
-    }
+    const int index = i + 1;
+    values_.insert(values_.begin() + index, value);
     AddToStatistics(value);
     return index;
 }
 
-void TChartValueList::InsertAt(int index, double value) {
+void TChartValueList::InsertInside(int index, double value) {
     if (index < 0 || index > ValueCount()) {
         throw ListIndexError(index);
     }
-    if (index == ValueCount()) {
-        values_.push_back(value);
-    } else {
-        values_.insert(values_.begin() + index, value);
-    }
+    values_.insert(values_.begin() + index, value);
     AddToStatistics(value);
 }
 

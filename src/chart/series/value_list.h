@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <cmath>
 #include <cstddef>
 #include <vector>
 
@@ -36,9 +37,26 @@ public:
 
     // Inserts where Order asks (after all equal values), updates the statistics and returns
     // the index at which the value now stands.
-    int AddOrdered(double value);
+    int AddOrdered(double value) {
+        // Values arriving in order (the usual case) are appended without a search.
+        if (Order_ == TChartListOrder::loNone || values_.empty() ||
+            (Order_ == TChartListOrder::loAscending ? values_.back() <= value
+                                                    : values_.back() >= value)) {
+            values_.push_back(value);
+            AddToStatistics(value);
+            return ValueCount() - 1;
+        }
+        return InsertOrdered(value);
+    }
     // Inserts at index (0 .. ValueCount); later values move up one.
-    void InsertAt(int index, double value);
+    void InsertAt(int index, double value) {
+        if (index == ValueCount()) {
+            values_.push_back(value);
+            AddToStatistics(value);
+        } else {
+            InsertInside(index, value);
+        }
+    }
     void DeleteAt(int index);
     // Overwrites the value; Total/TotalAbs swap the old value for the new one, the extremes
     // are rescanned, and the owner tells its linked series that the point changed.
@@ -77,7 +95,24 @@ public:
 
 private:
     void CheckIndex(int index) const;
-    void AddToStatistics(double raw);
+    void AddToStatistics(double raw) {
+        const double s = raw * Multiplier_;
+        Total_ += s;
+        TotalAbs_ += std::fabs(s);
+        if (values_.size() == 1) {
+            LowestValue_ = s;
+            HighestValue_ = s;
+        } else {
+            if (s < LowestValue_) {
+                LowestValue_ = s;
+            }
+            if (s > HighestValue_) {
+                HighestValue_ = s;
+            }
+        }
+    }
+    int InsertOrdered(double value);
+    void InsertInside(int index, double value);
 
     bool DateTime_ = false;
     std::vector<double> values_; // raw values in index order

@@ -1,0 +1,154 @@
+#include "chart.h"
+#include "series/chart_series.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace chart {
+namespace {
+
+// A bare chart: margins 1, 5, 1, 5, no title, no axes.
+void MakeBare(TChart& chart, int w, int h) {
+    chart.resize(w, h);
+    chart.SetMarginLeft(1);
+    chart.SetMarginTop(5);
+    chart.SetMarginRight(1);
+    chart.SetMarginBottom(5);
+    chart.Title.SetVisible(false);
+    chart.SetAxisVisible(false);
+    chart.SetView3D(false);
+}
+
+TEST(ChartPanelTest, PlotRectFromPercentMargins) {
+    TChart chart;
+    MakeBare(chart, 385, 161);
+    glodanje::Canvas target(385, 161);
+    chart.DrawTo(&target, {0, 0, 385, 161});
+    EXPECT_EQ(chart.PlotRect(), (TRect{4, 8, 381, 153}));
+    EXPECT_EQ(chart.PlotGeometry().PlotWidth, 377);
+    EXPECT_EQ(chart.PlotGeometry().PlotCentreY, 80);
+    glodanje::Canvas large(770, 322);
+    chart.DrawTo(&large, {0, 0, 770, 322});
+    EXPECT_EQ(chart.PlotRect(), (TRect{8, 16, 762, 306}));
+}
+
+TEST(ChartPanelTest, TitleMovesPlotTop) {
+    TChart chart;
+    MakeBare(chart, 385, 161);
+    chart.Title.SetVisible(true);
+    chart.Title.SetText({"Oscilograf"});
+    glodanje::Canvas target(385, 161);
+    chart.DrawTo(&target, {0, 0, 385, 161});
+    chart.Canvas().SelectFont(chart.Title.Font);
+    const int h = chart.Canvas().FontHeight();
+    EXPECT_EQ(chart.PlotRect().Top, 8 + h + 5);
+    EXPECT_EQ(chart.Title.TitleRect.Top, 8);
+}
+
+TEST(ChartPanelTest, BackgroundIsControlColourOrGradientWithBevel) {
+    TChart chart;
+    MakeBare(chart, 100, 60);
+    chart.SetColor(0x123456);
+    glodanje::Canvas target(100, 60);
+    chart.DrawTo(&target, {0, 0, 100, 60});
+    EXPECT_EQ(target.PixelAt(2, 2), 0x123456u);
+    chart.Gradient.SetVisible(true);
+    chart.Gradient.SetEndColor(0x80FFFF);
+    chart.DrawTo(&target, {0, 0, 100, 60});
+    // Row 59 (colour A) lies under the bevel; row 58 is the second band.
+    EXPECT_EQ(target.PixelAt(2, 58), RGBColor(255, 255, 255 + MulDiv(1, -127, 60)));
+    EXPECT_EQ(target.PixelAt(50, 1), RGBColor(255, 255, 255 + MulDiv(58, -127, 60)));
+    // The raised bevel: light top-left, dark bottom-right.
+    EXPECT_EQ(target.PixelAt(0, 0), glodanje::ColourToRgb(0x80000014));
+    EXPECT_EQ(target.PixelAt(99, 59), glodanje::ColourToRgb(0x80000010));
+}
+
+TEST(ChartPanelTest, RepaintWithoutChangeCopiesBuffer) {
+    TChart chart;
+    MakeBare(chart, 120, 80);
+    chart.PaintNow();
+    EXPECT_EQ(chart.DrawPassCount(), 1);
+    chart.PaintNow();
+    EXPECT_EQ(chart.DrawPassCount(), 1);
+    chart.SetMarginLeft(10);
+    chart.SetMarginLeft(10);
+    chart.PaintNow();
+    EXPECT_EQ(chart.DrawPassCount(), 2);
+}
+
+TEST(ChartPanelTest, ResizeBuildsBufferOfNewSize) {
+    TChart chart;
+    MakeBare(chart, 120, 80);
+    chart.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    chart.PaintNow();
+    ASSERT_NE(chart.Canvas().Buffer(), nullptr);
+    chart.resize(200, 90);
+    QApplication::processEvents();
+    chart.PaintNow();
+    ASSERT_NE(chart.Canvas().Buffer(), nullptr);
+    EXPECT_EQ(chart.Canvas().Buffer()->Width(), 200);
+    EXPECT_EQ(chart.Canvas().Buffer()->Height(), 90);
+}
+
+TEST(ChartPanelTest, ManyDataChangesCostOnePaint) {
+    TChart chart;
+    MakeBare(chart, 385, 161);
+    TChartSeries s[3];
+    for (auto& series : s) {
+        series.SetParentChart(&chart);
+    }
+    chart.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    QApplication::processEvents();
+    const int before = chart.DrawPassCount();
+    for (auto& series : s) {
+        series.ClearValues();
+        for (int i = 0; i < 313; ++i) {
+            series.AddPoint(i, i);
+        }
+    }
+    EXPECT_EQ(chart.DrawPassCount(), before);
+    QTest::qWait(20);
+    QApplication::processEvents();
+    EXPECT_EQ(chart.DrawPassCount(), before + 1);
+}
+
+TEST(ChartPanelTest, AxesShownOnlyWhereSeriesAreBound) {
+    TChart chart;
+    EXPECT_TRUE(chart.IsAxisShown(chart.TopAxis())); // no series uses axes yet
+    TChartSeries a;
+    TChartSeries b;
+    b.SetVertAxis(TVertAxis::aRightAxis);
+    a.SetParentChart(&chart);
+    b.SetParentChart(&chart);
+    EXPECT_FALSE(chart.IsAxisShown(chart.TopAxis()));
+    EXPECT_TRUE(chart.IsAxisShown(chart.BottomAxis()));
+    EXPECT_TRUE(chart.IsAxisShown(chart.LeftAxis()));
+    EXPECT_TRUE(chart.IsAxisShown(chart.RightAxis()));
+    chart.SetAxisVisible(false);
+    EXPECT_FALSE(chart.IsAxisShown(chart.BottomAxis()));
+}
+
+TEST(ChartPanelTest, AutomaticAxisTakesRangeOfBoundSeries) {
+    TChart chart;
+    TChartSeries a;
+    TChartSeries b;
+    a.SetParentChart(&chart);
+    b.SetParentChart(&chart);
+    a.AddPoint(-2, 5);
+    a.AddPoint(4, 1);
+    b.AddPoint(7, -3);
+    b.SetActive(false);
+    glodanje::Canvas target(400, 250);
+    chart.DrawTo(&target, {0, 0, 400, 250});
+    EXPECT_EQ(chart.BottomAxis().CurrentMinimum, -2.0);
+    EXPECT_EQ(chart.BottomAxis().CurrentMaximum, 4.0);
+    EXPECT_EQ(chart.LeftAxis().CurrentMinimum, 1.0);
+    EXPECT_EQ(chart.LeftAxis().CurrentMaximum, 5.0);
+    EXPECT_EQ(chart.RightAxis().CurrentRange, 0.0);
+}
+
+} // namespace
+} // namespace chart
