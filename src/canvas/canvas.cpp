@@ -102,6 +102,10 @@ struct DoubledEllipse {
     Int64 a = 0;
     Int64 b = 0;
     bool Inside(Int64 u, Int64 v) const {
+        constexpr Int64 kSmall = Int64{1} << 15; // products below 2^62: plain 64-bit arithmetic
+        if (a < kSmall && b < kSmall && u < kSmall && -u < kSmall && v < kSmall && -v < kSmall) {
+            return u * u * (b * b) + v * v * (a * a) <= (a * a) * (b * b);
+        }
         const __int128 aa = static_cast<__int128>(a) * a;
         const __int128 bb = static_cast<__int128>(b) * b;
         return static_cast<__int128>(u) * u * bb + static_cast<__int128>(v) * v * aa <= aa * bb;
@@ -209,6 +213,46 @@ Colour ColourToRgb(Colour colour) {
     return colour & 0x00FFFFFFu;
 }
 
+// One edge of a polygon being scan converted, from its upper end (y0 < y1). Its crossing
+// with row y is x0 + ceil((y - y0) * (x1 - x0) / (y1 - y0)), stepped from row to row as a
+// quotient and remainder so that no row needs a division.
+struct Canvas::ScanEdge {
+    Int64 y0 = 0;
+    Int64 y1 = 0;
+    Int64 x0 = 0;
+    Int64 x1 = 0;
+    Int64 x = 0;         // crossing with the current row
+    Int64 remainder = 0; // 0 <= remainder < y1 - y0
+    Int64 wholeStep = 0; // floor((x1 - x0) / (y1 - y0))
+    Int64 fracStep = 0;  // (x1 - x0) - wholeStep * (y1 - y0)
+
+    void StartAt(Int64 y) {
+        const Int64 dy = y1 - y0;
+        const Int64 dx = x1 - x0;
+        // ceil(n / dy) = floor((n + dy - 1) / dy)
+        const Int64 n = (y - y0) * dx + dy - 1;
+        const Int64 q = FloorDiv(n, dy);
+        x = x0 + q;
+        remainder = n - q * dy;
+        wholeStep = FloorDiv(dx, dy);
+        fracStep = dx - wholeStep * dy;
+    }
+    void NextRow() {
+        x += wholeStep;
+        remainder += fracStep;
+        if (remainder >= y1 - y0) {
+            remainder -= y1 - y0;
+            ++x;
+        }
+    }
+};
+
+struct Canvas::ScanScratch {
+    std::vector<ScanEdge> edges;
+    std::vector<ScanEdge*> active;
+    std::vector<Int64> crossings;
+};
+
 Canvas::Canvas(int width, int height, Colour fill)
     : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32) {
     image_.fill(ToPixel(fill));
@@ -258,6 +302,11 @@ void Canvas::SetFont(const FontSpec& font) {
     }
 }
 
+void Canvas::PreparePixels() {
+    bits_ = reinterpret_cast<std::uint32_t*>(image_.bits());
+    stride_ = image_.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(std::uint32_t));
+}
+
 void Canvas::RealizeBrush() {
     if (!brushChanged_) {
         return;
@@ -288,7 +337,7 @@ void Canvas::FillSpan(int y, int x0, int x1, std::uint32_t pixel, PenMode mode) 
     if (x0 >= x1) {
         return;
     }
-    auto* line = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+    auto* line = Row(y);
     if (mode == PenMode::Copy) {
         std::fill(line + x0, line + x1, pixel);
         return;
@@ -302,11 +351,12 @@ void Canvas::PutPixel(int x, int y, std::uint32_t pixel, PenMode mode) {
     if (x < clip_.left || x >= clip_.right || y < clip_.top || y >= clip_.bottom) {
         return;
     }
-    auto* p = reinterpret_cast<std::uint32_t*>(image_.scanLine(y)) + x;
+    auto* p = Row(y) + x;
     *p = mode == PenMode::Copy ? pixel : (~(pixel ^ *p) | 0xFF000000u);
 }
 
 void Canvas::SetPixel(int x, int y, Colour colour) {
+    PreparePixels();
     PutPixel(x, y, ToPixel(colour), PenMode::Copy);
 }
 
@@ -358,18 +408,33 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
     const Int64 minorDelta = forward ? (xMajor ? dy : dx) : (xMajor ? -dy : -dx);
     const Int64 step = forward ? 1 : -1;
     Int64 major = xMajor ? x0 : y0;
+    // minor = baseMinor + floor(num / den), kept as quotient and remainder while num moves by
+    // +-2 * minorDelta per step (|minorDelta| <= steps, so one correction at most).
+    const Int64 den = 2 * steps;
+    const Int64 num = 2 * (major - baseMajor) * minorDelta + steps;
+    Int64 quotient = FloorDiv(num, den);
+    Int64 remainder = num - quotient * den;
+    const Int64 numStep = 2 * minorDelta * step;
     for (Int64 i = 0; i < steps; ++i, major += step) {
-        const Int64 minor =
-            baseMinor + FloorDiv(2 * (major - baseMajor) * minorDelta + steps, 2 * steps);
+        const Int64 minor = baseMinor + quotient;
+        remainder += numStep;
+        if (remainder >= den) {
+            remainder -= den;
+            ++quotient;
+        } else if (remainder < 0) {
+            remainder += den;
+            --quotient;
+        }
         const Int64 x = xMajor ? major : minor;
         const Int64 y = xMajor ? minor : major;
         if (x < clip_.left || x >= clip_.right || y < clip_.top || y >= clip_.bottom) {
             continue;
         }
-        if (!dotted || (i / 3) % 2 == 0) {
-            PutPixel(static_cast<int>(x), static_cast<int>(y), on, mode);
-        } else if (opaque) {
-            PutPixel(static_cast<int>(x), static_cast<int>(y), off, mode);
+        const bool dot = !dotted || (i / 3) % 2 == 0;
+        if (dot || opaque) {
+            const std::uint32_t pixel = dot ? on : off;
+            std::uint32_t& target = Row(static_cast<int>(y))[x];
+            target = mode == PenMode::Copy ? pixel : (~(pixel ^ target) | 0xFF000000u);
         }
     }
 }
@@ -433,11 +498,13 @@ void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
 }
 
 void Canvas::LineTo(int x, int y) {
+    PreparePixels();
     PenLine(penPos_.x, penPos_.y, x, y);
     penPos_ = {x, y};
 }
 
 void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
+    PreparePixels();
     if (x1 > x2) {
         std::swap(x1, x2);
     }
@@ -479,6 +546,7 @@ void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void Canvas::FillRect(const CanvasRect& rect) {
+    PreparePixels();
     RealizeBrush();
     if (brush_.style != BrushStyle::Solid) {
         return;
@@ -489,61 +557,77 @@ void Canvas::FillRect(const CanvasRect& rect) {
     }
 }
 
+void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
+    // Even-odd scan conversion with an active edge list. A pixel (x, y) is inside when the
+    // point (x, y) is; crossings are taken at ceil(), so left and top edges are in and right and
+    // bottom edges out.
+    if (!scratch_) {
+        scratch_ = std::make_unique<ScanScratch>();
+    }
+    std::vector<ScanEdge>& edges = scratch_->edges;
+    std::vector<ScanEdge*>& active = scratch_->active;
+    std::vector<Int64>& crossings = scratch_->crossings;
+    edges.clear();
+    active.clear();
+    Int64 yMin = std::numeric_limits<Int64>::max();
+    Int64 yMax = std::numeric_limits<Int64>::min();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const CanvasPoint& a = points[i];
+        const CanvasPoint& b = points[(i + 1) % points.size()];
+        if (a.y == b.y) {
+            continue;
+        }
+        ScanEdge e;
+        const bool down = a.y < b.y;
+        e.y0 = down ? a.y : b.y;
+        e.x0 = down ? a.x : b.x;
+        e.y1 = down ? b.y : a.y;
+        e.x1 = down ? b.x : a.x;
+        yMin = std::min(yMin, e.y0);
+        yMax = std::max(yMax, e.y1);
+        edges.push_back(e);
+    }
+    std::sort(edges.begin(), edges.end(),
+              [](const ScanEdge& l, const ScanEdge& r) { return l.y0 < r.y0; });
+    const Int64 rowFirst = std::max<Int64>(yMin, clip_.top);
+    const Int64 rowEnd = std::min<Int64>(yMax, clip_.bottom);
+    std::size_t next = 0;
+    const std::uint32_t fill = BrushPixel();
+    for (Int64 y = rowFirst; y < rowEnd; ++y) {
+        std::erase_if(active, [y](const ScanEdge* e) { return e->y1 <= y; });
+        for (ScanEdge* e : active) {
+            e->NextRow();
+        }
+        for (; next < edges.size() && edges[next].y0 <= y; ++next) {
+            if (edges[next].y1 > y) {
+                edges[next].StartAt(y);
+                active.push_back(&edges[next]);
+            }
+        }
+        crossings.clear();
+        for (const ScanEdge* e : active) {
+            crossings.push_back(e->x);
+        }
+        std::sort(crossings.begin(), crossings.end());
+        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+            const Int64 from = std::max<Int64>(crossings[i], clip_.left);
+            const Int64 to = std::min<Int64>(crossings[i + 1], clip_.right);
+            if (from < to) {
+                FillSpan(static_cast<int>(y), static_cast<int>(from), static_cast<int>(to), fill,
+                         pen_.mode);
+            }
+        }
+    }
+}
+
 void Canvas::Polygon(std::span<const CanvasPoint> points) {
+    PreparePixels();
     if (points.size() < 2) {
         return;
     }
     RealizeBrush();
     if (brush_.style == BrushStyle::Solid) {
-        // Even-odd scan conversion with an active edge list. A pixel (x, y) is inside when the
-        // point (x, y) is; crossings are taken at ceil(), so left and top edges are in and
-        // right and bottom edges out.
-        struct Edge {
-            Int64 x0, y0, x1, y1;
-        };
-        std::vector<Edge> edges;
-        edges.reserve(points.size());
-        Int64 yMin = std::numeric_limits<Int64>::max();
-        Int64 yMax = std::numeric_limits<Int64>::min();
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            const CanvasPoint& a = points[i];
-            const CanvasPoint& b = points[(i + 1) % points.size()];
-            if (a.y == b.y) {
-                continue;
-            }
-            Edge e = a.y < b.y ? Edge{a.x, a.y, b.x, b.y} : Edge{b.x, b.y, a.x, a.y};
-            yMin = std::min(yMin, e.y0);
-            yMax = std::max(yMax, e.y1);
-            edges.push_back(e);
-        }
-        std::sort(edges.begin(), edges.end(),
-                  [](const Edge& l, const Edge& r) { return l.y0 < r.y0; });
-        const Int64 rowFirst = std::max<Int64>(yMin, clip_.top);
-        const Int64 rowEnd = std::min<Int64>(yMax, clip_.bottom);
-        std::vector<const Edge*> active;
-        std::vector<Int64> crossings;
-        std::size_t next = 0;
-        const std::uint32_t fill = BrushPixel();
-        for (Int64 y = rowFirst; y < rowEnd; ++y) {
-            while (next < edges.size() && edges[next].y0 <= y) {
-                active.push_back(&edges[next]);
-                ++next;
-            }
-            std::erase_if(active, [y](const Edge* e) { return e->y1 <= y; });
-            crossings.clear();
-            for (const Edge* e : active) {
-                crossings.push_back(e->x0 + CeilDiv((y - e->y0) * (e->x1 - e->x0), e->y1 - e->y0));
-            }
-            std::sort(crossings.begin(), crossings.end());
-            for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
-                const Int64 from = std::max<Int64>(crossings[i], clip_.left);
-                const Int64 to = std::min<Int64>(crossings[i + 1], clip_.right);
-                if (from < to) {
-                    FillSpan(static_cast<int>(y), static_cast<int>(from), static_cast<int>(to),
-                             fill, pen_.mode);
-                }
-            }
-        }
+        FillPolygon(points);
     }
     for (std::size_t i = 0; i < points.size(); ++i) {
         const CanvasPoint& a = points[i];
@@ -553,23 +637,27 @@ void Canvas::Polygon(std::span<const CanvasPoint> points) {
 }
 
 void Canvas::Polyline(std::span<const CanvasPoint> points) {
+    PreparePixels();
     for (std::size_t i = 1; i < points.size(); ++i) {
         PenLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
     }
 }
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
+    PreparePixels();
     RealizeBrush();
     EllipticFigure(x1, y1, x2, y2, nullptr, true, true, false);
 }
 
 void Canvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    PreparePixels();
     RealizeBrush();
     const int rays[4] = {x3, y3, x4, y4};
     EllipticFigure(x1, y1, x2, y2, rays, true, true, true);
 }
 
 void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    PreparePixels();
     const int rays[4] = {x3, y3, x4, y4};
     EllipticFigure(x1, y1, x2, y2, rays, false, true, false);
 }
@@ -753,9 +841,10 @@ void Canvas::Draw(int x, int y, const QImage& source) {
     if (from >= to) {
         return;
     }
+    PreparePixels();
     for (int row = std::max(y, clip_.top); row < y + rgb.height() && row < clip_.bottom; ++row) {
         const auto* src = reinterpret_cast<const std::uint32_t*>(rgb.constScanLine(row - y));
-        auto* dst = reinterpret_cast<std::uint32_t*>(image_.scanLine(row));
+        auto* dst = Row(row);
         for (int col = from; col < to; ++col) {
             dst[col] = src[col - x] | 0xFF000000u;
         }

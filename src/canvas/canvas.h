@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -206,6 +207,10 @@ public:
     void Draw(int x, int y, const QImage& source);
 
 private:
+    // Detaches the image and caches its first row; called at the start of every operation
+    // that writes pixels, so that the per-pixel writes need no image calls.
+    void PreparePixels();
+    std::uint32_t* Row(int y) const { return bits_ + y * stride_; }
     void RealizeBrush();
     std::uint32_t BrushPixel() const;
     std::uint32_t PenPixel() const;
@@ -213,6 +218,9 @@ private:
     int PenWidth() const { return pen_.width < 1 ? 1 : pen_.width; }
     void FillSpan(int y, int x0, int x1, std::uint32_t pixel, PenMode mode);
     void PutPixel(int x, int y, std::uint32_t pixel, PenMode mode);
+    struct ScanEdge;
+    struct ScanScratch;
+    void FillPolygon(std::span<const CanvasPoint> points);
     void PenLine(int x0, int y0, int x1, int y1);
     void ThinLine(int x0, int y0, int x1, int y1);
     void WideLine(int x0, int y0, int x1, int y1, int width);
@@ -233,6 +241,9 @@ private:
     unsigned textAlign_ = 0;
     CanvasPoint penPos_;
     CanvasRect clip_;
+    std::unique_ptr<ScanScratch> scratch_; // buffers reused by every polygon fill
+    std::uint32_t* bits_ = nullptr;
+    std::ptrdiff_t stride_ = 0; // pixels per row
 };
 
 } // namespace glodanje

@@ -1,0 +1,60 @@
+#include "cutter/cutter_view.h"
+
+#include "sim/scenarios.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+namespace {
+
+// The tick's last step: a full redraw of a state in the middle of the cut (8 teeth).
+void BM_RedrawCutterViewMidRun(benchmark::State& state) {
+    const auto direction =
+        state.range(0) == 0 ? sim::MillingDirection::Up : sim::MillingDirection::Down;
+    const sim::SimState s = sim::MidRunState(direction, 800);
+    cutter::CutterView view;
+    view.RedrawCutterView(s, s.Phase);
+    for (auto _ : state) {
+        view.RedrawCutterView(s, s.Phase);
+        benchmark::DoNotOptimize(view.Bitmap());
+    }
+}
+BENCHMARK(BM_RedrawCutterViewMidRun)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The most teeth the tooth-count field allows.
+void BM_RedrawCutterViewTwentyTeeth(benchmark::State& state) {
+    sim::SimState s = sim::MidRunState(sim::MillingDirection::Up, 800);
+    s.ToothCount = 20;
+    s.ToothPitch = 6.283185 / 20;
+    s.GulletRadius = 9;
+    s.FlankLength = 20;
+    s.RakeFaceLength = 24;
+    cutter::CutterView view;
+    for (auto _ : state) {
+        view.RedrawCutterView(s, 0.1);
+        benchmark::DoNotOptimize(view.Bitmap());
+    }
+}
+BENCHMARK(BM_RedrawCutterViewTwentyTeeth)->Unit(benchmark::kMicrosecond);
+
+// About a thousand short line segments, as the chart's three series draw per frame.
+void BM_CanvasThousandSegments(benchmark::State& state) {
+    glodanje::Canvas canvas(385, 161);
+    std::array<glodanje::CanvasPoint, 1001> points;
+    for (int i = 0; i < 1001; ++i) {
+        points[i] = {4 + (i * 377) / 1000, 20 + (i * 37 % 120)};
+    }
+    for (auto _ : state) {
+        canvas.MoveTo(points[0].x, points[0].y);
+        for (int i = 1; i < 1001; ++i) {
+            canvas.LineTo(points[i].x, points[i].y);
+        }
+        benchmark::DoNotOptimize(canvas.Image().constBits());
+    }
+}
+BENCHMARK(BM_CanvasThousandSegments)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
