@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 namespace glodanje {
@@ -258,8 +259,6 @@ Canvas::Canvas(int width, int height, Colour fill)
     image_.fill(ToPixel(fill));
     RemoveClip();
 }
-
-Canvas::~Canvas() = default;
 
 bool Canvas::SavePng(const std::string& path) const {
     return image_.save(QString::fromStdString(path), "PNG");
@@ -755,13 +754,94 @@ const QFont& Canvas::CurrentFont() {
         qfont_->setStrikeOut(font_.strikeOut);
         qfont_->setStyleStrategy(QFont::NoAntialias);
         metrics_ = std::make_unique<QFontMetrics>(*qfont_);
+        fontKey_ = QString::fromStdString(font_.face) + QChar(0x1F) + QString::number(font_.size) +
+                   QChar(font_.bold ? 'b' : '-') + QChar(font_.italic ? 'i' : '-') +
+                   QChar(font_.underline ? 'u' : '-') + QChar(font_.strikeOut ? 's' : '-');
     }
     return *qfont_;
 }
 
+// A string rendered once in one font: its cell metrics and the pixels of its glyphs, so that
+// labels drawn on every frame cost a lookup and a copy of their ink.
+struct Canvas::TextImage {
+    int advance = 0; // px, cell width
+    int ascent = 0;  // px, cell top to baseline
+    int height = 0;  // px, cell height
+    int inkLeft = 0; // px, ink box relative to the cell's top-left corner
+    int inkTop = 0;
+    int inkWidth = 0;
+    int inkHeight = 0;
+    std::vector<std::uint8_t> ink; // inkWidth x inkHeight, row by row, 1 = glyph pixel
+};
+
+struct Canvas::TextCache {
+    static constexpr std::size_t kMaxEntries = 512;
+    std::unordered_map<QString, TextImage> entries;
+};
+
+const Canvas::TextImage& Canvas::RenderText(const QString& text) {
+    const QFont& font = CurrentFont();
+    if (!textCache_) {
+        textCache_ = std::make_unique<TextCache>();
+    }
+    const QString key = fontKey_ + QChar(0x1F) + text;
+    auto found = textCache_->entries.find(key);
+    if (found != textCache_->entries.end()) {
+        return found->second;
+    }
+    if (textCache_->entries.size() >= TextCache::kMaxEntries) {
+        textCache_->entries.clear();
+    }
+    TextImage t;
+    t.advance = metrics_->horizontalAdvance(text);
+    t.ascent = metrics_->ascent();
+    t.height = t.ascent + metrics_->descent();
+    // Glyphs may reach beyond their cell (bearings, accents): render with a margin and keep
+    // the ink box.
+    const int margin = std::max(4, t.height);
+    QImage mask(t.advance + 2 * margin, t.height + 2 * margin, QImage::Format_Grayscale8);
+    mask.fill(0);
+    {
+        QPainter painter(&mask);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QPoint(margin, margin + t.ascent), text);
+    }
+    int left = mask.width();
+    int top = mask.height();
+    int right = -1;
+    int bottom = -1;
+    for (int y = 0; y < mask.height(); ++y) {
+        const std::uint8_t* row = mask.constScanLine(y);
+        for (int x = 0; x < mask.width(); ++x) {
+            if (row[x] >= 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    if (right >= 0) {
+        t.inkLeft = left - margin;
+        t.inkTop = top - margin;
+        t.inkWidth = right - left + 1;
+        t.inkHeight = bottom - top + 1;
+        t.ink.resize(static_cast<std::size_t>(t.inkWidth) * t.inkHeight);
+        for (int y = 0; y < t.inkHeight; ++y) {
+            const std::uint8_t* row = mask.constScanLine(top + y);
+            for (int x = 0; x < t.inkWidth; ++x) {
+                t.ink[static_cast<std::size_t>(y) * t.inkWidth + x] = row[left + x] >= 128 ? 1 : 0;
+            }
+        }
+    }
+    return textCache_->entries.emplace(key, std::move(t)).first->second;
+}
+
 TextSize Canvas::TextExtent(const QString& text) {
-    CurrentFont();
-    return {metrics_->horizontalAdvance(text), metrics_->ascent() + metrics_->descent()};
+    const TextImage& t = RenderText(text);
+    return {t.advance, t.height};
 }
 
 void Canvas::TextOut(int x, int y, const QString& text) {
@@ -774,17 +854,15 @@ void Canvas::TextOutRotated(int x, int y, const QString& text, int angleDegrees)
 
 void Canvas::DrawText(int x, int y, const QString& text, int angleDegrees) {
     RealizeBrush();
-    const QFont& font = CurrentFont();
-    const int width = metrics_->horizontalAdvance(text);
-    const int ascent = metrics_->ascent();
-    const int height = ascent + metrics_->descent();
+    const TextImage& t = RenderText(text);
+    // Offset of the cell's top-left corner from the reference point, in the text's own frame.
     int dx = 0;
     switch (textAlign_ & 6u) {
     case text_align::kRight:
-        dx = -width;
+        dx = -t.advance;
         break;
     case text_align::kCentre:
-        dx = -width / 2;
+        dx = -t.advance / 2;
         break;
     default:
         break;
@@ -792,10 +870,10 @@ void Canvas::DrawText(int x, int y, const QString& text, int angleDegrees) {
     int dy = 0;
     switch (textAlign_ & 24u) {
     case text_align::kBottom:
-        dy = -height;
+        dy = -t.height;
         break;
     case text_align::kBaseline:
-        dy = -ascent;
+        dy = -t.ascent;
         break;
     default:
         break;
@@ -803,21 +881,61 @@ void Canvas::DrawText(int x, int y, const QString& text, int angleDegrees) {
     if (clip_.left >= clip_.right || clip_.top >= clip_.bottom) {
         return;
     }
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setClipRect(
-        QRect(clip_.left, clip_.top, clip_.right - clip_.left, clip_.bottom - clip_.top));
-    painter.translate(x, y);
-    if (angleDegrees != 0) {
+    const int quarterTurns = ((angleDegrees % 360) + 360) % 360 / 90;
+    if (angleDegrees % 90 != 0) {
+        // Other angles: the painter rotates the glyphs.
+        QPainter painter(&image_);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setClipRect(
+            QRect(clip_.left, clip_.top, clip_.right - clip_.left, clip_.bottom - clip_.top));
+        painter.translate(x, y);
         painter.rotate(-static_cast<double>(angleDegrees));
+        if (backMode_ == BackMode::Opaque) {
+            painter.fillRect(QRect(dx, dy, t.advance, t.height),
+                             QColor::fromRgb(ToPixel(backColour_)));
+        }
+        painter.setFont(CurrentFont());
+        painter.setPen(QColor::fromRgb(ToPixel(font_.colour)));
+        painter.drawText(QPoint(dx, dy + t.ascent), text);
+        return;
     }
-    if (backMode_ == BackMode::Opaque) {
-        painter.fillRect(QRect(dx, dy, width, height), QColor::fromRgb(ToPixel(backColour_)));
+    PreparePixels();
+    // The pixel (px, py) of the text frame (x right along the text, y down) turned counter-
+    // clockwise by quarterTurns quarter turns about the reference point.
+    const auto toScreen = [&](int px, int py) {
+        switch (quarterTurns) {
+        case 1:
+            return CanvasPoint{x + py, y - px - 1};
+        case 2:
+            return CanvasPoint{x - px - 1, y - py - 1};
+        case 3:
+            return CanvasPoint{x - py - 1, y + px};
+        default:
+            return CanvasPoint{x + px, y + py};
+        }
+    };
+    if (backMode_ == BackMode::Opaque && t.advance > 0 && t.height > 0) {
+        const CanvasPoint a = toScreen(dx, dy);
+        const CanvasPoint b = toScreen(dx + t.advance - 1, dy + t.height - 1);
+        const std::uint32_t back = ToPixel(backColour_);
+        for (int row = std::min(a.y, b.y); row <= std::max(a.y, b.y); ++row) {
+            FillSpan(row, std::min(a.x, b.x), std::max(a.x, b.x) + 1, back, PenMode::Copy);
+        }
     }
-    painter.setFont(font);
-    painter.setPen(QColor::fromRgb(ToPixel(font_.colour)));
-    painter.drawText(QPoint(dx, dy + ascent), text);
+    const std::uint32_t pixel = ToPixel(font_.colour);
+    for (int my = 0; my < t.inkHeight; ++my) {
+        const std::uint8_t* ink = t.ink.data() + static_cast<std::size_t>(my) * t.inkWidth;
+        for (int mx = 0; mx < t.inkWidth; ++mx) {
+            if (ink[mx] == 0) {
+                continue;
+            }
+            const CanvasPoint p = toScreen(dx + t.inkLeft + mx, dy + t.inkTop + my);
+            if (p.x >= clip_.left && p.x < clip_.right && p.y >= clip_.top && p.y < clip_.bottom) {
+                Row(p.y)[p.x] = pixel;
+            }
+        }
+    }
 }
 
 void Canvas::ClipToRect(const CanvasRect& rect) {
@@ -850,5 +968,8 @@ void Canvas::Draw(int x, int y, const QImage& source) {
         }
     }
 }
+
+// Defined here, where the cache types are complete.
+Canvas::~Canvas() = default;
 
 } // namespace glodanje

@@ -226,6 +226,9 @@ private:
     void WideLine(int x0, int y0, int x1, int y1, int width);
     void EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, bool fill, bool outline,
                         bool radii);
+    struct TextImage;
+    struct TextCache;
+    const TextImage& RenderText(const QString& text);
     void DrawText(int x, int y, const QString& text, int angleDegrees);
     const QFont& CurrentFont();
 
@@ -236,6 +239,8 @@ private:
     FontSpec font_;
     std::unique_ptr<QFont> qfont_; // built lazily from font_, so figures never need fonts
     std::unique_ptr<QFontMetrics> metrics_;
+    QString fontKey_;                      // the font's fields, part of the text cache key
+    std::unique_ptr<TextCache> textCache_; // strings already rendered, by font and text
     Colour backColour_ = kColourWhite;
     BackMode backMode_ = BackMode::Opaque;
     unsigned textAlign_ = 0;

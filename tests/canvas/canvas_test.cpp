@@ -596,20 +596,74 @@ TEST(CanvasTextTest, ExtentGrowsWithTextAndFontSize) {
     EXPECT_EQ(canvas.TextExtent("").width, 0);
 }
 
-TEST(CanvasTextTest, RotatedTextRunsUpFromItsTopLeftCorner) {
-    Canvas canvas(100, 200);
+struct RotationCase {
+    int angle;
+    // The cell of a w x h text at reference (x, y) with left + top alignment, as the corner
+    // offsets (in units of w and h) of the screen rectangle it turns into.
+    int leftW, leftH, topW, topH, rightW, rightH, bottomW, bottomH;
+};
+
+class RotatedTextTest : public ::testing::TestWithParam<RotationCase> {};
+
+TEST_P(RotatedTextTest, CellTurnsAboutItsTopLeftCorner) {
+    const RotationCase& c = GetParam();
+    Canvas canvas(200, 200);
     canvas.SetFont({"Arial", 10});
-    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetBrushColour(kGreen); // opaque background: the whole cell shows
     const QString text = QStringLiteral("Debljina");
     const TextSize size = canvas.TextExtent(text);
-    canvas.TextOutRotated(40, 150, text, 90);
+    const int x = 100;
+    const int y = 100;
+    canvas.TextOutRotated(x, y, text, c.angle);
+    const CanvasRect expected{x + c.leftW * size.width + c.leftH * size.height,
+                              y + c.topW * size.width + c.topH * size.height,
+                              x + c.rightW * size.width + c.rightH * size.height,
+                              y + c.bottomW * size.width + c.bottomH * size.height};
+    EXPECT_EQ(InkBox(canvas, kColourWhite), expected);
+    EXPECT_GT(CountColour(canvas, kColourBlack), 20);
+    EXPECT_EQ(CountColour(canvas, kColourBlack) + CountColour(canvas, kGreen),
+              size.width * size.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(QuarterTurns, RotatedTextTest,
+                         ::testing::Values(RotationCase{0, 0, 0, 0, 0, 1, 0, 0, 1},
+                                           RotationCase{90, 0, 0, -1, 0, 0, 1, 0, 0},
+                                           RotationCase{180, -1, 0, 0, -1, 0, 0, 0, 0},
+                                           RotationCase{270, 0, -1, 0, 0, 0, 0, 1, 0},
+                                           RotationCase{-90, 0, -1, 0, 0, 0, 0, 1, 0}),
+                         [](const auto& info) {
+                             return "Angle" + std::to_string(info.param.angle + 360);
+                         });
+
+TEST(CanvasTextTest, OtherAnglesAreRotatedByThePainter) {
+    Canvas canvas(200, 200);
+    canvas.SetFont({"Arial", 10});
+    canvas.SetBackMode(BackMode::Transparent);
+    const TextSize size = canvas.TextExtent("Debljina");
+    canvas.TextOutRotated(50, 150, "Debljina", 45);
     const CanvasRect ink = InkBox(canvas, kColourWhite);
-    ASSERT_LT(ink.left, ink.right);
-    EXPECT_GE(ink.left, 40);
-    EXPECT_LE(ink.right, 40 + size.height + 1);
-    EXPECT_GE(ink.top, 150 - size.width - 1);
-    EXPECT_LE(ink.bottom, 151);
+    // Up and to the right of the reference point, about w / sqrt(2) each way.
+    EXPECT_GE(ink.left, 49);
+    EXPECT_LE(ink.bottom, 150 + size.height);
+    EXPECT_GT(ink.right - ink.left, size.width / 2);
     EXPECT_GT(ink.bottom - ink.top, size.width / 2);
+}
+
+TEST(CanvasTextTest, RepeatedTextDrawsTheSamePixelsPerFont) {
+    Canvas first(120, 40);
+    Canvas second(120, 40);
+    first.SetFont({"Arial", 8});
+    second.SetFont({"Arial", 8});
+    second.TextOut(5, 5, "0,25"); // rendered once, then taken from the cache
+    second.FillRect({0, 0, 120, 40});
+    first.TextOut(5, 5, "0,25");
+    second.TextOut(5, 5, "0,25");
+    EXPECT_EQ(first.Image(), second.Image());
+    // Another font with the same text is not mistaken for the cached one.
+    second.SetFont({"Arial", 8, kColourBlack, true});
+    EXPECT_GT(second.TextExtent("0,25").width, 0);
+    second.SetFont({"Arial", 16});
+    EXPECT_GT(second.TextExtent("0,25").width, first.TextExtent("0,25").width);
 }
 
 TEST(CanvasTextTest, TextRespectsTheClip) {
