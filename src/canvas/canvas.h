@@ -3,7 +3,8 @@
 // A bitmap canvas with the pixel rules of a classic raster device: integer pixel coordinates
 // (x right, y down), no anti-aliasing, every figure pixel in exactly one colour, figures that
 // exclude their right and bottom edges, lines that leave out their end pixel. Figures are
-// rasterised here into the QImage scan lines; only text goes through QPainter.
+// rasterised here into the QImage scan lines; text is rendered by Qt (which needs a
+// QGuiApplication for its fonts; figures need none) and kept per font and string.
 
 #include <QImage>
 #include <QString>
@@ -58,13 +59,15 @@ struct TextSize {
 
 enum class PenStyle {
     Solid,
-    Dotted, // width 1: 3 pixels on, 3 off; gaps take the background colour when it is opaque
+    Dotted, // width 1: 3 pixels on, 3 off from the start of every line; gaps take the background
+            // colour when it is opaque. Wider dotted pens draw solid.
     Clear,  // draws nothing
 };
 
 enum class PenMode {
     Copy,   // pixel := colour
-    NotXor, // pixel := NOT (colour XOR pixel); drawing twice restores the picture
+    NotXor, // pixel := NOT (colour XOR pixel), for pen and brush pixels of lines and figures
+            // (not text or copies); drawing twice restores the picture
 };
 
 enum class BrushStyle { Solid, Clear };
@@ -156,7 +159,7 @@ public:
 
     // --- Figures (outline with the pen, interior with the brush) ---
     // Box from (x1, y1) up to but excluding column x2 and row y2 (corners in any order); the
-    // pen outline lies inside the box.
+    // pen outline lies inside the box (a clear pen leaves the whole box to the brush).
     void Rectangle(int x1, int y1, int x2, int y2);
     // The rectangle with the brush only (nothing for a clear brush).
     void FillRect(const CanvasRect& rect);
@@ -183,8 +186,9 @@ public:
     void SetPixel(int x, int y, Colour colour);
 
     // --- Text ---
-    // The string at (x, y) with the current font and alignment flags; with opaque background
-    // mode its cell is filled with the background colour first.
+    // The string at (x, y) with the current font and alignment flags, glyph pixels in the font
+    // colour without anti-aliasing; with opaque background mode its cell (TextExtent) is filled
+    // with the background colour first.
     void TextOut(int x, int y, const QString& text);
     void TextOut(int x, int y, std::string_view utf8) { TextOut(x, y, QString::fromUtf8(utf8)); }
     void TextOut(int x, int y, const char* utf8) { TextOut(x, y, std::string_view(utf8)); }
