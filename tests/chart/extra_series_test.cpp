@@ -91,6 +91,13 @@ TEST_F(BarSeriesTest, BarsAreFilledFromTheOriginInThePointColour) {
 TEST_F(BarSeriesTest, ExtentsTakeInTheOriginAndMarginsHalfABar) {
     TBarSeries bars;
     EXPECT_EQ(bars.YMinimum(), 0.0);
+    EXPECT_EQ(bars.BarRect(0), TRect{}); // no chart, no axes
+    bars.SetParentChart(&chart);
+    Draw();
+    int left = -1;
+    int right = -1;
+    bars.HorizontalMargins(left, right);
+    EXPECT_EQ(left, 0); // no points: no room to keep
     bars.AddPoint(1, 5);
     bars.AddPoint(2, 8);
     EXPECT_EQ(bars.YMinimum(), 0.0);
@@ -101,10 +108,7 @@ TEST_F(BarSeriesTest, ExtentsTakeInTheOriginAndMarginsHalfABar) {
     EXPECT_EQ(bars.YMinimum(), 5.0);
     EXPECT_EQ(bars.YMaximum(), 8.0);
 
-    bars.SetParentChart(&chart);
     Draw();
-    int left = 0;
-    int right = 0;
     bars.HorizontalMargins(left, right);
     EXPECT_EQ(left, bars.BarThickness() / 2 + 1);
     EXPECT_EQ(right, left);

@@ -42,6 +42,9 @@ int TCustomBarSeries::BarThickness() const {
 
 TRect TCustomBarSeries::BarRect(int index) const {
     const TChartAxis* valueAxis = Horizontal_ ? GetHorizontalAxis() : GetVerticalAxis();
+    if (valueAxis == nullptr) {
+        return {};
+    }
     const double start = UseOrigin_ ? Origin_ : valueAxis->CurrentMinimum;
     const int thickness = BarThickness();
     if (Horizontal_) {
@@ -69,14 +72,15 @@ void TCustomBarSeries::DrawPoint(int index) {
     canvas.DrawRectangle(r.Left, r.Top, r.Right, r.Bottom);
 }
 
-// The outermost bars reach half a bar beyond their points; the axes keep that room free.
+// The outermost bars reach half a bar beyond their points; the axes keep that room free. A
+// series without points needs none.
 void TCustomBarSeries::HorizontalMargins(int& left, int& right) const {
-    left = Horizontal_ ? 0 : BarThickness() / 2 + 1;
+    left = Horizontal_ || PointCount() == 0 ? 0 : BarThickness() / 2 + 1;
     right = left;
 }
 
 void TCustomBarSeries::VerticalMargins(int& top, int& bottom) const {
-    top = Horizontal_ ? BarThickness() / 2 + 1 : 0;
+    top = Horizontal_ && PointCount() > 0 ? BarThickness() / 2 + 1 : 0;
     bottom = top;
 }
 

@@ -26,7 +26,8 @@ public:
     // Bar thickness in pixels: the plot extent across the bars shared by all points, scaled by
     // BarWidthPercent, at least 1 (also without a chart).
     int BarThickness() const;
-    // The bar of point index in device pixels (right and bottom exclusive).
+    // The bar of point index in device pixels (right and bottom exclusive); empty without a
+    // chart.
     TRect BarRect(int index) const;
 
     void DrawPoint(int index) override;
