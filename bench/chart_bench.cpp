@@ -1,7 +1,9 @@
 // Benchmarks of the chart engine: the refill of the three oscillograph series that every
 // tick does, and (with the oscillograph) one drawing pass into the off-screen buffer.
 #include "chart.h"
+#include "oscillograph.h"
 #include "series/chart_series.h"
+#include "sim/scenarios.h"
 
 #include <QApplication>
 #include <atomic>
@@ -71,6 +73,25 @@ void BM_RefillThreeSeries(benchmark::State& state) {
         static_cast<double>(g_allocations.load() - before) / static_cast<double>(refills);
 }
 BENCHMARK(BM_RefillThreeSeries)->Unit(benchmark::kMicrosecond);
+
+// One full drawing pass of the oscillograph (3 x 313 points) into its off-screen buffer, as
+// the paint after every tick runs it.
+void BM_OscillographDrawPass(benchmark::State& state) {
+    chart::TChart chart;
+    chart::TLineSeries series[3];
+    chart::ConfigureChart1(chart, series[0], series[1], series[2]);
+    const sim::SimState s = sim::MidRunState(sim::MillingDirection::Up, 1556);
+    chart::FeedOscillograph(s, series[0], series[1], series[2]);
+    glodanje::Canvas target(chart::kOscillographWidth, chart::kOscillographHeight);
+    const chart::TRect bounds{0, 0, chart::kOscillographWidth, chart::kOscillographHeight};
+    chart.DrawTo(&target, bounds);
+    for (auto _ : state) {
+        chart.Canvas().MarkDirty();
+        chart.DrawTo(&target, bounds);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_OscillographDrawPass)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "chart.h"
 
 #include "series/chart_series.h"
+#include "series/series_types.h"
 
 #include <algorithm>
 
@@ -16,6 +17,9 @@ constexpr TColor clBtnShadow = 0x80000010;
 
 TCustomChart::TCustomChart(QWidget* parent) : TCustomAxisPanel(parent) {
     Constructed_ = false;
+    // The series types are registered when the first chart is made, at start-up.
+    static const bool registered = (RegisterStandardSeriesTypes(), true);
+    (void)registered;
     const auto repaint = [this] { RequestRepaint(); };
     for (TChartTitle* t : {&Title, &Foot}) {
         t->OnChange = repaint;

@@ -1,0 +1,115 @@
+#include "oscillograph.h"
+
+namespace chart {
+
+namespace {
+
+constexpr TColor clGreen = 0x008000;
+
+void SetUpSeries(TLineSeries& series, const QString& title, TColor colour, TVertAxis axis) {
+    series.SetTitle(title);
+    series.SetSeriesColor(colour);
+    series.SetVertAxis(axis);
+    series.Marks.Visible = false;
+    series.Marks.ArrowLength = 8;
+    series.Pointer.SetVisible(false);
+    series.Pointer.SetStyle(TSeriesPointerStyle::psRectangle);
+    series.Pointer.SetInflateMargins(true);
+    series.XValues().SetOrder(TChartListOrder::loAscending);
+    series.XValues().SetMultiplier(1.0);
+    series.YValues().SetOrder(TChartListOrder::loNone);
+    series.YValues().SetMultiplier(1.0);
+}
+
+void SetUpFixedAxis(TChartAxis& axis, double maximum, const QString& title, TColor titleColour) {
+    axis.SetAutomatic(false);
+    axis.SetAutomaticMinimum(false);
+    axis.SetAutomaticMaximum(false);
+    axis.SetMaximum(maximum);
+    axis.Title.SetCaption(title);
+    axis.Title.Font.SetName(QStringLiteral("Tahoma"));
+    axis.Title.Font.SetColor(titleColour);
+}
+
+} // namespace
+
+void ConfigureChart1(TChart& chart, TLineSeries& series1, TLineSeries& series2,
+                     TLineSeries& series3) {
+    // Stored-form values: the axis minimum/maximum cross-check does not apply while loading.
+    chart.Loading = true;
+    chart.resize(kOscillographWidth, kOscillographHeight);
+    chart.SetColor(clBlack);
+    chart.SetBackColor(clBlack);
+    chart.Gradient.SetVisible(true);
+    chart.Gradient.SetEndColor(0x80FFFF);
+    chart.SetMarginTop(5);
+    chart.SetMarginBottom(5);
+    chart.SetMarginLeft(1);
+    chart.SetMarginRight(1);
+    chart.SetView3D(false);
+
+    chart.Title.SetText({QStringLiteral("Oscilograf")});
+    chart.Title.Font.SetName(QStringLiteral("Tahoma"));
+    chart.Title.Font.SetSize(8);
+    chart.Title.Font.SetBold(true);
+    chart.Title.Font.SetColor(clBlue);
+
+    chart.BottomAxis().Title.SetCaption(QStringLiteral("Vreme, s"));
+    chart.BottomAxis().Title.Font.SetName(QStringLiteral("Tahoma"));
+    chart.BottomAxis().Title.Font.SetColor(clBlack);
+    SetUpFixedAxis(chart.LeftAxis(), 5000.0, QStringLiteral("Glavni otpor rezanja, N"), clGreen);
+    SetUpFixedAxis(chart.RightAxis(), 0.5, QStringLiteral("Debljina strugotine, mm"), clBlue);
+    chart.RightAxis().Title.SetAngle(90);
+
+    chart.Legend.SetVisible(false);
+    chart.Legend.SetColor(clGray);
+    chart.Legend.SetColorWidth(35);
+    chart.Legend.Font.SetColor(clWhite);
+
+    SetUpSeries(series1, QStringLiteral("Po"), kForceColour, TVertAxis::aLeftAxis);
+    SetUpSeries(series2, QStringLiteral("Hr"), kChipColour, TVertAxis::aRightAxis);
+    SetUpSeries(series3, QString(), kMeanForceColour, TVertAxis::aLeftAxis);
+    series1.SetParentChart(&chart);
+    series2.SetParentChart(&chart);
+    series3.SetParentChart(&chart);
+    chart.Loading = false;
+}
+
+void FeedOscillograph(const sim::SimState& state, TLineSeries& series1, TLineSeries& series2,
+                      TLineSeries& series3) {
+    series1.ClearValues();
+    series2.ClearValues();
+    series3.ClearValues();
+    const QString noLabel;
+    for (int i = 1; i <= sim::kTraceLength; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const double t = state.TimeAxis[k];
+        series1.AddPoint(t, state.ForceTrace[k], noLabel, kForceColour);
+        series2.AddPoint(t, state.ChipTrace[k], noLabel, kChipColour);
+        series3.AddPoint(t, state.MeanForceTrace[k], noLabel, kMeanForceColour);
+    }
+}
+
+QImage RenderOscillograph(const sim::SimState& state) {
+    TChart chart;
+    TLineSeries series1;
+    TLineSeries series2;
+    TLineSeries series3;
+    ConfigureChart1(chart, series1, series2, series3);
+    if (state.ForceAxisMax > 0.0) {
+        chart.LeftAxis().SetMaximum(state.ForceAxisMax);
+    }
+    if (state.ChipAxisMax > 0.0) {
+        chart.RightAxis().SetMaximum(state.ChipAxisMax);
+    }
+    FeedOscillograph(state, series1, series2, series3);
+    glodanje::Canvas target(kOscillographWidth, kOscillographHeight);
+    chart.DrawTo(&target, TRect{0, 0, kOscillographWidth, kOscillographHeight});
+    return target.Image().copy();
+}
+
+bool SaveOscillographPng(const sim::SimState& state, const QString& path) {
+    return RenderOscillograph(state).save(path, "PNG");
+}
+
+} // namespace chart

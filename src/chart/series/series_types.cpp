@@ -1,0 +1,138 @@
+#include "series/series_types.h"
+
+#include "series/line_series.h"
+
+#include <QHash>
+#include <algorithm>
+
+#if __has_include("series/chart_functions.h")
+#include "series/chart_functions.h"
+#define GLODANJE_HAVE_CHART_FUNCTIONS 1
+#else
+namespace chart {
+struct TFunctionClassInfo {
+    const char* ClassName;
+    std::unique_ptr<TQixFunction> (*Create)();
+};
+} // namespace chart
+#endif
+#if __has_include("series/bar_series.h")
+#include "series/bar_series.h"
+#define GLODANJE_HAVE_BAR_SERIES 1
+#endif
+#if __has_include("series/pie_series.h")
+#include "series/pie_series.h"
+#define GLODANJE_HAVE_PIE_SERIES 1
+#endif
+#if __has_include("series/fast_line_series.h")
+#include "series/fast_line_series.h"
+#define GLODANJE_HAVE_FAST_LINE_SERIES 1
+#endif
+
+namespace chart {
+
+namespace {
+
+constexpr int kMaxTextLength = 20;
+
+struct Registry {
+    std::unique_ptr<TQixSeriesTypes> types;
+    QHash<QString, const TSeriesClassInfo*> seriesClasses;
+    QHash<QString, const TFunctionClassInfo*> functionClasses;
+};
+
+Registry& TheRegistry() {
+    static Registry registry;
+    return registry;
+}
+
+} // namespace
+
+TQixSeriesTypes* SeriesTypes() {
+    return TheRegistry().types.get();
+}
+
+void RegisterSeriesType(const TSeriesClassInfo* seriesClass,
+                        const TFunctionClassInfo* functionClass, const QString& description,
+                        int numGallerySeries, const QString& galleryPage) {
+    Registry& r = TheRegistry();
+    if (seriesClass != nullptr) {
+        r.seriesClasses.insert(QString::fromLatin1(seriesClass->ClassName), seriesClass);
+    }
+    if (functionClass != nullptr) {
+        r.functionClasses.insert(QString::fromLatin1(functionClass->ClassName), functionClass);
+    }
+    if (!r.types) {
+        r.types = std::make_unique<TQixSeriesTypes>();
+    }
+    const bool known = std::any_of(r.types->begin(), r.types->end(), [&](const auto& t) {
+        return t->SeriesClass == seriesClass && t->FunctionClass == functionClass;
+    });
+    if (known) {
+        return;
+    }
+    auto entry = std::make_unique<TQixSeriesType>();
+    entry->SeriesClass = seriesClass;
+    entry->FunctionClass = functionClass;
+    entry->Description = description.left(kMaxTextLength);
+    entry->GalleryPage = galleryPage.left(kMaxTextLength);
+    entry->NumGallerySeries = numGallerySeries;
+    r.types->push_back(std::move(entry));
+}
+
+void RegisterSeriesType(const TSeriesClassInfo& seriesClass, const QString& description,
+                        int numGallerySeries, const QString& galleryPage) {
+    RegisterSeriesType(&seriesClass, nullptr, description, numGallerySeries, galleryPage);
+}
+
+void RegisterFunctionType(const TFunctionClassInfo& functionClass, const QString& description,
+                          int numGallerySeries, const QString& galleryPage) {
+    RegisterSeriesType(nullptr, &functionClass, description, numGallerySeries, galleryPage);
+}
+
+void RegisterBasicFunction(const TFunctionClassInfo& functionClass, const QString& description) {
+    RegisterFunctionType(functionClass, description, 2, QStringLiteral("Functions"));
+}
+
+void RegisterStandardSeriesTypes() {
+#ifdef GLODANJE_HAVE_CHART_FUNCTIONS
+    RegisterBasicFunction(TAddQixFunction::ClassInfo(), QStringLiteral("Add"));
+    RegisterBasicFunction(TSubtractQixFunction::ClassInfo(), QStringLiteral("Subtract"));
+    RegisterBasicFunction(TMultiplyQixFunction::ClassInfo(), QStringLiteral("Multiply"));
+    RegisterBasicFunction(TDivideQixFunction::ClassInfo(), QStringLiteral("Divide"));
+    RegisterBasicFunction(THighQixFunction::ClassInfo(), QStringLiteral("High"));
+    RegisterBasicFunction(TLowQixFunction::ClassInfo(), QStringLiteral("Low"));
+    RegisterBasicFunction(TAverageQixFunction::ClassInfo(), QStringLiteral("Average"));
+#endif
+    const QString standard = QStringLiteral("Standard");
+    RegisterSeriesType(TLineSeries::ClassInfo(), QStringLiteral("Line"), 2, standard);
+#ifdef GLODANJE_HAVE_BAR_SERIES
+    RegisterSeriesType(TBarSeries::ClassInfo(), QStringLiteral("Bar"), 2, standard);
+    RegisterSeriesType(THorizBarSeries::ClassInfo(), QStringLiteral("Horiz. Bar"), 2, standard);
+#endif
+    RegisterSeriesType(TAreaSeries::ClassInfo(), QStringLiteral("Area"), 2, standard);
+    RegisterSeriesType(TPointSeries::ClassInfo(), QStringLiteral("Point"), 2, standard);
+#ifdef GLODANJE_HAVE_PIE_SERIES
+    RegisterSeriesType(TPieSeries::ClassInfo(), QStringLiteral("Pie"), 1, standard);
+#endif
+#ifdef GLODANJE_HAVE_FAST_LINE_SERIES
+    RegisterSeriesType(TFastLineSeries::ClassInfo(), QStringLiteral("Fast Line"), 2, standard);
+#endif
+}
+
+void UnregisterSeriesTypes() {
+    Registry& r = TheRegistry();
+    r.types.reset();
+    r.seriesClasses.clear();
+    r.functionClasses.clear();
+}
+
+const TSeriesClassInfo* FindSeriesClass(const QString& className) {
+    return TheRegistry().seriesClasses.value(className, nullptr);
+}
+
+const TFunctionClassInfo* FindFunctionClass(const QString& className) {
+    return TheRegistry().functionClasses.value(className, nullptr);
+}
+
+} // namespace chart
