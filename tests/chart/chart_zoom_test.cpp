@@ -1,0 +1,183 @@
+#include "oscillograph.h"
+#include "sim/scenarios.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace chart {
+namespace {
+
+// The oscillograph on screen after the default job, drawn once.
+class ChartZoomTest : public testing::Test {
+protected:
+    ChartZoomTest() {
+        ConfigureChart1(chart, series1, series2, series3);
+        state = sim::MidRunState(sim::MillingDirection::Up, 600);
+        FeedOscillograph(state, series1, series2, series3);
+        chart.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&chart));
+        chart.PaintNow();
+    }
+    void Drag(Qt::MouseButton button, QPoint from, QPoint to) {
+        QTest::mousePress(&chart, button, {}, from);
+        QTest::mouseMove(&chart, to);
+        QTest::mouseRelease(&chart, button, {}, to);
+        chart.PaintNow();
+    }
+    struct Range {
+        double min, max;
+        bool automatic;
+    };
+    static Range RangeOf(const TChartAxis& a) { return {a.Minimum(), a.Maximum(), a.Automatic()}; }
+
+    TChart chart;
+    TLineSeries series1;
+    TLineSeries series2;
+    TLineSeries series3;
+    sim::SimState state;
+};
+
+TEST_F(ChartZoomTest, DragTowardsLowerRightZoomsAllFourAxes) {
+    ASSERT_TRUE(chart.PlotRect().Left < 100 && chart.PlotRect().Top < 40);
+    const double leftLow = chart.LeftAxis().PixelToValue(90);
+    const double leftHigh = chart.LeftAxis().PixelToValue(40);
+    const double rightLow = chart.RightAxis().PixelToValue(90);
+    const double rightHigh = chart.RightAxis().PixelToValue(40);
+    const double bottomLow = chart.BottomAxis().PixelToValue(100);
+    const double bottomHigh = chart.BottomAxis().PixelToValue(150);
+    int zooms = 0;
+    chart.OnZoom = [&](TCustomChart*) { ++zooms; };
+    Drag(Qt::LeftButton, {100, 40}, {150, 90});
+    EXPECT_EQ(zooms, 1);
+    EXPECT_TRUE(chart.Zoomed());
+    EXPECT_EQ(chart.LeftAxis().Minimum(), leftLow);
+    EXPECT_EQ(chart.LeftAxis().Maximum(), leftHigh);
+    EXPECT_EQ(chart.RightAxis().Minimum(), rightLow);
+    EXPECT_EQ(chart.RightAxis().Maximum(), rightHigh);
+    EXPECT_EQ(chart.BottomAxis().Minimum(), bottomLow);
+    EXPECT_EQ(chart.BottomAxis().Maximum(), bottomHigh);
+    for (TChartAxis* a :
+         {&chart.LeftAxis(), &chart.RightAxis(), &chart.TopAxis(), &chart.BottomAxis()}) {
+        EXPECT_FALSE(a->Automatic());
+        EXPECT_FALSE(a->AutomaticMinimum());
+        EXPECT_FALSE(a->AutomaticMaximum());
+    }
+    // The refill of the next tick keeps the zoomed time range.
+    sim::RunTicks(state, 1);
+    FeedOscillograph(state, series1, series2, series3);
+    chart.PaintNow();
+    EXPECT_EQ(chart.BottomAxis().CurrentMinimum, bottomLow);
+    EXPECT_EQ(chart.BottomAxis().CurrentMaximum, bottomHigh);
+}
+
+TEST_F(ChartZoomTest, ReverseDragRestoresTheRangesBeforeTheFirstZoom) {
+    Drag(Qt::LeftButton, {100, 40}, {150, 90});
+    Drag(Qt::LeftButton, {120, 50}, {160, 100}); // a second zoom keeps the first saved state
+    int undos = 0;
+    chart.OnUndoZoom = [&](TCustomChart*) { ++undos; };
+    Drag(Qt::LeftButton, {150, 90}, {100, 40});
+    EXPECT_EQ(undos, 1);
+    EXPECT_FALSE(chart.Zoomed());
+    EXPECT_TRUE(chart.BottomAxis().Automatic());
+    EXPECT_EQ(chart.BottomAxis().CurrentMaximum, state.TimeAxis[313]);
+    EXPECT_FALSE(chart.LeftAxis().Automatic());
+    EXPECT_EQ(chart.LeftAxis().Minimum(), 0.0);
+    EXPECT_EQ(chart.LeftAxis().Maximum(), 5000.0);
+    EXPECT_EQ(chart.RightAxis().Minimum(), 0.0);
+    EXPECT_EQ(chart.RightAxis().Maximum(), 0.5);
+}
+
+TEST_F(ChartZoomTest, SmallDragDoesNothing) {
+    const Range bottom = RangeOf(chart.BottomAxis());
+    const Range left = RangeOf(chart.LeftAxis());
+    Drag(Qt::LeftButton, {100, 40}, {110, 140});
+    Drag(Qt::LeftButton, {100, 40}, {116, 90});
+    EXPECT_EQ(RangeOf(chart.BottomAxis()).automatic, bottom.automatic);
+    EXPECT_EQ(RangeOf(chart.LeftAxis()).max, left.max);
+    EXPECT_FALSE(chart.Zoomed());
+    EXPECT_FALSE(chart.Zoom.Active);
+}
+
+TEST_F(ChartZoomTest, RightDragScrollsByTheDraggedValueWidth) {
+    const double min = chart.BottomAxis().Minimum();
+    const double max = chart.BottomAxis().Maximum();
+    const double d = chart.BottomAxis().PixelToValue(200) - chart.BottomAxis().PixelToValue(180);
+    const double leftMax = chart.LeftAxis().Maximum();
+    int scrolls = 0;
+    chart.OnScroll = [&](TCustomChart*) { ++scrolls; };
+    Drag(Qt::RightButton, {200, 80}, {180, 80});
+    EXPECT_EQ(scrolls, 1);
+    EXPECT_GT(d, 0.0);
+    EXPECT_EQ(chart.BottomAxis().Minimum(), min + d);
+    EXPECT_EQ(chart.BottomAxis().Maximum(), max + d);
+    EXPECT_FALSE(chart.BottomAxis().Automatic());
+    EXPECT_EQ(chart.LeftAxis().Maximum(), leftMax);
+    EXPECT_FALSE(chart.Scroll.Active);
+}
+
+TEST_F(ChartZoomTest, LeavingThePlotEndsTheScroll) {
+    const double max = chart.BottomAxis().Maximum();
+    QTest::mousePress(&chart, Qt::RightButton, {}, {200, 80});
+    ASSERT_TRUE(chart.Scroll.Active);
+    QTest::mouseMove(&chart, {200, 3});
+    EXPECT_FALSE(chart.Scroll.Active);
+    QTest::mouseMove(&chart, {150, 80});
+    QTest::mouseRelease(&chart, Qt::RightButton, {}, {150, 80});
+    EXPECT_EQ(chart.BottomAxis().Maximum(), max);
+    EXPECT_TRUE(chart.BottomAxis().Automatic());
+}
+
+TEST_F(ChartZoomTest, DragRectangleDrawnTwiceLeavesThePicture) {
+    const QImage before = chart.ScreenCanvas().Image().copy();
+    QTest::mousePress(&chart, Qt::LeftButton, {}, {100, 40});
+    QTest::mouseMove(&chart, {112, 52});
+    EXPECT_NE(chart.ScreenCanvas().Image(), before);
+    QTest::mouseMove(&chart, {114, 50});
+    QTest::mouseRelease(&chart, Qt::LeftButton, {}, {114, 50});
+    EXPECT_EQ(chart.ScreenCanvas().Image(), before);
+}
+
+TEST_F(ChartZoomTest, ZoomAndPanningCanBeSwitchedOff) {
+    chart.SetAllowZoom(false);
+    chart.SetAllowPanning(TPanningMode::pmVertical);
+    const double max = chart.BottomAxis().Maximum();
+    Drag(Qt::LeftButton, {100, 40}, {150, 90});
+    EXPECT_FALSE(chart.Zoomed());
+    Drag(Qt::RightButton, {200, 80}, {180, 60});
+    EXPECT_EQ(chart.BottomAxis().Maximum(), max);
+    EXPECT_NE(chart.LeftAxis().Maximum(), 5000.0);
+}
+
+TEST_F(ChartZoomTest, AllowScrollCanVetoAndClickCanCancelTheDrag) {
+    chart.OnAllowScroll = [](TChartAxis*, double&, double&, bool& allow) { allow = false; };
+    const double max = chart.BottomAxis().Maximum();
+    Drag(Qt::RightButton, {200, 80}, {180, 80});
+    EXPECT_EQ(chart.BottomAxis().Maximum(), max);
+    int clicks = 0;
+    chart.OnClickBackground = [&](TCustomChart*, TMouseButton, int, int) { ++clicks; };
+    QTest::mousePress(&chart, Qt::LeftButton, {}, {300, 40});
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(chart.Zoom.Active); // the handler left the cancel flag set
+    QTest::mouseRelease(&chart, Qt::LeftButton, {}, {300, 40});
+    chart.OnClickBackground = [&](TCustomChart* c, TMouseButton, int, int) {
+        ++clicks;
+        c->CancelMouse = false;
+    };
+    QTest::mousePress(&chart, Qt::LeftButton, {}, {300, 40});
+    EXPECT_TRUE(chart.Zoom.Active);
+    QTest::mouseRelease(&chart, Qt::LeftButton, {}, {300, 40});
+}
+
+TEST_F(ChartZoomTest, AnimatedZoomEndsAtTheTarget) {
+    chart.SetAnimatedZoom(true);
+    chart.SetAnimatedZoomSteps(4);
+    const int passes = chart.DrawPassCount();
+    chart.ZoomToValues(1000, 2000, 0.1, 0.2, 0, 1, 0.5, 0.6);
+    EXPECT_EQ(chart.DrawPassCount(), passes + 3);
+    EXPECT_EQ(chart.LeftAxis().Minimum(), 1000.0);
+    EXPECT_EQ(chart.LeftAxis().Maximum(), 2000.0);
+    EXPECT_EQ(chart.BottomAxis().Maximum(), 0.6);
+}
+
+} // namespace
+} // namespace chart
