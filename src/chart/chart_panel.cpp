@@ -74,6 +74,11 @@ void TCustomQixPanel::SetPlotRect(const TRect& rect) {
 }
 
 void TCustomQixPanel::DrawTo(glodanje::Canvas* target, const TRect& rect) {
+    // Without a buffer the pass needs somewhere to draw: the control's own canvas.
+    if (target == nullptr && !Canvas_.GetBuffered()) {
+        EnsureScreenCanvas();
+        target = Screen_.get();
+    }
     PanelRect_ = Canvas_.BeginFrame(target, rect, View3D_);
     const int w = PanelRect_.Width();
     const int h = PanelRect_.Height();

@@ -73,6 +73,9 @@ TEST_F(OscillographTest, DefaultJobAfter1556Ticks) {
     };
     glodanje::Canvas target(385, 161);
     test::Draw(chart, target);
+    if (qEnvironmentVariableIsSet("CHART_PNG_DIR")) {
+        target.Image().scaled(770, 322).save(qEnvironmentVariable("CHART_PNG_DIR") + "/osc2.png");
+    }
 
     // White at the bottom, light yellow at the top (the bevel covers the outer rows).
     EXPECT_EQ(target.PixelAt(200, 159), RGBColor(255, 255, 255 + MulDiv(1, -127, 161)));
