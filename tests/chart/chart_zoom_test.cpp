@@ -168,6 +168,18 @@ TEST_F(ChartZoomTest, AllowScrollCanVetoAndClickCanCancelTheDrag) {
     QTest::mouseRelease(&chart, Qt::LeftButton, {}, {300, 40});
 }
 
+TEST_F(ChartZoomTest, NewAxisMaximumOverridesTheZoomOfThatAxis) {
+    Drag(Qt::LeftButton, {100, 40}, {150, 90});
+    const double zoomedMinimum = chart.LeftAxis().Minimum();
+    chart.LeftAxis().SetMaximum(8000);
+    chart.PaintNow();
+    EXPECT_EQ(chart.LeftAxis().CurrentMaximum, 8000.0);
+    EXPECT_EQ(chart.LeftAxis().CurrentMinimum, zoomedMinimum);
+    // The undo still returns to the state before the zoom.
+    Drag(Qt::LeftButton, {150, 90}, {100, 40});
+    EXPECT_EQ(chart.LeftAxis().Maximum(), 5000.0);
+}
+
 TEST_F(ChartZoomTest, AnimatedZoomEndsAtTheTarget) {
     chart.SetAnimatedZoom(true);
     chart.SetAnimatedZoomSteps(4);
