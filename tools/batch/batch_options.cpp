@@ -78,6 +78,12 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
                                     "' (valid: " + names + ")";
         };
     };
+    const auto path = [](std::string& slot, const char* option) {
+        return [&slot, option](const std::string& value) {
+            slot = value;
+            return value.empty() ? std::string(option) + ": the file name is empty" : std::string();
+        };
+    };
     const std::map<std::string, Setter> setters{
         {"--diameter", field(o.fields.diameter)},
         {"--teeth", field(o.fields.teeth)},
@@ -109,17 +115,15 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
         {"--ticks",
          [&o](const std::string& value) {
              const std::optional<int32_t> n = sim::ParseIntegerText(value);
-             if (!n || *n < 1) {
-                 return "--ticks: '" + value + "' is not a positive whole number";
+             if (!n || *n < 0) {
+                 return "--ticks: '" + value + "' is not a whole number of at least 0";
              }
              o.ticks = *n;
              return std::string();
          }},
-        {"--csv",
-         [&o](const std::string& value) {
-             o.csvPath = value;
-             return value.empty() ? std::string("--csv: the file name is empty") : std::string();
-         }},
+        {"--csv", path(o.csvPath, "--csv")},
+        {"--view-png", path(o.viewPngPath, "--view-png")},
+        {"--chart-png", path(o.chartPngPath, "--chart-png")},
     };
 
     for (size_t i = 0; i < args.size(); ++i) {
@@ -179,10 +183,13 @@ std::string UsageText() {
            "Run:\n"
            "  --ticks N            stop after N ticks (default: when the feed ends)\n"
            "  --csv FILE           write the CSV to FILE (default: standard output)\n"
+           "  --view-png FILE      write the cutter view at the end of the run (385 x 313)\n"
+           "  --chart-png FILE     write the oscillograph at the end of the run (385 x 161)\n"
            "  --help               show this text\n"
            "\n"
            "A value equal to a field's start value leaves that field as it starts. Both materials\n"
-           "must be given. Exit status: 0 done, 1 the CSV could not be written, 2 bad arguments "
+           "must be given. Exit status: 0 done, 1 an output file could not be written, 2 bad "
+           "arguments "
            "or\n"
            "a missing material.\n";
 }

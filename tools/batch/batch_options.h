@@ -31,8 +31,10 @@ struct BatchOptions {
     std::optional<int> workpieceMaterial; // 1..10, the workpiece list's row
     std::optional<int> toolMaterial;      // 1..5, the tool list's row
     std::optional<sim::MillingDirection> direction;
-    std::optional<int> ticks; // at most this many ticks (>= 1); otherwise until the feed limit
+    std::optional<int> ticks; // at most this many ticks (>= 0); otherwise until the feed limit
     std::string csvPath;      // empty: standard output
+    std::string viewPngPath;  // the cutter view at the end of the run; empty: none
+    std::string chartPngPath; // the oscillograph at the end of the run; empty: none
     bool help = false;
 };
 

@@ -134,14 +134,14 @@ std::string FormatReal(double value) {
     return std::string(buffer, r.ptr);
 }
 
-RunSummary RunAndWriteCsv(sim::SimState& s, int maxTicks, std::ostream& csv,
+RunSummary RunAndWriteCsv(sim::SimState& s, std::optional<int> maxTicks, std::ostream& csv,
                           sim::RunObserver* observer) {
     RunSummary summary;
     double forceSum = 0;
     int forceTicks = 0;
     csv << kCsvHeader << '\n';
     bool stopped = false;
-    while (!stopped && (maxTicks == 0 || summary.ticksRun < maxTicks)) {
+    while (!stopped && (!maxTicks || summary.ticksRun < *maxTicks)) {
         stopped = sim::Timer1Timer(s, observer).feedLimitDisabledTimer;
         const int tick = ++summary.ticksRun;
         // The scroll keeps index 313, so the newest samples are still there after the tick.
@@ -178,7 +178,8 @@ void WriteSummary(std::ostream& out, const RunSummary& summary) {
     out << "last revolution mean force: " << FormatReal(summary.lastRevolutionMean) << " N\n";
 }
 
-int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    const RunPicturesFactory& pictures) {
     const ParseResult parsed = ParseBatchOptions(args);
     if (!parsed.ok) {
         err << kProgram << parsed.error << '\n';
@@ -189,8 +190,15 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         out << UsageText();
         return kExitDone;
     }
-    // Drawing observers (pictures of the cutter view or the chart) plug in here.
-    sim::RunObserver* observer = nullptr;
+    std::unique_ptr<RunPictures> drawing;
+    if (!options.viewPngPath.empty() || !options.chartPngPath.empty()) {
+        if (!pictures) {
+            err << kProgram << "pictures cannot be drawn here\n";
+            return kExitBadInput;
+        }
+        drawing = pictures(options);
+    }
+    sim::RunObserver* observer = drawing.get();
 
     auto state = std::make_unique<sim::SimState>();
     const PrepareResult prepared = PrepareRun(*state, options, observer);
@@ -211,11 +219,17 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         }
     }
     std::ostream& csv = options.csvPath.empty() ? out : file;
-    const RunSummary summary = RunAndWriteCsv(*state, options.ticks.value_or(0), csv, observer);
+    const RunSummary summary = RunAndWriteCsv(*state, options.ticks, csv, observer);
     csv.flush();
     if (!csv) {
         err << kProgram << "cannot write the CSV\n";
         return kExitCannotWrite;
+    }
+    if (drawing) {
+        if (const std::string error = drawing->Save(*state); !error.empty()) {
+            err << kProgram << error << '\n';
+            return kExitCannotWrite;
+        }
     }
     WriteSummary(err, summary);
     return kExitDone;

@@ -8,7 +8,10 @@
 #include "sim/run_observer.h"
 #include "sim/sim_state.h"
 
+#include <functional>
 #include <iosfwd>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,8 +46,8 @@ struct RunSummary {
 extern const char* const kCsvHeader;
 
 // Runs ticks until the tick in which the feed limit disables the timer, or maxTicks ticks
-// (0: no limit), writing the header and one row per tick to csv.
-RunSummary RunAndWriteCsv(sim::SimState& s, int maxTicks, std::ostream& csv,
+// (none: no limit), writing the header and one row per tick to csv.
+RunSummary RunAndWriteCsv(sim::SimState& s, std::optional<int> maxTicks, std::ostream& csv,
                           sim::RunObserver* observer);
 
 // The summary lines for standard error.
@@ -54,7 +57,18 @@ void WriteSummary(std::ostream& out, const RunSummary& summary);
 // exactly.
 std::string FormatReal(double value);
 
+// The pictures of a run: follows the run's drawing steps and writes the pictures asked for at
+// the end. The program supplies the drawing, so that the runner itself needs no Qt.
+class RunPictures : public sim::RunObserver {
+public:
+    // Writes the pictures; returns an error message, or "" when all were written.
+    virtual std::string Save(const sim::SimState& s) = 0;
+};
+using RunPicturesFactory = std::function<std::unique_ptr<RunPictures>(const BatchOptions&)>;
+
 // The whole command: parses the arguments, prepares, runs and reports. Returns the exit status.
-int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// pictures makes the observer for --view-png and --chart-png; without it those options fail.
+int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    const RunPicturesFactory& pictures = {});
 
 } // namespace batch
