@@ -1,0 +1,56 @@
+// One whole tick of the running window, in the middle of the cut: the core's tick with its chart
+// refill and cutter view redraw, then the paint of the chart (one drawing pass into its buffer).
+#include "chart/chart.h"
+#include "form1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Ticks from 700 on stay inside the cut, which lasts until the feed ends at tick 1556.
+constexpr int kStartTick = 700;
+constexpr int kMeasuredTicks = 600;
+
+void BM_WindowTick(benchmark::State& state, int direction) {
+    app::TForm1 form;
+    if (direction == 1)
+        form.RadioButton2Click();
+    form.ComboBox1->setCurrentIndex(form.ComboBox1->findText(QStringLiteral("28Cr4")));
+    form.ComboBox2->setCurrentIndex(form.ComboBox2->findText(QStringLiteral("P30")));
+    form.Button1Click();
+    form.Timer1->stop(); // the benchmark drives the ticks itself
+    for (int i = 0; i < kStartTick; ++i)
+        form.Timer1Timer();
+    form.Chart1->PaintNow();
+    for (auto _ : state) {
+        form.Timer1Timer();
+        form.Chart1->PaintNow();
+    }
+    benchmark::DoNotOptimize(form.State().ForceTrace[313]);
+}
+
+BENCHMARK_CAPTURE(BM_WindowTick, UpMilling, 0)
+    ->Iterations(kMeasuredTicks)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowTick, DownMilling, 1)
+    ->Iterations(kMeasuredTicks)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,41 @@
+#include "application.h"
+
+#include "form1.h"
+#include "form2.h"
+#include "user_messages.h"
+
+#include <QMessageBox>
+#include <exception>
+
+namespace app {
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("glodanje"));
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        QMessageBox::critical(activeWindow(), ApplicationErrorTitle(),
+                              QString::fromUtf8(error.what()));
+    } catch (...) {
+        QMessageBox::critical(activeWindow(), ApplicationErrorTitle(),
+                              QStringLiteral("Unknown error"));
+    }
+    return false;
+}
+
+int RunProject1(int argc, char** argv) {
+    TApplication application(argc, argv);
+    TForm1 form1;
+    TForm2 form2;
+    form1.SetInstructions(&form2);
+    // Closing the main window ends the program, whether or not the instructions are shown.
+    application.setQuitOnLastWindowClosed(false);
+    QObject::connect(&form1, &TForm1::Closed, &application, &QApplication::quit);
+    form1.show();
+    return application.exec();
+}
+
+} // namespace app

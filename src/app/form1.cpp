@@ -1,0 +1,462 @@
+#include "form1.h"
+
+#include "app_icon.h"
+#include "chart/chart.h"
+#include "chart/oscillograph.h"
+#include "chart/series/line_series.h"
+#include "form2.h"
+#include "sim/axis_inputs.h"
+#include "sim/cutting_inputs.h"
+#include "sim/materials.h"
+#include "sim/run.h"
+#include "sim/startup.h"
+#include "sim/text_conversion.h"
+#include "sim/tool_inputs.h"
+#include "widgets/spin_edit.h"
+#include "widgets/widget_hooks.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <algorithm>
+#include <stdexcept>
+
+namespace app {
+
+namespace {
+
+// 8 point at 96 dots per inch: 11 pixels of character height, whatever the screen's resolution,
+// so that the designed pixel layout holds.
+QFont DesignFont(bool bold = false) {
+    QFont font;
+    // Where the designed face is missing, a face of similar width keeps the texts inside the
+    // designed label widths.
+    font.setFamilies(
+        {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setPixelSize(11);
+    font.setBold(bold);
+    return font;
+}
+
+template <typename Control>
+Control* Place(Control* control, int left, int top, int width, int height) {
+    control->setGeometry(left, top, width, height);
+    return control;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, int width,
+                  int height = 13) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setWordWrap(false);
+    label->setMargin(0);
+    label->setContentsMargins(0, 0, 0, 0);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Place(label, left, top, width, height);
+    // A label is as wide as its text, as the designed labels size themselves.
+    label->resize(std::max(width, label->sizeHint().width()), height);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* text, int left, int top, int width,
+                        int height = 25) {
+    return Place(new QPushButton(QString::fromUtf8(text), parent), left, top, width, height);
+}
+
+widgets::TSpinEdit* MakeSpinEdit(QWidget* parent, int left, int top, int width, int minValue,
+                                 int maxValue, int increment, int value) {
+    return Place(new widgets::TSpinEdit(parent, minValue, maxValue, increment, value), left, top,
+                 width, 22);
+}
+
+QFrame* MakePanel(QWidget* parent, int left, int top, int width, int height) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setLineWidth(1);
+    return Place(panel, left, top, width, height);
+}
+
+QComboBox* MakeComboBox(QWidget* parent, const char* prompt,
+                        std::initializer_list<const char*> items, int left, int top) {
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    for (const char* item : items)
+        box->addItem(QString::fromUtf8(item));
+    box->setCurrentIndex(-1);
+    box->setEditText(QString::fromUtf8(prompt));
+    return Place(box, left, top, 193, 21);
+}
+
+// The index of the item the combo box's text names exactly, -1 when the text names none.
+int ItemIndex(const QComboBox* box) {
+    return box->findText(box->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void MarkOutOfRange(QLineEdit* field, bool outOfRange) {
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Text, outOfRange ? QColor(Qt::red) : QColor(Qt::black));
+    field->setPalette(palette);
+}
+
+QString DecimalText(double value) {
+    return QString::fromStdString(sim::FormatGeneral(value, SystemDecimalSeparator()));
+}
+
+} // namespace
+
+char SystemDecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    if (point.size() == 1 && point.at(0).unicode() < 0x80)
+        return static_cast<char>(point.at(0).unicode());
+    return sim::kDecimalSeparator;
+}
+
+void TImage::SetPicture(const QImage* picture) {
+    picture_ = picture;
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent*) {
+    if (picture_ == nullptr || picture_->isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, *picture_);
+}
+
+TForm1::TForm1(std::unique_ptr<UserMessages> messages)
+    : messages_(messages ? std::move(messages) : std::make_unique<DesktopMessages>(this)) {
+    CreateControls();
+    SetTabOrder();
+    ConnectHandlers();
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    widgets::SetErrorReporter({});
+    widgets::SetBeepHook({});
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit Closed();
+}
+
+void TForm1::CreateControls() {
+    setWindowTitle(QStringLiteral("Odredjivanje otpora rezanja pri obimnom glodanju"));
+    setWindowIcon(MillingCutterIcon());
+    setFont(DesignFont());
+    move(194, 143);
+    resize(kClientWidth, kClientHeight);
+    setAutoFillBackground(true);
+
+    Image1 = Place(new TImage(this), 216, 24, 385, 313);
+    Label15 = MakeLabel(this, "Suprotnosmerno glodanje", 248, 4, 123);
+    Label16 = MakeLabel(this, "Istosmerno glodanje", 456, 4, 98);
+    Button1 = MakeButton(this, "Proces", 8, 416, 57);
+    Button2 = MakeButton(this, "Exit", 8, 480, 57);
+    Panel1 = MakePanel(this, 8, 8, 201, 313);
+    Label1 = MakeLabel(Panel1, "POLAZNI PODACI", 40, 8, 94);
+    Label1->setFont(DesignFont(true));
+    Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
+
+    GroupBox1 =
+        Place(new QGroupBox(QString::fromUtf8("Geometrija alata"), Panel1), 8, 32, 185, 145);
+    Label2 = MakeLabel(GroupBox1, "Prečnik glodala, mm", 8, 24, 94);
+    Label3 = MakeLabel(GroupBox1, "Broj zuba", 8, 48, 45);
+    Label4 = MakeLabel(GroupBox1, "Grudni ugao, ", 8, 72, 65);
+    Label5 = MakeLabel(GroupBox1, "Ledni ugao, ", 8, 96, 59);
+    Label9 = MakeLabel(GroupBox1, "Ugao nagiba sečiva, ", 8, 120, 100);
+    Label17 = MakeLabel(GroupBox1, "o", 72, 66, 6);
+    Label18 = MakeLabel(GroupBox1, "o", 66, 90, 6);
+    Label19 = MakeLabel(GroupBox1, "o", 106, 114, 6);
+    SpinEdit1 = MakeSpinEdit(GroupBox1, 136, 16, 41, 50, 180, 10, 100);
+    SpinEdit2 = MakeSpinEdit(GroupBox1, 136, 40, 41, 4, 20, 2, 8);
+    SpinEdit3 = MakeSpinEdit(GroupBox1, 136, 64, 41, 0, 20, 1, 10);
+    SpinEdit4 = MakeSpinEdit(GroupBox1, 136, 88, 41, 5, 25, 1, 10);
+    SpinEdit8 = MakeSpinEdit(GroupBox1, 136, 112, 41, 0, 50, 5, 30);
+
+    GroupBox2 = Place(new QGroupBox(QString::fromUtf8("Režim rezanja"), Panel1), 8, 184, 177, 121);
+    Label6 = MakeLabel(GroupBox2, "Brzina rezanja, m/min", 8, 24, 103);
+    Label7 = MakeLabel(GroupBox2, "Brzina pomoćnog ", 8, 40, 84);
+    Label8 = MakeLabel(GroupBox2, "Dubina, mm", 8, 72, 56);
+    Label10 = MakeLabel(GroupBox2, "Širina, mm", 8, 96, 49);
+    Label14 = MakeLabel(GroupBox2, "kretanja, mm/min", 8, 53, 83);
+    SpinEdit5 = MakeSpinEdit(GroupBox2, 120, 16, 49, 30, 120, 10, 60);
+    SpinEdit6 = MakeSpinEdit(GroupBox2, 120, 40, 49, 40, 600, 10, 150);
+    SpinEdit7 = MakeSpinEdit(GroupBox2, 152, 64, 17, 5, 500, 5, 100);
+    Edit1 = Place(new QLineEdit(QStringLiteral("10"), GroupBox2), 120, 64, 33, 21);
+    SpinEdit9 = MakeSpinEdit(GroupBox2, 120, 88, 49, 10, 100, 10, 20);
+
+    ComboBox1 = MakeComboBox(this, "Materijal obratka",
+                             {"28Cr4", "C35", "C4131", "SL 200", "NL 600-3", "C1633", "PTEL 65-2",
+                              "C4130", "C1430", "AlSi8"},
+                             8, 336);
+    ComboBox2 =
+        MakeComboBox(this, "Materijal alata", {"C7680", "C9681", "P30", "K40", "K50"}, 8, 368);
+    Button3 = MakeButton(this, "Pauza", 72, 416, 57);
+
+    Chart1 = Place(new chart::TChart(this), 216, 344, 385, 161);
+    series1_ = std::make_unique<chart::TLineSeries>();
+    series2_ = std::make_unique<chart::TLineSeries>();
+    series3_ = std::make_unique<chart::TLineSeries>();
+    Series1 = series1_.get();
+    Series2 = series2_.get();
+    Series3 = series3_.get();
+    chart::ConfigureChart1(*Chart1, *Series1, *Series2, *Series3);
+
+    Button4 = MakeButton(this, "Polazno stanje", 8, 448, 121);
+    RadioButton1 = Place(new QRadioButton(this), 224, 4, 17, 17);
+    RadioButton1->setChecked(true);
+    RadioButton2 = Place(new QRadioButton(this), 432, 4, 17, 17);
+    Button5 = MakeButton(this, "Help", 72, 480, 57);
+
+    Panel2 = MakePanel(this, 136, 400, 73, 105);
+    Label11 = MakeLabel(Panel2, "Maksimalna", 7, 2, 54);
+    Label12 = MakeLabel(Panel2, "sila, N", 16, 16, 29);
+    Label13 = MakeLabel(Panel2, "debljina, mm", 4, 56, 60);
+    SpinEdit10 = MakeSpinEdit(Panel2, 8, 32, 49, 100, 20000, 100, 5000);
+    SpinEdit11 = MakeSpinEdit(Panel2, 40, 72, 17, 1, 10, 1, 5);
+    Edit2 = Place(new QLineEdit(QStringLiteral("0,5"), Panel2), 8, 72, 33, 21);
+    // The narrow fields lie above their display fields, so that their buttons stay visible.
+    SpinEdit7->raise();
+    SpinEdit11->raise();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(50);
+    Timer1->setTimerType(Qt::PreciseTimer);
+}
+
+void TForm1::SetTabOrder() {
+    const auto chain = [](std::initializer_list<QWidget*> order) {
+        QWidget* previous = nullptr;
+        for (QWidget* widget : order) {
+            if (previous != nullptr)
+                QWidget::setTabOrder(previous, widget);
+            previous = widget;
+        }
+    };
+    chain({Button1,      Button2,   SpinEdit1,  SpinEdit2,  SpinEdit3, SpinEdit4,
+           SpinEdit8,    SpinEdit5, SpinEdit6,  SpinEdit7,  Edit1,     SpinEdit9,
+           ComboBox1,    ComboBox2, Button3,    Chart1,     Button4,   RadioButton1,
+           RadioButton2, Button5,   SpinEdit10, SpinEdit11, Edit2});
+}
+
+void TForm1::ConnectHandlers() {
+    widgets::SetBeepHook([this] { messages_->Beep(); });
+    widgets::SetErrorReporter(
+        [this](std::exception_ptr error) { Guarded([&] { std::rethrow_exception(error); }); });
+
+    const auto spin = [this](widgets::TSpinEdit* field,
+                             void (TForm1::*handler)(widgets::TSpinEdit*)) {
+        field->OnChange = [this, handler](widgets::TSpinEdit* sender) { (this->*handler)(sender); };
+    };
+    spin(SpinEdit1, &TForm1::SpinEdit1Change);
+    spin(SpinEdit2, &TForm1::SpinEdit2Change);
+    spin(SpinEdit3, &TForm1::SpinEdit3Change);
+    spin(SpinEdit4, &TForm1::SpinEdit4Change);
+    spin(SpinEdit5, &TForm1::SpinEdit5Change);
+    spin(SpinEdit6, &TForm1::SpinEdit6Change);
+    spin(SpinEdit7, &TForm1::SpinEdit7Change);
+    spin(SpinEdit8, &TForm1::SpinEdit8Change);
+    spin(SpinEdit9, &TForm1::SpinEdit9Change);
+    spin(SpinEdit10, &TForm1::SpinEdit10Change);
+    spin(SpinEdit11, &TForm1::SpinEdit11Change);
+
+    const auto click = [this](QAbstractButton* button, void (TForm1::*handler)()) {
+        connect(button, &QAbstractButton::clicked, this,
+                [this, handler] { Guarded([&] { (this->*handler)(); }); });
+    };
+    click(Button1, &TForm1::Button1Click);
+    click(Button2, &TForm1::Button2Click);
+    click(Button3, &TForm1::Button3Click);
+    click(Button4, &TForm1::Button4Click);
+    click(Button5, &TForm1::Button5Click);
+    click(RadioButton1, &TForm1::RadioButton1Click);
+    click(RadioButton2, &TForm1::RadioButton2Click);
+    connect(Timer1, &QTimer::timeout, this, [this] { Guarded([&] { Timer1Timer(); }); });
+    // The handlers see every change of the text: a chosen item, and typing over the prompt.
+    connect(ComboBox1, &QComboBox::editTextChanged, this,
+            [this] { Guarded([&] { ComboBox1Change(); }); });
+    connect(ComboBox2, &QComboBox::editTextChanged, this,
+            [this] { Guarded([&] { ComboBox2Change(); }); });
+}
+
+void TForm1::Guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        messages_->ShowError(ApplicationErrorTitle(), QString::fromUtf8(error.what()));
+    }
+}
+
+void TForm1::FormCreate() {
+    sim::InitialiseState(state_);
+    RedrawCutterView(state_, 0);
+}
+
+void TForm1::SyncTimer() {
+    if (state_.TimerEnabled && !Timer1->isActive())
+        Timer1->start();
+    else if (!state_.TimerEnabled && Timer1->isActive())
+        Timer1->stop();
+}
+
+void TForm1::FeedOscillograph(const sim::SimState& s) {
+    chart::FeedOscillograph(s, *Series1, *Series2, *Series3);
+}
+
+void TForm1::RedrawCutterView(const sim::SimState& s, double phase) {
+    view_.RedrawCutterView(s, phase);
+    // The control paints straight from the view's bitmap, so a redraw copies no pixels.
+    Image1->SetPicture(&view_.Bitmap()->Image());
+}
+
+void TForm1::Timer1Timer() {
+    sim::Timer1Timer(state_, this);
+    SyncTimer();
+}
+
+void TForm1::ShowMaterialsMessage(const std::string& message) {
+    if (message.empty())
+        return;
+    messages_->Beep();
+    messages_->ShowWarning(QString::fromStdString(message));
+}
+
+void TForm1::Button1Click() {
+    const sim::MaterialsReport report = sim::StartRun(state_);
+    ShowMaterialsMessage(report.message);
+    SyncTimer();
+}
+
+void TForm1::Button2Click() {
+    close();
+}
+
+void TForm1::Button3Click() {
+    sim::PauseRun(state_);
+    SyncTimer();
+}
+
+void TForm1::Button4Click() {
+    sim::ResetRun(state_, this);
+    SyncTimer();
+}
+
+void TForm1::Button5Click() {
+    if (instructions_ != nullptr)
+        instructions_->ShowInstructions();
+}
+
+void TForm1::RadioButton1Click() {
+    sim::SetMillingDirection(state_, sim::MillingDirection::Up, this);
+}
+
+void TForm1::RadioButton2Click() {
+    sim::SetMillingDirection(state_, sim::MillingDirection::Down, this);
+}
+
+void TForm1::ComboBox1Change() {
+    sim::SelectWorkpieceMaterial(state_, ItemIndex(ComboBox1));
+}
+
+void TForm1::ComboBox2Change() {
+    sim::SelectToolMaterial(state_, ItemIndex(ComboBox2));
+}
+
+bool TForm1::Accept(widgets::TSpinEdit* field, const sim::InputResult& result) {
+    MarkOutOfRange(field, result.status == sim::InputStatus::OutOfRange);
+    if (result.status == sim::InputStatus::NotAnInteger)
+        throw std::invalid_argument(result.message);
+    return result.applied();
+}
+
+namespace {
+std::string TextOf(const widgets::TSpinEdit* field) {
+    return field->Text().toStdString();
+}
+} // namespace
+
+void TForm1::SpinEdit1Change(widgets::TSpinEdit* sender) {
+    const sim::DiameterResult result = sim::SetCutterDiameter(state_, TextOf(sender));
+    if (!Accept(sender, result.input))
+        return;
+    if (result.depthClamped) {
+        SpinEdit7->SetMaxValue(result.depthSpinMax);
+        Edit1->setText(DecimalText(state_.DepthMm));
+    }
+    RedrawCutterView(state_, 0);
+}
+
+void TForm1::SpinEdit2Change(widgets::TSpinEdit* sender) {
+    if (Accept(sender, sim::SetToothCount(state_, TextOf(sender))))
+        RedrawCutterView(state_, 0);
+}
+
+void TForm1::SpinEdit3Change(widgets::TSpinEdit* sender) {
+    if (Accept(sender, sim::SetRakeAngle(state_, TextOf(sender))))
+        RedrawCutterView(state_, 0);
+}
+
+void TForm1::SpinEdit4Change(widgets::TSpinEdit* sender) {
+    const sim::ClearanceResult result = sim::SetClearanceAngle(state_, TextOf(sender));
+    if (!Accept(sender, result.input))
+        return;
+    if (result.minimumRow == 0) {
+        RedrawCutterView(state_, 0);
+        return;
+    }
+    messages_->Beep();
+    messages_->ShowError(QStringLiteral("Error"), QString::fromUtf8(sim::kSmallClearanceMessage));
+    // Rewriting the field runs this handler again, nested, for the corrected value.
+    sender->SetText(QString::fromStdString(result.correctedText));
+    sim::FinishClearanceCorrection(state_, result);
+}
+
+void TForm1::SpinEdit5Change(widgets::TSpinEdit* sender) {
+    Accept(sender, sim::SetCuttingSpeed(state_, TextOf(sender)));
+}
+
+void TForm1::SpinEdit6Change(widgets::TSpinEdit* sender) {
+    Accept(sender, sim::SetFeedSpeed(state_, TextOf(sender)));
+}
+
+void TForm1::SpinEdit7Change(widgets::TSpinEdit* sender) {
+    const sim::DepthResult result = sim::SetDepth(state_, TextOf(sender));
+    if (!Accept(sender, result.input))
+        return;
+    Edit1->setText(DecimalText(state_.DepthMm));
+    SpinEdit7->SetMaxValue(result.depthSpinMax);
+    RedrawCutterView(state_, 0);
+}
+
+void TForm1::SpinEdit8Change(widgets::TSpinEdit* sender) {
+    Accept(sender, sim::SetHelixAngle(state_, TextOf(sender)));
+}
+
+void TForm1::SpinEdit9Change(widgets::TSpinEdit* sender) {
+    Accept(sender, sim::SetCutWidth(state_, TextOf(sender)));
+}
+
+void TForm1::SpinEdit10Change(widgets::TSpinEdit* sender) {
+    if (Accept(sender, sim::SetForceAxisMax(state_, TextOf(sender))))
+        Chart1->LeftAxis().SetMaximum(state_.ForceAxisMax);
+}
+
+void TForm1::SpinEdit11Change(widgets::TSpinEdit* sender) {
+    const sim::ChipAxisResult result = sim::SetChipAxisMax(state_, TextOf(sender));
+    if (!Accept(sender, result.input))
+        return;
+    Edit2->setText(DecimalText(state_.ChipAxisMax));
+    Chart1->RightAxis().SetMaximum(state_.ChipAxisMax);
+}
+
+} // namespace app

@@ -1,0 +1,165 @@
+// The main window: every input of the simulator, the cutter view, the oscillograph and the five
+// buttons. It owns the simulation state; each handler reads its control, calls one routine of
+// the core and redraws where the picture changes.
+#pragma once
+
+#include "cutter/cutter_view.h"
+#include "sim/input_result.h"
+#include "sim/run_observer.h"
+#include "sim/sim_state.h"
+#include "user_messages.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QGroupBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace widgets {
+class TSpinEdit;
+}
+namespace chart {
+class TChart;
+class TLineSeries;
+} // namespace chart
+
+namespace app {
+
+class TForm2;
+
+// Shows a retained bitmap, as the picture control of the window; nothing is drawn in paint
+// except the copy of the bitmap.
+class TImage : public QWidget {
+public:
+    explicit TImage(QWidget* parent) : QWidget(parent) {}
+    void SetPicture(const QImage* picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const QImage* picture_ = nullptr;
+};
+
+class TForm1 : public QWidget, private sim::RunObserver {
+    Q_OBJECT
+
+public:
+    // px, the client area of the designed 614 x 537 window less its frame and title bar.
+    static constexpr int kClientWidth = 606;
+    static constexpr int kClientHeight = 510;
+
+    // Builds every control with its start text (no handler runs), connects the handlers,
+    // then runs FormCreate. messages: the boxes and the beep (null: the desktop's own).
+    explicit TForm1(std::unique_ptr<UserMessages> messages = nullptr);
+    ~TForm1() override;
+
+    // The window "Help" shows; created after the main window, so it is given here.
+    void SetInstructions(TForm2* instructions) { instructions_ = instructions; }
+
+signals:
+    // The main window was closed ("Exit" or its close box): the program ends.
+    void Closed();
+
+public:
+    const sim::SimState& State() const { return state_; }
+    // The cutter view's bitmap as the picture control shows it.
+    const QImage& CutterPicture() const { return view_.Bitmap()->Image(); }
+
+    // Handlers, in the order of the controls.
+    void FormCreate();
+    void Timer1Timer();
+    void Button1Click(); // "Proces"
+    void Button2Click(); // "Exit"
+    void Button3Click(); // "Pauza"
+    void Button4Click(); // "Polazno stanje"
+    void Button5Click(); // "Help"
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void SpinEdit1Change(widgets::TSpinEdit* sender);
+    void SpinEdit2Change(widgets::TSpinEdit* sender);
+    void SpinEdit3Change(widgets::TSpinEdit* sender);
+    void SpinEdit4Change(widgets::TSpinEdit* sender);
+    void SpinEdit5Change(widgets::TSpinEdit* sender);
+    void SpinEdit6Change(widgets::TSpinEdit* sender);
+    void SpinEdit7Change(widgets::TSpinEdit* sender);
+    void SpinEdit8Change(widgets::TSpinEdit* sender);
+    void SpinEdit9Change(widgets::TSpinEdit* sender);
+    void SpinEdit10Change(widgets::TSpinEdit* sender);
+    void SpinEdit11Change(widgets::TSpinEdit* sender);
+
+    // Controls, in creation order.
+    TImage* Image1 = nullptr;
+    QLabel *Label15 = nullptr, *Label16 = nullptr;
+    QPushButton *Button1 = nullptr, *Button2 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr,
+           *Label9 = nullptr, *Label17 = nullptr, *Label18 = nullptr, *Label19 = nullptr;
+    widgets::TSpinEdit *SpinEdit1 = nullptr, *SpinEdit2 = nullptr, *SpinEdit3 = nullptr,
+                       *SpinEdit4 = nullptr, *SpinEdit8 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr,
+           *Label14 = nullptr;
+    widgets::TSpinEdit *SpinEdit5 = nullptr, *SpinEdit6 = nullptr, *SpinEdit7 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    widgets::TSpinEdit* SpinEdit9 = nullptr;
+    QComboBox *ComboBox1 = nullptr, *ComboBox2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    chart::TChart* Chart1 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QRadioButton *RadioButton1 = nullptr, *RadioButton2 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QFrame* Panel2 = nullptr;
+    QLabel *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr;
+    widgets::TSpinEdit* SpinEdit10 = nullptr;
+    widgets::TSpinEdit* SpinEdit11 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    chart::TLineSeries *Series1 = nullptr, *Series2 = nullptr, *Series3 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void ConnectHandlers();
+    void SetTabOrder();
+
+    // RunObserver: the chart feed and the redraw of the cutter view.
+    void FeedOscillograph(const sim::SimState& s) override;
+    void RedrawCutterView(const sim::SimState& s, double phase) override;
+
+    // Takes the outcome of an input routine for the field: true when the value was applied.
+    // A value outside the field's limits is ignored and the field's text turns red until it is
+    // valid again; a text that is not a whole number raises the conversion error.
+    bool Accept(widgets::TSpinEdit* field, const sim::InputResult& result);
+    // Runs a handler and shows what it throws in the error box; the program goes on.
+    void Guarded(const std::function<void()>& handler);
+    void ShowMaterialsMessage(const std::string& message);
+    void SyncTimer();
+
+    // The series belong to the window and the chart only lists them. Members die before the
+    // QWidget base deletes the chart, so each series leaves the chart while it still exists.
+    std::unique_ptr<chart::TLineSeries> series1_, series2_, series3_;
+    sim::SimState state_{};
+    cutter::CutterView view_;
+    std::unique_ptr<UserMessages> messages_;
+    TForm2* instructions_ = nullptr;
+};
+
+// The system's decimal separator for the texts of Edit1 and Edit2.
+char SystemDecimalSeparator();
+
+} // namespace app

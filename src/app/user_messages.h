@@ -1,0 +1,38 @@
+// The beep and the modal message boxes through which the window talks to the user. The window
+// only uses this interface, so that tests can answer the boxes without a person.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace app {
+
+class UserMessages {
+public:
+    virtual ~UserMessages() = default;
+    // The platform's default beep.
+    virtual void Beep() = 0;
+    // Modal warning box with one OK button; returns when it is closed.
+    virtual void ShowWarning(const QString& text) = 0;
+    // Modal error box with one OK button, titled title; returns when it is closed.
+    virtual void ShowError(const QString& title, const QString& text) = 0;
+};
+
+// Real boxes (QMessageBox) and the real beep (QApplication::beep). A modal box keeps the event
+// loop running, so the ticks of a running simulation go on while it is open.
+class DesktopMessages : public UserMessages {
+public:
+    explicit DesktopMessages(QWidget* owner = nullptr) : owner_(owner) {}
+    void Beep() override;
+    void ShowWarning(const QString& text) override;
+    void ShowError(const QString& title, const QString& text) override;
+
+private:
+    QWidget* owner_;
+};
+
+// Title of the error box in which the application shows an error that ended a handler.
+QString ApplicationErrorTitle();
+
+} // namespace app
