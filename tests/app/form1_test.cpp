@@ -254,6 +254,35 @@ TEST_F(Form1Test, DirectionRadiosRedrawTheMirroredTeeth) {
     EXPECT_EQ(form->CutterPicture(), expected.Image());
 }
 
+TEST_F(Form1Test, AZoomHoldsWhileTheRunGoesOnAndTheForceMaximumOverridesIt) {
+    StartWith("28Cr4", "P30");
+    form->Timer1->stop();
+    Tick(600);
+    form->Chart1->PaintNow();
+    QTest::mousePress(form->Chart1, Qt::LeftButton, {}, {100, 40});
+    QTest::mouseMove(form->Chart1, {150, 90});
+    QTest::mouseRelease(form->Chart1, Qt::LeftButton, {}, {150, 90});
+    ASSERT_TRUE(form->Chart1->Zoomed());
+    const double bottomMin = form->Chart1->BottomAxis().Minimum();
+    const double bottomMax = form->Chart1->BottomAxis().Maximum();
+    Tick(20);
+    form->Chart1->PaintNow();
+    EXPECT_EQ(form->Chart1->BottomAxis().CurrentMinimum, bottomMin);
+    EXPECT_EQ(form->Chart1->BottomAxis().CurrentMaximum, bottomMax);
+
+    form->SpinEdit10->SetText("8000");
+    EXPECT_EQ(form->Chart1->LeftAxis().Maximum(), 8000.0);
+    EXPECT_TRUE(said.empty());
+
+    // The reverse drag gives the automatic time axis back, and the newest samples show again.
+    QTest::mousePress(form->Chart1, Qt::LeftButton, {}, {150, 90});
+    QTest::mouseMove(form->Chart1, {100, 40});
+    QTest::mouseRelease(form->Chart1, Qt::LeftButton, {}, {100, 40});
+    EXPECT_TRUE(form->Chart1->BottomAxis().Automatic());
+    form->Chart1->PaintNow();
+    EXPECT_EQ(form->Chart1->BottomAxis().CurrentMaximum, state().TimeAxis[sim::kTraceLength]);
+}
+
 // The CSV rows glodanje-batch writes, built here from the window's own ticks.
 std::string WindowRunAsCsv(TForm1& form) {
     std::ostringstream csv;
