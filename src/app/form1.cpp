@@ -225,9 +225,6 @@ void TForm1::CreateControls() {
     SpinEdit10 = MakeSpinEdit(Panel2, 8, 32, 49, 100, 20000, 100, 5000);
     SpinEdit11 = MakeSpinEdit(Panel2, 40, 72, 17, 1, 10, 1, 5);
     Edit2 = Place(new QLineEdit(QStringLiteral("0,5"), Panel2), 8, 72, 33, 21);
-    // The narrow fields lie above their display fields, so that their buttons stay visible.
-    SpinEdit7->raise();
-    SpinEdit11->raise();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(50);
