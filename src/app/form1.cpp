@@ -291,6 +291,8 @@ void TForm1::Guarded(const std::function<void()>& handler) {
         handler();
     } catch (const std::exception& error) {
         messages_->ShowError(ApplicationErrorTitle(), QString::fromUtf8(error.what()));
+    } catch (...) {
+        messages_->ShowError(ApplicationErrorTitle(), QStringLiteral("Unknown error"));
     }
 }
 

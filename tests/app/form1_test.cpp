@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
@@ -32,23 +33,32 @@ namespace {
 // "error <title>: <text>". Every box is answered at once with OK.
 class RecordingMessages : public UserMessages {
 public:
-    explicit RecordingMessages(std::vector<std::string>* log) : log_(log) {}
+    RecordingMessages(std::vector<std::string>* log, std::function<void()>* whileOpen)
+        : log_(log), whileOpen_(whileOpen) {}
     void Beep() override { log_->push_back("beep"); }
     void ShowWarning(const QString& text) override {
         log_->push_back("warning: " + text.toStdString());
+        WhileOpen();
     }
     void ShowError(const QString& title, const QString& text) override {
         log_->push_back("error " + title.toStdString() + ": " + text.toStdString());
+        WhileOpen();
     }
 
 private:
+    // What happens while the box is open, as a modal box runs the event loop.
+    void WhileOpen() {
+        if (*whileOpen_)
+            (*whileOpen_)();
+    }
     std::vector<std::string>* log_;
+    std::function<void()>* whileOpen_;
 };
 
 class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>(std::make_unique<RecordingMessages>(&said));
+        form = std::make_unique<TForm1>(std::make_unique<RecordingMessages>(&said, &whileBoxOpen));
         instructions = std::make_unique<TForm2>();
         form->SetInstructions(instructions.get());
         form->show();
@@ -76,6 +86,7 @@ protected:
     const sim::SimState& state() const { return form->State(); }
 
     std::vector<std::string> said;
+    std::function<void()> whileBoxOpen;
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TForm2> instructions;
 };
@@ -188,6 +199,23 @@ TEST_F(Form1Test, ClearanceBelowTheMinimumWarnsOnceAndIsCorrected) {
     form->SpinEdit4->setFocus();
     QTest::keyClick(form->SpinEdit4, Qt::Key_Down);
     EXPECT_EQ(said, (std::vector<std::string>{"beep", "error Error: Mali ledjni ugao!"}));
+    EXPECT_EQ(form->SpinEdit4->Text(), "9");
+    EXPECT_EQ(state().ClearanceAngle, 0.157);
+}
+
+TEST_F(Form1Test, TheRunGoesOnWhileTheClearanceWarningIsOpen) {
+    StartWith("28Cr4", "P30");
+    double travelWhenOpened = -1, travelWhenClosed = -1;
+    whileBoxOpen = [&] {
+        travelWhenOpened = state().FeedTravel;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return state().FeedTravel > travelWhenOpened; }, 5000));
+        travelWhenClosed = state().FeedTravel;
+    };
+    form->SpinEdit4->setFocus();
+    form->SpinEdit4->selectAll();
+    QTest::keyClicks(form->SpinEdit4, "8");
+    EXPECT_GT(travelWhenClosed, travelWhenOpened);
+    EXPECT_TRUE(form->Timer1->isActive());
     EXPECT_EQ(form->SpinEdit4->Text(), "9");
     EXPECT_EQ(state().ClearanceAngle, 0.157);
 }
