@@ -87,6 +87,9 @@ void TTimerSpeedButton::mousePressEvent(QMouseEvent* event) {
     if (allowTimer_) {
         if (repeatTimer_ == nullptr) {
             repeatTimer_ = new QTimer(this);
+            // A coarse timer may fire up to 5% early; the repeats must not come before their
+            // pauses have passed.
+            repeatTimer_->setTimerType(Qt::PreciseTimer);
             connect(repeatTimer_, &QTimer::timeout, this,
                     [this] { RunReportingErrors([this] { TimerExpired(); }); });
         }

@@ -46,6 +46,7 @@ TEST_F(TimerSpeedButtonTest, RepeatWaits400msThenEvery100ms) {
     ASSERT_NE(button->RepeatTimer(), nullptr);
     EXPECT_TRUE(button->RepeatTimer()->isActive());
     EXPECT_EQ(button->RepeatTimer()->interval(), 400);
+    EXPECT_EQ(button->RepeatTimer()->timerType(), Qt::PreciseTimer); // never early
     button->TimerExpired();
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(button->RepeatTimer()->interval(), 100);
