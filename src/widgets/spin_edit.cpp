@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QRegion>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
@@ -293,6 +294,15 @@ void TSpinEdit::LayoutButton() {
     const QRect client = ctl3D_ ? QRect(width() - kButtonWidth - 5, 0, kButtonWidth, height() - 5)
                                 : QRect(width() - kButtonWidth, 1, kButtonWidth, height() - 3);
     button_->setGeometry(client.translated(border, border));
+    // Like any child, the buttons show only inside the client area: in a field narrower than the
+    // button pair and its gap, their left columns lie under the edge and stay hidden.
+    const QRect clientArea(border, border, width() - 2 * border, height() - 2 * border);
+    const QRect shown = clientArea.intersected(button_->geometry());
+    if (shown == button_->geometry()) {
+        button_->clearMask();
+    } else {
+        button_->setMask(QRegion(shown.translated(-button_->pos())));
+    }
 
     // The text ends kButtonGap pixels before the buttons' client column.
     const int clientWidth = width() - 2 * border;

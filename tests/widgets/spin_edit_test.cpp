@@ -480,8 +480,11 @@ TEST_F(SpinEditTest, ButtonPairSitsAtTheRightEdgeInsideTheSunkenEdge) {
     ShowActive();
     const int h = edit->height(); // 22, or more where the font needs it
     EXPECT_EQ(edit->Button()->geometry(), QRect(41 - 15 - 5 + 2, 2, 15, h - 5));
+    EXPECT_TRUE(edit->Button()->mask().isEmpty()); // wholly inside the client area
     edit->SetCtl3D(false);
     EXPECT_EQ(edit->Button()->geometry(), QRect(41 - 15 + 1, 1 + 1, 15, h - 3));
+    // Its last two columns lie beyond the client area, under and past the right edge.
+    EXPECT_EQ(edit->Button()->mask(), QRegion(0, 0, 13, h - 3));
 }
 
 TEST_F(SpinEditTest, TextEndsBeforeTheButtons) {
@@ -510,9 +513,11 @@ TEST_F(SpinEditTest, NarrowFieldShowsOnlyItsButtonsAndSteps) {
     // As the depth of cut and the chip thickness maximum use it: 17 pixels wide.
     auto* edit = Make(5, 500, 5, 100, 17);
     ShowActive();
-    const QRect visible = edit->Button()->geometry().intersected(edit->rect());
-    EXPECT_GE(visible.width(), 13);
-    EXPECT_EQ(visible.right(), edit->Button()->geometry().right());
+    // The buttons start 3 pixels left of the client area and show only inside it: 12 columns,
+    // from the client area's left edge to one column before its right edge.
+    const int h = edit->height();
+    EXPECT_EQ(edit->Button()->geometry(), QRect(17 - 15 - 5 + 2, 2, 15, h - 5));
+    EXPECT_EQ(edit->Button()->mask().translated(edit->Button()->pos()), QRegion(2, 2, 12, h - 5));
     ClickUp(edit);
     ClickDown(edit);
     EXPECT_EQ(changes, (std::vector<QString>{"105", "100"}));
