@@ -311,21 +311,14 @@ TEST_F(Form1Test, AZoomHoldsWhileTheRunGoesOnAndTheForceMaximumOverridesIt) {
     EXPECT_EQ(form->Chart1->BottomAxis().CurrentMaximum, state().TimeAxis[sim::kTraceLength]);
 }
 
-// The CSV rows glodanje-batch writes, built here from the window's own ticks.
+// The CSV glodanje-batch writes, built here from the window's own ticks.
 std::string WindowRunAsCsv(TForm1& form) {
     std::ostringstream csv;
-    csv << "tick,time,chip_sum,chip,force,mean_force,feed_travel,active_teeth,phase\n";
+    csv << batch::kCsvHeader << '\n';
     int tick = 0;
-    const sim::SimState& s = form.State();
-    while (s.TimerEnabled) {
+    while (form.State().TimerEnabled) {
         form.Timer1Timer();
-        const int last = sim::kTraceLength;
-        csv << ++tick << ',' << batch::FormatReal(s.TimeAxis[last]) << ','
-            << batch::FormatReal(s.ChipSumTrace[last]) << ','
-            << batch::FormatReal(s.ChipTrace[last]) << ',' << batch::FormatReal(s.ForceTrace[last])
-            << ',' << batch::FormatReal(s.MeanForceTrace[last]) << ','
-            << batch::FormatReal(s.FeedTravel) << ',' << s.ActiveTeethCount << ','
-            << batch::FormatReal(s.Phase) << '\n';
+        batch::WriteCsvRow(csv, ++tick, form.State());
     }
     return csv.str();
 }

@@ -1,4 +1,5 @@
 #include "chart.h"
+#include "chart_test_support.h"
 #include "series/chart_series.h"
 
 #include <QApplication>
@@ -8,17 +9,7 @@
 namespace chart {
 namespace {
 
-// A bare chart: margins 1, 5, 1, 5, no title, no axes.
-void MakeBare(TChart& chart, int w, int h) {
-    chart.resize(w, h);
-    chart.SetMarginLeft(1);
-    chart.SetMarginTop(5);
-    chart.SetMarginRight(1);
-    chart.SetMarginBottom(5);
-    chart.Title.SetVisible(false);
-    chart.SetAxisVisible(false);
-    chart.SetView3D(false);
-}
+using test::MakeBare;
 
 TEST(ChartPanelTest, PlotRectFromPercentMargins) {
     TChart chart;

@@ -24,6 +24,18 @@ inline void MakePlainChart(TChart& chart, int width = 100, int height = 100) {
     chart.SetColor(clBlack);
 }
 
+// A bare chart: margins 1, 5, 1, 5 (left, top, right, bottom), no title, no axes.
+inline void MakeBare(TChart& chart, int width, int height) {
+    chart.resize(width, height);
+    chart.SetMarginLeft(1);
+    chart.SetMarginTop(5);
+    chart.SetMarginRight(1);
+    chart.SetMarginBottom(5);
+    chart.Title.SetVisible(false);
+    chart.SetAxisVisible(false);
+    chart.SetView3D(false);
+}
+
 inline void Draw(TChart& chart, glodanje::Canvas& target) {
     chart.DrawTo(&target, TRect{0, 0, target.Width(), target.Height()});
 }

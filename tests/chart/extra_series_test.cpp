@@ -1,5 +1,6 @@
 #include "chart.h"
 #include "chart_exception.h"
+#include "chart_test_support.h"
 #include "series/bar_series.h"
 #include "series/fast_line_series.h"
 #include "series/pie_series.h"
@@ -17,14 +18,7 @@ constexpr TColor kGreen = 0x00FF00;
 class ExtraSeriesChart : public testing::Test {
 protected:
     void SetUp() override {
-        chart.resize(200, 120);
-        chart.SetMarginLeft(1);
-        chart.SetMarginTop(5);
-        chart.SetMarginRight(1);
-        chart.SetMarginBottom(5);
-        chart.Title.SetVisible(false);
-        chart.SetAxisVisible(false);
-        chart.SetView3D(false);
+        test::MakeBare(chart, 200, 120);
         chart.SetBackColor(clWhite);
     }
     void Draw() { chart.DrawTo(&target, {0, 0, 200, 120}); }

@@ -134,6 +134,16 @@ std::string FormatReal(double value) {
     return std::string(buffer, r.ptr);
 }
 
+void WriteCsvRow(std::ostream& csv, int tick, const sim::SimState& s) {
+    // The scroll keeps index 313, so the newest samples are still there after the tick.
+    const int newest = sim::kTraceLength;
+    csv << tick << ',' << FormatReal(s.TimeAxis[newest]) << ','
+        << FormatReal(s.ChipSumTrace[newest]) << ',' << FormatReal(s.ChipTrace[newest]) << ','
+        << FormatReal(s.ForceTrace[newest]) << ',' << FormatReal(s.MeanForceTrace[newest]) << ','
+        << FormatReal(s.FeedTravel) << ',' << s.ActiveTeethCount << ',' << FormatReal(s.Phase)
+        << '\n';
+}
+
 RunSummary RunAndWriteCsv(sim::SimState& s, std::optional<int> maxTicks, std::ostream& csv,
                           sim::RunObserver* observer) {
     RunSummary summary;
@@ -144,13 +154,8 @@ RunSummary RunAndWriteCsv(sim::SimState& s, std::optional<int> maxTicks, std::os
     while (!stopped && (!maxTicks || summary.ticksRun < *maxTicks)) {
         stopped = sim::Timer1Timer(s, observer).feedLimitDisabledTimer;
         const int tick = ++summary.ticksRun;
-        // The scroll keeps index 313, so the newest samples are still there after the tick.
+        WriteCsvRow(csv, tick, s);
         const double force = s.ForceTrace[sim::kTraceLength];
-        csv << tick << ',' << FormatReal(s.TimeAxis[sim::kTraceLength]) << ','
-            << FormatReal(s.ChipSumTrace[sim::kTraceLength]) << ','
-            << FormatReal(s.ChipTrace[sim::kTraceLength]) << ',' << FormatReal(force) << ','
-            << FormatReal(s.MeanForceTrace[sim::kTraceLength]) << ',' << FormatReal(s.FeedTravel)
-            << ',' << s.ActiveTeethCount << ',' << FormatReal(s.Phase) << '\n';
         if (force != 0) {
             if (summary.firstForceTick == 0) {
                 summary.firstForceTick = tick;

@@ -45,6 +45,10 @@ struct RunSummary {
 // The CSV header line (without the line end).
 extern const char* const kCsvHeader;
 
+// One CSV row for the tick just run: its number and the newest samples of s (index 313 still
+// holds them after the scroll), the feed travel, the teeth in the cut and the phase.
+void WriteCsvRow(std::ostream& csv, int tick, const sim::SimState& s);
+
 // Runs ticks until the tick in which the feed limit disables the timer, or maxTicks ticks
 // (none: no limit), writing the header and one row per tick to csv.
 RunSummary RunAndWriteCsv(sim::SimState& s, std::optional<int> maxTicks, std::ostream& csv,
