@@ -1,8 +1,8 @@
 // Benchmarks of the chart engine: the refill of the three oscillograph series that every
 // tick does, and (with the oscillograph) one drawing pass into the off-screen buffer.
-#include "chart.h"
-#include "oscillograph.h"
-#include "series/chart_series.h"
+#include "chart/chart.h"
+#include "chart/oscillograph.h"
+#include "chart/series/chart_series.h"
 #include "sim/scenarios.h"
 
 #include <QApplication>
@@ -82,7 +82,7 @@ void BM_OscillographDrawPass(benchmark::State& state) {
     chart::ConfigureChart1(chart, series[0], series[1], series[2]);
     const sim::SimState s = sim::MidRunState(sim::MillingDirection::Up, 1556);
     chart::FeedOscillograph(s, series[0], series[1], series[2]);
-    glodanje::Canvas target(chart::kOscillographWidth, chart::kOscillographHeight);
+    canvas::Canvas target(chart::kOscillographWidth, chart::kOscillographHeight);
     const chart::TRect bounds{0, 0, chart::kOscillographWidth, chart::kOscillographHeight};
     chart.DrawTo(&target, bounds);
     for (auto _ : state) {

@@ -40,8 +40,8 @@ BENCHMARK(BM_RedrawCutterViewTwentyTeeth)->Unit(benchmark::kMicrosecond);
 
 // About a thousand short line segments, as the chart's three series draw per frame.
 void BM_CanvasThousandSegments(benchmark::State& state) {
-    glodanje::Canvas canvas(385, 161);
-    std::array<glodanje::CanvasPoint, 1001> points;
+    canvas::Canvas canvas(385, 161);
+    std::array<canvas::CanvasPoint, 1001> points;
     for (int i = 0; i < 1001; ++i) {
         points[i] = {4 + (i * 377) / 1000, 20 + (i * 37 % 120)};
     }

@@ -1,4 +1,4 @@
-#include "app_icon.h"
+#include "app/app_icon.h"
 
 #include <QColor>
 #include <QPixmap>

@@ -1,8 +1,8 @@
-#include "application.h"
+#include "app/application.h"
 
-#include "form1.h"
-#include "form2.h"
-#include "user_messages.h"
+#include "app/form1.h"
+#include "app/form2.h"
+#include "app/user_messages.h"
 
 #include <QMessageBox>
 #include <exception>

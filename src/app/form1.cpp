@@ -1,10 +1,10 @@
-#include "form1.h"
+#include "app/form1.h"
 
-#include "app_icon.h"
+#include "app/app_icon.h"
 #include "chart/chart.h"
 #include "chart/oscillograph.h"
 #include "chart/series/line_series.h"
-#include "form2.h"
+#include "app/form2.h"
 #include "sim/axis_inputs.h"
 #include "sim/cutting_inputs.h"
 #include "sim/materials.h"

@@ -7,7 +7,7 @@
 #include "sim/input_result.h"
 #include "sim/run_observer.h"
 #include "sim/sim_state.h"
-#include "user_messages.h"
+#include "app/user_messages.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "form2.h"
+#include "app/form2.h"
 
-#include "app_icon.h"
-#include "instruction_pictures.h"
+#include "app/app_icon.h"
+#include "app/instruction_pictures.h"
 
 #include <QFont>
 #include <QPixmap>

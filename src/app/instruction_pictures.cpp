@@ -1,4 +1,4 @@
-#include "instruction_pictures.h"
+#include "app/instruction_pictures.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "user_messages.h"
+#include "app/user_messages.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -13,7 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace glodanje {
+namespace canvas {
 
 namespace {
 
@@ -972,4 +972,4 @@ void Canvas::Draw(int x, int y, const QImage& source) {
 // Defined here, where the cache types are complete.
 Canvas::~Canvas() = default;
 
-} // namespace glodanje
+} // namespace canvas

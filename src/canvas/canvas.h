@@ -19,7 +19,7 @@
 class QFont;
 class QFontMetrics;
 
-namespace glodanje {
+namespace canvas {
 
 // Colour value laid out 0x00BBGGRR (red in the low byte). A value with the top bit set is a
 // system colour; its low byte is the system colour index (see ColourToRgb).
@@ -255,4 +255,4 @@ private:
     std::ptrdiff_t stride_ = 0; // pixels per row
 };
 
-} // namespace glodanje
+} // namespace canvas

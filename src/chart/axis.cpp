@@ -1,6 +1,6 @@
-#include "axis.h"
+#include "chart/axis.h"
 
-#include "chart_exception.h"
+#include "chart/chart_exception.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -4,8 +4,8 @@
 // through TAxisHost and measures texts through TTextMeasure.
 #pragma once
 
-#include "chart_pen.h"
-#include "chart_types.h"
+#include "chart/chart_pen.h"
+#include "chart/chart_types.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 // Axis decoration: the bands an axis reserves beside the plot, and its title, labels,
 // ticks, minor ticks, grid lines and axis line.
-#include "axis.h"
-#include "chart_canvas.h"
-#include "chart_panel.h"
-#include "series/chart_series.h"
+#include "chart/axis.h"
+#include "chart/chart_canvas.h"
+#include "chart/chart_panel.h"
+#include "chart/series/chart_series.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +18,7 @@ bool IsUnrotated(int angle) {
 
 // Text-alignment flags of a title or label by axis side and angle.
 unsigned AlignmentFor(TAxisKind kind, int angle) {
-    using namespace glodanje::text_align;
+    using namespace canvas::text_align;
     const int side = kind == TAxisKind::Bottom ? 0
                      : kind == TAxisKind::Top  ? 1
                      : kind == TAxisKind::Left ? 2

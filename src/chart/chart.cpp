@@ -1,7 +1,7 @@
-#include "chart.h"
+#include "chart/chart.h"
 
-#include "series/chart_series.h"
-#include "series/series_types.h"
+#include "chart/series/chart_series.h"
+#include "chart/series/series_types.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // scroll on top of the axis panel. TChart is the control the windows place.
 #pragma once
 
-#include "chart_panel.h"
+#include "chart/chart_panel.h"
 
 #include <QImage>
 #include <QStringList>

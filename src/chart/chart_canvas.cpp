@@ -1,4 +1,4 @@
-#include "chart_canvas.h"
+#include "chart/chart_canvas.h"
 
 #include <QImage>
 #include <algorithm>
@@ -8,22 +8,22 @@ namespace chart {
 
 namespace {
 
-glodanje::PenStyle ToCanvasPenStyle(TPenStyle style) {
+canvas::PenStyle ToCanvasPenStyle(TPenStyle style) {
     switch (style) {
     case TPenStyle::psSolid:
-        return glodanje::PenStyle::Solid;
+        return canvas::PenStyle::Solid;
     case TPenStyle::psClear:
-        return glodanje::PenStyle::Clear;
+        return canvas::PenStyle::Clear;
     case TPenStyle::psDash:
     case TPenStyle::psDot:
     case TPenStyle::psDashDot:
     case TPenStyle::psDashDotDot:
-        return glodanje::PenStyle::Dotted;
+        return canvas::PenStyle::Dotted;
     }
-    return glodanje::PenStyle::Solid;
+    return canvas::PenStyle::Solid;
 }
 
-glodanje::CanvasRect ToCanvasRect(const TRect& r) {
+canvas::CanvasRect ToCanvasRect(const TRect& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
 }
 
@@ -37,22 +37,22 @@ TColor BlendComponents(TColor a, int k, int dR, int dG, int dB, int d) {
 
 } // namespace
 
-glodanje::Colour ToCanvasColour(TColor color) {
-    return glodanje::ColourToRgb(color);
+canvas::Colour ToCanvasColour(TColor color) {
+    return canvas::ColourToRgb(color);
 }
 
 // --- TQixCanvas non-virtual operations ---
 
 void TQixCanvas::ResetDrawingState() {
-    glodanje::Canvas* c = GetDeviceHandle();
-    glodanje::Pen pen;
-    pen.colour = glodanje::kColourBlack;
+    canvas::Canvas* c = GetDeviceHandle();
+    canvas::Pen pen;
+    pen.colour = canvas::kColourBlack;
     pen.width = 1;
-    pen.style = glodanje::PenStyle::Solid;
+    pen.style = canvas::PenStyle::Solid;
     c->SetPen(pen);
-    c->SetBrush({glodanje::kColourWhite, glodanje::BrushStyle::Solid});
-    glodanje::FontSpec font = c->GetFont();
-    font.colour = glodanje::kColourBlack;
+    c->SetBrush({canvas::kColourWhite, canvas::BrushStyle::Solid});
+    canvas::FontSpec font = c->GetFont();
+    font.colour = canvas::kColourBlack;
     font.size = 10;
     c->SetFont(font);
     SetBackColor(clWhite);
@@ -60,21 +60,21 @@ void TQixCanvas::ResetDrawingState() {
 }
 
 void TQixCanvas::UseChartPen(const TChartPen& pen) {
-    glodanje::Canvas* c = GetDeviceHandle();
+    canvas::Canvas* c = GetDeviceHandle();
     if (!pen.Visible()) {
-        c->SetPenStyle(glodanje::PenStyle::Clear);
+        c->SetPenStyle(canvas::PenStyle::Clear);
         return;
     }
-    glodanje::Pen p;
+    canvas::Pen p;
     p.colour = ToCanvasColour(pen.Color());
     p.width = pen.Width();
     p.style = ToCanvasPenStyle(pen.Style());
-    p.mode = pen.Mode() == TPenMode::pmNotXor ? glodanje::PenMode::NotXor : glodanje::PenMode::Copy;
+    p.mode = pen.Mode() == TPenMode::pmNotXor ? canvas::PenMode::NotXor : canvas::PenMode::Copy;
     c->SetPen(p);
 }
 
 void TQixCanvas::SelectFont(const TChartFont& font) {
-    glodanje::FontSpec face;
+    canvas::FontSpec face;
     face.face = font.Name().toStdString();
     face.size = font.Size();
     face.colour = ToCanvasColour(font.Color());
@@ -93,16 +93,16 @@ void TQixCanvas::SetPenStyle(TPenStyle style) {
     GetDeviceHandle()->SetPenStyle(ToCanvasPenStyle(style));
 }
 void TQixCanvas::SetPenMode(TPenMode mode) {
-    GetDeviceHandle()->SetPenMode(mode == TPenMode::pmNotXor ? glodanje::PenMode::NotXor
-                                                             : glodanje::PenMode::Copy);
+    GetDeviceHandle()->SetPenMode(mode == TPenMode::pmNotXor ? canvas::PenMode::NotXor
+                                                             : canvas::PenMode::Copy);
 }
 void TQixCanvas::SetBrushColor(TColor color) {
     GetDeviceHandle()->SetBrushColour(ToCanvasColour(color));
 }
 void TQixCanvas::SetBrushStyle(TBrushStyle style) {
     // The canvas layer fills solid or not at all; hatch styles fill solid.
-    GetDeviceHandle()->SetBrushStyle(style == TBrushStyle::bsClear ? glodanje::BrushStyle::Clear
-                                                                   : glodanje::BrushStyle::Solid);
+    GetDeviceHandle()->SetBrushStyle(style == TBrushStyle::bsClear ? canvas::BrushStyle::Clear
+                                                                   : canvas::BrushStyle::Solid);
 }
 void TQixCanvas::SetFontColor(TColor color) {
     GetDeviceHandle()->SetFontColour(ToCanvasColour(color));
@@ -125,8 +125,8 @@ void TQixCanvas3D::SetBackColor(TColor color) {
     Target_->SetBackColour(ToCanvasColour(color));
 }
 void TQixCanvas3D::SetBackMode(int mode) {
-    Target_->SetBackMode(mode == kTransparent ? glodanje::BackMode::Transparent
-                                              : glodanje::BackMode::Opaque);
+    Target_->SetBackMode(mode == kTransparent ? canvas::BackMode::Transparent
+                                              : canvas::BackMode::Opaque);
 }
 
 void TQixCanvas3D::SetMonochromeMode(bool value) {
@@ -251,7 +251,7 @@ void TQixCanvas3D::DrawPolygon(std::span<const TPoint> points, int lastIndex) {
 }
 
 void TQixCanvas3D::DrawRotatedText(int x, int y, const QString& text, int angle) {
-    Target_->SetBrushStyle(glodanje::BrushStyle::Clear);
+    Target_->SetBrushStyle(canvas::BrushStyle::Clear);
     Target_->TextOutRotated(x, y, text, angle);
 }
 
@@ -260,7 +260,7 @@ void TQixCanvas3D::RemoveClip() {
 }
 
 void TQixCanvas3D::FillBand(int left, int top, int right, int bottom, TColor color) {
-    Target_->SetBrush({ToCanvasColour(color), glodanje::BrushStyle::Solid});
+    Target_->SetBrush({ToCanvasColour(color), canvas::BrushStyle::Solid});
     Target_->FillRect({left, top, right, bottom});
 }
 
@@ -279,9 +279,9 @@ void TQixCanvas3D::FillGradient(const TRect& rectIn, TColor a, TColor b,
 
     // The bands are filled with brushes of their own: the current brush and background
     // survive the fill.
-    const glodanje::Brush savedBrush = Target_->GetBrush();
-    const glodanje::Colour savedBack = Target_->BackColour();
-    const glodanje::BackMode savedMode = Target_->GetBackMode();
+    const canvas::Brush savedBrush = Target_->GetBrush();
+    const canvas::Colour savedBack = Target_->BackColour();
+    const canvas::BackMode savedMode = Target_->GetBackMode();
     switch (direction) {
     case TGradientDirection::gdTopBottom:
     case TGradientDirection::gdBottomTop:
@@ -309,7 +309,7 @@ void TQixCanvas3D::FillGradient(const TRect& rectIn, TColor a, TColor b,
         break;
     }
     case TGradientDirection::gdFromCenter: {
-        Target_->SetBrushStyle(glodanje::BrushStyle::Clear);
+        Target_->SetBrushStyle(canvas::BrushStyle::Clear);
         const int w = r.Right - r.Left;
         const int h = r.Bottom - r.Top;
         const int hw = w / 2;
@@ -357,7 +357,7 @@ void TQixCanvas3D::FillGradient(const TRect& rectIn, TColor a, TColor b,
     Target_->SetBackMode(savedMode);
 }
 
-TRect TQixCanvas3D::BeginFrame(glodanje::Canvas* target, const TRect& bounds, bool is3D) {
+TRect TQixCanvas3D::BeginFrame(canvas::Canvas* target, const TRect& bounds, bool is3D) {
     Bounds_ = bounds;
     Is3D_ = is3D;
     ZoomFactor_ = 1.0;
@@ -368,7 +368,7 @@ TRect TQixCanvas3D::BeginFrame(glodanje::Canvas* target, const TRect& bounds, bo
     const int w = std::max(bounds.Width(), 1);
     const int h = std::max(bounds.Height(), 1);
     if (!Buffer_) {
-        Buffer_ = std::make_unique<glodanje::Canvas>(w, h);
+        Buffer_ = std::make_unique<canvas::Canvas>(w, h);
     }
     Target_ = Buffer_.get();
     return TRect{0, 0, bounds.Width(), bounds.Height()};
@@ -380,7 +380,7 @@ void TQixCanvas3D::SetProjectionCentre(int depth, const TRect& /*panel*/, const 
     CentreZ_ = depth / 2;
 }
 
-void TQixCanvas3D::EndFrame(glodanje::Canvas* target, glodanje::Canvas* ownCanvas) {
+void TQixCanvas3D::EndFrame(canvas::Canvas* target, canvas::Canvas* ownCanvas) {
     if (Buffered_ && Buffer_) {
         if (target != nullptr) {
             target->Draw(Bounds_.Left, Bounds_.Top, *Buffer_);
@@ -390,7 +390,7 @@ void TQixCanvas3D::EndFrame(glodanje::Canvas* target, glodanje::Canvas* ownCanva
     Target_ = ownCanvas;
 }
 
-bool TQixCanvas3D::RepaintFromBuffer(glodanje::Canvas* target) {
+bool TQixCanvas3D::RepaintFromBuffer(canvas::Canvas* target) {
     if (Dirty_ || !Buffer_) {
         return false;
     }

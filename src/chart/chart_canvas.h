@@ -8,9 +8,9 @@
 // projection operations of a 3D chart are not part of the interface.
 #pragma once
 
-#include "axis.h"
-#include "chart_pen.h"
-#include "chart_types.h"
+#include "chart/axis.h"
+#include "chart/chart_pen.h"
+#include "chart/chart_types.h"
 
 #include "canvas/canvas.h"
 
@@ -37,10 +37,10 @@ enum class TGradientDirection {
 inline constexpr int kTransparent = 1;
 inline constexpr int kOpaque = 2;
 
-using TPoint = glodanje::CanvasPoint;
+using TPoint = canvas::CanvasPoint;
 
 // Converts a chart colour to the plain RGB value the canvas layer draws with.
-glodanje::Colour ToCanvasColour(TColor color);
+canvas::Colour ToCanvasColour(TColor color);
 
 class TQixCanvas : public TTextMeasure {
 public:
@@ -51,7 +51,7 @@ public:
 
     virtual TColor GetBackColor() const = 0;
     virtual int GetBackMode() const = 0; // kTransparent or kOpaque
-    virtual glodanje::Canvas* GetDeviceHandle() const = 0;
+    virtual canvas::Canvas* GetDeviceHandle() const = 0;
     virtual bool GetMonochrome() const = 0;
     virtual unsigned GetTextAlignment() const = 0;
     virtual bool GetBuffered() const = 0;
@@ -105,23 +105,23 @@ public:
     void SetBrushColor(TColor color);
     void SetBrushStyle(TBrushStyle style);
     void SetFontColor(TColor color);
-    glodanje::Pen Pen() const { return GetDeviceHandle()->GetPen(); }
-    glodanje::Brush Brush() const { return GetDeviceHandle()->GetBrush(); }
+    canvas::Pen Pen() const { return GetDeviceHandle()->GetPen(); }
+    canvas::Brush Brush() const { return GetDeviceHandle()->GetBrush(); }
 };
 
 class TCanvas3D : public TQixCanvas {
 public:
     // Starts a drawing pass on target within bounds: answers the rectangle to draw in
     // ((0, 0, width, height) when buffered). target may be null only when buffered.
-    virtual TRect BeginFrame(glodanje::Canvas* target, const TRect& bounds, bool is3D) = 0;
+    virtual TRect BeginFrame(canvas::Canvas* target, const TRect& bounds, bool is3D) = 0;
     // Centre of the (unused) 3D projection: midpoint of the chart rectangle.
     virtual void SetProjectionCentre(int depth, const TRect& panel, const TRect& chart) = 0;
     // Ends the pass: copies the buffer to target (when buffered and target is set) at the
     // bounds' top-left corner, clears the dirty flag and re-targets to ownCanvas.
-    virtual void EndFrame(glodanje::Canvas* target, glodanje::Canvas* ownCanvas) = 0;
+    virtual void EndFrame(canvas::Canvas* target, canvas::Canvas* ownCanvas) = 0;
     // When nothing changed since the last pass: copies the buffer to target at (0, 0) and
     // answers true; otherwise answers false.
-    virtual bool RepaintFromBuffer(glodanje::Canvas* target) = 0;
+    virtual bool RepaintFromBuffer(canvas::Canvas* target) = 0;
 };
 
 class TQixCanvas3D final : public TCanvas3D {
@@ -130,11 +130,11 @@ public:
     ~TQixCanvas3D() override;
 
     // Re-targets every operation to canvas (may be null between passes).
-    void SetTarget(glodanje::Canvas* canvas) { Target_ = canvas; }
-    glodanje::Canvas* Target() const { return Target_; }
+    void SetTarget(canvas::Canvas* canvas) { Target_ = canvas; }
+    canvas::Canvas* Target() const { return Target_; }
     bool Dirty() const { return Dirty_; }
     // The off-screen bitmap, or null when there is none.
-    const glodanje::Canvas* Buffer() const { return Buffer_.get(); }
+    const canvas::Canvas* Buffer() const { return Buffer_.get(); }
     // Frees the buffer bitmap (the next pass creates one of the new size).
     void FreeBuffer() { Buffer_.reset(); }
     double ZoomFactor() const { return ZoomFactor_; }
@@ -146,7 +146,7 @@ public:
 
     TColor GetBackColor() const override;
     int GetBackMode() const override;
-    glodanje::Canvas* GetDeviceHandle() const override { return Target_; }
+    canvas::Canvas* GetDeviceHandle() const override { return Target_; }
     bool GetMonochrome() const override { return Monochrome_; }
     unsigned GetTextAlignment() const override;
     bool GetBuffered() const override { return Buffered_; }
@@ -182,15 +182,15 @@ public:
     void DrawRotatedText(int x, int y, const QString& text, int angle) override;
     void RemoveClip() override;
 
-    TRect BeginFrame(glodanje::Canvas* target, const TRect& bounds, bool is3D) override;
+    TRect BeginFrame(canvas::Canvas* target, const TRect& bounds, bool is3D) override;
     void SetProjectionCentre(int depth, const TRect& panel, const TRect& chart) override;
-    void EndFrame(glodanje::Canvas* target, glodanje::Canvas* ownCanvas) override;
-    bool RepaintFromBuffer(glodanje::Canvas* target) override;
+    void EndFrame(canvas::Canvas* target, canvas::Canvas* ownCanvas) override;
+    bool RepaintFromBuffer(canvas::Canvas* target) override;
 
 private:
     void FillBand(int left, int top, int right, int bottom, TColor color);
 
-    glodanje::Canvas* Target_ = nullptr;
+    canvas::Canvas* Target_ = nullptr;
     bool Is3D_ = true;
     double ZoomFactor_ = 1.0;
     int CentreX_ = 0;
@@ -199,7 +199,7 @@ private:
     bool Buffered_ = true;
     bool Monochrome_ = false;
     bool Dirty_ = true;
-    std::unique_ptr<glodanje::Canvas> Buffer_;
+    std::unique_ptr<canvas::Canvas> Buffer_;
     TRect Bounds_;
 };
 

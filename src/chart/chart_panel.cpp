@@ -1,6 +1,6 @@
-#include "chart_panel.h"
+#include "chart/chart_panel.h"
 
-#include "series/chart_series.h"
+#include "chart/series/chart_series.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -28,7 +28,7 @@ void TCustomQixPanel::EnsureScreenCanvas() {
     const int h = std::max(height(), 1);
     if (!Screen_ || Screen_->Width() != w || Screen_->Height() != h) {
         const bool retarget = Canvas_.Target() == Screen_.get();
-        Screen_ = std::make_unique<glodanje::Canvas>(w, h);
+        Screen_ = std::make_unique<canvas::Canvas>(w, h);
         if (retarget) {
             Canvas_.SetTarget(Screen_.get());
         }
@@ -73,7 +73,7 @@ void TCustomQixPanel::SetPlotRect(const TRect& rect) {
     NormalisePlotRect();
 }
 
-void TCustomQixPanel::DrawTo(glodanje::Canvas* target, const TRect& rect) {
+void TCustomQixPanel::DrawTo(canvas::Canvas* target, const TRect& rect) {
     // Without a buffer the pass needs somewhere to draw: the control's own canvas.
     if (target == nullptr && !Canvas_.GetBuffered()) {
         EnsureScreenCanvas();

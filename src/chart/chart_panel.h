@@ -3,9 +3,9 @@
 // five axes and the drawing pass, whose steps TCustomChart fills in (chart.h).
 #pragma once
 
-#include "axis.h"
-#include "chart_canvas.h"
-#include "chart_types.h"
+#include "chart/axis.h"
+#include "chart/chart_canvas.h"
+#include "chart/chart_types.h"
 
 #include <QWidget>
 #include <functional>
@@ -78,14 +78,14 @@ public:
     // Marks the buffer dirty and invalidates the window (ignored during construction).
     virtual void RequestRepaint();
     // Draws the whole chart onto target within rect (also without a window).
-    virtual void DrawTo(glodanje::Canvas* target, const TRect& rect);
+    virtual void DrawTo(canvas::Canvas* target, const TRect& rect);
     // Copies a font into the chart canvas.
     virtual void SelectFont(const TChartFont& font);
     virtual TRect GetPanelRect() const { return PanelRect_; }
     // Number of drawing passes run so far.
     int DrawPassCount() const { return DrawPassCount_; }
     // What the window shows: the buffer copied by the last paint (and the drag rectangle).
-    const glodanje::Canvas& ScreenCanvas() const { return *Screen_; }
+    const canvas::Canvas& ScreenCanvas() const { return *Screen_; }
     // The paint handler without a paint event: copies the buffer, or draws a pass when
     // something changed.
     void PaintNow();
@@ -112,7 +112,7 @@ protected:
 
     bool Constructed_ = false;
     TPlotGeometry Plot_;
-    std::unique_ptr<glodanje::Canvas> Screen_; // the control's own canvas
+    std::unique_ptr<canvas::Canvas> Screen_; // the control's own canvas
 
 private:
     void DiscardBuffer();

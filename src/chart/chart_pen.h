@@ -2,7 +2,7 @@
 // and then calls the change callback, which the owner wires to its repaint request.
 #pragma once
 
-#include "chart_types.h"
+#include "chart/chart_types.h"
 
 #include <QString>
 #include <functional>

@@ -1,8 +1,8 @@
 // Zoom by dragging a rectangle with the left button, scroll by dragging with the right
 // button, and the undo of both.
-#include "chart.h"
+#include "chart/chart.h"
 
-#include "series/chart_series.h"
+#include "chart/series/chart_series.h"
 
 #include <QMouseEvent>
 #include <cstdlib>
@@ -50,7 +50,7 @@ void TCustomChart::DrawZoomRectangle() {
 void TCustomChart::DrawDragRectangleOnScreen() {
     EnsureScreenCanvas();
     TQixCanvas3D& c = Canvas();
-    glodanje::Canvas* previous = c.Target();
+    canvas::Canvas* previous = c.Target();
     c.SetTarget(Screen_.get());
     DrawZoomRectangle();
     c.SetPenMode(TPenMode::pmCopy);

@@ -1,4 +1,4 @@
-#include "oscillograph.h"
+#include "chart/oscillograph.h"
 
 namespace chart {
 
@@ -103,7 +103,7 @@ QImage RenderOscillograph(const sim::SimState& state) {
         chart.RightAxis().SetMaximum(state.ChipAxisMax);
     }
     FeedOscillograph(state, series1, series2, series3);
-    glodanje::Canvas target(kOscillographWidth, kOscillographHeight);
+    canvas::Canvas target(kOscillographWidth, kOscillographHeight);
     chart.DrawTo(&target, TRect{0, 0, kOscillographWidth, kOscillographHeight});
     return target.Image().copy();
 }

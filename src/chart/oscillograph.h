@@ -3,8 +3,8 @@
 // after every tick, and an off-screen rendering of the chart to a PNG file.
 #pragma once
 
-#include "chart.h"
-#include "series/line_series.h"
+#include "chart/chart.h"
+#include "chart/series/line_series.h"
 #include "sim/sim_state.h"
 
 #include <QImage>

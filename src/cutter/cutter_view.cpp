@@ -4,10 +4,10 @@
 
 namespace cutter {
 
-using glodanje::BrushStyle;
-using glodanje::Canvas;
-using glodanje::CanvasPoint;
-using glodanje::PenStyle;
+using canvas::BrushStyle;
+using canvas::Canvas;
+using canvas::CanvasPoint;
+using canvas::PenStyle;
 
 CutterView::CutterView() = default;
 

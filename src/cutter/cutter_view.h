@@ -18,11 +18,11 @@ inline constexpr int kViewWidth = 385;  // px
 inline constexpr int kViewHeight = 313; // px
 
 // Colours of the picture, 0x00BBGGRR.
-inline constexpr glodanje::Colour kFieldColour = 0xFFFFFF; // background field, gullets
-inline constexpr glodanje::Colour kLineColour = 0x000000;  // frame, workpiece outline, centre lines
-inline constexpr glodanje::Colour kWorkpieceColour = 0x808080; // workpiece fill
-inline constexpr glodanje::Colour kToothColour = 0xB4AAAA;     // tooth fill and outline
-inline constexpr glodanje::Colour kHubColour = 0x8C8C8C;       // hub fill and outline
+inline constexpr canvas::Colour kFieldColour = 0xFFFFFF; // background field, gullets
+inline constexpr canvas::Colour kLineColour = 0x000000;  // frame, workpiece outline, centre lines
+inline constexpr canvas::Colour kWorkpieceColour = 0x808080; // workpiece fill
+inline constexpr canvas::Colour kToothColour = 0xB4AAAA;     // tooth fill and outline
+inline constexpr canvas::Colour kHubColour = 0x8C8C8C;       // hub fill and outline
 
 class CutterView {
 public:
@@ -43,7 +43,7 @@ public:
     void DrawCutterHub(const sim::SimState& s);
 
     // Null until the first redraw.
-    const glodanje::Canvas* Bitmap() const { return bitmap_.get(); }
+    const canvas::Canvas* Bitmap() const { return bitmap_.get(); }
     // The picture; a null image before the first redraw.
     QImage Image() const;
     // Writes the picture as a 385 x 313 PNG; false before the first redraw or when the file
@@ -51,10 +51,10 @@ public:
     bool SavePng(const std::string& path) const;
 
 private:
-    glodanje::Canvas& Surface(); // the bitmap, created on first use
+    canvas::Canvas& Surface(); // the bitmap, created on first use
 
-    std::unique_ptr<glodanje::Canvas> bitmap_;
-    std::vector<glodanje::CanvasPoint> points_; // reused polygon buffer
+    std::unique_ptr<canvas::Canvas> bitmap_;
+    std::vector<canvas::CanvasPoint> points_; // reused polygon buffer
 };
 
 // Draws the picture of s at the given phase into a fresh view and writes it as a PNG of

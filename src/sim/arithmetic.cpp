@@ -1,4 +1,4 @@
-#include "arithmetic.h"
+#include "sim/arithmetic.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "axis_inputs.h"
+#include "sim/axis_inputs.h"
 
-#include "text_conversion.h"
+#include "sim/text_conversion.h"
 
 namespace sim {
 

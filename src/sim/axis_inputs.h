@@ -3,8 +3,8 @@
 // The two inputs that set the tops of the oscillograph's vertical axes. They change neither the
 // traces nor the simulation; the caller gives the new maximum to its axis.
 
-#include "input_result.h"
-#include "sim_state.h"
+#include "sim/input_result.h"
+#include "sim/sim_state.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "chip.h"
+#include "sim/chip.h"
 
-#include "arithmetic.h"
+#include "sim/arithmetic.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // The teeth in the cutting zone and the two cutting routines. A cutting routine measures the
 // chip of one tooth on the profile and moves at most one profile point onto the tooth tip.
 
-#include "sim_state.h"
+#include "sim/sim_state.h"
 
 namespace sim {
 

@@ -1,10 +1,10 @@
-#include "cutting_inputs.h"
+#include "sim/cutting_inputs.h"
 
-#include "arithmetic.h"
-#include "force_model.h"
-#include "text_conversion.h"
-#include "traces.h"
-#include "workpiece.h"
+#include "sim/arithmetic.h"
+#include "sim/force_model.h"
+#include "sim/text_conversion.h"
+#include "sim/traces.h"
+#include "sim/workpiece.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // The cutting-condition inputs: cutting speed, feed speed, depth and width of cut. Each takes
 // the text of its field; a change takes effect from the next tick, also during a run.
 
-#include "input_result.h"
-#include "sim_state.h"
+#include "sim/input_result.h"
+#include "sim/sim_state.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "force_model.h"
+#include "sim/force_model.h"
 
-#include "arithmetic.h"
+#include "sim/arithmetic.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // The once-per-tick samples: chip thickness, main cutting force and the per-revolution mean.
 // Each writes the newest sample, index 313 of its trace.
 
-#include "sim_state.h"
+#include "sim/sim_state.h"
 
 namespace sim {
 

@@ -1,6 +1,6 @@
-#include "input_result.h"
+#include "sim/input_result.h"
 
-#include "text_conversion.h"
+#include "sim/text_conversion.h"
 
 namespace sim {
 

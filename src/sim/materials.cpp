@@ -1,4 +1,4 @@
-#include "materials.h"
+#include "sim/materials.h"
 
 #include <algorithm>
 

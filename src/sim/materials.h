@@ -2,7 +2,7 @@
 
 // The material tables of the force model and the check made when a run is started.
 
-#include "sim_state.h"
+#include "sim/sim_state.h"
 
 #include <array>
 #include <string>

@@ -1,9 +1,9 @@
-#include "run.h"
+#include "sim/run.h"
 
-#include "chip.h"
-#include "force_model.h"
-#include "traces.h"
-#include "workpiece.h"
+#include "sim/chip.h"
+#include "sim/force_model.h"
+#include "sim/traces.h"
+#include "sim/workpiece.h"
 
 namespace sim {
 

@@ -2,10 +2,10 @@
 
 // The timer-driven run: the tick, start, pause, reset and the milling direction.
 
-#include "chip.h"
-#include "materials.h"
-#include "run_observer.h"
-#include "sim_state.h"
+#include "sim/chip.h"
+#include "sim/materials.h"
+#include "sim/run_observer.h"
+#include "sim/sim_state.h"
 
 namespace sim {
 

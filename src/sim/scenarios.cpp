@@ -1,7 +1,7 @@
-#include "scenarios.h"
+#include "sim/scenarios.h"
 
-#include "materials.h"
-#include "startup.h"
+#include "sim/materials.h"
+#include "sim/startup.h"
 
 #include <cassert>
 

@@ -3,8 +3,8 @@
 // Prepared states shared by the tests, the benchmarks and the tools, so that "start-up state
 // with 28Cr4 and P30, mid-run" is built in one place.
 
-#include "run.h"
-#include "sim_state.h"
+#include "sim/run.h"
+#include "sim/sim_state.h"
 
 namespace sim {
 

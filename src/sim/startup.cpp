@@ -1,9 +1,9 @@
-#include "startup.h"
+#include "sim/startup.h"
 
-#include "arithmetic.h"
-#include "force_model.h"
-#include "traces.h"
-#include "workpiece.h"
+#include "sim/arithmetic.h"
+#include "sim/force_model.h"
+#include "sim/traces.h"
+#include "sim/workpiece.h"
 
 namespace sim {
 

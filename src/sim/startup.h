@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim_state.h"
+#include "sim/sim_state.h"
 
 namespace sim {
 

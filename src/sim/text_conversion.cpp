@@ -1,4 +1,4 @@
-#include "text_conversion.h"
+#include "sim/text_conversion.h"
 
 #include <cstdio>
 

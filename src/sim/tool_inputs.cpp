@@ -1,10 +1,10 @@
-#include "tool_inputs.h"
+#include "sim/tool_inputs.h"
 
-#include "arithmetic.h"
-#include "cutting_inputs.h"
-#include "force_model.h"
-#include "text_conversion.h"
-#include "workpiece.h"
+#include "sim/arithmetic.h"
+#include "sim/cutting_inputs.h"
+#include "sim/force_model.h"
+#include "sim/text_conversion.h"
+#include "sim/workpiece.h"
 
 #include <cassert>
 #include <cmath>

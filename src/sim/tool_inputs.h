@@ -5,8 +5,8 @@
 // input except the helix angle (and except a clearance angle that the minimum corrects, where
 // the rewritten field's own run redraws).
 
-#include "input_result.h"
-#include "sim_state.h"
+#include "sim/input_result.h"
+#include "sim/sim_state.h"
 
 #include <array>
 #include <string>

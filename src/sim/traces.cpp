@@ -1,4 +1,4 @@
-#include "traces.h"
+#include "sim/traces.h"
 
 namespace sim {
 

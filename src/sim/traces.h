@@ -2,7 +2,7 @@
 
 // The oscilloscope traces: five parallel arrays of 313 samples, 313 the newest.
 
-#include "sim_state.h"
+#include "sim/sim_state.h"
 
 namespace sim {
 

@@ -1,6 +1,6 @@
-#include "workpiece.h"
+#include "sim/workpiece.h"
 
-#include "arithmetic.h"
+#include "sim/arithmetic.h"
 
 #include <cassert>
 #include <cmath>

@@ -6,7 +6,7 @@
 // ProfileX/ProfileY hold the real coordinates of points 1..700; WorkpiecePoints are their
 // rounded copies, refreshed at every shift and layout.
 
-#include "sim_state.h"
+#include "sim/sim_state.h"
 
 namespace sim {
 

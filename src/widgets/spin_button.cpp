@@ -1,6 +1,6 @@
-#include "spin_button.h"
+#include "widgets/spin_button.h"
 
-#include "widget_hooks.h"
+#include "widgets/widget_hooks.h"
 
 #include <QKeyEvent>
 

@@ -3,7 +3,7 @@
 // has the focus itself.
 #pragma once
 
-#include "timer_speed_button.h"
+#include "widgets/timer_speed_button.h"
 
 #include <QPointer>
 #include <QWidget>

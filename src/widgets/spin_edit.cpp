@@ -1,6 +1,6 @@
-#include "spin_edit.h"
+#include "widgets/spin_edit.h"
 
-#include "widget_hooks.h"
+#include "widgets/widget_hooks.h"
 
 #include <QFocusEvent>
 #include <QFontDatabase>

@@ -3,7 +3,7 @@
 // through the limits, and OnChange runs on every change of the text, synchronously.
 #pragma once
 
-#include "spin_button.h"
+#include "widgets/spin_button.h"
 
 #include <QLineEdit>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "timer_speed_button.h"
+#include "widgets/timer_speed_button.h"
 
-#include "widget_hooks.h"
+#include "widgets/widget_hooks.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "app_icon.h"
-#include "form2.h"
-#include "instruction_pictures.h"
+#include "app/app_icon.h"
+#include "app/form2.h"
+#include "app/instruction_pictures.h"
 
 #include <QApplication>
 #include <QPointer>

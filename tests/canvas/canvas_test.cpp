@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace glodanje {
+namespace canvas {
 namespace {
 
 constexpr Colour kRed = 0x0000FF;
@@ -676,4 +676,4 @@ TEST(CanvasTextTest, TextRespectsTheClip) {
 }
 
 } // namespace
-} // namespace glodanje
+} // namespace canvas

@@ -1,5 +1,5 @@
-#include "chart_test_support.h"
-#include "series/line_series.h"
+#include "chart/chart_test_support.h"
+#include "chart/series/line_series.h"
 
 #include <QLocale>
 #include <climits>
@@ -51,7 +51,7 @@ protected:
     }
     TChart chart;
     TLineSeries series;
-    glodanje::Canvas target;
+    canvas::Canvas target;
 };
 
 TEST_F(AxisDrawTest, GridOnInnerLabelsOnlyAndTicksOnLabels) {
@@ -120,7 +120,7 @@ TEST_F(AxisDrawTest, ReservedBandsOfAnAxis) {
 }
 
 // The blue ink of a picture, cropped to its bounding box.
-QImage BlueInk(const glodanje::Canvas& c) {
+QImage BlueInk(const canvas::Canvas& c) {
     int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
     for (int y = 0; y < c.Height(); ++y) {
         for (int x = 0; x < c.Width(); ++x) {
@@ -146,7 +146,7 @@ QImage BlueInk(const glodanje::Canvas& c) {
 
 // The title as the canvas draws it alone at the given angle.
 QImage ReferenceTitle(const TChartFont& font, const QString& text, int angle) {
-    glodanje::Canvas c(200, 200, clBlack);
+    canvas::Canvas c(200, 200, clBlack);
     TQixCanvas3D canvas;
     canvas.SetTarget(&c);
     canvas.SelectFont(font);

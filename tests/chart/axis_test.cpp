@@ -1,5 +1,5 @@
-#include "axis.h"
-#include "chart_exception.h"
+#include "chart/axis.h"
+#include "chart/chart_exception.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

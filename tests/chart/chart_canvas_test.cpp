@@ -1,4 +1,4 @@
-#include "chart_canvas.h"
+#include "chart/chart_canvas.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -37,7 +37,7 @@ TEST(RoundTest, HalvesToEvenAndSaturates) {
 class ChartCanvasTest : public testing::Test {
 protected:
     ChartCanvasTest() : target(60, 161, 0x000000) { canvas.SetTarget(&target); }
-    glodanje::Canvas target;
+    canvas::Canvas target;
     TQixCanvas3D canvas;
 };
 
@@ -109,11 +109,11 @@ TEST_F(ChartCanvasTest, RotatedTextRunsBottomToTop) {
 TEST_F(ChartCanvasTest, UseChartPenAndReset) {
     TChartPen hidden(false, 0x00FF00, TPenStyle::psSolid, 3);
     canvas.UseChartPen(hidden);
-    EXPECT_EQ(canvas.Pen().style, glodanje::PenStyle::Clear);
+    EXPECT_EQ(canvas.Pen().style, canvas::PenStyle::Clear);
     TChartAxisPen axis;
     canvas.UseChartPen(axis);
     EXPECT_EQ(canvas.Pen().width, 2);
-    EXPECT_EQ(canvas.Pen().style, glodanje::PenStyle::Solid);
+    EXPECT_EQ(canvas.Pen().style, canvas::PenStyle::Solid);
     canvas.ResetDrawingState();
     EXPECT_EQ(canvas.Pen().width, 1);
     EXPECT_EQ(canvas.Pen().colour, 0u);
@@ -122,7 +122,7 @@ TEST_F(ChartCanvasTest, UseChartPenAndReset) {
 }
 
 TEST(ChartCanvasFrameTest, BufferedFrameCopiesOnceAndRepaintsFromBuffer) {
-    glodanje::Canvas window(50, 30, 0x000000);
+    canvas::Canvas window(50, 30, 0x000000);
     TQixCanvas3D canvas;
     const TRect r = canvas.BeginFrame(&window, {0, 0, 50, 30}, false);
     EXPECT_EQ(r, (TRect{0, 0, 50, 30}));
@@ -134,7 +134,7 @@ TEST(ChartCanvasFrameTest, BufferedFrameCopiesOnceAndRepaintsFromBuffer) {
     EXPECT_EQ(window.PixelAt(5, 5), 0x0000FFu);
     EXPECT_FALSE(canvas.Dirty());
 
-    glodanje::Canvas other(50, 30, 0x000000);
+    canvas::Canvas other(50, 30, 0x000000);
     EXPECT_TRUE(canvas.RepaintFromBuffer(&other));
     EXPECT_EQ(other.PixelAt(49, 29), 0x0000FFu);
     canvas.MarkDirty();

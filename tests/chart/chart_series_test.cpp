@@ -1,6 +1,6 @@
-#include "chart.h"
-#include "chart_exception.h"
-#include "series/chart_series.h"
+#include "chart/chart.h"
+#include "chart/chart_exception.h"
+#include "chart/series/chart_series.h"
 
 #include <gtest/gtest.h>
 

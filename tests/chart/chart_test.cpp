@@ -1,6 +1,6 @@
-#include "chart.h"
-#include "chart_test_support.h"
-#include "series/chart_series.h"
+#include "chart/chart.h"
+#include "chart/chart_test_support.h"
+#include "chart/series/chart_series.h"
 
 #include <QApplication>
 #include <QTest>
@@ -14,12 +14,12 @@ using test::MakeBare;
 TEST(ChartPanelTest, PlotRectFromPercentMargins) {
     TChart chart;
     MakeBare(chart, 385, 161);
-    glodanje::Canvas target(385, 161);
+    canvas::Canvas target(385, 161);
     chart.DrawTo(&target, {0, 0, 385, 161});
     EXPECT_EQ(chart.PlotRect(), (TRect{4, 8, 381, 153}));
     EXPECT_EQ(chart.PlotGeometry().PlotWidth, 377);
     EXPECT_EQ(chart.PlotGeometry().PlotCentreY, 80);
-    glodanje::Canvas large(770, 322);
+    canvas::Canvas large(770, 322);
     chart.DrawTo(&large, {0, 0, 770, 322});
     EXPECT_EQ(chart.PlotRect(), (TRect{8, 16, 762, 306}));
 }
@@ -29,7 +29,7 @@ TEST(ChartPanelTest, TitleMovesPlotTop) {
     MakeBare(chart, 385, 161);
     chart.Title.SetVisible(true);
     chart.Title.SetText({"Oscilograf"});
-    glodanje::Canvas target(385, 161);
+    canvas::Canvas target(385, 161);
     chart.DrawTo(&target, {0, 0, 385, 161});
     chart.Canvas().SelectFont(chart.Title.Font);
     const int h = chart.Canvas().FontHeight();
@@ -41,7 +41,7 @@ TEST(ChartPanelTest, BackgroundIsControlColourOrGradientWithBevel) {
     TChart chart;
     MakeBare(chart, 100, 60);
     chart.SetColor(0x123456);
-    glodanje::Canvas target(100, 60);
+    canvas::Canvas target(100, 60);
     chart.DrawTo(&target, {0, 0, 100, 60});
     EXPECT_EQ(target.PixelAt(2, 2), 0x123456u);
     chart.Gradient.SetVisible(true);
@@ -51,8 +51,8 @@ TEST(ChartPanelTest, BackgroundIsControlColourOrGradientWithBevel) {
     EXPECT_EQ(target.PixelAt(2, 58), RGBColor(255, 255, 255 + MulDiv(1, -127, 60)));
     EXPECT_EQ(target.PixelAt(50, 1), RGBColor(255, 255, 255 + MulDiv(58, -127, 60)));
     // The raised bevel: light top-left, dark bottom-right.
-    EXPECT_EQ(target.PixelAt(0, 0), glodanje::ColourToRgb(0x80000014));
-    EXPECT_EQ(target.PixelAt(99, 59), glodanje::ColourToRgb(0x80000010));
+    EXPECT_EQ(target.PixelAt(0, 0), canvas::ColourToRgb(0x80000014));
+    EXPECT_EQ(target.PixelAt(99, 59), canvas::ColourToRgb(0x80000010));
 }
 
 TEST(ChartPanelTest, RepaintWithoutChangeCopiesBuffer) {
@@ -132,7 +132,7 @@ TEST(ChartPanelTest, AutomaticAxisTakesRangeOfBoundSeries) {
     a.AddPoint(4, 1);
     b.AddPoint(7, -3);
     b.SetActive(false);
-    glodanje::Canvas target(400, 250);
+    canvas::Canvas target(400, 250);
     chart.DrawTo(&target, {0, 0, 400, 250});
     EXPECT_EQ(chart.BottomAxis().CurrentMinimum, -2.0);
     EXPECT_EQ(chart.BottomAxis().CurrentMaximum, 4.0);

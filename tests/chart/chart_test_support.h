@@ -2,7 +2,7 @@
 // series pixels can be checked at known positions.
 #pragma once
 
-#include "chart.h"
+#include "chart/chart.h"
 
 #include <set>
 
@@ -36,11 +36,11 @@ inline void MakeBare(TChart& chart, int width, int height) {
     chart.SetView3D(false);
 }
 
-inline void Draw(TChart& chart, glodanje::Canvas& target) {
+inline void Draw(TChart& chart, canvas::Canvas& target) {
     chart.DrawTo(&target, TRect{0, 0, target.Width(), target.Height()});
 }
 
-inline std::set<TColor> ColoursInRow(const glodanje::Canvas& c, int y, int x0, int x1) {
+inline std::set<TColor> ColoursInRow(const canvas::Canvas& c, int y, int x0, int x1) {
     std::set<TColor> colours;
     for (int x = x0; x < x1; ++x) {
         colours.insert(c.PixelAt(x, y));
@@ -48,7 +48,7 @@ inline std::set<TColor> ColoursInRow(const glodanje::Canvas& c, int y, int x0, i
     return colours;
 }
 
-inline int CountColour(const glodanje::Canvas& c, TColor colour) {
+inline int CountColour(const canvas::Canvas& c, TColor colour) {
     int n = 0;
     for (int y = 0; y < c.Height(); ++y) {
         for (int x = 0; x < c.Width(); ++x) {

@@ -1,4 +1,4 @@
-#include "oscillograph.h"
+#include "chart/oscillograph.h"
 #include "sim/scenarios.h"
 
 #include <QTest>

@@ -1,9 +1,9 @@
-#include "chart.h"
-#include "chart_exception.h"
-#include "chart_test_support.h"
-#include "series/bar_series.h"
-#include "series/fast_line_series.h"
-#include "series/pie_series.h"
+#include "chart/chart.h"
+#include "chart/chart_exception.h"
+#include "chart/chart_test_support.h"
+#include "chart/series/bar_series.h"
+#include "chart/series/fast_line_series.h"
+#include "chart/series/pie_series.h"
 
 #include <gtest/gtest.h>
 #include <utility>
@@ -42,7 +42,7 @@ protected:
     }
 
     TChart chart;
-    glodanje::Canvas target{200, 120};
+    canvas::Canvas target{200, 120};
 };
 
 using BarSeriesTest = ExtraSeriesChart;

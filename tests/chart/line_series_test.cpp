@@ -1,6 +1,6 @@
-#include "chart_exception.h"
-#include "chart_test_support.h"
-#include "series/line_series.h"
+#include "chart/chart_exception.h"
+#include "chart/chart_test_support.h"
+#include "chart/series/line_series.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ protected:
     }
     TChart chart;
     TLineSeries series;
-    glodanje::Canvas target;
+    canvas::Canvas target;
 };
 
 TEST_F(LineSeriesTest, EachSegmentTakesTheColourOfThePointItLeadsTo) {
@@ -180,7 +180,7 @@ TEST_P(MarkerStyleTest, DrawsAroundTheCentre) {
     chart.LeftAxis().SetAxisRange(0, 100);
     points.AddPoint(50, 50, "", kGreen);
     points.AddPoint(60, 50, "", kGreen); // the marker of the last point is drawn too
-    glodanje::Canvas target(100, 100);
+    canvas::Canvas target(100, 100);
     Draw(chart, target);
     EXPECT_GT(CountColour(target, kGreen), 1);
     for (int y = 0; y < 100; ++y) {
@@ -209,7 +209,7 @@ TEST(AreaSeriesTest, FillsDownToThePlotBottom) {
     chart.LeftAxis().SetAxisRange(0, 100);
     area.AddPoint(20, 50, "", kGreen);
     area.AddPoint(80, 50, "", kGreen);
-    glodanje::Canvas target(100, 100);
+    canvas::Canvas target(100, 100);
     Draw(chart, target);
     EXPECT_EQ(target.PixelAt(50, 70), kGreen);
     EXPECT_EQ(target.PixelAt(50, 30), clBlack);

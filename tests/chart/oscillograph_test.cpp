@@ -1,5 +1,5 @@
-#include "chart_test_support.h"
-#include "oscillograph.h"
+#include "chart/chart_test_support.h"
+#include "chart/oscillograph.h"
 #include "sim/scenarios.h"
 
 #include <QTemporaryDir>
@@ -71,7 +71,7 @@ TEST_F(OscillographTest, DefaultJobAfter1556Ticks) {
             leftLabels.push_back(text);
         }
     };
-    glodanje::Canvas target(385, 161);
+    canvas::Canvas target(385, 161);
     test::Draw(chart, target);
     if (qEnvironmentVariableIsSet("CHART_PNG_DIR")) {
         target.Image().scaled(770, 322).save(qEnvironmentVariable("CHART_PNG_DIR") + "/osc2.png");

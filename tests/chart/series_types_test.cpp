@@ -1,5 +1,5 @@
-#include "series/line_series.h"
-#include "series/series_types.h"
+#include "chart/series/line_series.h"
+#include "chart/series/series_types.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "chart_exception.h"
-#include "series/value_list.h"
+#include "chart/chart_exception.h"
+#include "chart/series/value_list.h"
 
 #include <gtest/gtest.h>
 #include <vector>

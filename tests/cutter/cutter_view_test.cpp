@@ -15,7 +15,7 @@
 namespace cutter {
 namespace {
 
-using glodanje::Colour;
+using canvas::Colour;
 
 Colour At(const CutterView& view, int x, int y) {
     return view.Bitmap()->PixelAt(x, y);

@@ -1,6 +1,6 @@
 #include "sim/axis_inputs.h"
 #include "sim/scenarios.h"
-#include "state_compare.h"
+#include "sim/state_compare.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "sim/run.h"
 #include "sim/scenarios.h"
 #include "sim/tool_inputs.h"
-#include "state_compare.h"
+#include "sim/state_compare.h"
 
 #include <gtest/gtest.h>
 

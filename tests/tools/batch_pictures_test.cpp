@@ -1,7 +1,7 @@
 // The PNG pictures of glodanje-batch: sizes, the start-up picture, and the pictures of a run
 // matching what the window's own drawing gives for the same state.
-#include "batch_pictures.h"
-#include "batch_run.h"
+#include "batch/batch_pictures.h"
+#include "batch/batch_run.h"
 #include "cutter/cutter_view.h"
 #include "sim/scenarios.h"
 

@@ -1,4 +1,4 @@
-#include "batch_run.h"
+#include "batch/batch_run.h"
 
 #include "sim/scenarios.h"
 #include "sim/tool_inputs.h"

@@ -1,6 +1,6 @@
-#include "spin_button.h"
+#include "widgets/spin_button.h"
 
-#include "widget_test_support.h"
+#include "widgets/widget_test_support.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
-#include "spin_edit.h"
+#include "widgets/spin_edit.h"
 
-#include "widget_test_support.h"
+#include "widgets/widget_test_support.h"
 
 #include <QClipboard>
 #include <QLocale>

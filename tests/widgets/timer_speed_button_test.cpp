@@ -1,6 +1,6 @@
-#include "timer_speed_button.h"
+#include "widgets/timer_speed_button.h"
 
-#include "widget_test_support.h"
+#include "widgets/widget_test_support.h"
 
 #include <QDialog>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "widget_hooks.h"
+#include "widgets/widget_hooks.h"
 
 #include <QString>
 #include <QtGlobal>

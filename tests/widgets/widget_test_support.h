@@ -2,7 +2,7 @@
 // error hooks turned into counters.
 #pragma once
 
-#include "widget_hooks.h"
+#include "widgets/widget_hooks.h"
 
 #include <QApplication>
 #include <QLineEdit>

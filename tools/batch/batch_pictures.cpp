@@ -1,4 +1,4 @@
-#include "batch_pictures.h"
+#include "batch/batch_pictures.h"
 
 #include "canvas/canvas.h"
 #include "chart/oscillograph.h"
@@ -33,7 +33,7 @@ public:
         if (!viewPath_.empty() && !cutter::SaveCutterViewPng(s, lastPhase_, viewPath_))
             return "cannot write '" + viewPath_ + "'";
         if (chart_) {
-            glodanje::Canvas target(chart::kOscillographWidth, chart::kOscillographHeight);
+            canvas::Canvas target(chart::kOscillographWidth, chart::kOscillographHeight);
             chart_->DrawTo(
                 &target, chart::TRect{0, 0, chart::kOscillographWidth, chart::kOscillographHeight});
             if (!target.Image().save(QString::fromStdString(chartPath_), "PNG"))

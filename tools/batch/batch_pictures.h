@@ -3,7 +3,7 @@
 // The PNG pictures of glodanje-batch: the cutter view and the oscillograph as they stand at the
 // end of the run.
 
-#include "batch_run.h"
+#include "batch/batch_run.h"
 
 #include <memory>
 

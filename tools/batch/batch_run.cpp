@@ -1,4 +1,4 @@
-#include "batch_run.h"
+#include "batch/batch_run.h"
 
 #include "sim/cutting_inputs.h"
 #include "sim/materials.h"

@@ -3,7 +3,7 @@
 // One headless simulation: the inputs applied as the window would apply them, then ticks until
 // the feed ends, one CSV row per tick and a summary.
 
-#include "batch_options.h"
+#include "batch/batch_options.h"
 
 #include "sim/run_observer.h"
 #include "sim/sim_state.h"

@@ -1,7 +1,7 @@
 // glodanje-batch: one milling simulation without a window; see --help.
 
-#include "batch_pictures.h"
-#include "batch_run.h"
+#include "batch/batch_pictures.h"
+#include "batch/batch_run.h"
 
 #include <QApplication>
 #include <iostream>

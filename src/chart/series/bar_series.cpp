@@ -1,9 +1,9 @@
-#include "series/bar_series.h"
+#include "chart/series/bar_series.h"
 
-#include "axis.h"
-#include "chart_canvas.h"
-#include "chart_exception.h"
-#include "chart_panel.h"
+#include "chart/axis.h"
+#include "chart/chart_canvas.h"
+#include "chart/chart_exception.h"
+#include "chart/chart_panel.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // THorizBarSeries lays them along the vertical axis (Y places the bar, X is its length).
 #pragma once
 
-#include "chart_pen.h"
-#include "series/chart_series.h"
+#include "chart/chart_pen.h"
+#include "chart/series/chart_series.h"
 
 namespace chart {
 

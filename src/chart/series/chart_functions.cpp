@@ -1,4 +1,4 @@
-#include "series/chart_functions.h"
+#include "chart/series/chart_functions.h"
 
 #include <algorithm>
 #include <vector>

@@ -12,7 +12,7 @@
 // zero divisor has no value: that result point is left out.
 #pragma once
 
-#include "series/chart_series.h"
+#include "chart/series/chart_series.h"
 
 #include <memory>
 #include <optional>

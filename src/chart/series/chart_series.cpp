@@ -1,8 +1,8 @@
-#include "series/chart_series.h"
+#include "chart/series/chart_series.h"
 
-#include "axis.h"
-#include "chart_exception.h"
-#include "chart_panel.h"
+#include "chart/axis.h"
+#include "chart/chart_exception.h"
+#include "chart/chart_panel.h"
 
 #include <QLocale>
 #include <algorithm>

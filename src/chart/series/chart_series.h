@@ -5,8 +5,8 @@
 // Every data or look change ends in a repaint request to the parent chart.
 #pragma once
 
-#include "chart_types.h"
-#include "series/value_list.h"
+#include "chart/chart_types.h"
+#include "chart/series/value_list.h"
 
 #include <QString>
 #include <functional>

@@ -1,8 +1,8 @@
-#include "series/custom_series.h"
+#include "chart/series/custom_series.h"
 
-#include "axis.h"
-#include "chart_exception.h"
-#include "chart_panel.h"
+#include "chart/axis.h"
+#include "chart/chart_exception.h"
+#include "chart/chart_panel.h"
 
 #include <array>
 #include <cstdint>

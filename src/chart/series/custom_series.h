@@ -2,8 +2,8 @@
 // (TSeriesPointer) and the drawing of segments, steps, areas and markers (TCustomSeries).
 #pragma once
 
-#include "chart_pen.h"
-#include "series/chart_series.h"
+#include "chart/chart_pen.h"
+#include "chart/series/chart_series.h"
 
 namespace chart {
 

@@ -1,6 +1,6 @@
-#include "series/fast_line_series.h"
+#include "chart/series/fast_line_series.h"
 
-#include "chart_canvas.h"
+#include "chart/chart_canvas.h"
 
 namespace chart {
 

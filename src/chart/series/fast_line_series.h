@@ -3,8 +3,8 @@
 // whose colour is clNone is a gap: no segment reaches or leaves it.
 #pragma once
 
-#include "chart_pen.h"
-#include "series/chart_series.h"
+#include "chart/chart_pen.h"
+#include "chart/series/chart_series.h"
 
 namespace chart {
 

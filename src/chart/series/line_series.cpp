@@ -1,4 +1,4 @@
-#include "series/line_series.h"
+#include "chart/series/line_series.h"
 
 namespace chart {
 

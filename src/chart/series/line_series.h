@@ -1,7 +1,7 @@
 // The concrete point-per-value series: lines, points (markers only) and areas.
 #pragma once
 
-#include "series/custom_series.h"
+#include "chart/series/custom_series.h"
 
 namespace chart {
 

@@ -1,8 +1,8 @@
-#include "series/pie_series.h"
+#include "chart/series/pie_series.h"
 
-#include "chart_canvas.h"
-#include "chart_exception.h"
-#include "chart_panel.h"
+#include "chart/chart_canvas.h"
+#include "chart/chart_exception.h"
+#include "chart/chart_panel.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 // in the plot rectangle, centred in it; it is not drawn against the axes.
 #pragma once
 
-#include "chart_pen.h"
-#include "series/chart_series.h"
+#include "chart/chart_pen.h"
+#include "chart/series/chart_series.h"
 
 #include <vector>
 

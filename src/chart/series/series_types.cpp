@@ -1,12 +1,12 @@
-#include "series/series_types.h"
+#include "chart/series/series_types.h"
 
-#include "series/line_series.h"
+#include "chart/series/line_series.h"
 
 #include <QHash>
 #include <algorithm>
 
 #if __has_include("series/chart_functions.h")
-#include "series/chart_functions.h"
+#include "chart/series/chart_functions.h"
 #define GLODANJE_HAVE_CHART_FUNCTIONS 1
 #else
 namespace chart {
@@ -17,15 +17,15 @@ struct TFunctionClassInfo {
 } // namespace chart
 #endif
 #if __has_include("series/bar_series.h")
-#include "series/bar_series.h"
+#include "chart/series/bar_series.h"
 #define GLODANJE_HAVE_BAR_SERIES 1
 #endif
 #if __has_include("series/pie_series.h")
-#include "series/pie_series.h"
+#include "chart/series/pie_series.h"
 #define GLODANJE_HAVE_PIE_SERIES 1
 #endif
 #if __has_include("series/fast_line_series.h")
-#include "series/fast_line_series.h"
+#include "chart/series/fast_line_series.h"
 #define GLODANJE_HAVE_FAST_LINE_SERIES 1
 #endif
 

@@ -3,7 +3,7 @@
 // by name through which a stored form names its series classes.
 #pragma once
 
-#include "series/chart_series.h"
+#include "chart/series/chart_series.h"
 
 #include <QString>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "series/value_list.h"
+#include "chart/series/value_list.h"
 
-#include "chart_exception.h"
-#include "series/chart_series.h"
+#include "chart/chart_exception.h"
+#include "chart/series/chart_series.h"
 
 #include <cmath>
 
