@@ -1,7 +1,7 @@
 // One whole tick of the running window, in the middle of the cut: the core's tick with its chart
 // refill and cutter view redraw, then the paint of the chart (one drawing pass into its buffer).
-#include "chart/chart.h"
 #include "app/form1.h"
+#include "chart/chart.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "app/form1.h"
 
 #include "app/app_icon.h"
+#include "app/form2.h"
 #include "chart/chart.h"
 #include "chart/oscillograph.h"
 #include "chart/series/line_series.h"
-#include "app/form2.h"
 #include "sim/axis_inputs.h"
 #include "sim/cutting_inputs.h"
 #include "sim/materials.h"

@@ -3,11 +3,11 @@
 // the core and redraws where the picture changes.
 #pragma once
 
+#include "app/user_messages.h"
 #include "cutter/cutter_view.h"
 #include "sim/input_result.h"
 #include "sim/run_observer.h"
 #include "sim/sim_state.h"
-#include "app/user_messages.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,12 +1,12 @@
 // End-to-end tests of the main window: the real TForm1, headless, driven with Qt Test clicks and
 // keys. The boxes and the beep are answered by a recorder instead of a person.
 #include "app/application.h"
+#include "app/form1.h"
+#include "app/form2.h"
 #include "batch/batch_run.h"
 #include "chart/chart.h"
 #include "chart/series/line_series.h"
 #include "cutter/cutter_view.h"
-#include "app/form1.h"
-#include "app/form2.h"
 #include "sim/run.h"
 #include "sim/scenarios.h"
 #include "sim/state_compare.h"

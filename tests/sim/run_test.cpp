@@ -1,8 +1,8 @@
 #include "sim/cutting_inputs.h"
 #include "sim/run.h"
 #include "sim/scenarios.h"
-#include "sim/tool_inputs.h"
 #include "sim/state_compare.h"
+#include "sim/tool_inputs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "sim/cutting_inputs.h"
 #include "sim/scenarios.h"
-#include "sim/tool_inputs.h"
 #include "sim/state_compare.h"
+#include "sim/tool_inputs.h"
 
 #include <gtest/gtest.h>
 
