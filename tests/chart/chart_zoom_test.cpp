@@ -1,5 +1,5 @@
 #include "chart/oscillograph.h"
-#include "sim/scenarios.h"
+#include "sim/sim_state.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -7,12 +7,27 @@
 namespace chart {
 namespace {
 
-// The oscillograph on screen after the default job, drawn once.
+// Traces of fixed synthetic values in the ranges of a run (force up to 3000 N, chip up to
+// 0.39 mm), so that where the curves fall does not depend on the simulation. `tick` moves the
+// time axis on as the run's ticks do (1.5 ms each).
+sim::SimState SyntheticTraces(int tick) {
+    sim::SimState s;
+    for (int i = 1; i <= sim::kTraceLength; ++i) {
+        const int n = i + tick;
+        s.TimeAxis[i] = (n - sim::kTraceLength) * 0.0015;
+        s.ForceTrace[i] = 100.0 * (n % 31);
+        s.ChipTrace[i] = 0.01 * (n % 40);
+        s.MeanForceTrace[i] = 1200.0 + 10.0 * ((n / 50) % 7);
+    }
+    return s;
+}
+
+// The oscillograph on screen with synthetic traces, drawn once.
 class ChartZoomTest : public testing::Test {
 protected:
     ChartZoomTest() {
         ConfigureChart1(chart, series1, series2, series3);
-        state = sim::MidRunState(sim::MillingDirection::Up, 600);
+        state = SyntheticTraces(600);
         FeedOscillograph(state, series1, series2, series3);
         chart.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&chart));
@@ -63,7 +78,7 @@ TEST_F(ChartZoomTest, DragTowardsLowerRightZoomsAllFourAxes) {
         EXPECT_FALSE(a->AutomaticMaximum());
     }
     // The refill of the next tick keeps the zoomed time range.
-    sim::RunTicks(state, 1);
+    state = SyntheticTraces(601);
     FeedOscillograph(state, series1, series2, series3);
     chart.PaintNow();
     EXPECT_EQ(chart.BottomAxis().CurrentMinimum, bottomLow);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 
 namespace sim {
@@ -23,6 +24,10 @@ struct ZoneEdgeCase {
     int expectedCount;
     double firstAngleInPitches; // ActiveAngle[1] = this x ToothPitch
 };
+
+void PrintTo(const ZoneEdgeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ZoneEdgeTest : public ::testing::TestWithParam<ZoneEdgeCase> {};
 
@@ -93,6 +98,10 @@ struct RevolutionClockCase {
     bool meanWritten;
 };
 
+void PrintTo(const RevolutionClockCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class RevolutionClockTest : public ::testing::TestWithParam<RevolutionClockCase> {};
 
 TEST_P(RevolutionClockTest, TheMeanIsWrittenOnceTheClockReachesTheRevolutionTime) {
@@ -132,6 +141,10 @@ struct FeedLimitCase {
     double travel; // px, FeedTravel before the sub-step
     bool disables;
 };
+
+void PrintTo(const FeedLimitCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FeedLimitTest : public ::testing::TestWithParam<FeedLimitCase> {};
 

@@ -7,6 +7,7 @@
 
 #include "sim/run.h"
 
+#include <ostream>
 #include <span>
 
 namespace sim {
@@ -42,6 +43,10 @@ struct ReferenceJob {
     std::span<const ReferenceSample> samples;
     ReferenceSummary summary;
 };
+
+inline void PrintTo(const ReferenceJob& job, std::ostream* os) {
+    *os << job.name;
+}
 
 // clang-format off
 // StartValues: tick, chip sum, chip, force, mean force, feed travel, active teeth, phase.
