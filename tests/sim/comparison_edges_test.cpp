@@ -88,7 +88,8 @@ TEST_P(HelixWindowTest, TheFirstSampleOutsideTheWindowIsNotAveraged) {
     EXPECT_DOUBLE_EQ(s.ChipTrace[kTraceLength], 0.08);
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, HelixWindowTest, ::testing::Values(1, 2, 8, 38, 159));
+INSTANTIATE_TEST_SUITE_P(Windows, HelixWindowTest, ::testing::Values(1, 2, 8, 38, 159),
+                         [](const auto& info) { return "Samples" + std::to_string(info.param); });
 
 // --- The revolution clock: a revolution ends when the clock reaches its time exactly ---
 
