@@ -273,11 +273,11 @@ TEST_F(Form1Test, ExitDuringARunClosesTheWindow) {
 
 TEST_F(Form1Test, DirectionRadiosRedrawTheMirroredTeeth) {
     QTest::mouseClick(form->RadioButton2, Qt::LeftButton);
-    EXPECT_EQ(state().MillingDirection, 1);
+    EXPECT_EQ(state().MillingDirection, sim::MillingDirection::Down);
     EXPECT_FALSE(form->RadioButton1->isChecked());
     cutter::CutterView expected;
     sim::SimState down = sim::StartupState();
-    down.MillingDirection = 1;
+    down.MillingDirection = sim::MillingDirection::Down;
     expected.RedrawCutterView(down, 0);
     EXPECT_EQ(form->CutterPicture(), expected.Image());
 }
