@@ -91,7 +91,8 @@ const char* SecondLineOf(sim::InputField field) {
 // The start text of a field that shows its spin edit's tenths as a decimal number; the designed
 // texts use a comma whatever the system's separator.
 QString StartTenthsText(sim::InputField field) {
-    return QString::fromStdString(sim::FormatGeneral(sim::StartValue(field), ','));
+    return QString::fromStdString(
+        sim::FormatGeneral(sim::StartValue(field), sim::kDecimalSeparator));
 }
 
 QFrame* MakePanel(QWidget* parent, int left, int top, int width, int height) {

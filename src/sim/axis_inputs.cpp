@@ -17,7 +17,7 @@ ChipAxisResult SetChipAxisMax(SimState& s, std::string_view text) {
     ChipAxisResult result;
     result.input = CheckFieldText(text, InputField::ChipMax);
     if (result.input.applied()) {
-        s.ChipAxisMax = result.input.value / 10.0;
+        s.ChipAxisMax = FieldToValue(InputField::ChipMax, result.input.value);
         result.chipAxisText = FormatGeneral(s.ChipAxisMax);
     }
     return result;

@@ -49,7 +49,7 @@ DepthResult SetDepth(SimState& s, std::string_view text) {
     if (!result.input.applied()) {
         return result;
     }
-    s.DepthMm = result.input.value / 10.0;
+    s.DepthMm = FieldToValue(InputField::Depth, result.input.value);
     result.depthText = FormatGeneral(s.DepthMm);
     s.DepthPixels = Round(s.DepthMm * s.PixelsPerMm);
     UpdateContactGeometry(s);

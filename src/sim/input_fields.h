@@ -121,9 +121,14 @@ const InputFieldSpec* FindInputField(std::string_view key);
 // Reads text as a whole number and checks it against the field's limits.
 InputResult CheckFieldText(std::string_view text, InputField field);
 
+// A value of the field in the units the simulation uses (the depth's 105 tenths: 10.5 mm).
+constexpr double FieldToValue(InputField field, int32_t fieldValue) {
+    return fieldValue / static_cast<double>(FieldSpec(field).scale);
+}
+
 // The field's start value in the units the simulation uses (the depth's 100 tenths: 10.0 mm).
 constexpr double StartValue(InputField field) {
-    return static_cast<double>(FieldSpec(field).start) / FieldSpec(field).scale;
+    return FieldToValue(field, FieldSpec(field).start);
 }
 
 } // namespace sim

@@ -7,7 +7,6 @@
 #include "sim/text_conversion.h"
 #include "sim/workpiece.h"
 
-#include <cassert>
 #include <cmath>
 
 namespace sim {
@@ -34,7 +33,7 @@ DiameterResult SetCutterDiameter(SimState& s, std::string_view text) {
     if (s.DepthPixels >= kDrawnRadius) {
         s.DepthPixels = kDrawnRadius;
         s.DepthMm = kDrawnRadius / s.PixelsPerMm;
-        s.DepthSpinMax = Round(10 * s.DepthMm);
+        s.DepthSpinMax = Round(FieldSpec(InputField::Depth).scale * s.DepthMm);
         result.depthClamped = true;
         result.depthText = FormatGeneral(s.DepthMm);
         result.depthSpinMax = s.DepthSpinMax;
