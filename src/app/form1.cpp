@@ -7,6 +7,7 @@
 #include "chart/series/line_series.h"
 #include "sim/axis_inputs.h"
 #include "sim/cutting_inputs.h"
+#include "sim/input_fields.h"
 #include "sim/materials.h"
 #include "sim/run.h"
 #include "sim/startup.h"
@@ -70,10 +71,28 @@ QPushButton* MakeButton(QWidget* parent, const char* text, int left, int top, in
     return Place(new QPushButton(QString::fromUtf8(text), parent), left, top, width, height);
 }
 
-widgets::TSpinEdit* MakeSpinEdit(QWidget* parent, int left, int top, int width, int minValue,
-                                 int maxValue, int increment, int value) {
-    return Place(new widgets::TSpinEdit(parent, minValue, maxValue, increment, value), left, top,
-                 width, 22);
+// The spin edit of an input, with the limits, step and start value of its row in the inputs
+// table.
+widgets::TSpinEdit* MakeSpinEdit(QWidget* parent, sim::InputField field, int left, int top,
+                                 int width) {
+    const sim::InputFieldSpec& spec = sim::FieldSpec(field);
+    return Place(new widgets::TSpinEdit(parent, spec.minimum, spec.maximum, spec.step, spec.start),
+                 left, top, width, 22);
+}
+
+// The label lines of an input as the window shows them.
+const char* LabelOf(sim::InputField field) {
+    return sim::FieldSpec(field).label;
+}
+const char* SecondLineOf(sim::InputField field) {
+    return sim::FieldSpec(field).labelSecondLine;
+}
+
+// The start text of a field that shows its spin edit's tenths as a decimal number; the designed
+// texts use a comma whatever the system's separator.
+QString StartTenthsText(sim::InputField field) {
+    return QString::fromStdString(
+        sim::FormatGeneral(sim::StartValue(field), sim::kDecimalSeparator));
 }
 
 QFrame* MakePanel(QWidget* parent, int left, int top, int width, int height) {
@@ -83,13 +102,14 @@ QFrame* MakePanel(QWidget* parent, int left, int top, int width, int height) {
     return Place(panel, left, top, width, height);
 }
 
-QComboBox* MakeComboBox(QWidget* parent, const char* prompt,
-                        std::initializer_list<const char*> items, int left, int top) {
+template <typename Items, typename TextOf>
+QComboBox* MakeComboBox(QWidget* parent, const char* prompt, const Items& items, TextOf textOf,
+                        int left, int top) {
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    for (const char* item : items)
-        box->addItem(QString::fromUtf8(item));
+    for (const auto& item : items)
+        box->addItem(QString::fromUtf8(textOf(item)));
     box->setCurrentIndex(-1);
     box->setEditText(QString::fromUtf8(prompt));
     return Place(box, left, top, 193, 21);
@@ -169,38 +189,39 @@ void TForm1::CreateControls() {
 
     GroupBox1 =
         Place(new QGroupBox(QString::fromUtf8("Geometrija alata"), Panel1), 8, 32, 185, 145);
-    Label2 = MakeLabel(GroupBox1, "Prečnik glodala, mm", 8, 24, 94);
-    Label3 = MakeLabel(GroupBox1, "Broj zuba", 8, 48, 45);
-    Label4 = MakeLabel(GroupBox1, "Grudni ugao, ", 8, 72, 65);
-    Label5 = MakeLabel(GroupBox1, "Ledni ugao, ", 8, 96, 59);
-    Label9 = MakeLabel(GroupBox1, "Ugao nagiba sečiva, ", 8, 120, 100);
+    using sim::InputField;
+    Label2 = MakeLabel(GroupBox1, LabelOf(InputField::Diameter), 8, 24, 94);
+    Label3 = MakeLabel(GroupBox1, LabelOf(InputField::Teeth), 8, 48, 45);
+    Label4 = MakeLabel(GroupBox1, LabelOf(InputField::Rake), 8, 72, 65);
+    Label5 = MakeLabel(GroupBox1, LabelOf(InputField::Clearance), 8, 96, 59);
+    Label9 = MakeLabel(GroupBox1, LabelOf(InputField::Helix), 8, 120, 100);
     Label17 = MakeLabel(GroupBox1, "o", 72, 66, 6);
     Label18 = MakeLabel(GroupBox1, "o", 66, 90, 6);
     Label19 = MakeLabel(GroupBox1, "o", 106, 114, 6);
-    SpinEdit1 = MakeSpinEdit(GroupBox1, 136, 16, 41, 50, 180, 10, 100);
-    SpinEdit2 = MakeSpinEdit(GroupBox1, 136, 40, 41, 4, 20, 2, 8);
-    SpinEdit3 = MakeSpinEdit(GroupBox1, 136, 64, 41, 0, 20, 1, 10);
-    SpinEdit4 = MakeSpinEdit(GroupBox1, 136, 88, 41, 5, 25, 1, 10);
-    SpinEdit8 = MakeSpinEdit(GroupBox1, 136, 112, 41, 0, 50, 5, 30);
+    SpinEdit1 = MakeSpinEdit(GroupBox1, InputField::Diameter, 136, 16, 41);
+    SpinEdit2 = MakeSpinEdit(GroupBox1, InputField::Teeth, 136, 40, 41);
+    SpinEdit3 = MakeSpinEdit(GroupBox1, InputField::Rake, 136, 64, 41);
+    SpinEdit4 = MakeSpinEdit(GroupBox1, InputField::Clearance, 136, 88, 41);
+    SpinEdit8 = MakeSpinEdit(GroupBox1, InputField::Helix, 136, 112, 41);
 
     GroupBox2 = Place(new QGroupBox(QString::fromUtf8("Režim rezanja"), Panel1), 8, 184, 177, 121);
-    Label6 = MakeLabel(GroupBox2, "Brzina rezanja, m/min", 8, 24, 103);
-    Label7 = MakeLabel(GroupBox2, "Brzina pomoćnog ", 8, 40, 84);
-    Label8 = MakeLabel(GroupBox2, "Dubina, mm", 8, 72, 56);
-    Label10 = MakeLabel(GroupBox2, "Širina, mm", 8, 96, 49);
-    Label14 = MakeLabel(GroupBox2, "kretanja, mm/min", 8, 53, 83);
-    SpinEdit5 = MakeSpinEdit(GroupBox2, 120, 16, 49, 30, 120, 10, 60);
-    SpinEdit6 = MakeSpinEdit(GroupBox2, 120, 40, 49, 40, 600, 10, 150);
-    SpinEdit7 = MakeSpinEdit(GroupBox2, 152, 64, 17, 5, 500, 5, 100);
-    Edit1 = Place(new QLineEdit(QStringLiteral("10"), GroupBox2), 120, 64, 33, 21);
-    SpinEdit9 = MakeSpinEdit(GroupBox2, 120, 88, 49, 10, 100, 10, 20);
+    Label6 = MakeLabel(GroupBox2, LabelOf(InputField::Speed), 8, 24, 103);
+    Label7 = MakeLabel(GroupBox2, LabelOf(InputField::Feed), 8, 40, 84);
+    Label8 = MakeLabel(GroupBox2, LabelOf(InputField::Depth), 8, 72, 56);
+    Label10 = MakeLabel(GroupBox2, LabelOf(InputField::Width), 8, 96, 49);
+    Label14 = MakeLabel(GroupBox2, SecondLineOf(InputField::Feed), 8, 53, 83);
+    SpinEdit5 = MakeSpinEdit(GroupBox2, InputField::Speed, 120, 16, 49);
+    SpinEdit6 = MakeSpinEdit(GroupBox2, InputField::Feed, 120, 40, 49);
+    SpinEdit7 = MakeSpinEdit(GroupBox2, InputField::Depth, 152, 64, 17);
+    Edit1 = Place(new QLineEdit(StartTenthsText(InputField::Depth), GroupBox2), 120, 64, 33, 21);
+    SpinEdit9 = MakeSpinEdit(GroupBox2, InputField::Width, 120, 88, 49);
 
-    ComboBox1 = MakeComboBox(this, "Materijal obratka",
-                             {"28Cr4", "C35", "C4131", "SL 200", "NL 600-3", "C1633", "PTEL 65-2",
-                              "C4130", "C1430", "AlSi8"},
-                             8, 336);
-    ComboBox2 =
-        MakeComboBox(this, "Materijal alata", {"C7680", "C9681", "P30", "K40", "K50"}, 8, 368);
+    ComboBox1 = MakeComboBox(
+        this, sim::kWorkpieceMaterialPrompt, sim::kWorkpieceMaterials,
+        [](const sim::WorkpieceMaterialRow& row) { return row.name; }, 8, 336);
+    ComboBox2 = MakeComboBox(
+        this, sim::kToolMaterialPrompt, sim::kToolMaterials, [](const char* name) { return name; },
+        8, 368);
     Button3 = MakeButton(this, "Pauza", 72, 416, 57);
 
     Chart1 = Place(new chart::TChart(this), 216, 344, 385, 161);
@@ -219,12 +240,13 @@ void TForm1::CreateControls() {
     Button5 = MakeButton(this, "Help", 72, 480, 57);
 
     Panel2 = MakePanel(this, 136, 400, 73, 105);
-    Label11 = MakeLabel(Panel2, "Maksimalna", 7, 2, 54);
-    Label12 = MakeLabel(Panel2, "sila, N", 16, 16, 29);
-    Label13 = MakeLabel(Panel2, "debljina, mm", 4, 56, 60);
-    SpinEdit10 = MakeSpinEdit(Panel2, 8, 32, 49, 100, 20000, 100, 5000);
-    SpinEdit11 = MakeSpinEdit(Panel2, 40, 72, 17, 1, 10, 1, 5);
-    Edit2 = Place(new QLineEdit(QStringLiteral("0,5"), Panel2), 8, 72, 33, 21);
+    // The heading is the first label line of both axis fields.
+    Label11 = MakeLabel(Panel2, LabelOf(InputField::ForceMax), 7, 2, 54);
+    Label12 = MakeLabel(Panel2, SecondLineOf(InputField::ForceMax), 16, 16, 29);
+    Label13 = MakeLabel(Panel2, SecondLineOf(InputField::ChipMax), 4, 56, 60);
+    SpinEdit10 = MakeSpinEdit(Panel2, InputField::ForceMax, 8, 32, 49);
+    SpinEdit11 = MakeSpinEdit(Panel2, InputField::ChipMax, 40, 72, 17);
+    Edit2 = Place(new QLineEdit(StartTenthsText(InputField::ChipMax), Panel2), 8, 72, 33, 21);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(50);
@@ -406,18 +428,16 @@ void TForm1::SpinEdit3Change(widgets::TSpinEdit* sender) {
 }
 
 void TForm1::SpinEdit4Change(widgets::TSpinEdit* sender) {
-    const sim::ClearanceResult result = sim::SetClearanceAngle(state_, TextOf(sender));
-    if (!Accept(sender, result.input))
-        return;
-    if (result.minimumRow == 0) {
+    const sim::ClearanceResult result = sim::ApplyClearanceAngle(
+        state_, TextOf(sender),
+        [this](const char* message) {
+            messages_->Beep();
+            messages_->ShowError(QStringLiteral("Error"), QString::fromUtf8(message));
+        },
+        // Rewriting the field runs this handler again, nested, for the corrected value.
+        [sender](const std::string& text) { sender->SetText(QString::fromStdString(text)); });
+    if (Accept(sender, result.input) && result.minimumRow == 0)
         RedrawCutterView(state_, 0);
-        return;
-    }
-    messages_->Beep();
-    messages_->ShowError(QStringLiteral("Error"), QString::fromUtf8(sim::kSmallClearanceMessage));
-    // Rewriting the field runs this handler again, nested, for the corrected value.
-    sender->SetText(QString::fromStdString(result.correctedText));
-    sim::FinishClearanceCorrection(state_, result);
 }
 
 void TForm1::SpinEdit5Change(widgets::TSpinEdit* sender) {

@@ -85,17 +85,17 @@ public:
     void RadioButton2Click();
     void ComboBox1Change();
     void ComboBox2Change();
-    void SpinEdit1Change(widgets::TSpinEdit* sender);
-    void SpinEdit2Change(widgets::TSpinEdit* sender);
-    void SpinEdit3Change(widgets::TSpinEdit* sender);
-    void SpinEdit4Change(widgets::TSpinEdit* sender);
-    void SpinEdit5Change(widgets::TSpinEdit* sender);
-    void SpinEdit6Change(widgets::TSpinEdit* sender);
-    void SpinEdit7Change(widgets::TSpinEdit* sender);
-    void SpinEdit8Change(widgets::TSpinEdit* sender);
-    void SpinEdit9Change(widgets::TSpinEdit* sender);
-    void SpinEdit10Change(widgets::TSpinEdit* sender);
-    void SpinEdit11Change(widgets::TSpinEdit* sender);
+    void SpinEdit1Change(widgets::TSpinEdit* sender);  // cutter diameter, mm
+    void SpinEdit2Change(widgets::TSpinEdit* sender);  // number of teeth
+    void SpinEdit3Change(widgets::TSpinEdit* sender);  // rake angle, degrees
+    void SpinEdit4Change(widgets::TSpinEdit* sender);  // clearance angle, degrees
+    void SpinEdit5Change(widgets::TSpinEdit* sender);  // cutting speed, m/min
+    void SpinEdit6Change(widgets::TSpinEdit* sender);  // feed speed, mm/min
+    void SpinEdit7Change(widgets::TSpinEdit* sender);  // depth of cut, tenths of mm
+    void SpinEdit8Change(widgets::TSpinEdit* sender);  // helix angle, degrees
+    void SpinEdit9Change(widgets::TSpinEdit* sender);  // width of cut, mm
+    void SpinEdit10Change(widgets::TSpinEdit* sender); // force axis maximum, N
+    void SpinEdit11Change(widgets::TSpinEdit* sender); // chip axis maximum, tenths of mm
 
     // Controls, in creation order.
     TImage* Image1 = nullptr;

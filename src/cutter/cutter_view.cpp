@@ -33,7 +33,7 @@ void CutterView::RedrawCutterView(const sim::SimState& s, double phase) {
     if (s.ToothCount > 0) {
         // The geometry does not depend on the tooth angle, so one evaluation serves every tooth.
         const ToothGeometry geometry = ComputeToothGeometry(s);
-        const sim::MillingDirection direction = OutlineDirection(s.MillingDirection);
+        const sim::MillingDirection direction = s.MillingDirection;
         for (int32_t k = 0; k < s.ToothCount; ++k) {
             const double toothAngle = k * s.ToothPitch + phase;
             DrawTooth(ComputeToothOutline(s, geometry, toothAngle, direction), s.GulletRadius);

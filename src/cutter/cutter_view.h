@@ -14,8 +14,8 @@
 
 namespace cutter {
 
-inline constexpr int kViewWidth = 385;  // px
-inline constexpr int kViewHeight = 313; // px
+inline constexpr int kViewWidth = sim::kViewWidth;   // px, 385
+inline constexpr int kViewHeight = sim::kViewHeight; // px, 313
 
 // Colours of the picture, 0x00BBGGRR.
 inline constexpr canvas::Colour kFieldColour = 0xFFFFFF; // background field, gullets

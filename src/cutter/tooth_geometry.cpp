@@ -77,8 +77,4 @@ ToothOutline ComputeToothOutline(const sim::SimState& s, const ToothGeometry& g,
     return t;
 }
 
-sim::MillingDirection OutlineDirection(int32_t millingDirection) {
-    return millingDirection == 1 ? sim::MillingDirection::Down : sim::MillingDirection::Up;
-}
-
 } // namespace cutter

@@ -8,7 +8,6 @@
 // Angles are radians from the downward vertical through the cutter centre, growing toward +x
 // (counter-clockwise on the screen). Plain code: no drawing.
 
-#include "sim/run.h"
 #include "sim/sim_state.h"
 
 #include <array>
@@ -57,8 +56,5 @@ ToothGeometry ComputeToothGeometry(const sim::SimState& s);
 // CutterRadius and ToothPitch.
 ToothOutline ComputeToothOutline(const sim::SimState& s, const ToothGeometry& g, double toothAngle,
                                  sim::MillingDirection direction);
-
-// Down milling for MillingDirection = 1, up milling for every other value.
-sim::MillingDirection OutlineDirection(int32_t millingDirection);
 
 } // namespace cutter

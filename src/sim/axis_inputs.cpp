@@ -1,11 +1,12 @@
 #include "sim/axis_inputs.h"
 
+#include "sim/input_fields.h"
 #include "sim/text_conversion.h"
 
 namespace sim {
 
 InputResult SetForceAxisMax(SimState& s, std::string_view text) {
-    InputResult result = CheckIntegerInput(text, kForceAxisMin, kForceAxisMax);
+    InputResult result = CheckFieldText(text, InputField::ForceMax);
     if (result.applied()) {
         s.ForceAxisMax = result.value;
     }
@@ -14,9 +15,9 @@ InputResult SetForceAxisMax(SimState& s, std::string_view text) {
 
 ChipAxisResult SetChipAxisMax(SimState& s, std::string_view text) {
     ChipAxisResult result;
-    result.input = CheckIntegerInput(text, kChipAxisMin, kChipAxisMax);
+    result.input = CheckFieldText(text, InputField::ChipMax);
     if (result.input.applied()) {
-        s.ChipAxisMax = result.input.value / 10.0;
+        s.ChipAxisMax = FieldToValue(InputField::ChipMax, result.input.value);
         result.chipAxisText = FormatGeneral(s.ChipAxisMax);
     }
     return result;

@@ -11,8 +11,7 @@
 
 namespace sim {
 
-inline constexpr int32_t kForceAxisMin = 100, kForceAxisMax = 20000; // N
-inline constexpr int32_t kChipAxisMin = 1, kChipAxisMax = 10;        // tenths of mm
+// The limits of the fields are those of the inputs table (input_fields.h).
 
 // Force axis maximum in N: ForceAxisMax := the value.
 InputResult SetForceAxisMax(SimState& s, std::string_view text);

@@ -11,20 +11,20 @@ namespace {
 // right angle whichever side it lies on, which also keeps a point at the centre itself from
 // dividing by zero.
 void MeasurePoint(SimState& s, int j) {
-    const double dx = s.ProfileX[j] - 150;
-    const double dy = s.ProfileY[j] - 83;
+    const double dx = s.ProfileX[j] - kCentreX;
+    const double dy = s.ProfileY[j] - kCentreY;
     s.PointRadius = std::sqrt(dx * dx + dy * dy);
-    if (s.WorkpiecePoints[j].y == 83) {
-        s.PointAngle = 1.570796;
+    if (s.WorkpiecePoints[j].y == kCentreY) {
+        s.PointAngle = kRightAngle;
     } else {
         s.PointAngle = ArcSin(dx / s.PointRadius);
     }
 }
 
-// Screens profile points by the sine of their angle, (x - 150) / radius, against a limit without
-// forming the root, the division or the arcsine: only squares are compared. The limit is the sine
-// of the deciding angle widened by far more than the rounding error of those operations (about
-// 1e-16), so a point the screen passes is certain to lie on the searched side of the tooth.
+// Screens profile points by the sine of their angle, (x - kCentreX) / radius, against a limit
+// without forming the root, the division or the arcsine: only squares are compared. The limit is
+// the sine of the deciding angle widened by far more than the rounding error of those operations
+// (about 1e-16), so a point the screen passes is certain to lie on the searched side of the tooth.
 // Points at the centre's height, whose angle is the fixed right angle, are never passed.
 class SineScreen {
 public:
@@ -35,11 +35,11 @@ public:
         : limit_(limit), limitSquared_(limit * limit), below_(below) {}
 
     bool Passes(const SimState& s, int j) const {
-        if (s.WorkpiecePoints[j].y == 83) {
+        if (s.WorkpiecePoints[j].y == kCentreY) {
             return false;
         }
-        const double dx = s.ProfileX[j] - 150;
-        const double dy = s.ProfileY[j] - 83;
+        const double dx = s.ProfileX[j] - kCentreX;
+        const double dy = s.ProfileY[j] - kCentreY;
         const double dxSquared = dx * dx;
         const double bound = limitSquared_ * (dxSquared + dy * dy); // (limit x radius)^2
         if (below_) {
@@ -62,7 +62,7 @@ void FindActiveTeeth(SimState& s) {
     if (s.EdgeAngle < 0) {
         s.EdgeAngle = 0;
     }
-    int k = s.MillingDirection == 1 ? 1 : 0;
+    int k = s.MillingDirection == MillingDirection::Down ? 1 : 0;
     s.ActiveTeethCount = 0;
     while (true) {
         s.CandidateAngle = k * s.ToothPitch + s.Phase;
@@ -72,8 +72,8 @@ void FindActiveTeeth(SimState& s) {
             }
             const int n = ++s.ActiveTeethCount;
             s.ActiveAngle[n] = s.CandidateAngle;
-            s.ActiveTipX[n] = std::sin(s.CandidateAngle) * s.CutterRadius + 150;
-            s.ActiveTipY[n] = std::cos(s.CandidateAngle) * s.CutterRadius + 83;
+            s.ActiveTipX[n] = std::sin(s.CandidateAngle) * s.CutterRadius + kCentreX;
+            s.ActiveTipY[n] = std::cos(s.CandidateAngle) * s.CutterRadius + kCentreY;
         }
         ++k;
         if (s.CandidateAngle > s.EngageAngle) {

@@ -2,6 +2,7 @@
 
 #include "sim/arithmetic.h"
 #include "sim/force_model.h"
+#include "sim/input_fields.h"
 #include "sim/text_conversion.h"
 #include "sim/traces.h"
 #include "sim/workpiece.h"
@@ -18,7 +19,7 @@ void UpdateTimeBase(SimState& s) {
 }
 
 InputResult SetCuttingSpeed(SimState& s, std::string_view text) {
-    InputResult result = CheckIntegerInput(text, kCuttingSpeedMin, kCuttingSpeedMax);
+    InputResult result = CheckFieldText(text, InputField::Speed);
     if (result.applied()) {
         s.CuttingSpeed = result.value;
         UpdateTimeBase(s);
@@ -28,7 +29,7 @@ InputResult SetCuttingSpeed(SimState& s, std::string_view text) {
 }
 
 InputResult SetFeedSpeed(SimState& s, std::string_view text) {
-    InputResult result = CheckIntegerInput(text, kFeedSpeedMin, kFeedSpeedMax);
+    InputResult result = CheckFieldText(text, InputField::Feed);
     if (result.applied()) {
         s.FeedSpeed = result.value;
         s.FeedPerStep = s.FeedSpeed * s.StepTime;
@@ -38,28 +39,28 @@ InputResult SetFeedSpeed(SimState& s, std::string_view text) {
 
 int32_t DepthLimit(const SimState& s) {
     // Half the diameter puts the top surface through the cutter centre (DepthPixels = radius).
-    return std::min(s.DepthSpinMax, Round(2000 / s.PixelsPerMm));
+    return std::min(s.DepthSpinMax, Round(kDrawnRadiusTenths / s.PixelsPerMm));
 }
 
 DepthResult SetDepth(SimState& s, std::string_view text) {
     DepthResult result;
-    result.input = CheckIntegerInput(text, kDepthMin, DepthLimit(s));
+    result.input = CheckIntegerInput(text, FieldSpec(InputField::Depth).minimum, DepthLimit(s));
     result.depthSpinMax = s.DepthSpinMax;
     if (!result.input.applied()) {
         return result;
     }
-    s.DepthMm = result.input.value / 10.0;
+    s.DepthMm = FieldToValue(InputField::Depth, result.input.value);
     result.depthText = FormatGeneral(s.DepthMm);
     s.DepthPixels = Round(s.DepthMm * s.PixelsPerMm);
     UpdateContactGeometry(s);
-    s.DepthSpinMax = Round(2000 / s.PixelsPerMm);
+    s.DepthSpinMax = Round(kDrawnRadiusTenths / s.PixelsPerMm);
     result.depthSpinMax = s.DepthSpinMax;
     RebuildWorkpiece(s);
     return result;
 }
 
 InputResult SetCutWidth(SimState& s, std::string_view text) {
-    InputResult result = CheckIntegerInput(text, kCutWidthMin, kCutWidthMax);
+    InputResult result = CheckFieldText(text, InputField::Width);
     if (result.applied()) {
         s.CutWidth = result.value;
         s.HelixLagTicks = HelixLagTicksWidthFirst(s);

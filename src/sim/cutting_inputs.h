@@ -11,11 +11,8 @@
 
 namespace sim {
 
-// Field limits (the depth's upper limit is DepthSpinMax and the cutter radius).
-inline constexpr int32_t kCuttingSpeedMin = 30, kCuttingSpeedMax = 120; // m/min
-inline constexpr int32_t kFeedSpeedMin = 40, kFeedSpeedMax = 600;       // mm/min
-inline constexpr int32_t kDepthMin = 5;                                 // tenths of mm
-inline constexpr int32_t kCutWidthMin = 10, kCutWidthMax = 100;         // mm
+// The limits of the fields are those of the inputs table (input_fields.h); the depth's upper
+// limit is DepthSpinMax and the cutter radius.
 
 // Cutting speed in m/min: StepTime, FeedPerStep, the time axis (restarted so the newest sample
 // is at 0), RevolutionTime and SpeedFactor follow it.
@@ -47,7 +44,8 @@ int32_t DepthLimit(const SimState& s);
 namespace sim {
 
 // StepTime, FeedPerStep, the time axis and RevolutionTime for the current diameter and cutting
-// speed. The value traces are left as they are.
+// speed: the time base, the same at start-up and in every input that changes it. The value
+// traces are left as they are.
 void UpdateTimeBase(SimState& s);
 
 } // namespace sim

@@ -40,7 +40,7 @@ void UpdateRevolutionMean(SimState& s) {
         s.RevolutionForceSum = s.RevolutionForceSum + s.ForceTrace[kTraceLength];
     }
     s.RevolutionSamples = s.RevolutionSamples + 1;
-    s.RevolutionClock = s.RevolutionClock + 12 * s.StepTime;
+    s.RevolutionClock = s.RevolutionClock + kSubStepsPerTick * s.StepTime;
     if (s.RevolutionClock >= s.RevolutionTime) {
         s.RevolutionClock = 0;
         s.MeanForceTrace[kTraceLength] = s.RevolutionForceSum / s.RevolutionSamples;

@@ -16,6 +16,10 @@ struct WorkpieceMaterialRow {
     double chipExponent;  // exponent of the chip thickness in the force law
 };
 
+// The texts the two material lists show until an item is chosen (not items themselves).
+inline constexpr const char* kWorkpieceMaterialPrompt = "Materijal obratka";
+inline constexpr const char* kToolMaterialPrompt = "Materijal alata";
+
 // Workpiece materials in list order; WorkpieceMaterial n is row n - 1.
 inline constexpr std::array<WorkpieceMaterialRow, 10> kWorkpieceMaterials{{
     {"28Cr4", 1200, 0.64},

@@ -9,7 +9,7 @@ namespace sim {
 
 bool AdvanceSubStep(SimState& s, ProfileSearch search) {
     // The wrap to 0 stands in for one more step: PhaseLimit is one step short of the pitch.
-    if (s.MillingDirection == 1) {
+    if (s.MillingDirection == MillingDirection::Down) {
         if (-s.Phase >= s.PhaseLimit) {
             s.Phase = 0;
         } else {
@@ -32,7 +32,7 @@ bool AdvanceSubStep(SimState& s, ProfileSearch search) {
     ShiftWorkpiece(s);
     FindActiveTeeth(s);
     for (s.ActiveTooth = 1; s.ActiveTooth <= s.ActiveTeethCount; ++s.ActiveTooth) {
-        if (s.MillingDirection == 1) {
+        if (s.MillingDirection == MillingDirection::Down) {
             CutDownMilling(s, search);
         } else {
             CutUpMilling(s, search);
@@ -96,7 +96,7 @@ void ResetRun(SimState& s, RunObserver* observer) {
 }
 
 void SetMillingDirection(SimState& s, MillingDirection direction, RunObserver* observer) {
-    s.MillingDirection = static_cast<int32_t>(direction);
+    s.MillingDirection = direction;
     if (observer != nullptr) {
         observer->RedrawCutterView(s, 0);
     }

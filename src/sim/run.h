@@ -9,11 +9,6 @@
 
 namespace sim {
 
-enum class MillingDirection : int32_t { Up = 0, Down = 1 };
-
-inline constexpr double kFeedLimit = 350; // px of workpiece travel at which the run ends
-inline constexpr int kSubStepsPerTick = 12;
-
 struct TickReport {
     // True when a sub-step of this tick found the feed limit reached and disabled the timer.
     bool feedLimitDisabledTimer = false;

@@ -9,10 +9,18 @@
 // indexes as their formulas: slot 1..9 is ToothChip[1..9], sample 1..313 is ForceTrace[1..313].
 // Element 0 of those arrays is never used.
 
+#include "sim/constants.h"
+
 #include <array>
 #include <cstdint>
 
 namespace sim {
+
+// The direction of rotation chosen by the radio buttons.
+enum class MillingDirection : int32_t {
+    Up = 0,  // up milling: the phase grows, the tooth moves against the feed
+    Down = 1 // down milling: the phase falls, the tooth moves with the feed
+};
 
 // Integer pixel of the cutter view: x to the right, y downward, origin top left.
 struct IntPoint {
@@ -44,9 +52,10 @@ struct SimState {
     int32_t CutWidth = 0;          // mm, width of cut B (10..100; 20 at start)
     int32_t WorkpieceMaterial = 0; // 0 = not chosen, 1..10 = workpiece table row
     int32_t ToolMaterial = 0;      // 0 = not chosen, 1..5 = tool table row
-    int32_t MillingDirection = 0;  // 0 = up milling, 1 = down milling
-    double ForceAxisMax = 0;       // N, last maximum given to the force axis (0 until set)
-    double ChipAxisMax = 0;        // mm, last maximum given to the chip axis (0 until set)
+    // The radio buttons' choice (up milling at start).
+    sim::MillingDirection MillingDirection = sim::MillingDirection::Up;
+    double ForceAxisMax = 0; // N, last maximum given to the force axis (0 until set)
+    double ChipAxisMax = 0;  // mm, last maximum given to the chip axis (0 until set)
 
     // --- View scale and cutter placement ---
     int32_t CentreX = 0;         // px, cutter centre, always 150

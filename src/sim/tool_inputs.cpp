@@ -3,36 +3,37 @@
 #include "sim/arithmetic.h"
 #include "sim/cutting_inputs.h"
 #include "sim/force_model.h"
+#include "sim/input_fields.h"
 #include "sim/text_conversion.h"
 #include "sim/workpiece.h"
 
-#include <cassert>
 #include <cmath>
 
 namespace sim {
 
 double DegreesToRadians(int32_t degrees) {
-    return degrees * 3.141592 / 180;
+    return degrees * kHalfTurn / 180;
 }
 
 DiameterResult SetCutterDiameter(SimState& s, std::string_view text) {
     DiameterResult result;
-    result.input = CheckIntegerInput(text, kDiameterMin, kDiameterMax);
+    result.input = CheckFieldText(text, InputField::Diameter);
     result.depthSpinMax = s.DepthSpinMax;
     if (!result.input.applied()) {
         return result;
     }
     s.CutterDiameter = result.input.value;
-    s.PixelsPerMm = 400.0 / s.CutterDiameter;
+    s.PixelsPerMm = kDrawnDiameter / s.CutterDiameter;
     s.ChipScaleUp = 48 + s.PixelsPerMm;
     s.ChipScaleDown = 2 * s.PixelsPerMm + 50;
     s.DepthPixels = Round(s.DepthMm * s.PixelsPerMm);
     s.HelixLagTicks = HelixLagTicksLeftToRight(s);
     UpdateTimeBase(s);
-    if (s.DepthPixels >= 200) {
-        s.DepthPixels = 200;
-        s.DepthMm = 200 / s.PixelsPerMm;
-        s.DepthSpinMax = Round(10 * s.DepthMm);
+    // The depth never passes the cutter radius: the top surface would lie above the centre.
+    if (s.DepthPixels >= kDrawnRadius) {
+        s.DepthPixels = kDrawnRadius;
+        s.DepthMm = kDrawnRadius / s.PixelsPerMm;
+        s.DepthSpinMax = Round(FieldSpec(InputField::Depth).scale * s.DepthMm);
         result.depthClamped = true;
         result.depthText = FormatGeneral(s.DepthMm);
         result.depthSpinMax = s.DepthSpinMax;
@@ -42,13 +43,12 @@ DiameterResult SetCutterDiameter(SimState& s, std::string_view text) {
     return result;
 }
 
-InputResult SetToothCount(SimState& s, std::string_view text) {
-    InputResult result = CheckIntegerInput(text, kToothCountMin, kToothCountMax);
-    if (!result.applied()) {
-        return result;
-    }
-    s.ToothCount = result.value;
-    s.ToothPitch = 6.283185 / s.ToothCount;
+void UpdateToothPitch(SimState& s) {
+    s.ToothPitch = kFullTurn / s.ToothCount;
+    s.PhaseLimit = kFullTurn / s.ToothCount - s.AngleStep;
+}
+
+void UpdateToothDimensions(SimState& s) {
     for (const ToothDimensionRow& row : kToothDimensions) {
         if (row.teeth == s.ToothCount) {
             s.GulletRadius = row.gulletRadius;
@@ -56,12 +56,21 @@ InputResult SetToothCount(SimState& s, std::string_view text) {
             s.RakeFaceLength = row.rakeFaceLength;
         }
     }
-    s.PhaseLimit = 6.283185 / s.ToothCount - s.AngleStep;
+}
+
+InputResult SetToothCount(SimState& s, std::string_view text) {
+    InputResult result = CheckFieldText(text, InputField::Teeth);
+    if (!result.applied()) {
+        return result;
+    }
+    s.ToothCount = result.value;
+    UpdateToothPitch(s);
+    UpdateToothDimensions(s);
     return result;
 }
 
 InputResult SetRakeAngle(SimState& s, std::string_view text) {
-    InputResult result = CheckIntegerInput(text, kRakeMin, kRakeMax);
+    InputResult result = CheckFieldText(text, InputField::Rake);
     if (result.applied()) {
         s.RakeAngle = DegreesToRadians(result.value);
     }
@@ -70,7 +79,7 @@ InputResult SetRakeAngle(SimState& s, std::string_view text) {
 
 ClearanceResult SetClearanceAngle(SimState& s, std::string_view text) {
     ClearanceResult result;
-    result.input = CheckIntegerInput(text, kClearanceMin, kClearanceMax);
+    result.input = CheckFieldText(text, InputField::Clearance);
     if (!result.input.applied()) {
         return result;
     }
@@ -87,13 +96,22 @@ ClearanceResult SetClearanceAngle(SimState& s, std::string_view text) {
     return result;
 }
 
-void FinishClearanceCorrection(SimState& s, const ClearanceResult& result) {
-    assert(result.minimumRow > 0);
+ClearanceResult
+ApplyClearanceAngle(SimState& s, std::string_view text,
+                    const std::function<void(const char* message)>& warn,
+                    const std::function<void(const std::string& text)>& rewriteField) {
+    const ClearanceResult result = SetClearanceAngle(s, text);
+    if (result.minimumRow == 0) {
+        return result;
+    }
+    warn(kSmallClearanceMessage);
+    rewriteField(result.correctedText);
     s.ClearanceAngle = result.correctedAngle;
+    return result;
 }
 
 InputResult SetHelixAngle(SimState& s, std::string_view text) {
-    InputResult result = CheckIntegerInput(text, kHelixMin, kHelixMax);
+    InputResult result = CheckFieldText(text, InputField::Helix);
     if (result.applied()) {
         s.HelixAngle = DegreesToRadians(result.value);
         s.HelixLagTicks = HelixLagTicksLeftToRight(s);

@@ -9,16 +9,11 @@
 #include "sim/sim_state.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace sim {
-
-inline constexpr int32_t kDiameterMin = 50, kDiameterMax = 180;   // mm
-inline constexpr int32_t kToothCountMin = 4, kToothCountMax = 20; // teeth
-inline constexpr int32_t kRakeMin = 0, kRakeMax = 20;             // degrees
-inline constexpr int32_t kClearanceMin = 5, kClearanceMax = 25;   // degrees
-inline constexpr int32_t kHelixMin = 0, kHelixMax = 50;           // degrees
 
 // Tooth dimensions (px) of a tooth count.
 struct ToothDimensionRow {
@@ -59,7 +54,7 @@ inline constexpr std::array<ClearanceMinimumRow, 6> kClearanceMinimum{{
     {19, 0.104, "6", 0.105},
 }};
 
-// Degrees x 3.141592 / 180.
+// Degrees x kHalfTurn / 180 (3.141592 / 180).
 double DegreesToRadians(int32_t degrees);
 
 struct DiameterResult {
@@ -73,6 +68,13 @@ struct DiameterResult {
 // HelixLagTicks, the contact geometry follow it, a depth beyond half the diameter is cut back
 // to it, and the workpiece is laid out again. CutterRadius (200 px) stays.
 DiameterResult SetCutterDiameter(SimState& s, std::string_view text);
+
+// ToothPitch := kFullTurn / ToothCount; PhaseLimit := one AngleStep short of it.
+void UpdateToothPitch(SimState& s);
+
+// GulletRadius, FlankLength and RakeFaceLength from the row of kToothDimensions for ToothCount;
+// a count that is no row keeps the previous dimensions.
+void UpdateToothDimensions(SimState& s);
 
 // Number of teeth: ToothPitch, PhaseLimit and, for a count in the tooth-dimension table, the
 // tooth dimensions (other counts keep the previous ones).
@@ -89,15 +91,20 @@ struct ClearanceResult {
 };
 
 // Clearance angle in degrees. Stores the angle, then checks it against the minimum for the
-// tooth count. When a row fires the caller warns "Mali ledjni ugao!", writes correctedText into
-// the field (which applies that value through this routine again) and then calls
-// FinishClearanceCorrection.
+// tooth count; reports the row that fires but does not correct anything.
 ClearanceResult SetClearanceAngle(SimState& s, std::string_view text);
 
-// Stores the corrected clearance angle of a fired minimum row.
-void FinishClearanceCorrection(SimState& s, const ClearanceResult& result);
-
 inline constexpr const char* kSmallClearanceMessage = "Mali ledjni ugao!";
+
+// The clearance field's whole change: SetClearanceAngle, and when a row fires, warn with
+// kSmallClearanceMessage, rewrite the field with the row's text (the field applies that text
+// through this routine again, nested, before rewriteField returns) and then store the row's
+// angle, which the next redraw uses. The caller redraws when the value was applied and no row
+// fired (a fired row leaves the redraw to the nested run).
+ClearanceResult
+ApplyClearanceAngle(SimState& s, std::string_view text,
+                    const std::function<void(const char* message)>& warn,
+                    const std::function<void(const std::string& text)>& rewriteField);
 
 // Helix angle in degrees: HelixLagTicks follows it. No redraw is needed.
 InputResult SetHelixAngle(SimState& s, std::string_view text);

@@ -4,13 +4,13 @@ namespace sim {
 
 void ResetTimeAxis(SimState& s) {
     for (int i = 1; i <= kTraceLength; ++i) {
-        s.TimeAxis[i] = (i - kTraceLength) * 12 * s.StepTime;
+        s.TimeAxis[i] = (i - kTraceLength) * kSubStepsPerTick * s.StepTime;
     }
 }
 
 void AdvanceTimeAxis(SimState& s) {
     for (int i = 1; i <= kTraceLength; ++i) {
-        s.TimeAxis[i] = s.TimeAxis[i] + 12 * s.StepTime;
+        s.TimeAxis[i] = s.TimeAxis[i] + kSubStepsPerTick * s.StepTime;
     }
 }
 

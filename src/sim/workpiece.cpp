@@ -18,19 +18,21 @@ void CopyPointsToProfile(SimState& s) {
 } // namespace
 
 void InitWorkpiece(SimState& s) {
-    s.WorkpiecePoints[0] = {385, 313};
-    s.WorkpiecePoints[1] = {350, 313};
+    s.WorkpiecePoints[0] = {kViewWidth, kViewHeight};
+    s.WorkpiecePoints[1] = {kWorkpieceStartX, kViewHeight};
+    // The top edge starts where the left edge stands and runs one pixel per point.
     for (int i = 2; i <= kProfileLast; ++i) {
-        s.WorkpiecePoints[i] = {i + 348, 283 - s.DepthPixels};
+        s.WorkpiecePoints[i] = {i + (kWorkpieceStartX - 2), kCutterBottomY - s.DepthPixels};
     }
     CopyPointsToProfile(s);
 }
 
 void RebuildWorkpiece(SimState& s) {
     const int32_t travel = Round(s.FeedTravel);
-    s.WorkpiecePoints[1] = {350 - travel, 313};
+    s.WorkpiecePoints[1] = {kWorkpieceStartX - travel, kViewHeight};
     for (int i = 2; i <= kProfileLast; ++i) {
-        s.WorkpiecePoints[i] = {348 - travel + i, 283 - s.DepthPixels};
+        s.WorkpiecePoints[i] = {(kWorkpieceStartX - 2) - travel + i,
+                                kCutterBottomY - s.DepthPixels};
     }
     CopyPointsToProfile(s);
 }

@@ -7,12 +7,15 @@
 #include "chart/chart.h"
 #include "chart/series/line_series.h"
 #include "cutter/cutter_view.h"
+#include "sim/input_fields.h"
+#include "sim/materials.h"
 #include "sim/run.h"
 #include "sim/scenarios.h"
 #include "sim/state_compare.h"
 #include "widgets/spin_edit.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -124,6 +127,51 @@ TEST_F(Form1Test, StartsWithTheStartStateAndPictureWithoutRunningAnyHandler) {
     EXPECT_EQ(form->Chart1->geometry(), QRect(216, 344, 385, 161));
     EXPECT_GE(form->width(), 601);
     EXPECT_GE(form->height(), 505);
+}
+
+// Each spin edit takes its limits, step, start value and label from its row of the inputs
+// table, and the material lists their items from the material tables.
+TEST_F(Form1Test, FieldsAndListsFollowTheirTables) {
+    using sim::InputField;
+    const struct {
+        InputField field;
+        widgets::TSpinEdit* edit;
+        QLabel* label;
+    } fields[] = {
+        {InputField::Diameter, form->SpinEdit1, form->Label2},
+        {InputField::Teeth, form->SpinEdit2, form->Label3},
+        {InputField::Rake, form->SpinEdit3, form->Label4},
+        {InputField::Clearance, form->SpinEdit4, form->Label5},
+        {InputField::Helix, form->SpinEdit8, form->Label9},
+        {InputField::Speed, form->SpinEdit5, form->Label6},
+        {InputField::Feed, form->SpinEdit6, form->Label7},
+        {InputField::Depth, form->SpinEdit7, form->Label8},
+        {InputField::Width, form->SpinEdit9, form->Label10},
+        {InputField::ForceMax, form->SpinEdit10, form->Label11},
+        {InputField::ChipMax, form->SpinEdit11, form->Label11},
+    };
+    for (const auto& f : fields) {
+        const sim::InputFieldSpec& spec = sim::FieldSpec(f.field);
+        EXPECT_EQ(f.edit->MinValue(), spec.minimum) << spec.key;
+        EXPECT_EQ(f.edit->MaxValue(), spec.maximum) << spec.key;
+        EXPECT_EQ(f.edit->Increment(), spec.step) << spec.key;
+        EXPECT_EQ(f.edit->Text(), QString::number(spec.start)) << spec.key;
+        EXPECT_EQ(f.label->text(), QString::fromUtf8(spec.label)) << spec.key;
+    }
+    EXPECT_EQ(form->Label7->text(), QString::fromUtf8("Brzina pomoćnog "));
+    EXPECT_EQ(form->Label14->text(), QStringLiteral("kretanja, mm/min"));
+    EXPECT_EQ(form->Label12->text(), QStringLiteral("sila, N"));
+    EXPECT_EQ(form->Label13->text(), QStringLiteral("debljina, mm"));
+    EXPECT_EQ(form->SpinEdit7->geometry(), QRect(152, 64, 17, 22));
+    EXPECT_EQ(form->SpinEdit11->geometry(), QRect(40, 72, 17, 22));
+
+    ASSERT_EQ(form->ComboBox1->count(), static_cast<int>(sim::kWorkpieceMaterials.size()));
+    for (int i = 0; i < form->ComboBox1->count(); ++i)
+        EXPECT_EQ(form->ComboBox1->itemText(i), sim::kWorkpieceMaterials[i].name);
+    ASSERT_EQ(form->ComboBox2->count(), static_cast<int>(sim::kToolMaterials.size()));
+    for (int i = 0; i < form->ComboBox2->count(); ++i)
+        EXPECT_EQ(form->ComboBox2->itemText(i), sim::kToolMaterials[i]);
+    EXPECT_EQ(form->ComboBox2->currentText(), "Materijal alata");
 }
 
 TEST_F(Form1Test, ProcesWithoutMaterialsOnlyWarns) {
@@ -273,11 +321,11 @@ TEST_F(Form1Test, ExitDuringARunClosesTheWindow) {
 
 TEST_F(Form1Test, DirectionRadiosRedrawTheMirroredTeeth) {
     QTest::mouseClick(form->RadioButton2, Qt::LeftButton);
-    EXPECT_EQ(state().MillingDirection, 1);
+    EXPECT_EQ(state().MillingDirection, sim::MillingDirection::Down);
     EXPECT_FALSE(form->RadioButton1->isChecked());
     cutter::CutterView expected;
     sim::SimState down = sim::StartupState();
-    down.MillingDirection = 1;
+    down.MillingDirection = sim::MillingDirection::Down;
     expected.RedrawCutterView(down, 0);
     EXPECT_EQ(form->CutterPicture(), expected.Image());
 }

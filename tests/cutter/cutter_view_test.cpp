@@ -155,7 +155,7 @@ TEST_F(StartupPictureTest, UsesExactlyTheFiveColours) {
 TEST(CutterViewTest, DownMillingMirrorsTheTeethAboutTheCentre) {
     sim::SimState up = sim::StartupState();
     sim::SimState down = up;
-    down.MillingDirection = 1;
+    down.MillingDirection = sim::MillingDirection::Down;
     CutterView upView;
     CutterView downView;
     upView.RedrawCutterView(up, 0.0);

@@ -40,7 +40,7 @@ TEST(InitialiseState, GivesTheStartValues) {
     EXPECT_EQ(s.FeedTravel, 0.0);
     EXPECT_EQ(s.WorkpieceMaterial, 0);
     EXPECT_EQ(s.ToolMaterial, 0);
-    EXPECT_EQ(s.MillingDirection, 0);
+    EXPECT_EQ(s.MillingDirection, MillingDirection::Up);
     EXPECT_EQ(s.SpecificForce, 0.0);
     EXPECT_EQ(s.ToolFactor, 0.0);
     EXPECT_EQ(s.ForceAxisMax, 0.0);

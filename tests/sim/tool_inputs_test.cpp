@@ -1,4 +1,5 @@
 #include "sim/cutting_inputs.h"
+#include "sim/input_fields.h"
 #include "sim/scenarios.h"
 #include "sim/state_compare.h"
 #include "sim/tool_inputs.h"
@@ -6,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace sim {
 namespace {
@@ -27,18 +30,28 @@ class ClearanceMinimumTest : public ::testing::TestWithParam<ClearanceCase> {};
 TEST_P(ClearanceMinimumTest, FiresTheFirstMatchingRow) {
     SimState s = StartupState();
     ASSERT_TRUE(SetToothCount(s, GetParam().teeth).applied());
-    const ClearanceResult result = SetClearanceAngle(s, GetParam().degrees);
+    // What happens, in order: the warning, the rewrite of the field (whose nested run passes
+    // every row, seen with the angle it stored), and the angle left at the end.
+    std::vector<std::string> events;
+    const ClearanceResult result = ApplyClearanceAngle(
+        s, GetParam().degrees, [&](const char* message) { events.push_back(message); },
+        [&](const std::string& text) {
+            const ClearanceResult nested = ApplyClearanceAngle(
+                s, text, [&](const char*) { events.push_back("second warning"); },
+                [&](const std::string&) { events.push_back("second rewrite"); });
+            events.push_back("rewrite " + text + (nested.minimumRow == 0 ? " passes" : " fires"));
+            EXPECT_EQ(s.ClearanceAngle, DegreesToRadians(nested.input.value));
+        });
     ASSERT_TRUE(result.input.applied());
     EXPECT_EQ(result.minimumRow, GetParam().row);
-    EXPECT_EQ(s.ClearanceAngle, DegreesToRadians(result.input.value));
     if (GetParam().row == 0) {
+        EXPECT_TRUE(events.empty());
+        EXPECT_EQ(s.ClearanceAngle, DegreesToRadians(result.input.value));
         return;
     }
-    EXPECT_EQ(result.correctedText, std::string(GetParam().correctedText));
-    // The rewritten field applies its text, which passes every row, then the row's value stays.
-    const ClearanceResult nested = SetClearanceAngle(s, result.correctedText);
-    EXPECT_EQ(nested.minimumRow, 0);
-    FinishClearanceCorrection(s, result);
+    EXPECT_EQ(events, (std::vector<std::string>{kSmallClearanceMessage,
+                                                "rewrite " + std::string(GetParam().correctedText) +
+                                                    " passes"}));
     EXPECT_EQ(s.ClearanceAngle, GetParam().storedAngle);
 }
 
@@ -67,7 +80,8 @@ TEST(SetCutterDiameter, StartDiameterGivesTheStartScale) {
 }
 
 TEST(SetCutterDiameter, EveryDiameterKeepsTheDrawnRadius) {
-    for (int d = kDiameterMin; d <= kDiameterMax; ++d) {
+    for (int d = FieldSpec(InputField::Diameter).minimum;
+         d <= FieldSpec(InputField::Diameter).maximum; ++d) {
         SimState s = StartupState();
         ASSERT_TRUE(SetCutterDiameter(s, std::to_string(d)).input.applied());
         ASSERT_NEAR(s.CutterDiameter * s.PixelsPerMm / 2, 200.0, 1e-12) << d;

@@ -1,8 +1,13 @@
 #include "batch/batch_options.h"
 
+#include "sim/materials.h"
+
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace batch {
 namespace {
@@ -45,15 +50,18 @@ TEST(ParseBatchOptions, ReadsEveryOption) {
          "--direction", "down",    "--ticks",    "50",          "--csv",  "out.csv"});
     ASSERT_TRUE(r.ok) << r.error;
     const BatchOptions& o = r.options;
-    EXPECT_EQ(o.fields.diameter, "80");
-    EXPECT_EQ(o.fields.teeth, "10");
-    EXPECT_EQ(o.fields.rake, "5");
-    EXPECT_EQ(o.fields.clearance, "12");
-    EXPECT_EQ(o.fields.helix, "0");
-    EXPECT_EQ(o.fields.speed, "90");
-    EXPECT_EQ(o.fields.feed, "300");
-    EXPECT_EQ(o.fields.depthTenths, "75");
-    EXPECT_EQ(o.fields.width, "40");
+    using sim::InputField;
+    EXPECT_EQ(o.fields[InputField::Diameter], "80");
+    EXPECT_EQ(o.fields[InputField::Teeth], "10");
+    EXPECT_EQ(o.fields[InputField::Rake], "5");
+    EXPECT_EQ(o.fields[InputField::Clearance], "12");
+    EXPECT_EQ(o.fields[InputField::Helix], "0");
+    EXPECT_EQ(o.fields[InputField::Speed], "90");
+    EXPECT_EQ(o.fields[InputField::Feed], "300");
+    EXPECT_EQ(o.fields[InputField::Depth], "75");
+    EXPECT_EQ(o.fields[InputField::Width], "40");
+    EXPECT_FALSE(o.fields[InputField::ForceMax]);
+    EXPECT_FALSE(o.fields[InputField::ChipMax]);
     EXPECT_EQ(o.workpieceMaterial, 4);
     EXPECT_EQ(o.toolMaterial, 4);
     EXPECT_EQ(o.direction, sim::MillingDirection::Down);
@@ -100,6 +108,117 @@ INSTANTIATE_TEST_SUITE_P(
                     "--workpiece: unknown material '28cr4' (valid: 28Cr4, C35, C4131, SL 200, "
                     "NL 600-3, C1633, PTEL 65-2, C4130, C1430, AlSi8)"},
         BadArgsCase{{"--csv="}, "--csv: the file name is empty"}));
+
+} // namespace
+} // namespace batch
+
+namespace batch {
+namespace {
+
+// The --help text, byte for byte: the inputs part is built from the inputs table.
+TEST(UsageText, ListsEveryInputWithItsRange) {
+    EXPECT_EQ(
+        UsageText(),
+        "Usage: glodanje-batch [options]\n"
+        "Runs one milling simulation without a window and writes its traces as CSV.\n"
+        "\n"
+        "Inputs (default: the simulator's start values):\n"
+        "  --diameter MM        cutter diameter, 50..180\n"
+        "  --teeth N            number of teeth, 4..20\n"
+        "  --rake DEG           rake angle, 0..20\n"
+        "  --clearance DEG      clearance angle, 5..25 (raised to the minimum for the teeth)\n"
+        "  --helix DEG          helix angle, 0..50\n"
+        "  --speed M_PER_MIN    cutting speed, 30..120\n"
+        "  --feed MM_PER_MIN    feed speed, 40..600\n"
+        "  --depth MM           depth of cut, 0.5 to half the diameter, at most one decimal\n"
+        "  --width MM           width of cut, 10..100\n"
+        "  --workpiece NAME     28Cr4, C35, C4131, SL 200, NL 600-3, C1633, PTEL 65-2, C4130, "
+        "C1430, AlSi8\n"
+        "  --tool NAME          C7680, C9681, P30, K40, K50\n"
+        "  --direction up|down  up milling (default) or down milling\n"
+        "\n"
+        "Run:\n"
+        "  --ticks N            stop after N ticks (default: when the feed ends)\n"
+        "  --csv FILE           write the CSV to FILE (default: standard output)\n"
+        "  --view-png FILE      write the cutter view at the end of the run (385 x 313)\n"
+        "  --chart-png FILE     write the oscillograph at the end of the run (385 x 161)\n"
+        "  --help               show this text\n"
+        "\n"
+        "A value equal to a field's start value leaves that field as it starts. Both materials\n"
+        "must be given. Exit status: 0 done, 1 an output file could not be written, 2 bad "
+        "arguments or\n"
+        "a missing material.\n");
+}
+
+struct ReadmeRow {
+    std::string option; // "--diameter MM"
+    std::string value;  // "50..180"
+};
+
+// The rows of the README's option table, in order.
+std::vector<ReadmeRow> ReadmeOptionRows() {
+    std::ifstream readme(GLODANJE_README);
+    EXPECT_TRUE(readme) << GLODANJE_README;
+    std::vector<ReadmeRow> rows;
+    std::string line;
+    while (std::getline(readme, line)) {
+        if (line.rfind("| `--", 0) != 0) {
+            continue;
+        }
+        const size_t close = line.find("` | ");
+        EXPECT_NE(close, std::string::npos) << line;
+        std::string value = line.substr(close + 4);
+        value.resize(value.size() - std::string(" |").size());
+        rows.push_back({line.substr(3, close - 3), value});
+    }
+    return rows;
+}
+
+// The README's option table agrees with the inputs table and the material lists: every input
+// the runner offers, in the order it applies them, with its value name and its range.
+TEST(Readme, OptionTableAgreesWithTheInputsTable) {
+    const std::vector<ReadmeRow> rows = ReadmeOptionRows();
+    size_t next = 0;
+    for (const sim::InputFieldSpec& spec : sim::kInputFields) {
+        if (!IsBatchInput(spec)) {
+            continue;
+        }
+        ASSERT_LT(next, rows.size()) << spec.key;
+        const ReadmeRow& row = rows[next++];
+        EXPECT_EQ(row.option, std::string("--") + spec.key + " " + OptionValueName(spec));
+        const std::string range =
+            FieldNumberText(spec, spec.minimum) +
+            (spec.maximumFollowsDiameter ? " up to half the diameter"
+                                         : ".." + FieldNumberText(spec, spec.maximum));
+        EXPECT_EQ(row.value.substr(0, range.size()), range) << row.option;
+        // Nothing follows the range but a note after a separator.
+        if (row.value.size() > range.size()) {
+            EXPECT_TRUE(row.value[range.size()] == ';' || row.value[range.size()] == ',')
+                << row.option;
+        }
+    }
+    ASSERT_LE(next + 2, rows.size());
+    EXPECT_EQ(rows[next].option, "--workpiece NAME");
+    EXPECT_EQ(rows[next].value, "28Cr4, C35, C4131, SL 200, NL 600-3, C1633, PTEL 65-2, C4130, "
+                                "C1430, AlSi8");
+    std::string workpieces;
+    for (const sim::WorkpieceMaterialRow& material : sim::kWorkpieceMaterials) {
+        workpieces += (workpieces.empty() ? "" : ", ") + std::string(material.name);
+    }
+    EXPECT_EQ(rows[next].value, workpieces);
+    std::string tools;
+    for (const char* material : sim::kToolMaterials) {
+        tools += (tools.empty() ? "" : ", ") + std::string(material);
+    }
+    EXPECT_EQ(rows[next + 1].option, "--tool NAME");
+    EXPECT_EQ(rows[next + 1].value, tools);
+    // Every option the README names is one the runner takes.
+    for (const ReadmeRow& row : rows) {
+        const std::string name = row.option.substr(0, row.option.find(' '));
+        const ParseResult parsed = ParseBatchOptions({name + "=x"});
+        EXPECT_EQ(parsed.error.find("unknown option"), std::string::npos) << name;
+    }
+}
 
 } // namespace
 } // namespace batch

@@ -178,7 +178,7 @@ TEST(PrepareRun, MismatchWarnsAndAppliesEveryInputInOrder) {
     EXPECT_EQ(s.DepthPixels, 200);
     EXPECT_EQ(s.CutWidth, 100);
     EXPECT_EQ(s.HelixLagTicks, 77); // width applied after the diameter: tan 30 x 6667 / 50
-    EXPECT_EQ(s.MillingDirection, 1);
+    EXPECT_EQ(s.MillingDirection, sim::MillingDirection::Down);
     EXPECT_DOUBLE_EQ(s.StepTime, 0.03 * 0.0025 * 50 / 120);
 }
 

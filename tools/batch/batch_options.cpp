@@ -3,6 +3,8 @@
 #include "sim/materials.h"
 #include "sim/text_conversion.h"
 
+#include <algorithm>
+#include <cassert>
 #include <cctype>
 #include <functional>
 #include <map>
@@ -29,7 +31,65 @@ std::string ToolNames() {
     return JoinNames(sim::kToolMaterials, [](const char* name) { return name; });
 }
 
+// One line of the usage text: the option and its value, then the description from column 23.
+std::string UsageLine(const std::string& option, const std::string& description) {
+    std::string line = "  " + option + "  ";
+    line.resize(std::max<size_t>(line.size(), 23), ' ');
+    return line + description + "\n";
+}
+
+// "cutter diameter, 50..180" and the like for a field's option.
+std::string InputDescription(const sim::InputFieldSpec& spec) {
+    std::string text = std::string(spec.name) + ", " + FieldNumberText(spec, spec.minimum);
+    if (spec.maximumFollowsDiameter) {
+        text += " to half the diameter";
+    } else {
+        text += ".." + FieldNumberText(spec, spec.maximum);
+    }
+    if (spec.field == sim::InputField::Clearance) {
+        text += " (raised to the minimum for the teeth)";
+    }
+    if (spec.scale != 1) {
+        text += ", at most one decimal";
+    }
+    return text;
+}
+
+std::string InputUsageLines() {
+    std::string lines;
+    for (const sim::InputFieldSpec& spec : sim::kInputFields) {
+        if (IsBatchInput(spec)) {
+            lines += UsageLine(std::string("--") + spec.key + " " + OptionValueName(spec),
+                               InputDescription(spec));
+        }
+    }
+    return lines;
+}
+
 } // namespace
+
+std::string OptionValueName(const sim::InputFieldSpec& spec) {
+    const std::string_view unit = spec.unit;
+    if (unit.empty()) {
+        return "N";
+    }
+    if (unit == "°") {
+        return "DEG";
+    }
+    std::string name;
+    for (const char c : unit) {
+        name +=
+            c == '/'
+                ? std::string("_PER_")
+                : std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+    }
+    return name;
+}
+
+std::string FieldNumberText(const sim::InputFieldSpec& spec, int32_t value) {
+    return spec.scale == 1 ? std::to_string(value)
+                           : sim::FormatGeneral(value / static_cast<double>(spec.scale), '.');
+}
 
 std::optional<std::string> DepthTextToTenths(const std::string& text) {
     size_t i = 0;
@@ -84,22 +144,17 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
             return value.empty() ? std::string(option) + ": the file name is empty" : std::string();
         };
     };
-    const std::map<std::string, Setter> setters{
-        {"--diameter", field(o.fields.diameter)},
-        {"--teeth", field(o.fields.teeth)},
-        {"--rake", field(o.fields.rake)},
-        {"--clearance", field(o.fields.clearance)},
-        {"--helix", field(o.fields.helix)},
-        {"--speed", field(o.fields.speed)},
-        {"--feed", field(o.fields.feed)},
-        {"--width", field(o.fields.width)},
-        {"--depth",
-         [&o](const std::string& value) {
-             o.fields.depthTenths = DepthTextToTenths(value);
-             return o.fields.depthTenths
-                        ? std::string()
-                        : "--depth: '" + value + "' is not a depth in mm with at most one decimal";
-         }},
+    // A field that holds tenths takes millimetres with at most one decimal.
+    const auto tenths = [](std::optional<std::string>& slot, const sim::InputFieldSpec& spec) {
+        assert(spec.scale == 10);
+        return [&slot, &spec](const std::string& value) {
+            slot = DepthTextToTenths(value);
+            return slot ? std::string()
+                        : "--" + std::string(spec.key) + ": '" + value + "' is not a " + spec.key +
+                              " in " + spec.unit + " with at most one decimal";
+        };
+    };
+    std::map<std::string, Setter> setters{
         {"--workpiece", material(o.workpieceMaterial, "--workpiece", sim::FindWorkpieceMaterial,
                                  WorkpieceNames())},
         {"--tool", material(o.toolMaterial, "--tool", sim::FindToolMaterial, ToolNames())},
@@ -125,6 +180,13 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
         {"--view-png", path(o.viewPngPath, "--view-png")},
         {"--chart-png", path(o.chartPngPath, "--chart-png")},
     };
+    for (const sim::InputFieldSpec& spec : sim::kInputFields) {
+        if (IsBatchInput(spec)) {
+            std::optional<std::string>& slot = o.fields[spec.field];
+            setters.emplace(std::string("--") + spec.key,
+                            spec.scale == 1 ? Setter(field(slot)) : Setter(tenths(slot, spec)));
+        }
+    }
 
     for (size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
@@ -162,18 +224,8 @@ std::string UsageText() {
     return "Usage: glodanje-batch [options]\n"
            "Runs one milling simulation without a window and writes its traces as CSV.\n"
            "\n"
-           "Inputs (default: the simulator's start values):\n"
-           "  --diameter MM        cutter diameter, 50..180\n"
-           "  --teeth N            number of teeth, 4..20\n"
-           "  --rake DEG           rake angle, 0..20\n"
-           "  --clearance DEG      clearance angle, 5..25 (raised to the minimum for the teeth)\n"
-           "  --helix DEG          helix angle, 0..50\n"
-           "  --speed M_PER_MIN    cutting speed, 30..120\n"
-           "  --feed MM_PER_MIN    feed speed, 40..600\n"
-           "  --depth MM           depth of cut, 0.5 to half the diameter, at most one decimal\n"
-           "  --width MM           width of cut, 10..100\n"
-           "  --workpiece NAME     " +
-           WorkpieceNames() +
+           "Inputs (default: the simulator's start values):\n" +
+           InputUsageLines() + "  --workpiece NAME     " + WorkpieceNames() +
            "\n"
            "  --tool NAME          " +
            ToolNames() +

@@ -3,27 +3,33 @@
 // Command line of glodanje-batch: which inputs to give the simulation, how long to run and
 // where to write the traces.
 
+#include "sim/input_fields.h"
 #include "sim/run.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace batch {
 
-// The inputs in the order they are applied. Each holds the text written into its field (the
-// depth already in tenths of a millimetre, as its field holds it); nullopt leaves the field as
-// it starts.
+// Whether the batch runner offers the field as an option: the cutter and the cutting
+// conditions, not the chart's axes.
+constexpr bool IsBatchInput(const sim::InputFieldSpec& spec) {
+    return spec.group != sim::InputGroup::ChartAxes;
+}
+
+// The text written into each field, by the inputs table's order (a field holding tenths gets
+// its text in tenths, as the field holds it); nullopt leaves the field as it starts.
 struct FieldTexts {
-    std::optional<std::string> diameter;
-    std::optional<std::string> teeth;
-    std::optional<std::string> rake;
-    std::optional<std::string> clearance;
-    std::optional<std::string> helix;
-    std::optional<std::string> speed;
-    std::optional<std::string> feed;
-    std::optional<std::string> depthTenths;
-    std::optional<std::string> width;
+    std::array<std::optional<std::string>, sim::kInputFields.size()> texts;
+
+    std::optional<std::string>& operator[](sim::InputField field) {
+        return texts[static_cast<size_t>(field)];
+    }
+    const std::optional<std::string>& operator[](sim::InputField field) const {
+        return texts[static_cast<size_t>(field)];
+    }
 };
 
 struct BatchOptions {
@@ -51,6 +57,12 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args);
 // The depth in millimetres with at most one decimal, either separator ("10", "10.5", "10,5"), as
 // the text of tenths ("100", "105"); nullopt when the text is not such a number.
 std::optional<std::string> DepthTextToTenths(const std::string& text);
+
+// The value a field's option takes, as the usage text writes it: "MM", "DEG", "N", "M_PER_MIN".
+std::string OptionValueName(const sim::InputFieldSpec& spec);
+
+// A number of the field's units for messages: tenths as millimetres with a point ("0.5").
+std::string FieldNumberText(const sim::InputFieldSpec& spec, int32_t value);
 
 // The --help text.
 std::string UsageText();

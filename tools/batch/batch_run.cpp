@@ -1,10 +1,9 @@
 #include "batch/batch_run.h"
 
-#include "sim/cutting_inputs.h"
+#include "sim/input_fields.h"
 #include "sim/materials.h"
 #include "sim/startup.h"
 #include "sim/text_conversion.h"
-#include "sim/tool_inputs.h"
 
 #include <algorithm>
 #include <charconv>
@@ -18,15 +17,13 @@ namespace {
 
 constexpr const char* kProgram = "glodanje-batch: ";
 
-std::string DescribeRejection(const char* option, const sim::InputResult& input, bool tenths) {
+std::string DescribeRejection(const sim::InputFieldSpec& spec, const sim::InputResult& input) {
+    const std::string option = std::string("--") + spec.key;
     if (input.status == sim::InputStatus::NotAnInteger) {
-        return std::string(option) + ": " + input.message;
+        return option + ": " + input.message;
     }
-    const auto number = [tenths](int32_t v) {
-        return tenths ? sim::FormatGeneral(v / 10.0, '.') : std::to_string(v);
-    };
-    return std::string(option) + ": " + number(input.value) + " is outside " +
-           number(input.minimum) + ".." + number(input.maximum);
+    return option + ": " + FieldNumberText(spec, input.value) + " is outside " +
+           FieldNumberText(spec, input.minimum) + ".." + FieldNumberText(spec, input.maximum);
 }
 
 } // namespace
@@ -39,69 +36,22 @@ PrepareResult PrepareRun(sim::SimState& s, const BatchOptions& options,
     PrepareResult result;
     sim::InitialiseState(s);
 
-    // One write of a whole text into a field: returns the routine's verdict.
-    using Apply = std::function<sim::InputResult(const std::string&)>;
-    struct Field {
-        const char* option;
-        std::string shown; // what the field shows when the window opens
-        const std::optional<std::string>& text;
-        Apply apply;
-        bool tenths = false;
-    };
-    const FieldTexts& f = options.fields;
-    const auto redraw = [&s, observer] {
+    sim::InputHooks hooks;
+    hooks.redraw = [&s, observer] {
         if (observer != nullptr) {
             observer->RedrawCutterView(s, 0);
         }
     };
-    const std::function<sim::InputResult(const std::string&)> clearance =
-        [&](const std::string& text) {
-            const sim::ClearanceResult r = sim::SetClearanceAngle(s, text);
-            if (r.minimumRow == 0) {
-                if (r.input.applied()) {
-                    redraw();
-                }
-                return r.input;
-            }
-            result.warnings.push_back(sim::kSmallClearanceMessage);
-            // The corrected text passes every row; its own run redraws.
-            clearance(r.correctedText);
-            sim::FinishClearanceCorrection(s, r);
-            return r.input;
-        };
-    // The inputs that change the picture redraw it once applied.
-    const auto redrawing = [&redraw](auto routine) {
-        return [redraw, routine](const std::string& text) {
-            const sim::InputResult r = routine(text);
-            if (r.applied()) {
-                redraw();
-            }
-            return r;
-        };
-    };
-    Field fields[] = {
-        {"--diameter", "100", f.diameter,
-         redrawing([&](const std::string& t) { return sim::SetCutterDiameter(s, t).input; })},
-        {"--teeth", "8", f.teeth,
-         redrawing([&](const std::string& t) { return sim::SetToothCount(s, t); })},
-        {"--rake", "10", f.rake,
-         redrawing([&](const std::string& t) { return sim::SetRakeAngle(s, t); })},
-        {"--clearance", "10", f.clearance, clearance},
-        {"--helix", "30", f.helix, [&](const std::string& t) { return sim::SetHelixAngle(s, t); }},
-        {"--speed", "60", f.speed,
-         [&](const std::string& t) { return sim::SetCuttingSpeed(s, t); }},
-        {"--feed", "150", f.feed, [&](const std::string& t) { return sim::SetFeedSpeed(s, t); }},
-        {"--depth", "100", f.depthTenths,
-         redrawing([&](const std::string& t) { return sim::SetDepth(s, t).input; }), true},
-        {"--width", "20", f.width, [&](const std::string& t) { return sim::SetCutWidth(s, t); }},
-    };
-    for (Field& field : fields) {
-        if (!field.text || *field.text == field.shown) {
+    hooks.warn = [&result](const char* message) { result.warnings.push_back(message); };
+    for (const sim::InputFieldSpec& spec : sim::kInputFields) {
+        const std::optional<std::string>& text = options.fields[spec.field];
+        // A text equal to what the field shows when the window opens does not change the field.
+        if (!IsBatchInput(spec) || !text || *text == std::to_string(spec.start)) {
             continue;
         }
-        const sim::InputResult r = field.apply(*field.text);
+        const sim::InputResult r = spec.apply(s, *text, hooks);
         if (!r.applied()) {
-            result.error = DescribeRejection(field.option, r, field.tenths);
+            result.error = DescribeRejection(spec, r);
             return result;
         }
     }
