@@ -1,8 +1,8 @@
 #include "canvas/canvas.h"
 
+#include "canvas/text_cache.h"
+
 #include <QColor>
-#include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -10,7 +10,6 @@
 #include <cmath>
 #include <limits>
 #include <tuple>
-#include <unordered_map>
 #include <vector>
 
 namespace canvas {
@@ -288,16 +287,8 @@ void Canvas::SetBrushStyle(BrushStyle style) {
 }
 
 void Canvas::SetFont(const FontSpec& font) {
-    if (font == font_) {
-        return;
-    }
-    const bool sameFace = font.face == font_.face && font.size == font_.size &&
-                          font.bold == font_.bold && font.italic == font_.italic &&
-                          font.underline == font_.underline && font.strikeOut == font_.strikeOut;
-    font_ = font;
-    if (!sameFace) {
-        metrics_.reset();
-        qfont_.reset();
+    if (!(font == font_)) {
+        font_ = font;
     }
 }
 
@@ -743,100 +734,20 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
     }
 }
 
-const QFont& Canvas::CurrentFont() {
-    if (!qfont_) {
-        qfont_ = std::make_unique<QFont>(QString::fromStdString(font_.face));
-        // Points at 96 pixels per inch, rounded to the nearest pixel.
-        qfont_->setPixelSize(std::max(1, (font_.size * 96 + 36) / 72));
-        qfont_->setBold(font_.bold);
-        qfont_->setItalic(font_.italic);
-        qfont_->setUnderline(font_.underline);
-        qfont_->setStrikeOut(font_.strikeOut);
-        qfont_->setStyleStrategy(QFont::NoAntialias);
-        metrics_ = std::make_unique<QFontMetrics>(*qfont_);
-        fontKey_ = QString::fromStdString(font_.face) + QChar(0x1F) + QString::number(font_.size) +
-                   QChar(font_.bold ? 'b' : '-') + QChar(font_.italic ? 'i' : '-') +
-                   QChar(font_.underline ? 'u' : '-') + QChar(font_.strikeOut ? 's' : '-');
-    }
-    return *qfont_;
-}
-
-// A string rendered once in one font: its cell metrics and the pixels of its glyphs, so that
-// labels drawn on every frame cost a lookup and a copy of their ink.
-struct Canvas::TextImage {
-    int advance = 0; // px, cell width
-    int ascent = 0;  // px, cell top to baseline
-    int height = 0;  // px, cell height
-    int inkLeft = 0; // px, ink box relative to the cell's top-left corner
-    int inkTop = 0;
-    int inkWidth = 0;
-    int inkHeight = 0;
-    std::vector<std::uint8_t> ink; // inkWidth x inkHeight, row by row, 1 = glyph pixel
-};
-
-struct Canvas::TextCache {
-    static constexpr std::size_t kMaxEntries = 512;
-    std::unordered_map<QString, TextImage> entries;
-};
-
-const Canvas::TextImage& Canvas::RenderText(const QString& text) {
-    const QFont& font = CurrentFont();
+TextCache& Canvas::Texts() {
     if (!textCache_) {
         textCache_ = std::make_unique<TextCache>();
     }
-    const QString key = fontKey_ + QChar(0x1F) + text;
-    auto found = textCache_->entries.find(key);
-    if (found != textCache_->entries.end()) {
-        return found->second;
-    }
-    if (textCache_->entries.size() >= TextCache::kMaxEntries) {
-        textCache_->entries.clear();
-    }
-    TextImage t;
-    t.advance = metrics_->horizontalAdvance(text);
-    t.ascent = metrics_->ascent();
-    t.height = t.ascent + metrics_->descent();
-    // Glyphs may reach beyond their cell (bearings, accents): render with a margin and keep
-    // the ink box.
-    const int margin = std::max(4, t.height);
-    QImage mask(t.advance + 2 * margin, t.height + 2 * margin, QImage::Format_Grayscale8);
-    mask.fill(0);
-    {
-        QPainter painter(&mask);
-        painter.setRenderHint(QPainter::TextAntialiasing, false);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(QPoint(margin, margin + t.ascent), text);
-    }
-    int left = mask.width();
-    int top = mask.height();
-    int right = -1;
-    int bottom = -1;
-    for (int y = 0; y < mask.height(); ++y) {
-        const std::uint8_t* row = mask.constScanLine(y);
-        for (int x = 0; x < mask.width(); ++x) {
-            if (row[x] >= 128) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-        }
-    }
-    if (right >= 0) {
-        t.inkLeft = left - margin;
-        t.inkTop = top - margin;
-        t.inkWidth = right - left + 1;
-        t.inkHeight = bottom - top + 1;
-        t.ink.resize(static_cast<std::size_t>(t.inkWidth) * t.inkHeight);
-        for (int y = 0; y < t.inkHeight; ++y) {
-            const std::uint8_t* row = mask.constScanLine(top + y);
-            for (int x = 0; x < t.inkWidth; ++x) {
-                t.ink[static_cast<std::size_t>(y) * t.inkWidth + x] = row[left + x] >= 128 ? 1 : 0;
-            }
-        }
-    }
-    return textCache_->entries.emplace(key, std::move(t)).first->second;
+    textCache_->SelectFont(font_);
+    return *textCache_;
+}
+
+const TextImage& Canvas::RenderText(const QString& text) {
+    return Texts().Render(text);
+}
+
+int Canvas::FontHeight() {
+    return Texts().FontHeight();
 }
 
 TextSize Canvas::TextExtent(const QString& text) {
@@ -895,7 +806,7 @@ void Canvas::DrawText(int x, int y, const QString& text, int angleDegrees) {
             painter.fillRect(QRect(dx, dy, t.advance, t.height),
                              QColor::fromRgb(ToPixel(backColour_)));
         }
-        painter.setFont(CurrentFont());
+        painter.setFont(Texts().Font());
         painter.setPen(QColor::fromRgb(ToPixel(font_.colour)));
         painter.drawText(QPoint(dx, dy + t.ascent), text);
         return;

@@ -6,6 +6,7 @@
 
 #include "chart/chart_pen.h"
 #include "chart/chart_types.h"
+#include "chart/text_measure.h"
 
 #include <QString>
 
@@ -56,15 +57,6 @@ public:
                               QString& text) const = 0;
 };
 
-// Text measurement with the current font of a canvas.
-class TTextMeasure {
-public:
-    virtual ~TTextMeasure() = default;
-    virtual int MeasureTextWidth(const QString& text) = 0;
-    virtual int MeasureTextHeight(const QString& text) = 0;
-    int FontHeight() { return MeasureTextHeight(QStringLiteral("W")); }
-};
-
 // The axis title: caption, angle (degrees, 0 .. 359) and font.
 class TChartAxisTitle {
 public:
@@ -85,12 +77,6 @@ private:
     QString Caption_;
     int Angle_ = 0;
 };
-
-// "#,##0.###"-style number formatting: '0' and '#' digit placeholders, ',' for grouping,
-// '.' for the decimal point; the given separators replace ',' and '.' in the result.
-// Rounds the 15-significant-digit decimal form half away from zero.
-QString FormatFloatPattern(double value, const QString& pattern, QChar decimalSeparator,
-                           QChar groupSeparator);
 
 // NextNiceStep(s), s > 0: 1 -> 2 -> 5 -> 10 -> 20 ...
 double NextNiceStep(double step);

@@ -8,9 +8,9 @@
 // projection operations of a 3D chart are not part of the interface.
 #pragma once
 
-#include "chart/axis.h"
 #include "chart/chart_pen.h"
 #include "chart/chart_types.h"
+#include "chart/text_measure.h"
 
 #include "canvas/canvas.h"
 
