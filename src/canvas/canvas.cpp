@@ -405,6 +405,34 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
     Int64 quotient = FloorDiv(num, den);
     Int64 remainder = num - quotient * den;
     const Int64 numStep = 2 * minorDelta * step;
+    // Every pixel lies in the box of the two end points; when that box is inside the clip, a
+    // solid copy needs no test per pixel and steps a pointer through the rows.
+    const bool boxInside = std::min(x0, x1) >= clip_.left && std::max(x0, x1) < clip_.right &&
+                           std::min(y0, y1) >= clip_.top && std::max(y0, y1) < clip_.bottom;
+    if (boxInside && !dotted && mode == PenMode::Copy) {
+        const Int64 minor = baseMinor + quotient;
+        std::uint32_t* p =
+            xMajor ? Row(static_cast<int>(minor)) + major : Row(static_cast<int>(major)) + minor;
+        const std::ptrdiff_t majorStride = xMajor ? step : step * stride_;
+        const std::ptrdiff_t minorStride = xMajor ? stride_ : 1;
+        // The pointer never moves past the last pixel, so it stays inside the image.
+        for (Int64 i = 0;;) {
+            *p = on;
+            if (++i == steps) {
+                break;
+            }
+            remainder += numStep;
+            if (remainder >= den) {
+                remainder -= den;
+                p += minorStride;
+            } else if (remainder < 0) {
+                remainder += den;
+                p -= minorStride;
+            }
+            p += majorStride;
+        }
+        return;
+    }
     for (Int64 i = 0; i < steps; ++i, major += step) {
         const Int64 minor = baseMinor + quotient;
         remainder += numStep;
@@ -835,6 +863,25 @@ void Canvas::DrawText(int x, int y, const QString& text, int angleDegrees) {
         }
     }
     const std::uint32_t pixel = ToPixel(font_.colour);
+    if (quarterTurns == 0) {
+        // Upright text: the ink box's rows and columns clipped once.
+        const int left = x + dx + t.inkLeft;
+        const int top = y + dy + t.inkTop;
+        const int colFirst = std::max(0, clip_.left - left);
+        const int colEnd = std::min(t.inkWidth, clip_.right - left);
+        const int rowFirst = std::max(0, clip_.top - top);
+        const int rowEnd = std::min(t.inkHeight, clip_.bottom - top);
+        for (int my = rowFirst; my < rowEnd; ++my) {
+            const std::uint8_t* ink = t.ink.data() + static_cast<std::size_t>(my) * t.inkWidth;
+            std::uint32_t* line = Row(top + my) + (left + colFirst);
+            for (int mx = colFirst; mx < colEnd; ++mx, ++line) {
+                if (ink[mx] != 0) {
+                    *line = pixel;
+                }
+            }
+        }
+        return;
+    }
     for (int my = 0; my < t.inkHeight; ++my) {
         const std::uint8_t* ink = t.ink.data() + static_cast<std::size_t>(my) * t.inkWidth;
         for (int mx = 0; mx < t.inkWidth; ++mx) {
@@ -877,6 +924,28 @@ void Canvas::Draw(int x, int y, const QImage& source) {
         for (int col = from; col < to; ++col) {
             dst[col] = src[col - x] | 0xFF000000u;
         }
+    }
+}
+
+void Canvas::Draw(int x, int y, const Canvas& source) {
+    if (&source == this) {
+        // Drawing onto itself reads a copy (the image detaches on the first write).
+        const QImage copy = image_;
+        Draw(x, y, copy);
+        return;
+    }
+    // Every pixel a canvas writes is opaque, so its rows are copied as they are.
+    const int from = std::max(x, clip_.left);
+    const int to = std::min(x + source.Width(), clip_.right);
+    if (from >= to) {
+        return;
+    }
+    PreparePixels();
+    const int rowEnd = std::min(y + source.Height(), clip_.bottom);
+    for (int row = std::max(y, clip_.top); row < rowEnd; ++row) {
+        const auto* src =
+            reinterpret_cast<const std::uint32_t*>(source.image_.constScanLine(row - y));
+        std::copy(src + (from - x), src + (to - x), Row(row) + from);
     }
 }
 

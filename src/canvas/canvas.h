@@ -209,7 +209,7 @@ public:
     void RemoveClip();
     CanvasRect ClipRect() const { return clip_; }
     // Copies the whole of `source` with its top-left corner at (x, y), within the clip.
-    void Draw(int x, int y, const Canvas& source) { Draw(x, y, source.Image()); }
+    void Draw(int x, int y, const Canvas& source);
     void Draw(int x, int y, const QImage& source);
 
 private:

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QTimeZone>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -173,10 +174,30 @@ int TChartAxis::MapValue(double value, bool horizontal) const {
         }
         p = size * (std::log(value) - lmin) / lrange;
     } else {
-        p = size * (value - CurrentMinimum) / CurrentRange;
+        p = ScaleLinear(size * (value - CurrentMinimum));
     }
     const std::int64_t r = Round(p);
     return ClampToInt(Inverted_ ? end - r : start + r);
+}
+
+double TChartAxis::ScaleLinear(double offset) const {
+    // offset / CurrentRange, of which only the rounded value is used. A product with the
+    // reciprocal is within a few units in the last place of the quotient; unless that lands
+    // near a half (where the two could round apart) or outside the range where the bound
+    // holds, it rounds as the quotient does, and the division is saved.
+    if (CurrentRange != ReciprocalOf_) {
+        ReciprocalOf_ = CurrentRange;
+        const double magnitude = std::fabs(CurrentRange);
+        Reciprocal_ = magnitude >= 1e-280 && magnitude <= 1e280 ? 1.0 / CurrentRange : 0.0;
+    }
+    const double estimate = offset * Reciprocal_;
+    if (Reciprocal_ != 0.0 && std::fabs(estimate) <= 1e9) {
+        const double nearest = static_cast<double>(Round(estimate));
+        if (std::fabs(std::fabs(estimate - nearest) - 0.5) > 1e-5) {
+            return nearest;
+        }
+    }
+    return offset / CurrentRange;
 }
 
 int TChartAxis::ValueToPixel(double value) const {
@@ -321,12 +342,7 @@ QString TChartAxis::FormatAxisLabel(double value, bool withEvent) const {
             }
         }
     } else {
-        const QLocale locale;
-        const QString dec = locale.decimalPoint();
-        const QString group = locale.groupSeparator();
-        text = FormatFloatPattern(value, AxisValuesFormat_,
-                                  dec.isEmpty() ? QLatin1Char('.') : dec.at(0),
-                                  group.isEmpty() ? QLatin1Char(',') : group.at(0));
+        text = NumberLabelText(value);
     }
     if (withEvent && Host_ != nullptr) {
         Host_->GetAxisLabel(*this, nullptr, -1, text);
@@ -335,6 +351,34 @@ QString TChartAxis::FormatAxisLabel(double value, bool withEvent) const {
         text.replace(QLatin1Char(' '), QLatin1Char('\n'));
     }
     return text;
+}
+
+const QString& TChartAxis::NumberLabelText(double value) const {
+    const QLocale locale;
+    if (!LabelTextsValid_ || !(locale == LabelTextsLocale_) ||
+        AxisValuesFormat_ != LabelTextsFormat_) {
+        const QString dec = locale.decimalPoint();
+        const QString group = locale.groupSeparator();
+        DecimalSeparator_ = dec.isEmpty() ? QLatin1Char('.') : dec.at(0);
+        GroupSeparator_ = group.isEmpty() ? QLatin1Char(',') : group.at(0);
+        LabelTextsLocale_ = locale;
+        LabelTextsFormat_ = AxisValuesFormat_;
+        LabelTexts_.clear();
+        LabelTextsValid_ = true;
+    }
+    // Equal bits, so that 0 and -0 or two NaNs are told apart as the formatter would.
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    for (const TLabelText& label : LabelTexts_) {
+        if (std::bit_cast<std::uint64_t>(label.Value) == bits) {
+            return label.Text;
+        }
+    }
+    if (LabelTexts_.size() >= kMaxLabelTexts) {
+        LabelTexts_.clear();
+    }
+    LabelTexts_.push_back(
+        {value, FormatFloatPattern(value, AxisValuesFormat_, DecimalSeparator_, GroupSeparator_)});
+    return LabelTexts_.back().Text;
 }
 
 TAxisLabelStyle TChartAxis::LabelStyleInEffect() const {

@@ -8,7 +8,11 @@
 #include "chart/chart_types.h"
 #include "chart/text_measure.h"
 
+#include <QLocale>
 #include <QString>
+
+#include <cstddef>
+#include <vector>
 
 namespace chart {
 
@@ -224,6 +228,8 @@ private:
     }
     void Changed();
     int MapValue(double value, bool horizontal) const;
+    // offset / CurrentRange where only its rounding to an integer matters.
+    double ScaleLinear(double offset) const;
     double PixelToValueIn(const TPlotGeometry& g, int pixel) const;
     void DrawTicksAndGrid(TQixCanvas& canvas, int p, double labelValue, int& previousTick);
     void DrawTick(TQixCanvas& canvas, int p, int offset, int length);
@@ -267,6 +273,25 @@ private:
     bool TickOnLabelsOnly_ = true;
     bool GridCentered_ = false;
     double CurrentLabelValue_ = 0.0; // value of the label being drawn by the value loop
+
+    // Value label texts already formatted (before the OnGetAxisLabel event), kept while the
+    // format and the locale's separators stay the same: most labels are the same from one
+    // drawing pass to the next.
+    struct TLabelText {
+        double Value;
+        QString Text;
+    };
+    static constexpr std::size_t kMaxLabelTexts = 64;
+    const QString& NumberLabelText(double value) const;
+    mutable std::vector<TLabelText> LabelTexts_;
+    // 1 / ReciprocalOf_ when that is safe to use in ScaleLinear, else 0.
+    mutable double ReciprocalOf_ = 0.0;
+    mutable double Reciprocal_ = 0.0;
+    mutable QString LabelTextsFormat_;
+    mutable QLocale LabelTextsLocale_;
+    mutable bool LabelTextsValid_ = false;
+    mutable QChar DecimalSeparator_;
+    mutable QChar GroupSeparator_;
 };
 
 } // namespace chart
