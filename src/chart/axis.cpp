@@ -21,10 +21,6 @@ constexpr double kSmallestStep = 1e-12;
 // One millisecond as a fraction of a day: the smallest date-time step.
 constexpr double kSmallestDateTimeStep = 1.0 / 86400000.0;
 
-int ClampToInt(std::int64_t v) {
-    return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
-}
-
 void CheckAngle(int value, const char* what) {
     if (value < 0 || value > 360) {
         throw ChartException(std::string(what) + " Angle must be between 0 and 359 degrees");
@@ -154,50 +150,40 @@ void TChartAxis::SetAxisRange(double a, double b) {
     }
 }
 
-int TChartAxis::MapValue(double value, bool horizontal) const {
+TValueMap TChartAxis::ValueMap(bool horizontal) const {
     const TPlotGeometry& g = Host_->PlotGeometry();
+    TValueMap m;
+    m.Centre = horizontal ? g.PlotCentreX : g.PlotCentreY;
+    m.Start = horizontal ? g.PlotRect.Left : g.PlotRect.Bottom;
+    m.Size = horizontal ? g.PlotWidth : -g.PlotHeight;
+    m.End = horizontal ? g.PlotRect.Right : g.PlotRect.Top;
+    m.Inverted = Inverted_;
+    m.Minimum = CurrentMinimum;
+    m.Range = CurrentRange;
     if (CurrentRange == 0.0) {
-        return horizontal ? g.PlotCentreX : g.PlotCentreY;
-    }
-    const int start = horizontal ? g.PlotRect.Left : g.PlotRect.Bottom;
-    const int size = horizontal ? g.PlotWidth : -g.PlotHeight;
-    const int end = horizontal ? g.PlotRect.Right : g.PlotRect.Top;
-    double p;
-    if (Logarithmic_) {
-        if (value <= 0.0 || CurrentMinimum <= 0.0) {
-            return start;
+        m.Mode = TValueMap::Kind::Centre;
+    } else if (Logarithmic_) {
+        m.Mode = TValueMap::Kind::Logarithmic;
+        if (CurrentMinimum > 0.0) {
+            m.LogMinimum = std::log(CurrentMinimum);
+            m.LogRange = std::log(CurrentMaximum) - m.LogMinimum;
         }
-        const double lmin = std::log(CurrentMinimum);
-        const double lrange = std::log(CurrentMaximum) - lmin;
-        if (lrange == 0.0) {
-            return horizontal ? g.PlotCentreX : g.PlotCentreY;
-        }
-        p = size * (std::log(value) - lmin) / lrange;
-    } else {
-        p = ScaleLinear(size * (value - CurrentMinimum));
     }
-    const std::int64_t r = Round(p);
-    return ClampToInt(Inverted_ ? end - r : start + r);
+    return m;
 }
 
-double TChartAxis::ScaleLinear(double offset) const {
-    // offset / CurrentRange, of which only the rounded value is used. A product with the
-    // reciprocal is within a few units in the last place of the quotient; unless that lands
-    // near a half (where the two could round apart) or outside the range where the bound
-    // holds, it rounds as the quotient does, and the division is saved.
-    if (CurrentRange != ReciprocalOf_) {
-        ReciprocalOf_ = CurrentRange;
-        const double magnitude = std::fabs(CurrentRange);
-        Reciprocal_ = magnitude >= 1e-280 && magnitude <= 1e280 ? 1.0 / CurrentRange : 0.0;
+int TValueMap::MapLogarithmic(double value) const {
+    if (value <= 0.0 || Minimum <= 0.0) {
+        return Start;
     }
-    const double estimate = offset * Reciprocal_;
-    if (Reciprocal_ != 0.0 && std::fabs(estimate) <= 1e9) {
-        const double nearest = static_cast<double>(Round(estimate));
-        if (std::fabs(std::fabs(estimate - nearest) - 0.5) > 1e-5) {
-            return nearest;
-        }
+    if (LogRange == 0.0) {
+        return Centre;
     }
-    return offset / CurrentRange;
+    return Place(Size * (std::log(value) - LogMinimum) / LogRange);
+}
+
+int TChartAxis::MapValue(double value, bool horizontal) const {
+    return ValueMap(horizontal).Map(value);
 }
 
 int TChartAxis::ValueToPixel(double value) const {

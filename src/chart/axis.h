@@ -11,7 +11,10 @@
 #include <QLocale>
 #include <QString>
 
+#include <algorithm>
+#include <climits>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace chart {
@@ -84,6 +87,38 @@ private:
 
 // NextNiceStep(s), s > 0: 1 -> 2 -> 5 -> 10 -> 20 ...
 double NextNiceStep(double step);
+
+// The value-to-pixel mapping of an axis for one plot geometry and range, taken once so that
+// many values map without asking the axis again (a series maps all its points with one).
+struct TValueMap {
+    enum class Kind { Linear, Logarithmic, Centre };
+    Kind Mode = Kind::Linear;
+    int Centre = 0; // px, where every value goes for a zero range
+    int Start = 0;  // px, pixel of the minimum (Left, or Bottom for a vertical axis)
+    int End = 0;    // px, pixel of the maximum, the origin of an inverted axis
+    int Size = 0;   // px, signed: the plot width, or minus the plot height
+    bool Inverted = false;
+    double Minimum = 0.0;
+    double Range = 0.0;
+    double LogMinimum = 0.0; // ln of the minimum (logarithmic, minimum > 0)
+    double LogRange = 0.0;   // ln of the maximum minus LogMinimum
+
+    int Map(double value) const {
+        if (Mode == Kind::Linear) {
+            return Place(Size * (value - Minimum) / Range);
+        }
+        return Mode == Kind::Centre ? Centre : MapLogarithmic(value);
+    }
+
+private:
+    int MapLogarithmic(double value) const;
+    // The pixel at offset p (px) from the start, saturated to the int range.
+    int Place(double p) const {
+        const std::int64_t r = Round(p);
+        const std::int64_t pixel = Inverted ? End - r : Start + r;
+        return static_cast<int>(std::clamp<std::int64_t>(pixel, INT32_MIN, INT32_MAX));
+    }
+};
 
 class TChartAxis {
 public:
@@ -184,6 +219,8 @@ public:
     // under 1e-10 is widened to a .. b + 1e-10. Never throws.
     void SetAxisRange(double a, double b);
     int ValueToPixel(double value) const;
+    // The mapping of ValueToPixelX (horizontal) or ValueToPixelY for the current geometry.
+    TValueMap ValueMap(bool horizontal) const;
     int ValueToPixelX(double value) const;
     int ValueToPixelY(double value) const;
     double PixelToValue(int pixel) const;
@@ -228,8 +265,6 @@ private:
     }
     void Changed();
     int MapValue(double value, bool horizontal) const;
-    // offset / CurrentRange where only its rounding to an integer matters.
-    double ScaleLinear(double offset) const;
     double PixelToValueIn(const TPlotGeometry& g, int pixel) const;
     void DrawTicksAndGrid(TQixCanvas& canvas, int p, double labelValue, int& previousTick);
     void DrawTick(TQixCanvas& canvas, int p, int offset, int length);
@@ -284,9 +319,6 @@ private:
     static constexpr std::size_t kMaxLabelTexts = 64;
     const QString& NumberLabelText(double value) const;
     mutable std::vector<TLabelText> LabelTexts_;
-    // 1 / ReciprocalOf_ when that is safe to use in ScaleLinear, else 0.
-    mutable double ReciprocalOf_ = 0.0;
-    mutable double Reciprocal_ = 0.0;
     mutable QString LabelTextsFormat_;
     mutable QLocale LabelTextsLocale_;
     mutable bool LabelTextsValid_ = false;
