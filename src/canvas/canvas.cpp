@@ -247,10 +247,51 @@ struct Canvas::ScanEdge {
     }
 };
 
+// The column ranges of every row of an ellipse in a box, relative to the box's left column.
+// They depend only on the ellipse and the box size (a box moved by whole pixels moves its
+// pixels with it), so figures of one shape drawn again, such as the same gullet at every
+// tooth, are not worked out again.
+struct EllipseRows {
+    Int64 a = -1; // the ellipse (DoubledEllipse a, b)
+    Int64 b = -1;
+    Int64 boxWidth = -1;
+    Int64 boxHeight = -1;
+    std::vector<ColumnRange> rows; // row y1 + r at index r
+};
+
 struct Canvas::ScanScratch {
     std::vector<ScanEdge> edges;
     std::vector<ScanEdge*> active;
     std::vector<Int64> crossings;
+    static constexpr std::size_t kEllipseSlots = 4;
+    static constexpr Int64 kMaxCachedRows = 2048;
+    std::array<EllipseRows, kEllipseSlots> ellipses;
+    std::size_t nextEllipse = 0;
+
+    // Rows of `e` in a box of boxWidth x boxHeight, or null for boxes too tall to keep.
+    const ColumnRange* RowsOf(const DoubledEllipse& e, Int64 boxWidth, Int64 boxHeight) {
+        if (boxHeight > kMaxCachedRows || boxWidth > kMaxX / 4) {
+            return nullptr;
+        }
+        for (const EllipseRows& cached : ellipses) {
+            if (cached.a == e.a && cached.b == e.b && cached.boxWidth == boxWidth &&
+                cached.boxHeight == boxHeight) {
+                return cached.rows.data();
+            }
+        }
+        EllipseRows& slot = ellipses[nextEllipse];
+        nextEllipse = (nextEllipse + 1) % kEllipseSlots;
+        slot.a = e.a;
+        slot.b = e.b;
+        slot.boxWidth = boxWidth;
+        slot.boxHeight = boxHeight;
+        slot.rows.resize(static_cast<std::size_t>(boxHeight));
+        for (Int64 r = 0; r < boxHeight; ++r) {
+            // The box (0, 0)-(boxWidth, boxHeight): sumX = boxWidth, sumY = boxHeight.
+            slot.rows[static_cast<std::size_t>(r)] = e.Row(2 * r + 1 - boxHeight, boxWidth);
+        }
+        return slot.rows.data();
+    }
 };
 
 Canvas::Canvas(int width, int height, Colour fill)
@@ -708,14 +749,25 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
     const std::uint32_t fillPixel = BrushPixel();
     const std::uint32_t penPixel = PenPixel();
     const PenMode mode = pen_.mode;
+    if (!scratch_) {
+        scratch_ = std::make_unique<ScanScratch>();
+    }
+    const ColumnRange* outerRows = scratch_->RowsOf(outer, a, b);
+    const ColumnRange* innerRows = hasInner ? scratch_->RowsOf(inner, a, b) : nullptr;
+    const auto shifted = [](const ColumnRange& r, Int64 by) {
+        return r.Empty() ? r : ColumnRange{r.lo + by, r.hi + by};
+    };
 
     for (int y = std::max(y1, clip_.top); y < y2 && y < clip_.bottom; ++y) {
         const Int64 v = 2 * Int64{y} + 1 - sumY;
-        const ColumnRange out = outer.Row(v, sumX);
+        const ColumnRange out =
+            outerRows != nullptr ? shifted(outerRows[y - y1], x1) : outer.Row(v, sumX);
         if (out.Empty()) {
             continue;
         }
-        const ColumnRange in = hasInner ? inner.Row(v, sumX) : ColumnRange{1, 0};
+        const ColumnRange in = !hasInner              ? ColumnRange{1, 0}
+                               : innerRows != nullptr ? shifted(innerRows[y - y1], x1)
+                                                      : inner.Row(v, sumX);
         const auto span = [&](std::uint32_t pixel) {
             return [&, pixel](const ColumnRange& r) {
                 const Int64 from = std::max<Int64>(r.lo, clip_.left);
