@@ -13,7 +13,8 @@
 
 namespace {
 
-// Counts heap allocations so that the refill can report how many it makes.
+// Counts heap allocations so that the refill and the drawing pass can report how many they
+// make.
 std::atomic<long> g_allocations{0};
 
 } // namespace
@@ -74,24 +75,45 @@ void BM_RefillThreeSeries(benchmark::State& state) {
 }
 BENCHMARK(BM_RefillThreeSeries)->Unit(benchmark::kMicrosecond);
 
-// One full drawing pass of the oscillograph (3 x 313 points) into its off-screen buffer, as
-// the paint after every tick runs it.
-void BM_OscillographDrawPass(benchmark::State& state) {
+// Drawing passes of the oscillograph (3 x 313 points) into its off-screen buffer, as the paint
+// after every tick runs them, with the heap allocations per pass.
+void RunDrawPasses(benchmark::State& state, int scale) {
     chart::TChart chart;
     chart::TLineSeries series[3];
     chart::ConfigureChart1(chart, series[0], series[1], series[2]);
+    const int width = chart::kOscillographWidth * scale;
+    const int height = chart::kOscillographHeight * scale;
+    chart.resize(width, height);
     const sim::SimState s = sim::MidRunState(sim::MillingDirection::Up, 1556);
     chart::FeedOscillograph(s, series[0], series[1], series[2]);
-    canvas::Canvas target(chart::kOscillographWidth, chart::kOscillographHeight);
-    const chart::TRect bounds{0, 0, chart::kOscillographWidth, chart::kOscillographHeight};
+    canvas::Canvas target(width, height);
+    const chart::TRect bounds{0, 0, width, height};
     chart.DrawTo(&target, bounds);
+    const long before = g_allocations.load();
+    long passes = 0;
     for (auto _ : state) {
         chart.Canvas().MarkDirty();
         chart.DrawTo(&target, bounds);
+        ++passes;
         benchmark::ClobberMemory();
     }
+    state.counters["allocs_per_pass"] =
+        static_cast<double>(g_allocations.load() - before) / static_cast<double>(passes);
+    state.counters["pixels"] = static_cast<double>(width) * height;
+}
+
+// One full pass at the window's size.
+void BM_OscillographDrawPass(benchmark::State& state) {
+    RunDrawPasses(state, 1);
 }
 BENCHMARK(BM_OscillographDrawPass)->Unit(benchmark::kMicrosecond);
+
+// The same chart at 1, 2 and 4 times the width and height: the cost should grow with the
+// pixels drawn (fills, gradient, copy) and the line lengths, not faster.
+void BM_OscillographDrawPassScaled(benchmark::State& state) {
+    RunDrawPasses(state, static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_OscillographDrawPassScaled)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

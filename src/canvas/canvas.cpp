@@ -1,8 +1,8 @@
 #include "canvas/canvas.h"
 
+#include "canvas/text_cache.h"
+
 #include <QColor>
-#include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -10,7 +10,6 @@
 #include <cmath>
 #include <limits>
 #include <tuple>
-#include <unordered_map>
 #include <vector>
 
 namespace canvas {
@@ -248,10 +247,51 @@ struct Canvas::ScanEdge {
     }
 };
 
+// The column ranges of every row of an ellipse in a box, relative to the box's left column.
+// They depend only on the ellipse and the box size (a box moved by whole pixels moves its
+// pixels with it), so figures of one shape drawn again, such as the same gullet at every
+// tooth, are not worked out again.
+struct EllipseRows {
+    Int64 a = -1; // the ellipse (DoubledEllipse a, b)
+    Int64 b = -1;
+    Int64 boxWidth = -1;
+    Int64 boxHeight = -1;
+    std::vector<ColumnRange> rows; // row y1 + r at index r
+};
+
 struct Canvas::ScanScratch {
     std::vector<ScanEdge> edges;
     std::vector<ScanEdge*> active;
     std::vector<Int64> crossings;
+    static constexpr std::size_t kEllipseSlots = 4;
+    static constexpr Int64 kMaxCachedRows = 2048;
+    std::array<EllipseRows, kEllipseSlots> ellipses;
+    std::size_t nextEllipse = 0;
+
+    // Rows of `e` in a box of boxWidth x boxHeight, or null for boxes too tall to keep.
+    const ColumnRange* RowsOf(const DoubledEllipse& e, Int64 boxWidth, Int64 boxHeight) {
+        if (boxHeight > kMaxCachedRows || boxWidth > kMaxX / 4) {
+            return nullptr;
+        }
+        for (const EllipseRows& cached : ellipses) {
+            if (cached.a == e.a && cached.b == e.b && cached.boxWidth == boxWidth &&
+                cached.boxHeight == boxHeight) {
+                return cached.rows.data();
+            }
+        }
+        EllipseRows& slot = ellipses[nextEllipse];
+        nextEllipse = (nextEllipse + 1) % kEllipseSlots;
+        slot.a = e.a;
+        slot.b = e.b;
+        slot.boxWidth = boxWidth;
+        slot.boxHeight = boxHeight;
+        slot.rows.resize(static_cast<std::size_t>(boxHeight));
+        for (Int64 r = 0; r < boxHeight; ++r) {
+            // The box (0, 0)-(boxWidth, boxHeight): sumX = boxWidth, sumY = boxHeight.
+            slot.rows[static_cast<std::size_t>(r)] = e.Row(2 * r + 1 - boxHeight, boxWidth);
+        }
+        return slot.rows.data();
+    }
 };
 
 Canvas::Canvas(int width, int height, Colour fill)
@@ -288,16 +328,8 @@ void Canvas::SetBrushStyle(BrushStyle style) {
 }
 
 void Canvas::SetFont(const FontSpec& font) {
-    if (font == font_) {
-        return;
-    }
-    const bool sameFace = font.face == font_.face && font.size == font_.size &&
-                          font.bold == font_.bold && font.italic == font_.italic &&
-                          font.underline == font_.underline && font.strikeOut == font_.strikeOut;
-    font_ = font;
-    if (!sameFace) {
-        metrics_.reset();
-        qfont_.reset();
+    if (!(font == font_)) {
+        font_ = font;
     }
 }
 
@@ -414,6 +446,34 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
     Int64 quotient = FloorDiv(num, den);
     Int64 remainder = num - quotient * den;
     const Int64 numStep = 2 * minorDelta * step;
+    // Every pixel lies in the box of the two end points; when that box is inside the clip, a
+    // solid copy needs no test per pixel and steps a pointer through the rows.
+    const bool boxInside = std::min(x0, x1) >= clip_.left && std::max(x0, x1) < clip_.right &&
+                           std::min(y0, y1) >= clip_.top && std::max(y0, y1) < clip_.bottom;
+    if (boxInside && !dotted && mode == PenMode::Copy) {
+        const Int64 minor = baseMinor + quotient;
+        std::uint32_t* p =
+            xMajor ? Row(static_cast<int>(minor)) + major : Row(static_cast<int>(major)) + minor;
+        const std::ptrdiff_t majorStride = xMajor ? step : step * stride_;
+        const std::ptrdiff_t minorStride = xMajor ? stride_ : 1;
+        // The pointer never moves past the last pixel, so it stays inside the image.
+        for (Int64 i = 0;;) {
+            *p = on;
+            if (++i == steps) {
+                break;
+            }
+            remainder += numStep;
+            if (remainder >= den) {
+                remainder -= den;
+                p += minorStride;
+            } else if (remainder < 0) {
+                remainder += den;
+                p -= minorStride;
+            }
+            p += majorStride;
+        }
+        return;
+    }
     for (Int64 i = 0; i < steps; ++i, major += step) {
         const Int64 minor = baseMinor + quotient;
         remainder += numStep;
@@ -689,14 +749,25 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
     const std::uint32_t fillPixel = BrushPixel();
     const std::uint32_t penPixel = PenPixel();
     const PenMode mode = pen_.mode;
+    if (!scratch_) {
+        scratch_ = std::make_unique<ScanScratch>();
+    }
+    const ColumnRange* outerRows = scratch_->RowsOf(outer, a, b);
+    const ColumnRange* innerRows = hasInner ? scratch_->RowsOf(inner, a, b) : nullptr;
+    const auto shifted = [](const ColumnRange& r, Int64 by) {
+        return r.Empty() ? r : ColumnRange{r.lo + by, r.hi + by};
+    };
 
     for (int y = std::max(y1, clip_.top); y < y2 && y < clip_.bottom; ++y) {
         const Int64 v = 2 * Int64{y} + 1 - sumY;
-        const ColumnRange out = outer.Row(v, sumX);
+        const ColumnRange out =
+            outerRows != nullptr ? shifted(outerRows[y - y1], x1) : outer.Row(v, sumX);
         if (out.Empty()) {
             continue;
         }
-        const ColumnRange in = hasInner ? inner.Row(v, sumX) : ColumnRange{1, 0};
+        const ColumnRange in = !hasInner              ? ColumnRange{1, 0}
+                               : innerRows != nullptr ? shifted(innerRows[y - y1], x1)
+                                                      : inner.Row(v, sumX);
         const auto span = [&](std::uint32_t pixel) {
             return [&, pixel](const ColumnRange& r) {
                 const Int64 from = std::max<Int64>(r.lo, clip_.left);
@@ -743,100 +814,20 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
     }
 }
 
-const QFont& Canvas::CurrentFont() {
-    if (!qfont_) {
-        qfont_ = std::make_unique<QFont>(QString::fromStdString(font_.face));
-        // Points at 96 pixels per inch, rounded to the nearest pixel.
-        qfont_->setPixelSize(std::max(1, (font_.size * 96 + 36) / 72));
-        qfont_->setBold(font_.bold);
-        qfont_->setItalic(font_.italic);
-        qfont_->setUnderline(font_.underline);
-        qfont_->setStrikeOut(font_.strikeOut);
-        qfont_->setStyleStrategy(QFont::NoAntialias);
-        metrics_ = std::make_unique<QFontMetrics>(*qfont_);
-        fontKey_ = QString::fromStdString(font_.face) + QChar(0x1F) + QString::number(font_.size) +
-                   QChar(font_.bold ? 'b' : '-') + QChar(font_.italic ? 'i' : '-') +
-                   QChar(font_.underline ? 'u' : '-') + QChar(font_.strikeOut ? 's' : '-');
-    }
-    return *qfont_;
-}
-
-// A string rendered once in one font: its cell metrics and the pixels of its glyphs, so that
-// labels drawn on every frame cost a lookup and a copy of their ink.
-struct Canvas::TextImage {
-    int advance = 0; // px, cell width
-    int ascent = 0;  // px, cell top to baseline
-    int height = 0;  // px, cell height
-    int inkLeft = 0; // px, ink box relative to the cell's top-left corner
-    int inkTop = 0;
-    int inkWidth = 0;
-    int inkHeight = 0;
-    std::vector<std::uint8_t> ink; // inkWidth x inkHeight, row by row, 1 = glyph pixel
-};
-
-struct Canvas::TextCache {
-    static constexpr std::size_t kMaxEntries = 512;
-    std::unordered_map<QString, TextImage> entries;
-};
-
-const Canvas::TextImage& Canvas::RenderText(const QString& text) {
-    const QFont& font = CurrentFont();
+TextCache& Canvas::Texts() {
     if (!textCache_) {
         textCache_ = std::make_unique<TextCache>();
     }
-    const QString key = fontKey_ + QChar(0x1F) + text;
-    auto found = textCache_->entries.find(key);
-    if (found != textCache_->entries.end()) {
-        return found->second;
-    }
-    if (textCache_->entries.size() >= TextCache::kMaxEntries) {
-        textCache_->entries.clear();
-    }
-    TextImage t;
-    t.advance = metrics_->horizontalAdvance(text);
-    t.ascent = metrics_->ascent();
-    t.height = t.ascent + metrics_->descent();
-    // Glyphs may reach beyond their cell (bearings, accents): render with a margin and keep
-    // the ink box.
-    const int margin = std::max(4, t.height);
-    QImage mask(t.advance + 2 * margin, t.height + 2 * margin, QImage::Format_Grayscale8);
-    mask.fill(0);
-    {
-        QPainter painter(&mask);
-        painter.setRenderHint(QPainter::TextAntialiasing, false);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(QPoint(margin, margin + t.ascent), text);
-    }
-    int left = mask.width();
-    int top = mask.height();
-    int right = -1;
-    int bottom = -1;
-    for (int y = 0; y < mask.height(); ++y) {
-        const std::uint8_t* row = mask.constScanLine(y);
-        for (int x = 0; x < mask.width(); ++x) {
-            if (row[x] >= 128) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-        }
-    }
-    if (right >= 0) {
-        t.inkLeft = left - margin;
-        t.inkTop = top - margin;
-        t.inkWidth = right - left + 1;
-        t.inkHeight = bottom - top + 1;
-        t.ink.resize(static_cast<std::size_t>(t.inkWidth) * t.inkHeight);
-        for (int y = 0; y < t.inkHeight; ++y) {
-            const std::uint8_t* row = mask.constScanLine(top + y);
-            for (int x = 0; x < t.inkWidth; ++x) {
-                t.ink[static_cast<std::size_t>(y) * t.inkWidth + x] = row[left + x] >= 128 ? 1 : 0;
-            }
-        }
-    }
-    return textCache_->entries.emplace(key, std::move(t)).first->second;
+    textCache_->SelectFont(font_);
+    return *textCache_;
+}
+
+const TextImage& Canvas::RenderText(const QString& text) {
+    return Texts().Render(text);
+}
+
+int Canvas::FontHeight() {
+    return Texts().FontHeight();
 }
 
 TextSize Canvas::TextExtent(const QString& text) {
@@ -895,7 +886,7 @@ void Canvas::DrawText(int x, int y, const QString& text, int angleDegrees) {
             painter.fillRect(QRect(dx, dy, t.advance, t.height),
                              QColor::fromRgb(ToPixel(backColour_)));
         }
-        painter.setFont(CurrentFont());
+        painter.setFont(Texts().Font());
         painter.setPen(QColor::fromRgb(ToPixel(font_.colour)));
         painter.drawText(QPoint(dx, dy + t.ascent), text);
         return;
@@ -924,6 +915,25 @@ void Canvas::DrawText(int x, int y, const QString& text, int angleDegrees) {
         }
     }
     const std::uint32_t pixel = ToPixel(font_.colour);
+    if (quarterTurns == 0) {
+        // Upright text: the ink box's rows and columns clipped once.
+        const int left = x + dx + t.inkLeft;
+        const int top = y + dy + t.inkTop;
+        const int colFirst = std::max(0, clip_.left - left);
+        const int colEnd = std::min(t.inkWidth, clip_.right - left);
+        const int rowFirst = std::max(0, clip_.top - top);
+        const int rowEnd = std::min(t.inkHeight, clip_.bottom - top);
+        for (int my = rowFirst; my < rowEnd; ++my) {
+            const std::uint8_t* ink = t.ink.data() + static_cast<std::size_t>(my) * t.inkWidth;
+            std::uint32_t* line = Row(top + my) + (left + colFirst);
+            for (int mx = colFirst; mx < colEnd; ++mx, ++line) {
+                if (ink[mx] != 0) {
+                    *line = pixel;
+                }
+            }
+        }
+        return;
+    }
     for (int my = 0; my < t.inkHeight; ++my) {
         const std::uint8_t* ink = t.ink.data() + static_cast<std::size_t>(my) * t.inkWidth;
         for (int mx = 0; mx < t.inkWidth; ++mx) {
@@ -966,6 +976,28 @@ void Canvas::Draw(int x, int y, const QImage& source) {
         for (int col = from; col < to; ++col) {
             dst[col] = src[col - x] | 0xFF000000u;
         }
+    }
+}
+
+void Canvas::Draw(int x, int y, const Canvas& source) {
+    if (&source == this) {
+        // Drawing onto itself reads a copy (the image detaches on the first write).
+        const QImage copy = image_;
+        Draw(x, y, copy);
+        return;
+    }
+    // Every pixel a canvas writes is opaque, so its rows are copied as they are.
+    const int from = std::max(x, clip_.left);
+    const int to = std::min(x + source.Width(), clip_.right);
+    if (from >= to) {
+        return;
+    }
+    PreparePixels();
+    const int rowEnd = std::min(y + source.Height(), clip_.bottom);
+    for (int row = std::max(y, clip_.top); row < rowEnd; ++row) {
+        const auto* src =
+            reinterpret_cast<const std::uint32_t*>(source.image_.constScanLine(row - y));
+        std::copy(src + (from - x), src + (to - x), Row(row) + from);
     }
 }
 

@@ -4,7 +4,7 @@
 // (x right, y down), no anti-aliasing, every figure pixel in exactly one colour, figures that
 // exclude their right and bottom edges, lines that leave out their end pixel. Figures are
 // rasterised here into the QImage scan lines; text is rendered by Qt (which needs a
-// QGuiApplication for its fonts; figures need none) and kept per font and string.
+// QGuiApplication for its fonts; figures need none) and kept per font and string (TextCache).
 
 #include <QImage>
 #include <QString>
@@ -16,10 +16,10 @@
 #include <string>
 #include <string_view>
 
-class QFont;
-class QFontMetrics;
-
 namespace canvas {
+
+class TextCache;
+struct TextImage;
 
 // Colour value laid out 0x00BBGGRR (red in the low byte). A value with the top bit set is a
 // system colour; its low byte is the system colour index (see ColourToRgb).
@@ -195,6 +195,8 @@ public:
     TextSize TextExtent(const QString& text);
     TextSize TextExtent(std::string_view utf8) { return TextExtent(QString::fromUtf8(utf8)); }
     TextSize TextExtent(const char* utf8) { return TextExtent(std::string_view(utf8)); }
+    // px, ascent + descent of the current font (the height of every TextExtent).
+    int FontHeight();
     // The string rotated counter-clockwise by `angleDegrees` about (x, y); the alignment flags
     // apply in the text's own rotated frame, so with left + top, (x, y) is the top-left corner
     // of the text before rotation.
@@ -207,7 +209,7 @@ public:
     void RemoveClip();
     CanvasRect ClipRect() const { return clip_; }
     // Copies the whole of `source` with its top-left corner at (x, y), within the clip.
-    void Draw(int x, int y, const Canvas& source) { Draw(x, y, source.Image()); }
+    void Draw(int x, int y, const Canvas& source);
     void Draw(int x, int y, const QImage& source);
 
 private:
@@ -230,21 +232,16 @@ private:
     void WideLine(int x0, int y0, int x1, int y1, int width);
     void EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, bool fill, bool outline,
                         bool radii);
-    struct TextImage;
-    struct TextCache;
+    TextCache& Texts(); // the text cache with the current font selected
     const TextImage& RenderText(const QString& text);
     void DrawText(int x, int y, const QString& text, int angleDegrees);
-    const QFont& CurrentFont();
 
     QImage image_;
     Pen pen_;
     Brush brush_;
     bool brushChanged_ = true;
     FontSpec font_;
-    std::unique_ptr<QFont> qfont_; // built lazily from font_, so figures never need fonts
-    std::unique_ptr<QFontMetrics> metrics_;
-    QString fontKey_;                      // the font's fields, part of the text cache key
-    std::unique_ptr<TextCache> textCache_; // strings already rendered, by font and text
+    std::unique_ptr<TextCache> textCache_; // built lazily, so figures never need fonts
     Colour backColour_ = kColourWhite;
     BackMode backMode_ = BackMode::Opaque;
     unsigned textAlign_ = 0;

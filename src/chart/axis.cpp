@@ -1,14 +1,15 @@
 #include "chart/axis.h"
 
 #include "chart/chart_exception.h"
+#include "chart/number_format.h"
 
 #include <QDateTime>
 #include <QLocale>
 #include <QTimeZone>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 namespace chart {
@@ -20,10 +21,6 @@ constexpr double kSmallestStep = 1e-12;
 // One millisecond as a fraction of a day: the smallest date-time step.
 constexpr double kSmallestDateTimeStep = 1.0 / 86400000.0;
 
-int ClampToInt(std::int64_t v) {
-    return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
-}
-
 void CheckAngle(int value, const char* what) {
     if (value < 0 || value > 360) {
         throw ChartException(std::string(what) + " Angle must be between 0 and 359 degrees");
@@ -31,104 +28,6 @@ void CheckAngle(int value, const char* what) {
 }
 
 } // namespace
-
-QString FormatFloatPattern(double value, const QString& pattern, QChar decimalSeparator,
-                           QChar groupSeparator) {
-    if (std::isnan(value)) {
-        return QStringLiteral("NAN");
-    }
-    if (std::isinf(value)) {
-        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
-    }
-    // Pattern: integer placeholders, optional grouping comma, optional fraction.
-    const qsizetype point = pattern.indexOf(QLatin1Char('.'));
-    const QString intPart = point < 0 ? pattern : pattern.left(point);
-    const QString fracPart = point < 0 ? QString() : pattern.mid(point + 1);
-    const bool grouping = intPart.contains(QLatin1Char(','));
-    const int minInt = static_cast<int>(intPart.count(QLatin1Char('0')));
-    const int minFrac = static_cast<int>(fracPart.count(QLatin1Char('0')));
-    const int maxFrac = minFrac + static_cast<int>(fracPart.count(QLatin1Char('#')));
-
-    // 15 significant decimal digits, value = 0.d1d2...d15 x 10^exponent.
-    std::string digits;
-    int exponent = 0;
-    const bool negative = value < 0;
-    if (value != 0.0) {
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-        const std::string s(buf);
-        const std::size_t e = s.find('e');
-        digits = s.substr(0, 1) + s.substr(2, e - 2);
-        exponent = std::stoi(s.substr(e + 1)) + 1;
-    }
-    // Keep exponent + maxFrac digits, rounding half away from zero.
-    const int keep = exponent + maxFrac;
-    if (keep < 0 || digits.empty()) {
-        digits.clear();
-    } else if (keep < static_cast<int>(digits.size())) {
-        const bool up = digits[static_cast<std::size_t>(keep)] >= '5';
-        digits.resize(static_cast<std::size_t>(keep));
-        if (up) {
-            int i = keep - 1;
-            while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') {
-                digits[static_cast<std::size_t>(i)] = '0';
-                --i;
-            }
-            if (i >= 0) {
-                ++digits[static_cast<std::size_t>(i)];
-            } else {
-                digits.insert(digits.begin(), '1');
-                ++exponent;
-            }
-        }
-    }
-    if (digits.find_first_not_of('0') == std::string::npos) {
-        digits.clear();
-    }
-    std::string intDigits;
-    std::string fracDigits;
-    if (!digits.empty()) {
-        for (int i = 0; i < exponent; ++i) {
-            intDigits +=
-                i < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(i)] : '0';
-        }
-        // Fraction: leading zeros for a negative exponent, then the remaining digits.
-        for (int i = 0; i < -exponent; ++i) {
-            fracDigits += '0';
-        }
-        for (int i = std::max(exponent, 0); i < static_cast<int>(digits.size()); ++i) {
-            fracDigits += digits[static_cast<std::size_t>(i)];
-        }
-        if (static_cast<int>(fracDigits.size()) > maxFrac) {
-            fracDigits.resize(static_cast<std::size_t>(maxFrac));
-        }
-    }
-    while (static_cast<int>(fracDigits.size()) > minFrac && !fracDigits.empty() &&
-           fracDigits.back() == '0') {
-        fracDigits.pop_back();
-    }
-    while (static_cast<int>(fracDigits.size()) < minFrac) {
-        fracDigits += '0';
-    }
-    while (static_cast<int>(intDigits.size()) < minInt) {
-        intDigits.insert(intDigits.begin(), '0');
-    }
-    QString out;
-    if (negative && !digits.empty()) {
-        out += QLatin1Char('-');
-    }
-    for (std::size_t i = 0; i < intDigits.size(); ++i) {
-        if (grouping && i > 0 && (intDigits.size() - i) % 3 == 0) {
-            out += groupSeparator;
-        }
-        out += QLatin1Char(intDigits[i]);
-    }
-    if (!fracDigits.empty()) {
-        out += decimalSeparator;
-        out += QString::fromLatin1(fracDigits.data(), static_cast<qsizetype>(fracDigits.size()));
-    }
-    return out;
-}
 
 double NextNiceStep(double step) {
     if (!(step > 0.0) || std::isinf(step)) {
@@ -251,30 +150,40 @@ void TChartAxis::SetAxisRange(double a, double b) {
     }
 }
 
-int TChartAxis::MapValue(double value, bool horizontal) const {
+TValueMap TChartAxis::ValueMap(bool horizontal) const {
     const TPlotGeometry& g = Host_->PlotGeometry();
+    TValueMap m;
+    m.Centre = horizontal ? g.PlotCentreX : g.PlotCentreY;
+    m.Start = horizontal ? g.PlotRect.Left : g.PlotRect.Bottom;
+    m.Size = horizontal ? g.PlotWidth : -g.PlotHeight;
+    m.End = horizontal ? g.PlotRect.Right : g.PlotRect.Top;
+    m.Inverted = Inverted_;
+    m.Minimum = CurrentMinimum;
+    m.Range = CurrentRange;
     if (CurrentRange == 0.0) {
-        return horizontal ? g.PlotCentreX : g.PlotCentreY;
-    }
-    const int start = horizontal ? g.PlotRect.Left : g.PlotRect.Bottom;
-    const int size = horizontal ? g.PlotWidth : -g.PlotHeight;
-    const int end = horizontal ? g.PlotRect.Right : g.PlotRect.Top;
-    double p;
-    if (Logarithmic_) {
-        if (value <= 0.0 || CurrentMinimum <= 0.0) {
-            return start;
+        m.Mode = TValueMap::Kind::Centre;
+    } else if (Logarithmic_) {
+        m.Mode = TValueMap::Kind::Logarithmic;
+        if (CurrentMinimum > 0.0) {
+            m.LogMinimum = std::log(CurrentMinimum);
+            m.LogRange = std::log(CurrentMaximum) - m.LogMinimum;
         }
-        const double lmin = std::log(CurrentMinimum);
-        const double lrange = std::log(CurrentMaximum) - lmin;
-        if (lrange == 0.0) {
-            return horizontal ? g.PlotCentreX : g.PlotCentreY;
-        }
-        p = size * (std::log(value) - lmin) / lrange;
-    } else {
-        p = size * (value - CurrentMinimum) / CurrentRange;
     }
-    const std::int64_t r = Round(p);
-    return ClampToInt(Inverted_ ? end - r : start + r);
+    return m;
+}
+
+int TValueMap::MapLogarithmic(double value) const {
+    if (value <= 0.0 || Minimum <= 0.0) {
+        return Start;
+    }
+    if (LogRange == 0.0) {
+        return Centre;
+    }
+    return Place(Size * (std::log(value) - LogMinimum) / LogRange);
+}
+
+int TChartAxis::MapValue(double value, bool horizontal) const {
+    return ValueMap(horizontal).Map(value);
 }
 
 int TChartAxis::ValueToPixel(double value) const {
@@ -419,12 +328,7 @@ QString TChartAxis::FormatAxisLabel(double value, bool withEvent) const {
             }
         }
     } else {
-        const QLocale locale;
-        const QString dec = locale.decimalPoint();
-        const QString group = locale.groupSeparator();
-        text = FormatFloatPattern(value, AxisValuesFormat_,
-                                  dec.isEmpty() ? QLatin1Char('.') : dec.at(0),
-                                  group.isEmpty() ? QLatin1Char(',') : group.at(0));
+        text = NumberLabelText(value);
     }
     if (withEvent && Host_ != nullptr) {
         Host_->GetAxisLabel(*this, nullptr, -1, text);
@@ -433,6 +337,34 @@ QString TChartAxis::FormatAxisLabel(double value, bool withEvent) const {
         text.replace(QLatin1Char(' '), QLatin1Char('\n'));
     }
     return text;
+}
+
+const QString& TChartAxis::NumberLabelText(double value) const {
+    const QLocale locale;
+    if (!LabelTextsValid_ || !(locale == LabelTextsLocale_) ||
+        AxisValuesFormat_ != LabelTextsFormat_) {
+        const QString dec = locale.decimalPoint();
+        const QString group = locale.groupSeparator();
+        DecimalSeparator_ = dec.isEmpty() ? QLatin1Char('.') : dec.at(0);
+        GroupSeparator_ = group.isEmpty() ? QLatin1Char(',') : group.at(0);
+        LabelTextsLocale_ = locale;
+        LabelTextsFormat_ = AxisValuesFormat_;
+        LabelTexts_.clear();
+        LabelTextsValid_ = true;
+    }
+    // Equal bits, so that 0 and -0 or two NaNs are told apart as the formatter would.
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    for (const TLabelText& label : LabelTexts_) {
+        if (std::bit_cast<std::uint64_t>(label.Value) == bits) {
+            return label.Text;
+        }
+    }
+    if (LabelTexts_.size() >= kMaxLabelTexts) {
+        LabelTexts_.clear();
+    }
+    LabelTexts_.push_back(
+        {value, FormatFloatPattern(value, AxisValuesFormat_, DecimalSeparator_, GroupSeparator_)});
+    return LabelTexts_.back().Text;
 }
 
 TAxisLabelStyle TChartAxis::LabelStyleInEffect() const {

@@ -6,8 +6,16 @@
 
 #include "chart/chart_pen.h"
 #include "chart/chart_types.h"
+#include "chart/text_measure.h"
 
+#include <QLocale>
 #include <QString>
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
 
 namespace chart {
 
@@ -56,15 +64,6 @@ public:
                               QString& text) const = 0;
 };
 
-// Text measurement with the current font of a canvas.
-class TTextMeasure {
-public:
-    virtual ~TTextMeasure() = default;
-    virtual int MeasureTextWidth(const QString& text) = 0;
-    virtual int MeasureTextHeight(const QString& text) = 0;
-    int FontHeight() { return MeasureTextHeight(QStringLiteral("W")); }
-};
-
 // The axis title: caption, angle (degrees, 0 .. 359) and font.
 class TChartAxisTitle {
 public:
@@ -86,14 +85,40 @@ private:
     int Angle_ = 0;
 };
 
-// "#,##0.###"-style number formatting: '0' and '#' digit placeholders, ',' for grouping,
-// '.' for the decimal point; the given separators replace ',' and '.' in the result.
-// Rounds the 15-significant-digit decimal form half away from zero.
-QString FormatFloatPattern(double value, const QString& pattern, QChar decimalSeparator,
-                           QChar groupSeparator);
-
 // NextNiceStep(s), s > 0: 1 -> 2 -> 5 -> 10 -> 20 ...
 double NextNiceStep(double step);
+
+// The value-to-pixel mapping of an axis for one plot geometry and range, taken once so that
+// many values map without asking the axis again (a series maps all its points with one).
+struct TValueMap {
+    enum class Kind { Linear, Logarithmic, Centre };
+    Kind Mode = Kind::Linear;
+    int Centre = 0; // px, where every value goes for a zero range
+    int Start = 0;  // px, pixel of the minimum (Left, or Bottom for a vertical axis)
+    int End = 0;    // px, pixel of the maximum, the origin of an inverted axis
+    int Size = 0;   // px, signed: the plot width, or minus the plot height
+    bool Inverted = false;
+    double Minimum = 0.0;
+    double Range = 0.0;
+    double LogMinimum = 0.0; // ln of the minimum (logarithmic, minimum > 0)
+    double LogRange = 0.0;   // ln of the maximum minus LogMinimum
+
+    int Map(double value) const {
+        if (Mode == Kind::Linear) {
+            return Place(Size * (value - Minimum) / Range);
+        }
+        return Mode == Kind::Centre ? Centre : MapLogarithmic(value);
+    }
+
+private:
+    int MapLogarithmic(double value) const;
+    // The pixel at offset p (px) from the start, saturated to the int range.
+    int Place(double p) const {
+        const std::int64_t r = Round(p);
+        const std::int64_t pixel = Inverted ? End - r : Start + r;
+        return static_cast<int>(std::clamp<std::int64_t>(pixel, INT32_MIN, INT32_MAX));
+    }
+};
 
 class TChartAxis {
 public:
@@ -194,6 +219,8 @@ public:
     // under 1e-10 is widened to a .. b + 1e-10. Never throws.
     void SetAxisRange(double a, double b);
     int ValueToPixel(double value) const;
+    // The mapping of ValueToPixelX (horizontal) or ValueToPixelY for the current geometry.
+    TValueMap ValueMap(bool horizontal) const;
     int ValueToPixelX(double value) const;
     int ValueToPixelY(double value) const;
     double PixelToValue(int pixel) const;
@@ -281,6 +308,22 @@ private:
     bool TickOnLabelsOnly_ = true;
     bool GridCentered_ = false;
     double CurrentLabelValue_ = 0.0; // value of the label being drawn by the value loop
+
+    // Value label texts already formatted (before the OnGetAxisLabel event), kept while the
+    // format and the locale's separators stay the same: most labels are the same from one
+    // drawing pass to the next.
+    struct TLabelText {
+        double Value;
+        QString Text;
+    };
+    static constexpr std::size_t kMaxLabelTexts = 64;
+    const QString& NumberLabelText(double value) const;
+    mutable std::vector<TLabelText> LabelTexts_;
+    mutable QString LabelTextsFormat_;
+    mutable QLocale LabelTextsLocale_;
+    mutable bool LabelTextsValid_ = false;
+    mutable QChar DecimalSeparator_;
+    mutable QChar GroupSeparator_;
 };
 
 } // namespace chart

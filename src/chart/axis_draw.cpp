@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace chart {
 
@@ -144,9 +145,15 @@ void TChartAxis::DrawAxisText(TQixCanvas& canvas, int x, int y, const QString& t
     } else if (angle == 270 && horizontal) {
         x += h / 2;
     }
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.size() > 1 && lines.back().isEmpty()) {
-        lines.removeLast();
+    // Most texts are one line: they are drawn as they are, without splitting.
+    QStringList split;
+    std::span<const QString> lines(&text, 1);
+    if (text.contains(QLatin1Char('\n'))) {
+        split = text.split(QLatin1Char('\n'));
+        if (split.size() > 1 && split.back().isEmpty()) {
+            split.removeLast();
+        }
+        lines = std::span<const QString>(split.constData(), static_cast<std::size_t>(split.size()));
     }
     const int n = static_cast<int>(lines.size());
     const int step = (angle == 180 || angle == 270) ? -h : h;

@@ -74,8 +74,12 @@ void TQixCanvas::UseChartPen(const TChartPen& pen) {
 }
 
 void TQixCanvas::SelectFont(const TChartFont& font) {
+    if (font.Name() != FontName_) {
+        FontName_ = font.Name();
+        FontFace_ = FontName_.toStdString();
+    }
     canvas::FontSpec face;
-    face.face = font.Name().toStdString();
+    face.face = FontFace_;
     face.size = font.Size();
     face.colour = ToCanvasColour(font.Color());
     face.bold = font.Bold();
@@ -220,8 +224,9 @@ void TQixCanvas3D::OutputText(int x, int y, const QString& text) {
 int TQixCanvas3D::MeasureTextWidth(const QString& text) {
     return Target_->TextExtent(text).width;
 }
-int TQixCanvas3D::MeasureTextHeight(const QString& text) {
-    return Target_->TextExtent(text).height;
+int TQixCanvas3D::MeasureTextHeight(const QString& /*text*/) {
+    // Every text of a font has the font's height.
+    return Target_->FontHeight();
 }
 void TQixCanvas3D::ClipToRect(const TRect& rect) {
     Target_->ClipToRect(ToCanvasRect(rect));

@@ -8,9 +8,9 @@
 // projection operations of a 3D chart are not part of the interface.
 #pragma once
 
-#include "chart/axis.h"
 #include "chart/chart_pen.h"
 #include "chart/chart_types.h"
+#include "chart/text_measure.h"
 
 #include "canvas/canvas.h"
 
@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <string>
 
 class QImage;
 
@@ -107,6 +108,10 @@ public:
     void SetFontColor(TColor color);
     canvas::Pen Pen() const { return GetDeviceHandle()->GetPen(); }
     canvas::Brush Brush() const { return GetDeviceHandle()->GetBrush(); }
+
+private:
+    QString FontName_;     // the face of the last font selected,
+    std::string FontFace_; // and the same as the canvas layer names it
 };
 
 class TCanvas3D : public TQixCanvas {

@@ -67,7 +67,11 @@ inline int Round(double v) {
     if (v <= -2147483648.0) {
         return std::numeric_limits<int>::min();
     }
-    return static_cast<int>(std::nearbyint(v));
+    // Adding and taking away 2^52 leaves the nearest integer, halves to the even one (the
+    // default rounding mode, as nearbyint), without a library call.
+    constexpr double kShift = 4503599627370496.0;
+    const double r = v >= 0.0 ? (v + kShift) - kShift : -((kShift - v) - kShift);
+    return static_cast<int>(r);
 }
 
 // Truncation toward zero as a double (trunc(x) used as a number).

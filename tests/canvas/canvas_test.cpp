@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -673,6 +676,142 @@ TEST(CanvasTextTest, TextRespectsTheClip) {
     canvas.ClipToRect({0, 0, 20, 40});
     canvas.TextOut(5, 5, "MMMMMMMM");
     EXPECT_LE(InkBox(canvas, kColourWhite).right, 20);
+}
+
+// --- Lines stepped without clip tests, copies between canvases, texts kept per font ---
+
+// The pixels of a 1-px line from (x0, y0) to (x1, y1) without its end pixel, by the rule: one
+// pixel per step of the major coordinate, the minor one nearest to the segment (halves toward
+// +x or +y), taken from the end with the smaller major coordinate.
+std::set<std::pair<int, int>> ReferenceLine(int x0, int y0, int x1, int y1) {
+    std::set<std::pair<int, int>> pixels;
+    const long long dx = x1 - x0;
+    const long long dy = y1 - y0;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const long long steps = std::max(std::llabs(dx), std::llabs(dy));
+    const bool forward = xMajor ? dx > 0 : dy > 0;
+    const long long baseMajor = forward ? (xMajor ? x0 : y0) : (xMajor ? x1 : y1);
+    const long long baseMinor = forward ? (xMajor ? y0 : x0) : (xMajor ? y1 : x1);
+    const long long delta = forward ? (xMajor ? dy : dx) : (xMajor ? -dy : -dx);
+    for (long long i = 0; i < steps; ++i) {
+        const long long major = (xMajor ? x0 : y0) + (forward ? i : -i);
+        const long long num = 2 * (major - baseMajor) * delta + steps;
+        const long long den = 2 * steps;
+        const long long q = num >= 0 ? num / den : -((-num + den - 1) / den);
+        const long long minor = baseMinor + q;
+        pixels.insert(xMajor
+                          ? std::pair<int, int>(static_cast<int>(major), static_cast<int>(minor))
+                          : std::pair<int, int>(static_cast<int>(minor), static_cast<int>(major)));
+    }
+    return pixels;
+}
+
+std::set<std::pair<int, int>> PixelsOf(const Canvas& canvas, Colour colour) {
+    std::set<std::pair<int, int>> pixels;
+    for (int y = 0; y < canvas.Height(); ++y) {
+        for (int x = 0; x < canvas.Width(); ++x) {
+            if (canvas.PixelAt(x, y) == colour) {
+                pixels.insert({x, y});
+            }
+        }
+    }
+    return pixels;
+}
+
+struct SegmentCase {
+    const char* name;
+    int x0, y0, x1, y1;
+};
+
+class UnclippedLineTest : public ::testing::TestWithParam<SegmentCase> {};
+
+// Inside the clip the line is stepped without tests; with a clip that cuts its box it is drawn
+// pixel by pixel. Both give the rule's pixels (cut to the clip).
+TEST_P(UnclippedLineTest, SamepixelsInsideAndAcrossTheClip) {
+    const SegmentCase& c = GetParam();
+    const auto expected = ReferenceLine(c.x0, c.y0, c.x1, c.y1);
+    Canvas open(40, 40);
+    open.SetPenColour(kRed);
+    open.MoveTo(c.x0, c.y0);
+    open.LineTo(c.x1, c.y1);
+    EXPECT_EQ(PixelsOf(open, kRed), expected);
+
+    Canvas clipped(40, 40);
+    clipped.SetPenColour(kRed);
+    clipped.ClipToRect({0, 0, 40, 20});
+    clipped.MoveTo(c.x0, c.y0);
+    clipped.LineTo(c.x1, c.y1);
+    std::set<std::pair<int, int>> cut;
+    for (const auto& p : expected) {
+        if (p.second < 20) {
+            cut.insert(p);
+        }
+    }
+    EXPECT_EQ(PixelsOf(clipped, kRed), cut);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Octants, UnclippedLineTest,
+    ::testing::Values(
+        SegmentCase{"ShallowRight", 2, 5, 37, 30}, SegmentCase{"ShallowLeft", 37, 30, 2, 5},
+        SegmentCase{"SteepDown", 5, 1, 17, 38}, SegmentCase{"SteepUp", 17, 38, 5, 1},
+        SegmentCase{"ShallowUpRight", 1, 33, 38, 12}, SegmentCase{"SteepUpLeft", 30, 39, 22, 0},
+        SegmentCase{"Diagonal", 0, 0, 39, 39}, SegmentCase{"Vertical", 9, 3, 9, 36},
+        SegmentCase{"HalfSteps", 3, 3, 13, 8}, SegmentCase{"OnePixel", 20, 20, 21, 25}),
+    [](const ::testing::TestParamInfo<SegmentCase>& info) { return std::string(info.param.name); });
+
+TEST(CanvasCopyTest, CanvasCopyKeepsPixelsAndClip) {
+    Canvas source(10, 6, kBlue);
+    source.SetPixel(0, 0, kRed);
+    source.SetPixel(9, 5, kGreen);
+    Canvas target(20, 20, kGrey);
+    target.ClipToRect({0, 0, 14, 20});
+    target.Draw(5, 3, source);
+    EXPECT_EQ(target.PixelAt(5, 3), kRed);
+    EXPECT_EQ(target.PixelAt(13, 8), kBlue);
+    EXPECT_EQ(target.PixelAt(14, 8), kGrey); // clipped away with the green corner
+    EXPECT_EQ(target.PixelAt(4, 3), kGrey);
+    EXPECT_EQ(target.PixelAt(5, 9), kGrey);
+    EXPECT_EQ(CountColour(target, kGreen), 0);
+    EXPECT_EQ(target.Image().pixel(5, 3) >> 24, 0xFFu);
+}
+
+TEST(CanvasCopyTest, CopyOntoItselfReadsThePictureBeforeTheCopy) {
+    Canvas canvas(8, 1, kGrey);
+    for (int x = 0; x < 8; ++x) {
+        canvas.SetPixel(x, 0, static_cast<Colour>(x + 1));
+    }
+    canvas.Draw(1, 0, canvas);
+    EXPECT_EQ(canvas.PixelAt(0, 0), 1u);
+    for (int x = 1; x < 8; ++x) {
+        EXPECT_EQ(canvas.PixelAt(x, 0), static_cast<Colour>(x)) << x;
+    }
+}
+
+TEST(CanvasTextTest, FontsSwitchBackAndForthWithTheirOwnSizes) {
+    Canvas canvas(10, 10);
+    canvas.SetFont({"Arial", 8, kColourBlack});
+    const TextSize small = canvas.TextExtent(QStringLiteral("1,000"));
+    const int smallHeight = canvas.FontHeight();
+    canvas.SetFont({"Arial", 16, kColourBlack, true});
+    const TextSize large = canvas.TextExtent(QStringLiteral("1,000"));
+    EXPECT_GT(large.width, small.width);
+    EXPECT_GT(canvas.FontHeight(), smallHeight);
+    EXPECT_EQ(canvas.FontHeight(), large.height);
+    // A colour change keeps the font; the first font is found again.
+    canvas.SetFont({"Arial", 8, kRed});
+    EXPECT_EQ(canvas.TextExtent(QStringLiteral("1,000")).width, small.width);
+    EXPECT_EQ(canvas.FontHeight(), smallHeight);
+}
+
+TEST(CanvasTextTest, TextsBeyondTheCacheSizeStillMeasureTheSame) {
+    Canvas canvas(10, 10);
+    canvas.SetFont({"Arial", 8, kColourBlack});
+    const int first = canvas.TextExtent(QStringLiteral("12345")).width;
+    for (int i = 0; i < 1200; ++i) {
+        canvas.TextExtent(QString::number(i * 7919));
+    }
+    EXPECT_EQ(canvas.TextExtent(QStringLiteral("12345")).width, first);
 }
 
 } // namespace

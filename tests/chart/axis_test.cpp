@@ -1,8 +1,10 @@
 #include "chart/axis.h"
 #include "chart/chart_exception.h"
 
+#include <QLocale>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace chart {
 namespace {
@@ -255,34 +257,85 @@ TEST(AxisIncrementTest, LabelIncrementFromLabelSize) {
     EXPECT_EQ(bottom.LabelIncrement(measure), 10.0);
 }
 
-struct FormatCase {
+struct RoundCase {
+    const char* name;
     double value;
-    const char* pattern;
-    const char* text;
+    int rounded;
 };
 
-class FormatFloatTest : public testing::TestWithParam<FormatCase> {};
+class RoundTest : public testing::TestWithParam<RoundCase> {};
 
-TEST_P(FormatFloatTest, Formats) {
-    const FormatCase& c = GetParam();
-    EXPECT_EQ(FormatFloatPattern(c.value, c.pattern, '.', ','), QString::fromLatin1(c.text));
+TEST_P(RoundTest, NearestWithHalvesToEven) {
+    EXPECT_EQ(Round(GetParam().value), GetParam().rounded);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Patterns, FormatFloatTest,
-    testing::Values(FormatCase{5000, "#,##0.###", "5,000"}, FormatCase{0, "#,##0.###", "0"},
-                    FormatCase{0.1, "#,##0.###", "0.1"},
-                    FormatCase{1234.5678, "#,##0.###", "1,234.568"},
-                    FormatCase{-1500.25, "#,##0.###", "-1,500.25"},
-                    FormatCase{0.30000000000000004, "#,##0.###", "0.3"},
-                    FormatCase{999.9995, "#,##0.###", "1,000"},
-                    FormatCase{-0.0000001, "#,##0.###", "0"},
-                    FormatCase{1e6, "#,##0.###", "1,000,000"},
-                    FormatCase{0.0015, "#,##0.###", "0.002"}, FormatCase{-0.4, "#,##0.###", "-0.4"},
-                    FormatCase{2.5, "0.00", "2.50"}, FormatCase{12345, "0", "12345"}));
+    Values, RoundTest,
+    testing::Values(
+        RoundCase{"HalfDown", 0.5, 0}, RoundCase{"HalfUp", 1.5, 2},
+        RoundCase{"TwoAndAHalf", 2.5, 2}, RoundCase{"NegativeHalf", -0.5, 0},
+        RoundCase{"NegativeOneAndAHalf", -1.5, -2}, RoundCase{"NegativeTwoAndAHalf", -2.5, -2},
+        RoundCase{"JustBelowHalf", 0.49999999999999994, 0},
+        RoundCase{"JustAboveHalf", 2.5000000000000004, 3}, RoundCase{"NegativeFraction", -7.3, -7},
+        RoundCase{"Large", 123456789.5, 123456790}, RoundCase{"Saturates", 1e12, 2147483647},
+        RoundCase{"SaturatesLow", -1e12, -2147483647 - 1}, RoundCase{"NaN", std::nan(""), 0}),
+    [](const testing::TestParamInfo<RoundCase>& info) { return std::string(info.param.name); });
 
-TEST(FormatFloatTest, UsesGivenSeparators) {
-    EXPECT_EQ(FormatFloatPattern(1234.5, "#,##0.###", ',', '.'), QString("1.234,5"));
+struct MapCase {
+    const char* name;
+    TAxisKind kind;
+    double lo, hi;
+    bool inverted;
+    bool logarithmic;
+};
+
+class ValueMapTest : public testing::TestWithParam<MapCase> {};
+
+// The mapping taken once maps every value as ValueToPixel does.
+TEST_P(ValueMapTest, MapsAsValueToPixel) {
+    const MapCase& c = GetParam();
+    FakeHost host({7, 11, 390, 150});
+    TChartAxis axis(&host, c.kind);
+    axis.SetInverted(c.inverted);
+    if (c.logarithmic) {
+        axis.SetLogarithmic(true);
+    }
+    SetRange(axis, c.lo, c.hi);
+    const TValueMap map = axis.ValueMap(axis.Horizontal());
+    for (int k = -20; k <= 120; ++k) {
+        const double value = c.lo + (c.hi - c.lo) * k / 100.0 + 1e-3 * k;
+        EXPECT_EQ(map.Map(value), axis.ValueToPixel(value)) << value;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Axes, ValueMapTest,
+    testing::Values(MapCase{"Time", TAxisKind::Bottom, -0.4695, 0.0, false, false},
+                    MapCase{"Force", TAxisKind::Left, 0, 5000, false, false},
+                    MapCase{"ChipInverted", TAxisKind::Right, 0, 0.5, true, false},
+                    MapCase{"ZeroRange", TAxisKind::Bottom, 3, 3, false, false},
+                    MapCase{"Logarithmic", TAxisKind::Left, 1, 1000, false, true},
+                    MapCase{"HugeRange", TAxisKind::Top, -1e300, 1e300, false, false}),
+    [](const testing::TestParamInfo<MapCase>& info) { return std::string(info.param.name); });
+
+TEST(AxisLabelTextTest, FollowsTheFormatAndTheLocale) {
+    FakeHost host({0, 0, 100, 100});
+    TChartAxis axis(&host, TAxisKind::Left);
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English));
+    EXPECT_EQ(axis.FormatAxisLabel(1234.5), QStringLiteral("1,234.5"));
+    axis.SetAxisValuesFormat(QStringLiteral("0.00"));
+    EXPECT_EQ(axis.FormatAxisLabel(1234.5), QStringLiteral("1234.50"));
+    QLocale::setDefault(QLocale(QLocale::German));
+    EXPECT_EQ(axis.FormatAxisLabel(1234.5), QStringLiteral("1234,50"));
+    axis.SetAxisValuesFormat(QStringLiteral("#,##0.###"));
+    EXPECT_EQ(axis.FormatAxisLabel(1234.5), QStringLiteral("1.234,5"));
+    QLocale::setDefault(saved);
+    // Many different values, beyond what is kept, still format correctly.
+    for (int i = 0; i < 200; ++i) {
+        axis.FormatAxisLabel(i * 0.25);
+    }
+    EXPECT_EQ(axis.FormatAxisLabel(-0.0), axis.FormatAxisLabel(0.0));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "chart/axis.h"
 #include "chart/chart_exception.h"
 #include "chart/chart_panel.h"
+#include "chart/number_format.h"
 
 #include <QLocale>
 #include <algorithm>

@@ -124,9 +124,38 @@ int TCustomSeries::EdgeRow(int index) const {
     return GetVerticalAxis()->ValueToPixelY(y);
 }
 
+void TCustomSeries::DrawVisiblePoints() {
+    if (FirstVisibleIndex >= 0 && LastVisibleIndex >= FirstVisibleIndex) {
+        // The axes' mappings are taken once; every point then maps with the same arithmetic
+        // as PointScreenX and PointScreenY.
+        const TValueMap h = GetHorizontalAxis()->ValueMap(true);
+        const TValueMap v = GetVerticalAxis()->ValueMap(false);
+        const int first = FirstVisibleIndex > 0 ? FirstVisibleIndex - 1 : 0;
+        const auto count = static_cast<std::size_t>(LastVisibleIndex - first + 1);
+        MappedX_.resize(count);
+        MappedY_.resize(count);
+        for (std::size_t k = 0; k < count; ++k) {
+            const int index = first + static_cast<int>(k);
+            MappedX_[k] = h.Map(XAt(index));
+            MappedY_[k] = v.Map(YAt(index));
+        }
+        MappedFirst_ = first;
+        MappedLast_ = LastVisibleIndex;
+    }
+    // The mapped pixels are forgotten however the drawing ends.
+    struct Forget {
+        TCustomSeries& series;
+        ~Forget() {
+            series.MappedFirst_ = 0;
+            series.MappedLast_ = -1;
+        }
+    } forget{*this};
+    TChartSeries::DrawVisiblePoints();
+}
+
 void TCustomSeries::DrawPoint(int index) {
-    const int x = PointScreenX(index);
-    const int y = PointScreenY(index);
+    const int x = ScreenX(index);
+    const int y = ScreenY(index);
     if (!Drawable(x) || !Drawable(y)) {
         return;
     }
@@ -142,13 +171,13 @@ void TCustomSeries::DrawPoint(int index) {
     if (index == FirstVisibleIndex) {
         if (index > 0) {
             if (DrawArea_) {
-                OldX = PointScreenX(index - 1);
-                OldY = PointScreenY(index - 1);
+                OldX = ScreenX(index - 1);
+                OldY = ScreenY(index - 1);
                 OldBottomPos = OriginY(index - 1);
             } else {
                 const TRect& plot = ParentChart()->PlotGeometry().PlotRect;
                 OldX = GetHorizontalAxis()->Inverted() ? plot.Right : plot.Left;
-                OldY = Stairs_ ? PointScreenY(index - 1) : EdgeRow(index);
+                OldY = Stairs_ ? ScreenY(index - 1) : EdgeRow(index);
             }
             if (PointColor(index - 1) != clNone) {
                 DrawSegment(x, y, color, index, false);

@@ -5,6 +5,8 @@
 #include "chart/chart_pen.h"
 #include "chart/series/chart_series.h"
 
+#include <vector>
+
 namespace chart {
 
 class TCustomSeries;
@@ -106,11 +108,29 @@ public:
     TColor OldColor = clBlack;
     double SlopeLimit = 1.0;
 
+    // Maps the visible points (and the one before) in one go, then draws them.
+    void DrawVisiblePoints() override;
+
 private:
+    // Pixels of point index: from the pass's mapped points when it is among them.
+    int ScreenX(int index) const {
+        return index >= MappedFirst_ && index <= MappedLast_ ? MappedX_[index - MappedFirst_]
+                                                             : PointScreenX(index);
+    }
+    int ScreenY(int index) const {
+        return index >= MappedFirst_ && index <= MappedLast_ ? MappedY_[index - MappedFirst_]
+                                                             : PointScreenY(index);
+    }
     void DrawSegment(int x, int y, TColor color, int index, bool markers);
     void PreparePointerColours(TColor color);
     int EdgeRow(int index) const;
 
+    // Pixels of the points MappedFirst_ .. MappedLast_ during DrawVisiblePoints (buffers
+    // kept from pass to pass); none outside it.
+    int MappedFirst_ = 0;
+    int MappedLast_ = -1;
+    std::vector<int> MappedX_;
+    std::vector<int> MappedY_;
     TColor AreaColor_ = clAutomatic;
     bool Dark3D_ = true;
     bool DrawArea_ = false;

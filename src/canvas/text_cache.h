@@ -1,0 +1,63 @@
+#pragma once
+
+// Texts rendered once per font and kept: the cell metrics and the glyph pixels of every string
+// drawn, so that labels drawn on every frame cost a lookup and a copy of their ink. Rendering
+// is Qt's, without anti-aliasing (it needs a QGuiApplication for the fonts).
+
+#include "canvas/canvas.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QFont;
+
+namespace canvas {
+
+// A string rendered in one font.
+struct TextImage {
+    int advance = 0; // px, cell width
+    int ascent = 0;  // px, cell top to baseline
+    int height = 0;  // px, cell height (ascent + descent)
+    int inkLeft = 0; // px, ink box relative to the cell's top-left corner
+    int inkTop = 0;
+    int inkWidth = 0;
+    int inkHeight = 0;
+    std::vector<std::uint8_t> ink; // inkWidth x inkHeight, row by row, 1 = glyph pixel
+};
+
+class TextCache {
+public:
+    // At most this many strings per font and this many fonts; past that the cache starts over.
+    static constexpr std::size_t kMaxTextsPerFont = 512;
+    static constexpr std::size_t kMaxFonts = 16;
+
+    TextCache();
+    ~TextCache();
+    TextCache(const TextCache&) = delete;
+    TextCache& operator=(const TextCache&) = delete;
+
+    // Makes `font` (its colour does not matter) the font of the next calls. A font seen before
+    // is found again without building anything.
+    void SelectFont(const FontSpec& font);
+    // The selected font as Qt draws it.
+    const QFont& Font();
+    // px, ascent + descent of the selected font.
+    int FontHeight();
+    // text in the selected font; the reference stays valid until the next Render or
+    // SelectFont.
+    const TextImage& Render(const QString& text);
+
+private:
+    struct FontEntry;
+    FontEntry& Current();
+
+    std::vector<std::unique_ptr<FontEntry>> fonts_;
+    FontSpec selected_;
+    FontEntry* current_ = nullptr; // entry of selected_, null until looked up
+};
+
+} // namespace canvas

@@ -1,0 +1,232 @@
+// Golden images: the oscillograph and the cutter view at chosen moments of whole runs, each
+// compared with a recorded hash of its pixels. One chart, one set of series and one cutter view
+// live through each run, so that anything the drawing keeps from one pass to the next (cached
+// texts, labels, backgrounds) is checked against a fresh picture's pixels at every moment.
+//
+// To record new pictures deliberately, run with GLODANJE_PRINT_GOLDEN=1: every checkpoint
+// prints its table row, ready to replace the rows of kGolden below; GLODANJE_GOLDEN_DIR=dir also
+// writes the pictures there as PNG files for a look.
+#include "chart/oscillograph.h"
+#include "cutter/cutter_view.h"
+#include "sim/cutting_inputs.h"
+#include "sim/materials.h"
+#include "sim/run.h"
+#include "sim/scenarios.h"
+#include "sim/tool_inputs.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cinttypes>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace chart {
+namespace {
+
+// FNV-1a (64 bit) of the size and of every pixel's red, green and blue.
+std::uint64_t HashImage(const QImage& image) {
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    const auto add = [&h](std::uint32_t byte) {
+        h ^= byte & 0xFFu;
+        h *= 0x100000001b3ull;
+    };
+    for (const int v : {image.width(), image.height()}) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            add(static_cast<std::uint32_t>(v) >> shift);
+        }
+    }
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            add(row[x] >> 16);
+            add(row[x] >> 8);
+            add(row[x]);
+        }
+    }
+    return h;
+}
+
+struct GoldenRow {
+    const char* checkpoint;
+    std::uint64_t chart;
+    std::uint64_t view;
+};
+
+// clang-format off
+constexpr GoldenRow kGolden[] = {
+    {"start/tick0001", 0x64157fa87afb60ceull, 0xbbd88e5662ef408bull},
+    {"start/tick0200", 0x50eb454460c9ea70ull, 0xa0977b4a1d20ea51ull},
+    {"start/tick0360", 0xd3aa7cfaa7d8f72dull, 0x56d7b371e3d86103ull},
+    {"start/tick0800", 0xb28c41245c54c1c3ull, 0x5c6d38673c6f35c0ull},
+    {"start/tick1300", 0xb17a48dd63ec87daull, 0x81cb9ffa7ef64617ull},
+    {"start/tick1556", 0x26667f9d63fb96a9ull, 0x28b7015af17ae442ull},
+    {"down/tick0001", 0x64157fa87afb60ceull, 0x83ac637896ce2097ull},
+    {"down/tick0400", 0x628a6586acadb1f4ull, 0x949cdb8316d54541ull},
+    {"down/tick0900", 0xe06a8c4d63612856ull, 0xfe6a6cf84cc09913ull},
+    {"down/tick1556", 0x063e19b8bc08023aull, 0x03a84a3dd0a09c93ull},
+    {"t20/tick0001", 0x64157fa87afb60ceull, 0x1e6bbaae1d5310aaull},
+    {"t20/tick0300", 0x3b6e168a8bf4e590ull, 0xceff8c4a91f57f15ull},
+    {"t20/tick0700", 0x86295b330040ec3bull, 0x88a88490a9edbcdfull},
+    {"t20/tick1200", 0x2cdc9e8ee8c92a87ull, 0xeeae116d0f37ba44ull},
+    {"zoom/before", 0xb28c41245c54c1c3ull, 0x5c6d38673c6f35c0ull},
+    {"zoom/zoomed", 0xec43dfc83ad12df7ull, 0x5c6d38673c6f35c0ull},
+    {"zoom/zoomed_tick0820", 0xec43dfc83ad12df7ull, 0xdfc1d6ea6746d90full},
+    {"zoom/scrolled", 0x3c9cb4ec143f229dull, 0xdfc1d6ea6746d90full},
+    {"zoom/undone", 0x5701add3b58fd6a3ull, 0xdfc1d6ea6746d90full},
+    {"axis/left_max3000", 0x30f3ae3fa33a2f28ull, 0xdfc1d6ea6746d90full},
+    {"axis/right_max0.2_tick0840", 0x331b4c529dab32f8ull, 0xe3c637599a7a50e4ull},
+    {"axis/left_max12000", 0x05818d6f5efb33a2ull, 0xe3c637599a7a50e4ull},
+};
+// clang-format on
+
+const GoldenRow* FindGolden(const std::string& checkpoint) {
+    for (const GoldenRow& row : kGolden) {
+        if (checkpoint == row.checkpoint) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+// One run: the window's chart and cutter view, fed and drawn as the window does after a tick.
+class GoldenRun {
+public:
+    explicit GoldenRun(sim::SimState start) : state_(start) {
+        ConfigureChart1(chart_, series1_, series2_, series3_);
+    }
+
+    sim::SimState& State() { return state_; }
+    TChart& Chart() { return chart_; }
+
+    void RunTo(int tick) {
+        ticks_ += sim::RunTicks(state_, tick - ticks_);
+        FeedOscillograph(state_, series1_, series2_, series3_);
+        view_.RedrawCutterView(state_, state_.Phase);
+    }
+
+    // Draws both pictures and compares them with the recorded row.
+    void Check(const std::string& checkpoint) {
+        canvas::Canvas target(kOscillographWidth, kOscillographHeight);
+        chart_.DrawTo(&target, TRect{0, 0, kOscillographWidth, kOscillographHeight});
+        const std::uint64_t chartHash = HashImage(target.Image());
+        const std::uint64_t viewHash = HashImage(view_.Image());
+        if (std::getenv("GLODANJE_PRINT_GOLDEN") != nullptr) {
+            std::printf("    {\"%s\", 0x%016" PRIx64 "ull, 0x%016" PRIx64 "ull},\n",
+                        checkpoint.c_str(), chartHash, viewHash);
+        }
+        if (const char* dir = std::getenv("GLODANJE_GOLDEN_DIR")) {
+            std::string file = dir + ("/" + checkpoint);
+            std::replace(file.begin() + static_cast<std::ptrdiff_t>(std::string(dir).size()) + 1,
+                         file.end(), '/', '_');
+            target.Image().save(QString::fromStdString(file + "_chart.png"), "PNG");
+            view_.Image().save(QString::fromStdString(file + "_view.png"), "PNG");
+        }
+        const GoldenRow* row = FindGolden(checkpoint);
+        ASSERT_NE(row, nullptr) << "no recorded picture for " << checkpoint;
+        EXPECT_EQ(chartHash, row->chart) << "oscillograph changed at " << checkpoint;
+        EXPECT_EQ(viewHash, row->view) << "cutter view changed at " << checkpoint;
+    }
+
+private:
+    sim::SimState state_;
+    int ticks_ = 0;
+    TChart chart_;
+    TLineSeries series1_, series2_, series3_;
+    cutter::CutterView view_;
+};
+
+sim::SimState TwentyTeethHelix45Depth50() {
+    sim::SimState s = sim::StartupState();
+    EXPECT_TRUE(sim::SetToothCount(s, "20").applied());
+    EXPECT_TRUE(sim::SetHelixAngle(s, "45").applied());
+    EXPECT_TRUE(sim::SetDepth(s, "50").input.applied());
+    sim::SelectWorkpieceMaterial(s, sim::FindWorkpieceMaterial("28Cr4") - 1);
+    sim::SelectToolMaterial(s, sim::FindToolMaterial("P30") - 1);
+    EXPECT_TRUE(sim::StartRun(s).mayStart);
+    return s;
+}
+
+void Drag(TChart& chart, TMouseButton button, int x0, int y0, int x1, int y1) {
+    chart.ChartMouseDown(button, x0, y0);
+    chart.ChartMouseMove(x1, y1);
+    chart.ChartMouseUp(button, x1, y1);
+}
+
+struct GoldenScenario {
+    const char* name;
+    std::function<sim::SimState()> start;
+    std::function<void(GoldenRun&)> steps;
+};
+
+class GoldenImageTest : public testing::TestWithParam<GoldenScenario> {};
+
+TEST_P(GoldenImageTest, PicturesMatchTheRecordedOnes) {
+    GoldenRun run(GetParam().start());
+    GetParam().steps(run);
+}
+
+std::string Tick(const char* scenario, int tick) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%s/tick%04d", scenario, tick);
+    return name;
+}
+
+const GoldenScenario kScenarios[] = {
+    {"StartValues", [] { return sim::StartedState(sim::MillingDirection::Up); },
+     [](GoldenRun& run) {
+         for (const int tick : {1, 200, 360, 800, 1300, 1556}) {
+             run.RunTo(tick);
+             run.Check(Tick("start", tick));
+         }
+     }},
+    {"DownMilling", [] { return sim::StartedState(sim::MillingDirection::Down); },
+     [](GoldenRun& run) {
+         for (const int tick : {1, 400, 900, 1556}) {
+             run.RunTo(tick);
+             run.Check(Tick("down", tick));
+         }
+     }},
+    {"TwentyTeethHelix45Depth50", TwentyTeethHelix45Depth50,
+     [](GoldenRun& run) {
+         for (const int tick : {1, 300, 700, 1200}) {
+             run.RunTo(tick);
+             run.Check(Tick("t20", tick));
+         }
+     }},
+    {"ZoomScrollAndAxisMaximum", [] { return sim::StartedState(sim::MillingDirection::Up); },
+     [](GoldenRun& run) {
+         TChart& chart = run.Chart();
+         run.RunTo(800);
+         run.Check("zoom/before");
+         Drag(chart, TMouseButton::mbLeft, 90, 40, 260, 120);
+         run.Check("zoom/zoomed");
+         run.RunTo(820);
+         run.Check("zoom/zoomed_tick0820");
+         Drag(chart, TMouseButton::mbRight, 200, 80, 150, 60);
+         run.Check("zoom/scrolled");
+         Drag(chart, TMouseButton::mbLeft, 260, 120, 90, 40);
+         run.Check("zoom/undone");
+         chart.LeftAxis().SetMaximum(3000);
+         run.Check("axis/left_max3000");
+         chart.RightAxis().SetMaximum(0.2);
+         run.RunTo(840);
+         run.Check("axis/right_max0.2_tick0840");
+         chart.LeftAxis().SetMaximum(12000);
+         run.Check("axis/left_max12000");
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Runs, GoldenImageTest, testing::ValuesIn(kScenarios),
+                         [](const testing::TestParamInfo<GoldenScenario>& info) {
+                             return std::string(info.param.name);
+                         });
+
+} // namespace
+} // namespace chart
