@@ -2,6 +2,8 @@
 // integer arithmetic (rounding, MulDiv) whose exact results the pictures depend on.
 #pragma once
 
+#include "numeric/rounding.h"
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -55,20 +57,8 @@ struct TRect {
     friend constexpr bool operator==(const TRect&, const TRect&) = default;
 };
 
-// Round to the nearest integer, halves to the even neighbour. Results beyond the int range
-// saturate at its ends instead of wrapping; NaN gives 0.
-inline int Round(double v) {
-    if (!(v == v)) {
-        return 0;
-    }
-    if (v >= 2147483647.0) {
-        return std::numeric_limits<int>::max();
-    }
-    if (v <= -2147483648.0) {
-        return std::numeric_limits<int>::min();
-    }
-    return static_cast<int>(std::nearbyint(v));
-}
+// Nearest integer, halves to the even neighbour, saturating (see numeric::Round).
+using numeric::Round;
 
 // Truncation toward zero as a double (trunc(x) used as a number).
 inline double Trunc(double v) {

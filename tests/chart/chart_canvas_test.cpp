@@ -24,16 +24,6 @@ INSTANTIATE_TEST_SUITE_P(Table, MulDivTest,
                                          MulDivCase{7, 7, 0, -1},
                                          MulDivCase{100000, 100000, 100000, 100000}));
 
-TEST(RoundTest, HalvesToEvenAndSaturates) {
-    EXPECT_EQ(Round(0.5), 0);
-    EXPECT_EQ(Round(1.5), 2);
-    EXPECT_EQ(Round(2.5), 2);
-    EXPECT_EQ(Round(-0.5), 0);
-    EXPECT_EQ(Round(-1.5), -2);
-    EXPECT_EQ(Round(1e12), INT_MAX);
-    EXPECT_EQ(Round(-1e12), INT_MIN);
-}
-
 class ChartCanvasTest : public testing::Test {
 protected:
     ChartCanvasTest() : target(60, 161, 0x000000) { canvas.SetTarget(&target); }
