@@ -1,8 +1,8 @@
 // Benchmarks of the chart engine: the refill of the three oscillograph series that every
 // tick does, and (with the oscillograph) one drawing pass into the off-screen buffer.
 #include "chart/chart.h"
-#include "chart/oscillograph.h"
 #include "chart/series/chart_series.h"
+#include "oscillograph/oscillograph.h"
 #include "sim/scenarios.h"
 
 #include <QApplication>
@@ -79,11 +79,12 @@ BENCHMARK(BM_RefillThreeSeries)->Unit(benchmark::kMicrosecond);
 void BM_OscillographDrawPass(benchmark::State& state) {
     chart::TChart chart;
     chart::TLineSeries series[3];
-    chart::ConfigureChart1(chart, series[0], series[1], series[2]);
+    oscillograph::ConfigureChart1(chart, series[0], series[1], series[2]);
     const sim::SimState s = sim::MidRunState(sim::MillingDirection::Up, 1556);
-    chart::FeedOscillograph(s, series[0], series[1], series[2]);
-    canvas::Canvas target(chart::kOscillographWidth, chart::kOscillographHeight);
-    const chart::TRect bounds{0, 0, chart::kOscillographWidth, chart::kOscillographHeight};
+    oscillograph::FeedOscillograph(s, series[0], series[1], series[2]);
+    canvas::Canvas target(oscillograph::kOscillographWidth, oscillograph::kOscillographHeight);
+    const chart::TRect bounds{0, 0, oscillograph::kOscillographWidth,
+                              oscillograph::kOscillographHeight};
     chart.DrawTo(&target, bounds);
     for (auto _ : state) {
         chart.Canvas().MarkDirty();

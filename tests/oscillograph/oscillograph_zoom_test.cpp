@@ -1,11 +1,13 @@
-#include "chart/oscillograph.h"
+#include "oscillograph/oscillograph.h"
 #include "sim/scenarios.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace chart {
+namespace oscillograph {
 namespace {
+
+using namespace chart;
 
 // The oscillograph on screen after the default job, drawn once.
 class ChartZoomTest : public testing::Test {
@@ -192,4 +194,4 @@ TEST_F(ChartZoomTest, AnimatedZoomEndsAtTheTarget) {
 }
 
 } // namespace
-} // namespace chart
+} // namespace oscillograph
