@@ -289,10 +289,8 @@ void TForm1::ConnectHandlers() {
 void TForm1::Guarded(const std::function<void()>& handler) {
     try {
         handler();
-    } catch (const std::exception& error) {
-        messages_->ShowError(ApplicationErrorTitle(), QString::fromUtf8(error.what()));
     } catch (...) {
-        messages_->ShowError(ApplicationErrorTitle(), QStringLiteral("Unknown error"));
+        ShowApplicationError(*messages_, std::current_exception());
     }
 }
 
