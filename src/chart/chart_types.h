@@ -2,6 +2,7 @@
 // integer arithmetic (rounding, MulDiv) whose exact results the pictures depend on.
 #pragma once
 
+#include "canvas/colour.h"
 #include "numeric/rounding.h"
 
 #include <cmath>
@@ -10,9 +11,9 @@
 
 namespace chart {
 
-// Colour laid out 0x00BBGGRR (red in the low byte). A value with the top bit set is a
-// system colour of the platform.
-using TColor = std::uint32_t;
+// Colour laid out 0x00BBGGRR (red in the low byte), the drawing layer's colour type. A value
+// with the top bit set is a system colour of the platform.
+using TColor = canvas::Colour;
 
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clWhite = 0xFFFFFF;
@@ -30,18 +31,10 @@ inline constexpr TColor clAutomaticAlias = 0x20000000;
 // The button-face system colour, the framework's default control colour.
 inline constexpr TColor clBtnFace = 0x8000000F;
 
-inline constexpr int RedOf(TColor c) {
-    return static_cast<int>(c & 0xFF);
-}
-inline constexpr int GreenOf(TColor c) {
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-inline constexpr int BlueOf(TColor c) {
-    return static_cast<int>((c >> 16) & 0xFF);
-}
-inline constexpr TColor RGBColor(int r, int g, int b) {
-    return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
-}
+using canvas::BlueOf;
+using canvas::GreenOf;
+using canvas::MakeColour;
+using canvas::RedOf;
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 

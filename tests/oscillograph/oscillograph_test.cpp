@@ -79,8 +79,8 @@ TEST_F(OscillographTest, DefaultJobAfter1556Ticks) {
     }
 
     // White at the bottom, light yellow at the top (the bevel covers the outer rows).
-    EXPECT_EQ(target.PixelAt(200, 159), RGBColor(255, 255, 255 + MulDiv(1, -127, 161)));
-    EXPECT_EQ(target.PixelAt(200, 1), RGBColor(255, 255, 255 + MulDiv(159, -127, 161)));
+    EXPECT_EQ(target.PixelAt(200, 159), MakeColour(255, 255, 255 + MulDiv(1, -127, 161)));
+    EXPECT_EQ(target.PixelAt(200, 1), MakeColour(255, 255, 255 + MulDiv(159, -127, 161)));
     const TRect& plot = chart.PlotRect();
     EXPECT_EQ(target.PixelAt(plot.Left + 2, plot.Top + 2), clBlack);
     EXPECT_GT(CountColour(target, kForceColour), 100);
