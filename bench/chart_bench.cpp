@@ -1,8 +1,8 @@
 // Benchmarks of the chart engine: the refill of the three oscillograph series that every
 // tick does, and (with the oscillograph) one drawing pass into the off-screen buffer.
 #include "chart/chart.h"
-#include "chart/oscillograph.h"
 #include "chart/series/chart_series.h"
+#include "oscillograph/oscillograph.h"
 #include "sim/scenarios.h"
 
 #include <QApplication>
@@ -80,12 +80,12 @@ BENCHMARK(BM_RefillThreeSeries)->Unit(benchmark::kMicrosecond);
 void RunDrawPasses(benchmark::State& state, int scale) {
     chart::TChart chart;
     chart::TLineSeries series[3];
-    chart::ConfigureChart1(chart, series[0], series[1], series[2]);
-    const int width = chart::kOscillographWidth * scale;
-    const int height = chart::kOscillographHeight * scale;
+    oscillograph::ConfigureChart1(chart, series[0], series[1], series[2]);
+    const int width = oscillograph::kOscillographWidth * scale;
+    const int height = oscillograph::kOscillographHeight * scale;
     chart.resize(width, height);
     const sim::SimState s = sim::MidRunState(sim::MillingDirection::Up, 1556);
-    chart::FeedOscillograph(s, series[0], series[1], series[2]);
+    oscillograph::FeedOscillograph(s, series[0], series[1], series[2]);
     canvas::Canvas target(width, height);
     const chart::TRect bounds{0, 0, width, height};
     chart.DrawTo(&target, bounds);

@@ -4,7 +4,6 @@
 #include "app/form2.h"
 #include "app/user_messages.h"
 
-#include <QMessageBox>
 #include <exception>
 
 namespace app {
@@ -16,12 +15,9 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
 bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        QMessageBox::critical(activeWindow(), ApplicationErrorTitle(),
-                              QString::fromUtf8(error.what()));
     } catch (...) {
-        QMessageBox::critical(activeWindow(), ApplicationErrorTitle(),
-                              QStringLiteral("Unknown error"));
+        DesktopMessages messages(activeWindow());
+        ShowApplicationError(messages, std::current_exception());
     }
     return false;
 }

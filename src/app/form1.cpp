@@ -3,8 +3,8 @@
 #include "app/app_icon.h"
 #include "app/form2.h"
 #include "chart/chart.h"
-#include "chart/oscillograph.h"
 #include "chart/series/line_series.h"
+#include "oscillograph/oscillograph.h"
 #include "sim/axis_inputs.h"
 #include "sim/cutting_inputs.h"
 #include "sim/input_fields.h"
@@ -231,7 +231,7 @@ void TForm1::CreateControls() {
     Series1 = series1_.get();
     Series2 = series2_.get();
     Series3 = series3_.get();
-    chart::ConfigureChart1(*Chart1, *Series1, *Series2, *Series3);
+    oscillograph::ConfigureChart1(*Chart1, *Series1, *Series2, *Series3);
 
     Button4 = MakeButton(this, "Polazno stanje", 8, 448, 121);
     RadioButton1 = Place(new QRadioButton(this), 224, 4, 17, 17);
@@ -311,10 +311,8 @@ void TForm1::ConnectHandlers() {
 void TForm1::Guarded(const std::function<void()>& handler) {
     try {
         handler();
-    } catch (const std::exception& error) {
-        messages_->ShowError(ApplicationErrorTitle(), QString::fromUtf8(error.what()));
     } catch (...) {
-        messages_->ShowError(ApplicationErrorTitle(), QStringLiteral("Unknown error"));
+        ShowApplicationError(*messages_, std::current_exception());
     }
 }
 
@@ -331,7 +329,7 @@ void TForm1::SyncTimer() {
 }
 
 void TForm1::FeedOscillograph(const sim::SimState& s) {
-    chart::FeedOscillograph(s, *Series1, *Series2, *Series3);
+    oscillograph::FeedOscillograph(s, *Series1, *Series2, *Series3);
 }
 
 void TForm1::RedrawCutterView(const sim::SimState& s, double phase) {

@@ -1,7 +1,10 @@
 #include "app/user_messages.h"
 
+#include "widgets/widget_hooks.h"
+
 #include <QApplication>
 #include <QMessageBox>
+#include <utility>
 
 namespace app {
 
@@ -19,6 +22,11 @@ void DesktopMessages::ShowError(const QString& title, const QString& text) {
 
 QString ApplicationErrorTitle() {
     return QStringLiteral("glodanje");
+}
+
+void ShowApplicationError(UserMessages& messages, std::exception_ptr error) {
+    messages.ShowError(ApplicationErrorTitle(),
+                       QString::fromUtf8(widgets::ErrorMessage(std::move(error))));
 }
 
 } // namespace app

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <exception>
 
 class QWidget;
 
@@ -34,5 +35,10 @@ private:
 
 // Title of the error box in which the application shows an error that ended a handler.
 QString ApplicationErrorTitle();
+
+// The one path from an error that ended a handler to the user: the error box titled
+// ApplicationErrorTitle() with the error's message (widgets::ErrorMessage). Used by the main
+// window's handlers and by the application's event loop for anything that gets past them.
+void ShowApplicationError(UserMessages& messages, std::exception_ptr error);
 
 } // namespace app

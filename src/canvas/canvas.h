@@ -6,6 +6,8 @@
 // rasterised here into the QImage scan lines; text is rendered by Qt (which needs a
 // QGuiApplication for its fonts; figures need none) and kept per font and string (TextCache).
 
+#include "canvas/colour.h"
+
 #include <QImage>
 #include <QString>
 
@@ -21,21 +23,9 @@ namespace canvas {
 class TextCache;
 struct TextImage;
 
-// Colour value laid out 0x00BBGGRR (red in the low byte). A value with the top bit set is a
-// system colour; its low byte is the system colour index (see ColourToRgb).
-using Colour = std::uint32_t;
-
-inline constexpr Colour kColourBlack = 0x000000;
-inline constexpr Colour kColourWhite = 0xFFFFFF;
-
 // Plain 0x00BBGGRR value of a colour: system colours are replaced by fixed desktop defaults,
 // plain colours keep their low 24 bits.
 Colour ColourToRgb(Colour colour);
-
-// 0x00BBGGRR from its components.
-constexpr Colour MakeColour(int red, int green, int blue) {
-    return static_cast<Colour>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
-}
 
 struct CanvasPoint {
     std::int32_t x = 0;

@@ -92,6 +92,16 @@ private:
 };
 
 // Axis state kept for UndoZoom.
+// The part of a chart under a pixel, as a mouse press finds it: the legend, then a point of a
+// series (the last series first), then an axis, then a title, then the plot area.
+struct TChartClickedPart {
+    enum class TPart { None, Legend, Series, Axis, Title, Plot };
+    TPart Part = TPart::None;
+    TChartSeries* Series = nullptr; // for Series
+    int PointIndex = -1;            // for Series, the point hit
+    TChartAxis* Axis = nullptr;     // for Axis
+};
+
 struct TSavedAxisState {
     bool Automatic = true;
     bool AutomaticMinimum = true;
@@ -155,6 +165,8 @@ public:
 
     // Mouse handling (also called by the Qt event handlers): button, keys, client pixel.
     void ChartMouseDown(TMouseButton button, int x, int y, bool doubleClick = false);
+    // The part under the client pixel (x, y); Plot only while some series is active.
+    TChartClickedPart CalcClickedPart(int x, int y);
     void ChartMouseMove(int x, int y);
     void ChartMouseUp(TMouseButton button, int x, int y);
 

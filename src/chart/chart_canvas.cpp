@@ -32,7 +32,7 @@ TColor BlendComponents(TColor a, int k, int dR, int dG, int dB, int d) {
     const int r = RedOf(a) + MulDiv(k, dR, d);
     const int g = GreenOf(a) + MulDiv(k, dG, d);
     const int b = BlueOf(a) + MulDiv(k, dB, d);
-    return RGBColor(r & 0xFF, g & 0xFF, b & 0xFF);
+    return MakeColour(r & 0xFF, g & 0xFF, b & 0xFF);
 }
 
 } // namespace

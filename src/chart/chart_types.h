@@ -2,15 +2,18 @@
 // integer arithmetic (rounding, MulDiv) whose exact results the pictures depend on.
 #pragma once
 
+#include "canvas/colour.h"
+#include "numeric/rounding.h"
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
 namespace chart {
 
-// Colour laid out 0x00BBGGRR (red in the low byte). A value with the top bit set is a
-// system colour of the platform.
-using TColor = std::uint32_t;
+// Colour laid out 0x00BBGGRR (red in the low byte), the drawing layer's colour type. A value
+// with the top bit set is a system colour of the platform.
+using TColor = canvas::Colour;
 
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clWhite = 0xFFFFFF;
@@ -28,18 +31,10 @@ inline constexpr TColor clAutomaticAlias = 0x20000000;
 // The button-face system colour, the framework's default control colour.
 inline constexpr TColor clBtnFace = 0x8000000F;
 
-inline constexpr int RedOf(TColor c) {
-    return static_cast<int>(c & 0xFF);
-}
-inline constexpr int GreenOf(TColor c) {
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-inline constexpr int BlueOf(TColor c) {
-    return static_cast<int>((c >> 16) & 0xFF);
-}
-inline constexpr TColor RGBColor(int r, int g, int b) {
-    return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
-}
+using canvas::BlueOf;
+using canvas::GreenOf;
+using canvas::MakeColour;
+using canvas::RedOf;
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
@@ -55,24 +50,8 @@ struct TRect {
     friend constexpr bool operator==(const TRect&, const TRect&) = default;
 };
 
-// Round to the nearest integer, halves to the even neighbour. Results beyond the int range
-// saturate at its ends instead of wrapping; NaN gives 0.
-inline int Round(double v) {
-    if (!(v == v)) {
-        return 0;
-    }
-    if (v >= 2147483647.0) {
-        return std::numeric_limits<int>::max();
-    }
-    if (v <= -2147483648.0) {
-        return std::numeric_limits<int>::min();
-    }
-    // Adding and taking away 2^52 leaves the nearest integer, halves to the even one (the
-    // default rounding mode, as nearbyint), without a library call.
-    constexpr double kShift = 4503599627370496.0;
-    const double r = v >= 0.0 ? (v + kShift) - kShift : -((kShift - v) - kShift);
-    return static_cast<int>(r);
-}
+// Nearest integer, halves to the even neighbour, saturating (see numeric::Round).
+using numeric::Round;
 
 // Truncation toward zero as a double (trunc(x) used as a number).
 inline double Trunc(double v) {

@@ -144,58 +144,51 @@ void TCustomChart::StartDrag(TMouseButton button, int x, int y) {
     }
 }
 
+TChartClickedPart TCustomChart::CalcClickedPart(int x, int y) {
+    using TPart = TChartClickedPart::TPart;
+    if (Legend.Visible() && InRect(Legend.LegendRect, x, y)) {
+        return {TPart::Legend};
+    }
+    for (auto it = SeriesList().rbegin(); it != SeriesList().rend(); ++it) {
+        if ((*it)->Active()) {
+            const int i = (*it)->PointAtPixel(x, y);
+            if (i != -1) {
+                return {TPart::Series, *it, i};
+            }
+        }
+    }
+    const TRect& p = PlotRect();
+    for (TChartAxis* a : {&TopAxis(), &BottomAxis(), &LeftAxis(), &RightAxis(), &DepthAxis()}) {
+        if (!IsAxisShown(*a)) {
+            continue;
+        }
+        const bool along =
+            a->Horizontal() ? (x >= p.Left && x <= p.Right) : (y >= p.Top && y <= p.Bottom);
+        const int across = a->Horizontal() ? y : x;
+        if (along && std::abs(across - a->AxisPos) < kAxisClickTolerance) {
+            return {TPart::Axis, nullptr, -1, a};
+        }
+    }
+    if ((Title.Visible() && InRect(Title.TitleRect, x, y)) ||
+        (Foot.Visible() && InRect(Foot.TitleRect, x, y))) {
+        return {TPart::Title};
+    }
+    if (InRect(PlotRect(), x, y)) {
+        for (const TChartSeries* s : SeriesList()) {
+            if (s->Active()) {
+                return {TPart::Plot};
+            }
+        }
+    }
+    return {};
+}
+
 void TCustomChart::ChartMouseDown(TMouseButton button, int x, int y, bool doubleClick) {
     if (Zoom.Active || Scroll.Active || InClickHandler_) {
         return;
     }
-    enum class Hit { None, Legend, Series, Axis, Title, Plot } hit = Hit::None;
-    TChartSeries* series = nullptr;
-    int index = -1;
-    TChartAxis* axis = nullptr;
-    if (Legend.Visible() && InRect(Legend.LegendRect, x, y)) {
-        hit = Hit::Legend;
-    }
-    if (hit == Hit::None) {
-        for (auto it = SeriesList().rbegin(); it != SeriesList().rend(); ++it) {
-            if ((*it)->Active()) {
-                const int i = (*it)->PointAtPixel(x, y);
-                if (i != -1) {
-                    hit = Hit::Series;
-                    series = *it;
-                    index = i;
-                    break;
-                }
-            }
-        }
-    }
-    if (hit == Hit::None) {
-        const TRect& p = PlotRect();
-        for (TChartAxis* a : {&TopAxis(), &BottomAxis(), &LeftAxis(), &RightAxis(), &DepthAxis()}) {
-            if (!IsAxisShown(*a)) {
-                continue;
-            }
-            const bool along =
-                a->Horizontal() ? (x >= p.Left && x <= p.Right) : (y >= p.Top && y <= p.Bottom);
-            const int across = a->Horizontal() ? y : x;
-            if (along && std::abs(across - a->AxisPos) < kAxisClickTolerance) {
-                hit = Hit::Axis;
-                axis = a;
-                break;
-            }
-        }
-    }
-    if (hit == Hit::None && ((Title.Visible() && InRect(Title.TitleRect, x, y)) ||
-                             (Foot.Visible() && InRect(Foot.TitleRect, x, y)))) {
-        hit = Hit::Title;
-    }
-    if (hit == Hit::None && InRect(PlotRect(), x, y)) {
-        for (const TChartSeries* s : SeriesList()) {
-            if (s->Active()) {
-                hit = Hit::Plot;
-                break;
-            }
-        }
-    }
+    using TPart = TChartClickedPart::TPart;
+    const TChartClickedPart hit = CalcClickedPart(x, y);
 
     bool consumed = false;
     const auto fire = [this, &consumed](const auto& event, auto&&... args) {
@@ -214,25 +207,25 @@ void TCustomChart::ChartMouseDown(TMouseButton button, int x, int y, bool double
             consumed = Zoom.Active || Scroll.Active;
         }
     };
-    switch (hit) {
-    case Hit::Axis:
-        fire(OnClickAxis, this, axis, button, x, y);
+    switch (hit.Part) {
+    case TPart::Axis:
+        fire(OnClickAxis, this, hit.Axis, button, x, y);
         drag();
         break;
-    case Hit::Series:
-        consumed = series->Clicked(button, doubleClick, index, x, y);
-        fire(OnClickSeries, this, series, index, button, x, y);
+    case TPart::Series:
+        consumed = hit.Series->Clicked(button, doubleClick, hit.PointIndex, x, y);
+        fire(OnClickSeries, this, hit.Series, hit.PointIndex, button, x, y);
         drag();
         break;
-    case Hit::Plot:
+    case TPart::Plot:
         fire(OnClickBackground, this, button, x, y);
         drag();
         break;
-    case Hit::Legend:
+    case TPart::Legend:
         fire(OnClickLegend, this, button, x, y);
         break;
-    case Hit::Title:
-    case Hit::None:
+    case TPart::Title:
+    case TPart::None:
         break;
     }
     if (!consumed) {

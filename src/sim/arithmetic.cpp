@@ -1,5 +1,6 @@
 #include "sim/arithmetic.h"
 
+#include <cmath>
 #include <cstdint>
 
 namespace sim {

@@ -2,8 +2,8 @@
 
 // Conversions between the texts of the input fields and numbers.
 
-#include <cstdint>
-#include <optional>
+#include "numeric/integer_text.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,9 +12,8 @@ namespace sim {
 // The decimal separator of the window's texts ("0,5", "10,5").
 inline constexpr char kDecimalSeparator = ',';
 
-// A whole number as the input fields hold it: optional leading blanks, an optional sign,
-// then decimal digits only, within the range of int32_t. Anything else gives no value.
-std::optional<int32_t> ParseIntegerText(std::string_view text);
+// A whole number as the input fields hold it (see numeric::ParseIntegerText).
+using numeric::ParseIntegerText;
 
 // "'<text>' is not a valid integer value": the message for a text that ParseIntegerText rejects.
 std::string NotAnIntegerMessage(std::string_view text);

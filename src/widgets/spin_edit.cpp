@@ -1,5 +1,6 @@
 #include "widgets/spin_edit.h"
 
+#include "numeric/integer_text.h"
 #include "widgets/widget_hooks.h"
 
 #include <QFocusEvent>
@@ -15,40 +16,6 @@
 #include <utility>
 
 namespace widgets {
-
-std::optional<int32_t> TextToInteger(const QString& text) {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && text[i] == u' ') {
-        ++i;
-    }
-    bool negative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    if (i == n) {
-        return std::nullopt;
-    }
-    // One more than int32_t's maximum, so that the most negative value fits.
-    constexpr int64_t limit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
-    int64_t magnitude = 0;
-    for (; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9') {
-            return std::nullopt;
-        }
-        magnitude = magnitude * 10 + (c - u'0');
-        if (magnitude > limit) {
-            return std::nullopt;
-        }
-    }
-    const int64_t value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<int32_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<int32_t>(value);
-}
 
 int32_t SaturatingAdd(int32_t value, int64_t delta) {
     const int64_t sum = int64_t{value} + delta;
@@ -87,7 +54,7 @@ TSpinEdit::TSpinEdit(QWidget* parent, int32_t minValue, int32_t maxValue, int32_
 TSpinEdit::~TSpinEdit() = default;
 
 int32_t TSpinEdit::Value() const {
-    return TextToInteger(text()).value_or(minValue_);
+    return numeric::ParseIntegerText(text().toStdString()).value_or(minValue_);
 }
 
 void TSpinEdit::SetValue(int32_t value) {

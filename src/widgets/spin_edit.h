@@ -10,13 +10,8 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
-#include <optional>
 
 namespace widgets {
-
-// The whole text as a decimal integer: optional leading blanks, an optional sign, then digits
-// only, within the range of int32_t. Anything else gives no value.
-std::optional<int32_t> TextToInteger(const QString& text);
 
 // value + delta, held within the range of int32_t instead of overflowing.
 int32_t SaturatingAdd(int32_t value, int64_t delta);

@@ -10,13 +10,7 @@ namespace widgets {
 namespace {
 
 void LogError(std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        qWarning("%s", e.what());
-    } catch (...) {
-        qWarning("Unknown error");
-    }
+    qWarning("%s", ErrorMessage(error).c_str());
 }
 
 ErrorReporter& CurrentReporter() {
@@ -30,6 +24,19 @@ BeepHook& CurrentBeep() {
 }
 
 } // namespace
+
+std::string ErrorMessage(std::exception_ptr error) {
+    if (!error) {
+        return {};
+    }
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Unknown error";
+    }
+}
 
 void SetErrorReporter(ErrorReporter reporter) {
     CurrentReporter() = reporter ? std::move(reporter) : ErrorReporter(LogError);

@@ -5,8 +5,13 @@
 
 #include <exception>
 #include <functional>
+#include <string>
 
 namespace widgets {
+
+// The text that reports error: what() of a standard exception, "Unknown error" for anything
+// else, empty for no error. The error box and the log show this text and nothing else.
+std::string ErrorMessage(std::exception_ptr error);
 
 // Shows an error that escaped a control's change handler while the control was handling a user
 // action (key, mouse, focus change, repeat timer), where no caller is left to pass it to.

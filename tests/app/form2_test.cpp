@@ -362,15 +362,3 @@ TEST(IconColours, RejectsOtherColoursAndHalfTransparency) {
 
 } // namespace
 } // namespace app
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (GTEST_FLAG_GET(list_tests)) {
-        return RUN_ALL_TESTS();
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-}

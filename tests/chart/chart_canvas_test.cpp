@@ -24,16 +24,6 @@ INSTANTIATE_TEST_SUITE_P(Table, MulDivTest,
                                          MulDivCase{7, 7, 0, -1},
                                          MulDivCase{100000, 100000, 100000, 100000}));
 
-TEST(RoundTest, HalvesToEvenAndSaturates) {
-    EXPECT_EQ(Round(0.5), 0);
-    EXPECT_EQ(Round(1.5), 2);
-    EXPECT_EQ(Round(2.5), 2);
-    EXPECT_EQ(Round(-0.5), 0);
-    EXPECT_EQ(Round(-1.5), -2);
-    EXPECT_EQ(Round(1e12), INT_MAX);
-    EXPECT_EQ(Round(-1e12), INT_MIN);
-}
-
 class ChartCanvasTest : public testing::Test {
 protected:
     ChartCanvasTest() : target(60, 161, 0x000000) { canvas.SetTarget(&target); }
@@ -47,7 +37,7 @@ TEST_F(ChartCanvasTest, GradientRowsOfA161PixelPanel) {
     EXPECT_EQ(target.PixelAt(59, 160), 0xFFFFFFu);
     // Blue: 255 + MulDiv(160, -127, 161) = 129.
     EXPECT_EQ(target.PixelAt(0, 0), 0x81FFFFu);
-    EXPECT_EQ(target.PixelAt(30, 80), RGBColor(255, 255, 255 + MulDiv(80, -127, 161)));
+    EXPECT_EQ(target.PixelAt(30, 80), MakeColour(255, 255, 255 + MulDiv(80, -127, 161)));
     // Every row is one band: neighbours differ by at most one step.
     for (int y = 1; y < 161; ++y) {
         const int above = BlueOf(target.PixelAt(0, y - 1));
@@ -64,7 +54,7 @@ TEST_F(ChartCanvasTest, GradientDirectionsAndEmptyExtent) {
     // Vertical bands start at the right edge; a reversed rectangle is normalised.
     canvas.FillGradient({10, 20, 0, 10}, 0x0000FF, 0xFF0000, TGradientDirection::gdLeftRight);
     EXPECT_EQ(target.PixelAt(9, 15), 0x0000FFu);
-    EXPECT_EQ(target.PixelAt(0, 15), RGBColor(255 + MulDiv(9, -255, 10), 0, MulDiv(9, 255, 10)));
+    EXPECT_EQ(target.PixelAt(0, 15), MakeColour(255 + MulDiv(9, -255, 10), 0, MulDiv(9, 255, 10)));
     EXPECT_EQ(target.PixelAt(10, 15), 0x000000u);
 }
 

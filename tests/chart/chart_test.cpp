@@ -48,8 +48,8 @@ TEST(ChartPanelTest, BackgroundIsControlColourOrGradientWithBevel) {
     chart.Gradient.SetEndColor(0x80FFFF);
     chart.DrawTo(&target, {0, 0, 100, 60});
     // Row 59 (colour A) lies under the bevel; row 58 is the second band.
-    EXPECT_EQ(target.PixelAt(2, 58), RGBColor(255, 255, 255 + MulDiv(1, -127, 60)));
-    EXPECT_EQ(target.PixelAt(50, 1), RGBColor(255, 255, 255 + MulDiv(58, -127, 60)));
+    EXPECT_EQ(target.PixelAt(2, 58), MakeColour(255, 255, 255 + MulDiv(1, -127, 60)));
+    EXPECT_EQ(target.PixelAt(50, 1), MakeColour(255, 255, 255 + MulDiv(58, -127, 60)));
     // The raised bevel: light top-left, dark bottom-right.
     EXPECT_EQ(target.PixelAt(0, 0), canvas::ColourToRgb(0x80000014));
     EXPECT_EQ(target.PixelAt(99, 59), canvas::ColourToRgb(0x80000010));

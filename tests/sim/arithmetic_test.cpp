@@ -2,47 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cmath>
 #include <cstring>
 
 namespace sim {
 namespace {
-
-struct RoundCase {
-    double x;
-    int32_t expected;
-};
-
-std::ostream& operator<<(std::ostream& os, const RoundCase& c) {
-    return os << c.x;
-}
-
-class RoundTest : public ::testing::TestWithParam<RoundCase> {};
-
-TEST_P(RoundTest, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(Round(GetParam().x), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, RoundTest,
-                         ::testing::Values(RoundCase{0.5, 0}, RoundCase{1.5, 2}, RoundCase{2.5, 2},
-                                           RoundCase{3.5, 4}, RoundCase{-0.5, 0},
-                                           RoundCase{-1.5, -2}, RoundCase{-2.5, -2},
-                                           RoundCase{2.4999999999999996, 2}, RoundCase{100.4, 100},
-                                           RoundCase{-100.6, -101},
-                                           RoundCase{0.49999999999999994, 0},
-                                           RoundCase{2147483647.0, 2147483647},
-                                           RoundCase{-2147483648.0, -2147483647 - 1}));
-
-TEST(RoundSweep, MatchesNearestEvenOverFractionsAndLargeValues) {
-    for (int i = -40000; i <= 40000; ++i) {
-        const double x = i / 16.0 + i * 1e-7;
-        ASSERT_EQ(Round(x), static_cast<int32_t>(std::nearbyint(x))) << x;
-        const double big = i * 53687.0911;
-        ASSERT_EQ(Round(big), static_cast<int32_t>(std::nearbyint(big))) << big;
-    }
-}
 
 TEST(ArcSinArcCos, AgreeWithTheLibraryAndReachTheEnds) {
     for (int i = -100; i <= 100; ++i) {

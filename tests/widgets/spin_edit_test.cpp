@@ -13,28 +13,6 @@ namespace {
 constexpr int32_t kIntMax = std::numeric_limits<int32_t>::max();
 constexpr int32_t kIntMin = std::numeric_limits<int32_t>::min();
 
-struct ParseRow {
-    const char* text;
-    std::optional<int32_t> value;
-};
-
-class TextToIntegerRows : public testing::TestWithParam<ParseRow> {};
-
-TEST_P(TextToIntegerRows, ReadsWholeDecimalIntegersOnly) {
-    EXPECT_EQ(TextToInteger(QString::fromUtf8(GetParam().text)), GetParam().value);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, TextToIntegerRows,
-    testing::Values(ParseRow{"100", 100}, ParseRow{"-5", -5}, ParseRow{"+7", 7},
-                    ParseRow{"  42", 42}, ParseRow{"007", 7}, ParseRow{"2147483647", kIntMax},
-                    ParseRow{"-2147483648", kIntMin}, ParseRow{"2147483648", std::nullopt},
-                    ParseRow{"-2147483649", std::nullopt},
-                    ParseRow{"99999999999999999999", std::nullopt}, ParseRow{"", std::nullopt},
-                    ParseRow{"-", std::nullopt}, ParseRow{"+-3", std::nullopt},
-                    ParseRow{"1,5", std::nullopt}, ParseRow{"42 ", std::nullopt},
-                    ParseRow{"1e3", std::nullopt}, ParseRow{"\xd9\xa3", std::nullopt}));
-
 TEST(SaturatingAdd, HoldsTheSumInsideInt32) {
     EXPECT_EQ(SaturatingAdd(100, 10), 110);
     EXPECT_EQ(SaturatingAdd(kIntMax - 1, 10), kIntMax);

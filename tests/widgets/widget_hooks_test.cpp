@@ -16,6 +16,16 @@ void CaptureMessage(QtMsgType, const QMessageLogContext&, const QString& message
     capturedMessages->push_back(message);
 }
 
+// The text every error display shows: what() of a standard exception, a fixed text for
+// anything else, nothing for no error.
+TEST(WidgetHooks, ErrorMessageNamesTheError) {
+    EXPECT_EQ(ErrorMessage(std::make_exception_ptr(std::out_of_range("'1,5' is not valid"))),
+              "'1,5' is not valid");
+    EXPECT_EQ(ErrorMessage(std::make_exception_ptr(std::runtime_error(""))), "");
+    EXPECT_EQ(ErrorMessage(std::make_exception_ptr(42)), "Unknown error");
+    EXPECT_EQ(ErrorMessage(nullptr), "");
+}
+
 TEST(WidgetHooks, DefaultReporterLogsTheMessage) {
     std::vector<QString> messages;
     capturedMessages = &messages;

@@ -1,8 +1,8 @@
 #include "batch/batch_pictures.h"
 
 #include "canvas/canvas.h"
-#include "chart/oscillograph.h"
 #include "cutter/cutter_view.h"
+#include "oscillograph/oscillograph.h"
 
 #include <QImage>
 #include <QString>
@@ -17,13 +17,13 @@ public:
         : viewPath_(options.viewPngPath), chartPath_(options.chartPngPath) {
         if (!chartPath_.empty()) {
             chart_ = std::make_unique<chart::TChart>();
-            chart::ConfigureChart1(*chart_, series1_, series2_, series3_);
+            oscillograph::ConfigureChart1(*chart_, series1_, series2_, series3_);
         }
     }
 
     void FeedOscillograph(const sim::SimState& s) override {
         if (chart_)
-            chart::FeedOscillograph(s, series1_, series2_, series3_);
+            oscillograph::FeedOscillograph(s, series1_, series2_, series3_);
     }
 
     // The start-up picture is drawn at phase 0, so that is the phase until a redraw says more.
@@ -33,9 +33,10 @@ public:
         if (!viewPath_.empty() && !cutter::SaveCutterViewPng(s, lastPhase_, viewPath_))
             return "cannot write '" + viewPath_ + "'";
         if (chart_) {
-            canvas::Canvas target(chart::kOscillographWidth, chart::kOscillographHeight);
-            chart_->DrawTo(
-                &target, chart::TRect{0, 0, chart::kOscillographWidth, chart::kOscillographHeight});
+            canvas::Canvas target(oscillograph::kOscillographWidth,
+                                  oscillograph::kOscillographHeight);
+            chart_->DrawTo(&target, chart::TRect{0, 0, oscillograph::kOscillographWidth,
+                                                 oscillograph::kOscillographHeight});
             if (!target.Image().save(QString::fromStdString(chartPath_), "PNG"))
                 return "cannot write '" + chartPath_ + "'";
         }

@@ -1,33 +1,13 @@
 #include "chart/series/series_types.h"
 
+#include "chart/series/bar_series.h"
+#include "chart/series/chart_functions.h"
+#include "chart/series/fast_line_series.h"
 #include "chart/series/line_series.h"
+#include "chart/series/pie_series.h"
 
 #include <QHash>
 #include <algorithm>
-
-#if __has_include("series/chart_functions.h")
-#include "chart/series/chart_functions.h"
-#define GLODANJE_HAVE_CHART_FUNCTIONS 1
-#else
-namespace chart {
-struct TFunctionClassInfo {
-    const char* ClassName;
-    std::unique_ptr<TQixFunction> (*Create)();
-};
-} // namespace chart
-#endif
-#if __has_include("series/bar_series.h")
-#include "chart/series/bar_series.h"
-#define GLODANJE_HAVE_BAR_SERIES 1
-#endif
-#if __has_include("series/pie_series.h")
-#include "chart/series/pie_series.h"
-#define GLODANJE_HAVE_PIE_SERIES 1
-#endif
-#if __has_include("series/fast_line_series.h")
-#include "chart/series/fast_line_series.h"
-#define GLODANJE_HAVE_FAST_LINE_SERIES 1
-#endif
 
 namespace chart {
 
@@ -95,7 +75,6 @@ void RegisterBasicFunction(const TFunctionClassInfo& functionClass, const QStrin
 }
 
 void RegisterStandardSeriesTypes() {
-#ifdef GLODANJE_HAVE_CHART_FUNCTIONS
     RegisterBasicFunction(TAddQixFunction::ClassInfo(), QStringLiteral("Add"));
     RegisterBasicFunction(TSubtractQixFunction::ClassInfo(), QStringLiteral("Subtract"));
     RegisterBasicFunction(TMultiplyQixFunction::ClassInfo(), QStringLiteral("Multiply"));
@@ -103,21 +82,14 @@ void RegisterStandardSeriesTypes() {
     RegisterBasicFunction(THighQixFunction::ClassInfo(), QStringLiteral("High"));
     RegisterBasicFunction(TLowQixFunction::ClassInfo(), QStringLiteral("Low"));
     RegisterBasicFunction(TAverageQixFunction::ClassInfo(), QStringLiteral("Average"));
-#endif
     const QString standard = QStringLiteral("Standard");
     RegisterSeriesType(TLineSeries::ClassInfo(), QStringLiteral("Line"), 2, standard);
-#ifdef GLODANJE_HAVE_BAR_SERIES
     RegisterSeriesType(TBarSeries::ClassInfo(), QStringLiteral("Bar"), 2, standard);
     RegisterSeriesType(THorizBarSeries::ClassInfo(), QStringLiteral("Horiz. Bar"), 2, standard);
-#endif
     RegisterSeriesType(TAreaSeries::ClassInfo(), QStringLiteral("Area"), 2, standard);
     RegisterSeriesType(TPointSeries::ClassInfo(), QStringLiteral("Point"), 2, standard);
-#ifdef GLODANJE_HAVE_PIE_SERIES
     RegisterSeriesType(TPieSeries::ClassInfo(), QStringLiteral("Pie"), 1, standard);
-#endif
-#ifdef GLODANJE_HAVE_FAST_LINE_SERIES
     RegisterSeriesType(TFastLineSeries::ClassInfo(), QStringLiteral("Fast Line"), 2, standard);
-#endif
 }
 
 void UnregisterSeriesTypes() {

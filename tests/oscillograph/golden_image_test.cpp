@@ -6,8 +6,8 @@
 // To record new pictures deliberately, run with GLODANJE_PRINT_GOLDEN=1: every checkpoint
 // prints its table row, ready to replace the rows of kGolden below; GLODANJE_GOLDEN_DIR=dir also
 // writes the pictures there as PNG files for a look.
-#include "chart/oscillograph.h"
 #include "cutter/cutter_view.h"
+#include "oscillograph/oscillograph.h"
 #include "sim/cutting_inputs.h"
 #include "sim/materials.h"
 #include "sim/run.h"
@@ -26,8 +26,10 @@
 #include <string>
 #include <vector>
 
-namespace chart {
+namespace oscillograph {
 namespace {
+
+using namespace chart;
 
 // FNV-1a (64 bit) of the size and of every pixel's red, green and blue.
 std::uint64_t HashImage(const QImage& image) {
@@ -229,4 +231,4 @@ INSTANTIATE_TEST_SUITE_P(Runs, GoldenImageTest, testing::ValuesIn(kScenarios),
                          });
 
 } // namespace
-} // namespace chart
+} // namespace oscillograph

@@ -1,6 +1,8 @@
-#include "chart/oscillograph.h"
+#include "oscillograph/oscillograph.h"
 
-namespace chart {
+namespace oscillograph {
+
+using namespace chart;
 
 namespace {
 
@@ -90,26 +92,4 @@ void FeedOscillograph(const sim::SimState& state, TLineSeries& series1, TLineSer
     }
 }
 
-QImage RenderOscillograph(const sim::SimState& state) {
-    TChart chart;
-    TLineSeries series1;
-    TLineSeries series2;
-    TLineSeries series3;
-    ConfigureChart1(chart, series1, series2, series3);
-    if (state.ForceAxisMax > 0.0) {
-        chart.LeftAxis().SetMaximum(state.ForceAxisMax);
-    }
-    if (state.ChipAxisMax > 0.0) {
-        chart.RightAxis().SetMaximum(state.ChipAxisMax);
-    }
-    FeedOscillograph(state, series1, series2, series3);
-    canvas::Canvas target(kOscillographWidth, kOscillographHeight);
-    chart.DrawTo(&target, TRect{0, 0, kOscillographWidth, kOscillographHeight});
-    return target.Image().copy();
-}
-
-bool SaveOscillographPng(const sim::SimState& state, const QString& path) {
-    return RenderOscillograph(state).save(path, "PNG");
-}
-
-} // namespace chart
+} // namespace oscillograph

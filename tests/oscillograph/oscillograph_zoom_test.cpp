@@ -1,11 +1,13 @@
-#include "chart/oscillograph.h"
+#include "oscillograph/oscillograph.h"
 #include "sim/sim_state.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace chart {
+namespace oscillograph {
 namespace {
+
+using namespace chart;
 
 // Traces of fixed synthetic values in the ranges of a run (force up to 3000 N, chip up to
 // 0.39 mm), so that where the curves fall does not depend on the simulation. `tick` moves the
@@ -100,6 +102,36 @@ TEST_F(ChartZoomTest, ReverseDragRestoresTheRangesBeforeTheFirstZoom) {
     EXPECT_EQ(chart.LeftAxis().Maximum(), 5000.0);
     EXPECT_EQ(chart.RightAxis().Minimum(), 0.0);
     EXPECT_EQ(chart.RightAxis().Maximum(), 0.5);
+}
+
+// What a press at a pixel hits, in the order the press looks: series points before axes, axes
+// before titles, the plot last.
+TEST_F(ChartZoomTest, ClickedPartFollowsThePriorityOfThePress) {
+    using TPart = TChartClickedPart::TPart;
+    const TRect plot = chart.PlotRect();
+    const int middleY = (plot.Top + plot.Bottom) / 2;
+
+    const TChartClickedPart axis = chart.CalcClickedPart(chart.LeftAxis().AxisPos - 8, middleY);
+    EXPECT_EQ(axis.Part, TPart::Axis);
+    EXPECT_EQ(axis.Axis, &chart.LeftAxis());
+
+    const TRect& title = chart.Title.TitleRect;
+    ASSERT_GT(title.Width(), 0);
+    EXPECT_EQ(chart.CalcClickedPart((title.Left + title.Right) / 2, title.Top).Part, TPart::Title);
+    EXPECT_EQ(chart.CalcClickedPart(0, 0).Part, TPart::None);
+
+    // The newest force sample, drawn at the right end of the plot.
+    const int x = chart.BottomAxis().ValueToPixel(series1.XAt(312));
+    const int y = chart.LeftAxis().ValueToPixel(series1.YAt(312));
+    const TChartClickedPart point = chart.CalcClickedPart(x, y);
+    ASSERT_EQ(point.Part, TPart::Series);
+    EXPECT_EQ(point.PointIndex, series1.PointAtPixel(x, y));
+
+    // With no active series, the plot area is not a part of its own.
+    for (TLineSeries* s : {&series1, &series2, &series3}) {
+        s->SetActive(false);
+    }
+    EXPECT_EQ(chart.CalcClickedPart(plot.Left + 30, middleY).Part, TPart::None);
 }
 
 TEST_F(ChartZoomTest, SmallDragDoesNothing) {
@@ -207,4 +239,4 @@ TEST_F(ChartZoomTest, AnimatedZoomEndsAtTheTarget) {
 }
 
 } // namespace
-} // namespace chart
+} // namespace oscillograph
