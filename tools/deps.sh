@@ -4,7 +4,7 @@
 glodanje_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   fontconfig fonts-liberation fonts-dejavu-core
 )
 
