@@ -24,7 +24,9 @@ json MaterialName(const List& list, int32_t number, NameOf nameOf) {
     return std::string(nameOf(list[number - 1]));
 }
 
-json Inputs(const sim::SimState& s) {
+} // namespace
+
+json ReportInputs(const sim::SimState& s) {
     return {
         {"cutter_diameter_mm", s.CutterDiameter},
         {"teeth", s.ToothCount},
@@ -42,6 +44,8 @@ json Inputs(const sim::SimState& s) {
         {"direction", static_cast<int>(s.MillingDirection) == 1 ? "down" : "up"},
     };
 }
+
+namespace {
 
 json Conditions(const sim::CuttingConditions& c) {
     return {
@@ -94,7 +98,7 @@ json Compared(const sim::Comparison& c) {
 json RunReport(const sim::SimState& s, const sim::RunFigures& figures) {
     const sim::Measurements m = sim::Measure(s, figures);
     return {
-        {"inputs", Inputs(s)},
+        {"inputs", ReportInputs(s)},
         {"conditions", Conditions(m.conditions)},
         {"simulated", Simulated(m.simulated, figures)},
         {"textbook", Textbook(m.textbook)},

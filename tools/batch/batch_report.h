@@ -16,6 +16,10 @@ namespace batch {
 // its key names; a textbook value that needs a force constant is null when none is known.
 nlohmann::ordered_json RunReport(const sim::SimState& s, const sim::RunFigures& figures);
 
+// The inputs part of the report: every input of the window with its key and unit, the
+// materials by their list texts (null when not chosen) and the direction ("up" or "down").
+nlohmann::ordered_json ReportInputs(const sim::SimState& s);
+
 // Writes the report, indented, with a final line end.
 void WriteRunReport(std::ostream& out, const sim::SimState& s, const sim::RunFigures& figures);
 
