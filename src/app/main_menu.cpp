@@ -26,9 +26,10 @@ QAction* AddAction(QMenu* menu, const char* text, const QKeySequence& shortcut,
 QMenuBar* InstallMainMenu(TForm1& form, LabTools& tools) {
     auto* client = new QWidget(&form);
     client->setObjectName(QString::fromUtf8(kClientAreaName));
-    // Reparenting keeps each control's position, now relative to the client area.
+    // Reparenting keeps each control's position, now relative to the client area. The
+    // windows the main window owns stay windows.
     for (QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (control != client)
+        if (control != client && !control->isWindow())
             control->setParent(client);
     }
 
