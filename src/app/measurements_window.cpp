@@ -59,6 +59,8 @@ const ValueRow kSimulatedRows[] = {
      [](const sim::Measurements& m) { return std::optional(m.simulated.forceNow); }},
     {"teethNow", "Broj zuba u zahvatu, sada", "", "", 0,
      [](const sim::Measurements& m) { return std::optional<double>(m.simulated.teethNow); }},
+    {"largestChipSum", "Najveća debljina strugotine, zbir po zubima", "", "mm", 5,
+     [](const sim::Measurements& m) { return std::optional(m.simulated.largestChipSum); }},
     {"largestChip", "Najveća debljina strugotine, usrednjena", "", "mm", 5,
      [](const sim::Measurements& m) { return std::optional(m.simulated.largestChip); }},
     {"meanForce", "Srednja sila u taktovima sa silom", "", "N", 1,
@@ -66,7 +68,8 @@ const ValueRow kSimulatedRows[] = {
 };
 
 const CheckRow kCheckRows[] = {
-    {"hmax", "Najveća debljina strugotine", "h_max = f_z·sin φ_s (f_z za a ≥ D/2)", "mm", 5,
+    {"hmax", "Najveća debljina strugotine jednog zuba", "h_max = f_z·sin φ_s (f_z za a ≥ D/2)",
+     "mm", 5,
      [](const sim::Measurements& m) { return std::optional(m.compared.largestChip.simulated); },
      [](const sim::Measurements& m) { return m.compared.largestChip.textbook; },
      [](const sim::Measurements& m) { return m.compared.largestChip.differencePercent; }},
@@ -99,9 +102,11 @@ constexpr const char* kExplanation =
     "tačno f_z·sin φ_s.\n"
     "• Nagib sečiva: kosi zub ulazi u zahvat postepeno, pa simulacija usrednjava zbir debljina "
     "po nekoliko taktova; to snižava vrh sile ispod F(h_max) i razvlači silu preko taktova.\n"
-    "• Srednja vrednost: sila raste sa debljinom na stepen manji od 1, pa sila srednje debljine "
-    "nije srednja vrednost sile. Udžbenik računa z_e·F(h_m); simulacija usrednjava silu "
-    "izračunatu iz usrednjene debljine tokom celog obrta.\n"
+    "• Stepeni zakon: sila raste sa debljinom na stepen manji od 1, pa sila srednje debljine "
+    "nije srednja vrednost sile. Simulacija primenjuje zakon na debljinu usrednjenu po nagibu "
+    "(to podiže srednju silu) i na zbir debljina svih zuba u zahvatu (to je spušta kada je u "
+    "zahvatu više zuba, pri većoj dubini i broju zuba); udžbenik računa z_e·F(h_m), silu po "
+    "zubu pomnoženu brojem zuba.\n"
     "Sile i snaga se porede kada su materijali izabrani.";
 
 QLabel* Cell(QGridLayout* grid, int row, int column, const QString& text,

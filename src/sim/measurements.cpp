@@ -67,6 +67,9 @@ CuttingConditions DeriveConditions(const SimState& s) {
 void RecordTick(RunFigures& figures, const SimState& s) {
     const int newest = kTraceLength;
     ++figures.ticks;
+    for (int slot = 1; slot <= s.ActiveTeethCount; ++slot) {
+        figures.largestToothChip = std::max(figures.largestToothChip, s.ToothChip[slot]);
+    }
     figures.largestChipSum = std::max(figures.largestChipSum, s.ChipSumTrace[newest]);
     figures.largestChip = std::max(figures.largestChip, s.ChipTrace[newest]);
     const double force = s.ForceTrace[newest];
@@ -88,6 +91,7 @@ SimulatedResults Simulated(const SimState& s, const RunFigures& figures) {
     r.chipNow = s.ChipTrace[newest];
     r.forceNow = s.ForceTrace[newest];
     r.teethNow = s.ActiveTeethCount;
+    r.largestToothChip = figures.largestToothChip;
     r.largestChipSum = figures.largestChipSum;
     r.largestChip = figures.largestChip;
     r.largestForce = figures.largestForce;
@@ -132,7 +136,7 @@ Measurements Measure(const SimState& s, const RunFigures& figures) {
     m.textbook = Textbook(s, m.conditions);
     const SimulatedResults& sim = m.simulated;
     const TextbookCheck& book = m.textbook;
-    m.compared.largestChip = Compare(sim.largestChipSum, book.maxChip);
+    m.compared.largestChip = Compare(sim.largestToothChip, book.maxChip);
     m.compared.largestForce = Compare(sim.largestForce, book.forceAtMaxChip);
     m.compared.meanForce = Compare(sim.lastRevolutionMean, book.meanCutterForce);
     m.compared.power = Compare(sim.power, book.power);

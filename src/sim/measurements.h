@@ -45,6 +45,7 @@ struct RunFigures {
     int ticks = 0;                 // ticks recorded since the run started
     int forceTicks = 0;            // of those, ticks with a non-zero force
     int firstForceTick = 0;        // 1-based tick of the first non-zero force; 0: none yet
+    double largestToothChip = 0;   // mm, largest chip of one tooth (last sub-step of a tick)
     double largestChipSum = 0;     // mm, largest chip summed over the teeth in the cut
     double largestChip = 0;        // mm, largest chip averaged over the helix window
     double largestForce = 0;       // N
@@ -64,6 +65,7 @@ struct SimulatedResults {
     double chipNow = 0;            // mm, newest chip averaged over the helix window
     double forceNow = 0;           // N, newest force
     int32_t teethNow = 0;          // teeth in the cut in the last sub-step
+    double largestToothChip = 0;   // mm
     double largestChipSum = 0;     // mm
     double largestChip = 0;        // mm
     double largestForce = 0;       // N
@@ -99,7 +101,7 @@ struct Comparison {
 };
 
 struct ComparedResults {
-    Comparison largestChip;  // largest summed chip against h_max, mm
+    Comparison largestChip;  // largest chip of one tooth against h_max, mm
     Comparison largestForce; // largest force against F(h_max), N
     Comparison meanForce;    // last revolution mean against z_e F(h_m), N
     Comparison power;        // kW

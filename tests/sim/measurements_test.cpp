@@ -70,6 +70,8 @@ TEST_P(WholeRunFigures, MatchTheRunnersSummary) {
     EXPECT_DOUBLE_EQ(figures.MeanForce(), row.meanForce);
     EXPECT_EQ(figures.lastRevolutionMean, row.lastRevolutionMean);
     EXPECT_NEAR(figures.largestChipSum, row.largestChipSum, 0.00005);
+    // Mostly one tooth is in the cut, so its chip is the largest sum as well.
+    EXPECT_EQ(figures.largestToothChip, figures.largestChipSum);
     EXPECT_LE(figures.largestChip, figures.largestChipSum); // the helix average only lowers it
 
     // The recording only reads: the same run without it ends in the same state.
@@ -212,6 +214,19 @@ TEST(RecordTick, CountsOnlyNonZeroForcesInTheMeanAndKeepsTheLargest) {
     EXPECT_EQ(figures.largestForce, 300);
     EXPECT_EQ(figures.MeanForce(), 200);
     EXPECT_EQ(RunFigures{}.MeanForce(), 0); // no force yet: no division by zero
+}
+
+TEST(RecordTick, TheLargestToothChipReadsOnlyTheSlotsInTheCut) {
+    SimState s = StartedState();
+    s.ToothChip = {0, 0.02, 0.05, 0.09}; // slot 3 keeps a value from an earlier sub-step
+    s.ActiveTeethCount = 2;
+    s.ChipSumTrace[kTraceLength] = 0.07;
+    RunFigures figures;
+    RecordTick(figures, s);
+    EXPECT_EQ(figures.largestToothChip, 0.05);
+    EXPECT_EQ(figures.largestChipSum, 0.07);
+    // The textbook's h_max is set against the chip of one tooth, not the sum.
+    EXPECT_EQ(Measure(s, figures).compared.largestChip.simulated, 0.05);
 }
 
 } // namespace

@@ -63,6 +63,7 @@ json Simulated(const sim::SimulatedResults& r, const sim::RunFigures& figures) {
         {"newest_chip_mm", r.chipNow},
         {"newest_force_n", r.forceNow},
         {"teeth_in_cut_now", r.teethNow},
+        {"largest_tooth_chip_mm", r.largestToothChip},
         {"largest_chip_sum_mm", r.largestChipSum},
         {"largest_chip_mm", r.largestChip},
         {"largest_force_n", r.largestForce},
