@@ -2,9 +2,9 @@
 # Installs the Debian packages the build, the tests and the benchmarks need,
 # running "apt-get update" once and only when something is missing.
 glodanje_packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config python3
   qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   fontconfig fonts-liberation fonts-dejavu-core
 )
 

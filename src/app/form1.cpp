@@ -2,6 +2,8 @@
 
 #include "app/app_icon.h"
 #include "app/form2.h"
+#include "app/lab_tools.h"
+#include "app/main_menu.h"
 #include "chart/chart.h"
 #include "chart/series/line_series.h"
 #include "oscillograph/oscillograph.h"
@@ -157,6 +159,8 @@ TForm1::TForm1(std::unique_ptr<UserMessages> messages)
     SetTabOrder();
     ConnectHandlers();
     FormCreate();
+    tools_ = std::make_unique<LabTools>(*this, *messages_);
+    MenuBar1 = InstallMainMenu(*this, *tools_);
 }
 
 TForm1::~TForm1() {
@@ -339,7 +343,8 @@ void TForm1::RedrawCutterView(const sim::SimState& s, double phase) {
 }
 
 void TForm1::Timer1Timer() {
-    sim::Timer1Timer(state_, this);
+    const sim::TickReport report = sim::Timer1Timer(state_, this);
+    tools_->AfterTick(state_, report.feedLimitDisabledTimer);
     SyncTimer();
 }
 
@@ -352,6 +357,9 @@ void TForm1::ShowMaterialsMessage(const std::string& message) {
 
 void TForm1::Button1Click() {
     const sim::MaterialsReport report = sim::StartRun(state_);
+    // Before the warning: its box keeps the ticks going.
+    if (report.mayStart)
+        tools_->AfterStart(state_);
     ShowMaterialsMessage(report.message);
     SyncTimer();
 }
@@ -367,6 +375,7 @@ void TForm1::Button3Click() {
 
 void TForm1::Button4Click() {
     sim::ResetRun(state_, this);
+    tools_->AfterReset();
     SyncTimer();
 }
 

@@ -18,6 +18,7 @@ class QGroupBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -32,6 +33,7 @@ class TLineSeries;
 
 namespace app {
 
+class LabTools;
 class TForm2;
 
 // Shows a retained bitmap, as the picture control of the window; nothing is drawn in paint
@@ -129,6 +131,10 @@ public:
 
     chart::TLineSeries *Series1 = nullptr, *Series2 = nullptr, *Series3 = nullptr;
 
+    // Around the designed window: the menu bar above the client area and what it offers.
+    QMenuBar* MenuBar1 = nullptr;
+    LabTools& Tools() { return *tools_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -156,6 +162,7 @@ private:
     sim::SimState state_{};
     cutter::CutterView view_;
     std::unique_ptr<UserMessages> messages_;
+    std::unique_ptr<LabTools> tools_; // uses messages_, so it goes first
     TForm2* instructions_ = nullptr;
 };
 

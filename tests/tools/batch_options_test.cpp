@@ -142,6 +142,8 @@ TEST(UsageText, ListsEveryInputWithItsRange) {
         "  --csv FILE           write the CSV to FILE (default: standard output)\n"
         "  --view-png FILE      write the cutter view at the end of the run (385 x 313)\n"
         "  --chart-png FILE     write the oscillograph at the end of the run (385 x 161)\n"
+        "  --report FILE        write the inputs, the cutting conditions, the simulated results\n"
+        "                       and the textbook check as JSON\n"
         "  --help               show this text\n"
         "\n"
         "A value equal to a field's start value leaves that field as it starts. Both materials\n"

@@ -65,7 +65,7 @@ TEST(RunBatchCommand, DefaultJobWritesEveryTickExactly) {
     }
     EXPECT_FALSE(s.TimerEnabled);
     const std::vector<std::string> summary = Split(r.err, '\n');
-    ASSERT_EQ(summary.size(), 5u);
+    ASSERT_EQ(summary.size(), 8u); // five run figures, then power, torque, textbook force
     EXPECT_EQ(summary[0], "ticks run: 1556");
     EXPECT_EQ(summary[1], "first non-zero force at tick: " + std::to_string(firstForceTick));
     EXPECT_EQ(summary[4],

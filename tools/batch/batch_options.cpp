@@ -179,6 +179,7 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
         {"--csv", path(o.csvPath, "--csv")},
         {"--view-png", path(o.viewPngPath, "--view-png")},
         {"--chart-png", path(o.chartPngPath, "--chart-png")},
+        {"--report", path(o.reportPath, "--report")},
     };
     for (const sim::InputFieldSpec& spec : sim::kInputFields) {
         if (IsBatchInput(spec)) {
@@ -237,6 +238,9 @@ std::string UsageText() {
            "  --csv FILE           write the CSV to FILE (default: standard output)\n"
            "  --view-png FILE      write the cutter view at the end of the run (385 x 313)\n"
            "  --chart-png FILE     write the oscillograph at the end of the run (385 x 161)\n"
+           "  --report FILE        write the inputs, the cutting conditions, the simulated "
+           "results\n"
+           "                       and the textbook check as JSON\n"
            "  --help               show this text\n"
            "\n"
            "A value equal to a field's start value leaves that field as it starts. Both materials\n"

@@ -41,6 +41,7 @@ struct BatchOptions {
     std::string csvPath;      // empty: standard output
     std::string viewPngPath;  // the cutter view at the end of the run; empty: none
     std::string chartPngPath; // the oscillograph at the end of the run; empty: none
+    std::string reportPath;   // the measurements of the run as JSON; empty: none
     bool help = false;
 };
 

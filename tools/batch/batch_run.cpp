@@ -1,5 +1,8 @@
 #include "batch/batch_run.h"
 
+#include "batch/batch_report.h"
+
+#include "sim/cutting_inputs.h"
 #include "sim/input_fields.h"
 #include "sim/materials.h"
 #include "sim/startup.h"
@@ -97,26 +100,19 @@ void WriteCsvRow(std::ostream& csv, int tick, const sim::SimState& s) {
 RunSummary RunAndWriteCsv(sim::SimState& s, std::optional<int> maxTicks, std::ostream& csv,
                           sim::RunObserver* observer) {
     RunSummary summary;
-    double forceSum = 0;
-    int forceTicks = 0;
     csv << kCsvHeader << '\n';
     bool stopped = false;
     while (!stopped && (!maxTicks || summary.ticksRun < *maxTicks)) {
         stopped = sim::Timer1Timer(s, observer).feedLimitDisabledTimer;
         const int tick = ++summary.ticksRun;
         WriteCsvRow(csv, tick, s);
-        const double force = s.ForceTrace[sim::kTraceLength];
-        if (force != 0) {
-            if (summary.firstForceTick == 0) {
-                summary.firstForceTick = tick;
-            }
-            summary.largestForce = std::max(summary.largestForce, force);
-            forceSum += force;
-            ++forceTicks;
-        }
+        sim::RecordTick(summary.figures, s);
     }
-    summary.meanForce = forceTicks > 0 ? forceSum / forceTicks : 0;
-    summary.lastRevolutionMean = s.MeanForceTrace[sim::kTraceLength];
+    summary.firstForceTick = summary.figures.firstForceTick;
+    summary.largestForce = summary.figures.largestForce;
+    summary.meanForce = summary.figures.MeanForce();
+    summary.lastRevolutionMean = summary.figures.lastRevolutionMean;
+    summary.measurements = sim::Measure(s, summary.figures);
     return summary;
 }
 
@@ -131,6 +127,16 @@ void WriteSummary(std::ostream& out, const RunSummary& summary) {
     out << "largest force: " << FormatReal(summary.largestForce) << " N\n";
     out << "mean force over the ticks with a force: " << FormatReal(summary.meanForce) << " N\n";
     out << "last revolution mean force: " << FormatReal(summary.lastRevolutionMean) << " N\n";
+    const sim::Measurements& m = summary.measurements;
+    out << "cutting power from the last revolution mean: " << FormatReal(m.simulated.power)
+        << " kW\n";
+    out << "torque from the last revolution mean: " << FormatReal(m.simulated.torque) << " N m\n";
+    out << "textbook mean force z_e F(h_m): ";
+    if (m.textbook.meanCutterForce) {
+        out << FormatReal(*m.textbook.meanCutterForce) << " N\n";
+    } else {
+        out << "none\n";
+    }
 }
 
 int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -173,6 +179,15 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
             return kExitCannotWrite;
         }
     }
+    // Opened before the run, so that a report that cannot be written costs no run.
+    std::ofstream report;
+    if (!options.reportPath.empty()) {
+        report.open(options.reportPath, std::ios::binary | std::ios::trunc);
+        if (!report) {
+            err << kProgram << "cannot write '" << options.reportPath << "'\n";
+            return kExitCannotWrite;
+        }
+    }
     std::ostream& csv = options.csvPath.empty() ? out : file;
     const RunSummary summary = RunAndWriteCsv(*state, options.ticks, csv, observer);
     csv.flush();
@@ -183,6 +198,14 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (drawing) {
         if (const std::string error = drawing->Save(*state); !error.empty()) {
             err << kProgram << error << '\n';
+            return kExitCannotWrite;
+        }
+    }
+    if (report.is_open()) {
+        WriteRunReport(report, *state, summary.figures);
+        report.flush();
+        if (!report) {
+            err << kProgram << "cannot write the report\n";
             return kExitCannotWrite;
         }
     }

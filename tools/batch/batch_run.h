@@ -5,6 +5,7 @@
 
 #include "batch/batch_options.h"
 
+#include "sim/measurements.h"
 #include "sim/run_observer.h"
 #include "sim/sim_state.h"
 
@@ -38,8 +39,10 @@ struct RunSummary {
     int ticksRun = 0;
     int firstForceTick = 0; // 0: the force stayed zero
     double largestForce = 0;
-    double meanForce = 0;          // over the ticks with a non-zero force
-    double lastRevolutionMean = 0; // the newest per-revolution mean force
+    double meanForce = 0;           // over the ticks with a non-zero force
+    double lastRevolutionMean = 0;  // the newest per-revolution mean force
+    sim::RunFigures figures;        // the figures above and more, gathered tick by tick
+    sim::Measurements measurements; // of the state the run ended in
 };
 
 // The CSV header line (without the line end).

@@ -1,0 +1,150 @@
+#include "app/lab_tools.h"
+
+#include "app/form1.h"
+#include "app/measurements_window.h"
+#include "app/run_log_window.h"
+#include "app/user_messages.h"
+#include "canvas/canvas.h"
+#include "chart/chart.h"
+
+#include <QFileDialog>
+#include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <sstream>
+
+namespace app {
+
+LabTools::LabTools(TForm1& form, UserMessages& messages) : form_(form), messages_(messages) {
+    ChooseSaveFile = [this](const QString& caption, const QString& suggested,
+                            const QString& filter) {
+        return QFileDialog::getSaveFileName(&form_, caption, suggested, filter);
+    };
+    measurements_ = new TMeasurementsWindow([this] { return CurrentMeasurements(); }, &form_);
+    runLog_ = new TRunLogWindow(log_, &form_);
+    runLog_->OnAddCurrent = [this] { AddCurrentToLog(); };
+    runLog_->OnSave = [this] { SaveRunLogCsv(); };
+    QObject::connect(measurements_->AddToLogButton, &QAbstractButton::clicked, measurements_,
+                     [this] { AddCurrentToLog(); });
+    QObject::connect(measurements_->ShowLogButton, &QAbstractButton::clicked, measurements_,
+                     [this] { ShowRunLog(); });
+}
+
+void LabTools::AfterTick(const sim::SimState& s, bool feedEnded) {
+    traces_.RecordTick(s);
+    if (feedEnded && traces_.Started() && !finishedLogged_) {
+        finishedLogged_ = true;
+        log_.Add(s, traces_.Figures(), true);
+        runLog_->Rebuild();
+    }
+}
+
+void LabTools::AfterStart(const sim::SimState& s) {
+    if (!traces_.Started()) {
+        traces_.Begin(s);
+        finishedLogged_ = false;
+    }
+}
+
+void LabTools::AfterReset() {
+    traces_.Clear();
+}
+
+sim::Measurements LabTools::CurrentMeasurements() const {
+    return sim::Measure(form_.State(), traces_.Figures());
+}
+
+QImage LabTools::ChartPicture() const {
+    canvas::Canvas target(form_.Chart1->width(), form_.Chart1->height());
+    form_.Chart1->DrawTo(&target,
+                         chart::TRect{0, 0, form_.Chart1->width(), form_.Chart1->height()});
+    return target.Image();
+}
+
+void LabTools::SaveBytes(const QString& caption, const std::string& suffix, const QString& filter,
+                         const std::function<bool(QIODevice&)>& write) {
+    const QString suggested = QString::fromStdString(DefaultFileStem(form_.State()) + suffix);
+    const QString path = ChooseSaveFile(caption, suggested, filter);
+    if (path.isEmpty())
+        return;
+    // The file is replaced only once it is written whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
+        messages_.Beep();
+        messages_.ShowError(QString::fromUtf8("Greška"),
+                            QString::fromUtf8("Datoteka \"%1\" ne može da se zapiše.").arg(path));
+    }
+}
+
+namespace {
+
+bool WriteText(QIODevice& device, const std::string& text) {
+    return device.write(text.data(), static_cast<qint64>(text.size())) ==
+           static_cast<qint64>(text.size());
+}
+
+} // namespace
+
+void LabTools::SaveTracesCsv() {
+    std::ostringstream csv;
+    traces_.WriteCsv(csv);
+    SaveBytes(QString::fromUtf8("Sačuvaj tragove kao CSV"), ".csv", QStringLiteral("CSV (*.csv)"),
+              [&](QIODevice& device) { return WriteText(device, csv.str()); });
+}
+
+void LabTools::SaveChartPng() {
+    const QImage picture = ChartPicture();
+    SaveBytes(QString::fromUtf8("Sačuvaj oscilograf kao PNG"), "-oscilograf.png",
+              QStringLiteral("PNG (*.png)"),
+              [&](QIODevice& device) { return picture.save(&device, "PNG"); });
+}
+
+void LabTools::SaveViewPng() {
+    const QImage picture = form_.CutterPicture();
+    SaveBytes(QString::fromUtf8("Sačuvaj sliku glodala kao PNG"), "-glodalo.png",
+              QStringLiteral("PNG (*.png)"),
+              [&](QIODevice& device) { return picture.save(&device, "PNG"); });
+}
+
+void LabTools::ShowMeasurements() {
+    measurements_->show();
+    measurements_->raise();
+}
+
+void LabTools::ShowRunLog() {
+    runLog_->Rebuild();
+    runLog_->show();
+    runLog_->raise();
+}
+
+void LabTools::ShowAbout() {
+    auto* box = new QMessageBox(QMessageBox::Information, QString::fromUtf8("O programu"),
+                                AboutText(), QMessageBox::Ok, &form_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setObjectName(QStringLiteral("aboutBox"));
+    box->open();
+}
+
+void LabTools::AddCurrentToLog() {
+    log_.Add(form_.State(), traces_.Figures(), false);
+    runLog_->Rebuild();
+}
+
+void LabTools::SaveRunLogCsv() {
+    std::ostringstream csv;
+    log_.WriteCsv(csv);
+    SaveBytes(QString::fromUtf8("Sačuvaj dnevnik kao CSV"), "-dnevnik.csv",
+              QStringLiteral("CSV (*.csv)"),
+              [&](QIODevice& device) { return WriteText(device, csv.str()); });
+}
+
+QString AboutText() {
+    return QString::fromUtf8(
+        "glodanje 1.0\n\n"
+        "Simulator obimnog glodanja za nastavu: geometrijski model strugotine i glavni otpor "
+        "rezanja, uporedo sa proverom po formulama iz udžbenika.\n\n"
+        "Licenca: GNU GPL, verzija 3 ili novija.");
+}
+
+} // namespace app

@@ -1,0 +1,226 @@
+#include "app/measurements_window.h"
+
+#include "app/form1.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <optional>
+
+namespace app {
+namespace {
+
+using Value = std::optional<double> (*)(const sim::Measurements&);
+
+// One line of the first two tables: a value with its formula and unit.
+struct ValueRow {
+    const char* key;
+    const char* name;
+    const char* formula; // "" when the value is read, not computed
+    const char* unit;
+    int decimals;
+    Value value;
+};
+
+// One line of the textbook check: the simulated value, the textbook value and their difference.
+struct CheckRow {
+    const char* key;
+    const char* name;
+    const char* formula;
+    const char* unit;
+    int decimals;
+    Value simulated; // null: the simulation has no counterpart
+    Value textbook;
+    Value difference;
+};
+
+const ValueRow kConditionRows[] = {
+    {"n", "Broj obrta glodala", "n = 1000·v / (π·D)", "o/min", 2,
+     [](const sim::Measurements& m) { return std::optional(m.conditions.spindleSpeed); }},
+    {"fz", "Pomak po zubu", "f_z = v_f / (z·n)", "mm", 5,
+     [](const sim::Measurements& m) { return std::optional(m.conditions.feedPerTooth); }},
+    {"phi", "Ugao zahvata", "φ_s = arccos(1 − 2·a / D)", "°", 2,
+     [](const sim::Measurements& m) { return std::optional(m.conditions.engagementAngle); }},
+    {"ze", "Srednji broj zuba u zahvatu", "z_e = z·φ_s / 360°", "", 4,
+     [](const sim::Measurements& m) { return std::optional(m.conditions.teethInCut); }},
+    {"Q", "Zapremina skinutog materijala", "Q = a·B·v_f / 1000", "cm³/min", 2,
+     [](const sim::Measurements& m) { return std::optional(m.conditions.removalRate); }},
+};
+
+const ValueRow kSimulatedRows[] = {
+    {"chipSumNow", "Debljina strugotine, zbir po zubima, sada", "", "mm", 5,
+     [](const sim::Measurements& m) { return std::optional(m.simulated.chipSumNow); }},
+    {"chipNow", "Debljina strugotine, usrednjena, sada", "", "mm", 5,
+     [](const sim::Measurements& m) { return std::optional(m.simulated.chipNow); }},
+    {"forceNow", "Glavni otpor rezanja, sada", "", "N", 1,
+     [](const sim::Measurements& m) { return std::optional(m.simulated.forceNow); }},
+    {"teethNow", "Broj zuba u zahvatu, sada", "", "", 0,
+     [](const sim::Measurements& m) { return std::optional<double>(m.simulated.teethNow); }},
+    {"largestChipSum", "Najveća debljina strugotine, zbir po zubima", "", "mm", 5,
+     [](const sim::Measurements& m) { return std::optional(m.simulated.largestChipSum); }},
+    {"largestChip", "Najveća debljina strugotine, usrednjena", "", "mm", 5,
+     [](const sim::Measurements& m) { return std::optional(m.simulated.largestChip); }},
+    {"meanForce", "Srednja sila u taktovima sa silom", "", "N", 1,
+     [](const sim::Measurements& m) { return std::optional(m.simulated.meanForce); }},
+};
+
+const CheckRow kCheckRows[] = {
+    {"hmax", "Najveća debljina strugotine jednog zuba", "h_max = f_z·sin φ_s (f_z za a ≥ D/2)",
+     "mm", 5,
+     [](const sim::Measurements& m) { return std::optional(m.compared.largestChip.simulated); },
+     [](const sim::Measurements& m) { return m.compared.largestChip.textbook; },
+     [](const sim::Measurements& m) { return m.compared.largestChip.differencePercent; }},
+    {"hm", "Srednja debljina strugotine", "h_m = 2·a·f_z / (D·φ_s)", "mm", 5, nullptr,
+     [](const sim::Measurements& m) { return std::optional(m.textbook.meanChip); }, nullptr},
+    {"Fmax", "Najveća sila", "F(h_max) = k·B·h_max^x·K_a·v^−0,15", "N", 1,
+     [](const sim::Measurements& m) { return std::optional(m.compared.largestForce.simulated); },
+     [](const sim::Measurements& m) { return m.compared.largestForce.textbook; },
+     [](const sim::Measurements& m) { return m.compared.largestForce.differencePercent; }},
+    {"Fm", "Sila jednog zuba pri h_m", "F(h_m) = k·B·h_m^x·K_a·v^−0,15", "N", 1, nullptr,
+     [](const sim::Measurements& m) { return m.textbook.forceAtMeanChip; }, nullptr},
+    {"Fmean", "Srednja sila (poslednji obrt)", "z_e·F(h_m)", "N", 1,
+     [](const sim::Measurements& m) { return std::optional(m.compared.meanForce.simulated); },
+     [](const sim::Measurements& m) { return m.compared.meanForce.textbook; },
+     [](const sim::Measurements& m) { return m.compared.meanForce.differencePercent; }},
+    {"P", "Snaga rezanja", "P = F·v / 60000", "kW", 3,
+     [](const sim::Measurements& m) { return std::optional(m.compared.power.simulated); },
+     [](const sim::Measurements& m) { return m.compared.power.textbook; },
+     [](const sim::Measurements& m) { return m.compared.power.differencePercent; }},
+    {"M", "Obrtni moment", "M = F·D / 2000", "N·m", 1,
+     [](const sim::Measurements& m) { return std::optional(m.compared.torque.simulated); },
+     [](const sim::Measurements& m) { return m.compared.torque.textbook; },
+     [](const sim::Measurements& m) { return m.compared.torque.differencePercent; }},
+};
+
+constexpr const char* kExplanation =
+    "Zašto se simulacija i udžbenik razlikuju:\n"
+    "• Putanja zuba: simulacija meri strugotinu na profilu koji su ostavili prethodni zubi, "
+    "duž stvarne putanje zuba dok obradak napreduje, a ne na krugu; zato najveća debljina nije "
+    "tačno f_z·sin φ_s.\n"
+    "• Nagib sečiva: kosi zub ulazi u zahvat postepeno, pa simulacija usrednjava zbir debljina "
+    "po nekoliko taktova; to snižava vrh sile ispod F(h_max) i razvlači silu preko taktova.\n"
+    "• Stepeni zakon: sila raste sa debljinom na stepen manji od 1, pa sila srednje debljine "
+    "nije srednja vrednost sile. Simulacija primenjuje zakon na debljinu usrednjenu po nagibu "
+    "(to podiže srednju silu) i na zbir debljina svih zuba u zahvatu (to je spušta kada je u "
+    "zahvatu više zuba, pri većoj dubini i broju zuba); udžbenik računa z_e·F(h_m), silu po "
+    "zubu pomnoženu brojem zuba.\n"
+    "Sile i snaga se porede kada su materijali izabrani.";
+
+QLabel* Cell(QGridLayout* grid, int row, int column, const QString& text,
+             Qt::Alignment alignment = Qt::AlignLeft) {
+    auto* label = new QLabel(text);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    grid->addWidget(label, row, column);
+    return label;
+}
+
+QLabel* Heading(QGridLayout* grid, int row, const char* text) {
+    QLabel* label = Cell(grid, row, 0, QString::fromUtf8(text));
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    grid->addWidget(label, row, 0, 1, 6);
+    return label;
+}
+
+} // namespace
+
+QString MeasurementText(std::optional<double> value, int decimals) {
+    if (!value)
+        return QStringLiteral("–");
+    QString text = QString::number(*value, 'f', decimals);
+    return text.replace(QLatin1Char('.'), QLatin1Char(SystemDecimalSeparator()));
+}
+
+TMeasurementsWindow::TMeasurementsWindow(Source source, QWidget* owner)
+    : QWidget(owner, Qt::Window), source_(std::move(source)) {
+    setWindowTitle(QStringLiteral("Merenja"));
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    const Qt::Alignment right = Qt::AlignRight;
+    int row = 0;
+    const auto valueRows = [&](const char* heading, const auto& rows) {
+        Heading(grid, row++, heading);
+        for (const ValueRow& r : rows) {
+            Cell(grid, row, 0, QString::fromUtf8(r.name));
+            Cell(grid, row, 1, QString::fromUtf8(r.formula));
+            values_[r.key] = Cell(grid, row, 2, QString(), right);
+            Cell(grid, row, 3, QString::fromUtf8(r.unit));
+            ++row;
+        }
+    };
+    valueRows("Uslovi rezanja", kConditionRows);
+    valueRows("Simulacija", kSimulatedRows);
+
+    Heading(grid, row++, "Provera po udžbeniku");
+    const char* columns[] = {"", "Formula", "Simulacija", "Udžbenik", "Jedinica", "Razlika, %"};
+    for (int c = 1; c < 6; ++c)
+        Cell(grid, row, c, QString::fromUtf8(columns[c]), c == 1 || c == 4 ? Qt::AlignLeft : right);
+    ++row;
+    for (const CheckRow& r : kCheckRows) {
+        const std::string key = r.key;
+        Cell(grid, row, 0, QString::fromUtf8(r.name));
+        Cell(grid, row, 1, QString::fromUtf8(r.formula));
+        values_[key + ".sim"] = Cell(grid, row, 2, QString(), right);
+        values_[key + ".book"] = Cell(grid, row, 3, QString(), right);
+        Cell(grid, row, 4, QString::fromUtf8(r.unit));
+        values_[key + ".diff"] = Cell(grid, row, 5, QString(), right);
+        ++row;
+    }
+
+    auto* explanation = new QLabel(QString::fromUtf8(kExplanation));
+    explanation->setWordWrap(true);
+    AddToLogButton = new QPushButton(QString::fromUtf8("Dodaj u dnevnik"));
+    ShowLogButton = new QPushButton(QStringLiteral("Dnevnik"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(AddToLogButton);
+    buttons->addWidget(ShowLogButton);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(grid);
+    column->addWidget(explanation);
+    column->addLayout(buttons);
+
+    refresh_ = new QTimer(this);
+    refresh_->setInterval(kRefreshMs);
+    connect(refresh_, &QTimer::timeout, this, &TMeasurementsWindow::Refresh);
+}
+
+void TMeasurementsWindow::Refresh() {
+    const sim::Measurements m = source_();
+    const auto show = [&](const auto& rows) {
+        for (const ValueRow& r : rows)
+            values_[r.key]->setText(MeasurementText(r.value(m), r.decimals));
+    };
+    show(kConditionRows);
+    show(kSimulatedRows);
+    for (const CheckRow& r : kCheckRows) {
+        const std::string key = r.key;
+        values_[key + ".sim"]->setText(r.simulated ? MeasurementText(r.simulated(m), r.decimals)
+                                                   : QString());
+        values_[key + ".book"]->setText(MeasurementText(r.textbook(m), r.decimals));
+        values_[key + ".diff"]->setText(r.difference ? MeasurementText(r.difference(m), 1)
+                                                     : QString());
+    }
+}
+
+QString TMeasurementsWindow::ValueText(const std::string& key) const {
+    const auto found = values_.find(key);
+    return found == values_.end() ? QString() : found->second->text();
+}
+
+void TMeasurementsWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Refresh();
+    refresh_->start();
+}
+
+void TMeasurementsWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    refresh_->stop();
+}
+
+} // namespace app

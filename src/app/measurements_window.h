@@ -1,0 +1,53 @@
+// The measurements window ("Merenja"): the cutting conditions derived from the inputs, the
+// simulated figures of the run, and the textbook check next to them, each value with its unit
+// and, where it is a formula, the formula beside it. It follows the run and the inputs without
+// slowing the run: while shown, it reads the figures on a timer of its own, ten times a second,
+// never from inside a tick.
+#pragma once
+
+#include "sim/measurements.h"
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace app {
+
+class TMeasurementsWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kRefreshMs = 100;
+
+    using Source = std::function<sim::Measurements()>;
+    // A window of its own, owned by owner (it closes with it); source gives the figures.
+    TMeasurementsWindow(Source source, QWidget* owner);
+
+    // Reads the figures now.
+    void Refresh();
+    // The text of the value labelled key (as in the row tables), for the tests.
+    QString ValueText(const std::string& key) const;
+
+    QPushButton* AddToLogButton = nullptr; // "Dodaj u dnevnik"
+    QPushButton* ShowLogButton = nullptr;  // "Dnevnik"
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    Source source_;
+    QTimer* refresh_ = nullptr;
+    std::map<std::string, QLabel*> values_;
+};
+
+// A real with the given decimals and the system's decimal separator; "–" for none.
+QString MeasurementText(std::optional<double> value, int decimals);
+
+} // namespace app

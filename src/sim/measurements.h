@@ -1,0 +1,121 @@
+#pragma once
+
+// What a student writes down about a run: the cutting conditions derived from the inputs, the
+// figures the simulation produced, and the textbook estimate of the same figures from the
+// classical slab-milling formulas, side by side. Nothing here changes the simulation: the run
+// figures are gathered from the traces after each tick.
+
+#include "sim/sim_state.h"
+
+#include <optional>
+
+namespace sim {
+
+// The constants of the force law F(h) = SpecificForce x CutWidth x h^ChipExponent x ToolFactor
+// x SpeedFactor, as the simulation applies them.
+struct ForceLaw {
+    double specificForce = 0; // N/mm^2
+    double chipExponent = 0;  // exponent of the chip thickness
+    double toolFactor = 0;    // 1.0, or 1.05 for a tool that does not suit the workpiece
+    double speedFactor = 0;   // CuttingSpeed^-0.15
+};
+
+// The constants the next tick would use: those loaded by the last "Proces", or, before any
+// "Proces", those the chosen materials would load. None when no constants are loaded and a
+// material is still missing.
+std::optional<ForceLaw> CurrentForceLaw(const SimState& s);
+
+// F(h) in N for a chip thickness h in mm and a cut width in mm, by the simulation's power law.
+double ForceAtChip(const ForceLaw& law, int32_t cutWidth, double chip);
+
+// Cutting conditions that follow from the inputs alone.
+struct CuttingConditions {
+    double spindleSpeed = 0;    // rev/min, n = 1000 v_c / (pi D)
+    double feedPerTooth = 0;    // mm, f_z = v_f / (z n)
+    double engagementAngle = 0; // deg, phi_s = arccos(1 - 2 a_e / D), 0..90
+    double teethInCut = 0;      // mean number of teeth in the cut, z_e = z phi_s / 360 deg
+    double removalRate = 0;     // cm^3/min, Q = a_e b v_f / 1000
+};
+
+CuttingConditions DeriveConditions(const SimState& s);
+
+// Figures gathered over a run, one RecordTick per tick, from the newest samples the tick left
+// at index 313 of the traces.
+struct RunFigures {
+    int ticks = 0;                 // ticks recorded since the run started
+    int forceTicks = 0;            // of those, ticks with a non-zero force
+    int firstForceTick = 0;        // 1-based tick of the first non-zero force; 0: none yet
+    double largestToothChip = 0;   // mm, largest chip of one tooth (last sub-step of a tick)
+    double largestChipSum = 0;     // mm, largest chip summed over the teeth in the cut
+    double largestChip = 0;        // mm, largest chip averaged over the helix window
+    double largestForce = 0;       // N
+    double forceSum = 0;           // N, sum of the non-zero forces
+    double lastRevolutionMean = 0; // N, the newest per-revolution mean force
+
+    // Mean force over the ticks with a force, 0 before the first.
+    double MeanForce() const { return forceTicks > 0 ? forceSum / forceTicks : 0; }
+};
+
+// Adds the tick just run (its samples at index 313) to the figures.
+void RecordTick(RunFigures& figures, const SimState& s);
+
+// The simulated side of the comparison: the newest sample and the figures of the run so far.
+struct SimulatedResults {
+    double chipSumNow = 0;         // mm, newest chip summed over the teeth
+    double chipNow = 0;            // mm, newest chip averaged over the helix window
+    double forceNow = 0;           // N, newest force
+    int32_t teethNow = 0;          // teeth in the cut in the last sub-step
+    double largestToothChip = 0;   // mm
+    double largestChipSum = 0;     // mm
+    double largestChip = 0;        // mm
+    double largestForce = 0;       // N
+    double meanForce = 0;          // N, over the ticks with a force
+    double lastRevolutionMean = 0; // N
+    double power = 0;              // kW, P = F v_c / 60000 with F the last revolution mean
+    double torque = 0;             // N m, M = F D / 2000 with F the last revolution mean
+};
+
+SimulatedResults Simulated(const SimState& s, const RunFigures& figures);
+
+// The textbook estimate. The forces are absent when no force constants are known.
+struct TextbookCheck {
+    double maxChip = 0;                    // mm, h_max = f_z sin(phi_s), f_z for a_e >= D/2
+    double meanChip = 0;                   // mm, h_m = 2 a_e f_z / (D phi_s), phi_s in rad
+    std::optional<double> forceAtMaxChip;  // N, F(h_max)
+    std::optional<double> forceAtMeanChip; // N, F(h_m), one tooth
+    std::optional<double> meanCutterForce; // N, z_e F(h_m)
+    std::optional<double> power;           // kW, from z_e F(h_m)
+    std::optional<double> torque;          // N m, from z_e F(h_m)
+};
+
+TextbookCheck Textbook(const SimState& s, const CuttingConditions& conditions);
+
+// (simulated - textbook) / textbook in percent; none for an absent or zero textbook value.
+std::optional<double> DifferencePercent(double simulated, std::optional<double> textbook);
+
+// One figure of the simulation next to its textbook counterpart.
+struct Comparison {
+    double simulated = 0;
+    std::optional<double> textbook;
+    std::optional<double> differencePercent;
+};
+
+struct ComparedResults {
+    Comparison largestChip;  // largest chip of one tooth against h_max, mm
+    Comparison largestForce; // largest force against F(h_max), N
+    Comparison meanForce;    // last revolution mean against z_e F(h_m), N
+    Comparison power;        // kW
+    Comparison torque;       // N m
+};
+
+// Everything the measurements show, from one state and the figures of its run.
+struct Measurements {
+    CuttingConditions conditions;
+    SimulatedResults simulated;
+    TextbookCheck textbook;
+    ComparedResults compared;
+};
+
+Measurements Measure(const SimState& s, const RunFigures& figures);
+
+} // namespace sim

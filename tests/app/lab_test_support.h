@@ -1,0 +1,80 @@
+// The main window as the tests of its menu, trace log, measurements and run log drive it: boxes
+// answered at once and recorded, file dialogs answered with a chosen path.
+#pragma once
+
+#include "app/form1.h"
+#include "app/form2.h"
+#include "app/lab_tools.h"
+#include "app/measurements_window.h"
+#include "app/run_log_window.h"
+#include "app/user_messages.h"
+#include "chart/chart.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace app {
+
+class SilentMessages : public UserMessages {
+public:
+    explicit SilentMessages(std::vector<std::string>* log) : log_(log) {}
+    void Beep() override { log_->push_back("beep"); }
+    void ShowWarning(const QString& text) override {
+        log_->push_back("warning: " + text.toStdString());
+    }
+    void ShowError(const QString& title, const QString& text) override {
+        log_->push_back("error " + title.toStdString() + ": " + text.toStdString());
+    }
+
+private:
+    std::vector<std::string>* log_;
+};
+
+class LabWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<TForm1>(std::make_unique<SilentMessages>(&said));
+        instructions = std::make_unique<TForm2>();
+        form->SetInstructions(instructions.get());
+        form->Tools().ChooseSaveFile = [this](const QString&, const QString& suggested,
+                                              const QString&) {
+            suggestedNames.push_back(suggested.toStdString());
+            return answer;
+        };
+        form->show();
+    }
+
+    void StartWith(const char* workpiece, const char* tool) {
+        form->ComboBox1->setCurrentIndex(form->ComboBox1->findText(QString::fromUtf8(workpiece)));
+        form->ComboBox2->setCurrentIndex(form->ComboBox2->findText(QString::fromUtf8(tool)));
+        QTest::mouseClick(form->Button1, Qt::LeftButton);
+    }
+    // Ticks as the timer would give them, until the run stops or count ticks have run.
+    int Tick(int count = 100000) {
+        int run = 0;
+        while (run < count && form->Timer1->isActive()) {
+            form->Timer1Timer();
+            ++run;
+        }
+        return run;
+    }
+    QString PathOf(const char* name) const { return QDir(dir.path()).filePath(name); }
+
+    QTemporaryDir dir;
+    QString answer; // what the save dialog answers; "" cancels
+    std::vector<std::string> suggestedNames;
+    std::vector<std::string> said;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TForm2> instructions;
+};
+
+} // namespace app

@@ -1,0 +1,179 @@
+// The menu bar of the main window and what its "Datoteka" items save: the traces as the batch
+// runner writes them, and the two pictures as the batch runner draws them.
+#include "app/main_menu.h"
+
+#include "app/lab_test_support.h"
+#include "batch/batch_pictures.h"
+#include "batch/batch_run.h"
+
+#include <QAction>
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <sstream>
+
+namespace app {
+namespace {
+
+using MainMenuTest = LabWindowTest;
+
+// The items of a menu as "text|shortcut", separators left out.
+std::vector<std::string> Items(QMenu* menu) {
+    std::vector<std::string> items;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            items.push_back(action->text().toStdString() + "|" +
+                            action->shortcut().toString().toStdString());
+    }
+    return items;
+}
+
+QAction* FindAction(QMenuBar* bar, const QString& text) {
+    for (QAction* menu : bar->actions()) {
+        for (QAction* action : menu->menu()->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(MainMenuTest, MenusHoldTheirItemsWithTheUsualShortcuts) {
+    const QList<QAction*> menus = form->MenuBar1->actions();
+    ASSERT_EQ(menus.size(), 3);
+    EXPECT_EQ(menus[0]->text(), "&Datoteka");
+    EXPECT_EQ(menus[1]->text(), "&Analiza");
+    EXPECT_EQ(menus[2]->text(), QString::fromUtf8("&Pomoć"));
+    EXPECT_EQ(Items(menus[0]->menu()),
+              (std::vector<std::string>{"Sačuvaj tragove kao CSV...|Ctrl+S",
+                                        "Sačuvaj oscilograf kao PNG...|",
+                                        "Sačuvaj sliku glodala kao PNG...|", "Izlaz|Ctrl+Q"}));
+    EXPECT_EQ(Items(menus[1]->menu()),
+              (std::vector<std::string>{"Merenja|Ctrl+M", "Dnevnik|Ctrl+L"}));
+    EXPECT_EQ(Items(menus[2]->menu()), (std::vector<std::string>{"Uputstvo|F1", "O programu|"}));
+}
+
+TEST_F(MainMenuTest, DesignedControlsKeepTheirPlacesBelowTheBar) {
+    QWidget* client = ClientArea(*form);
+    ASSERT_NE(client, nullptr);
+    const int bar = form->MenuBar1->height();
+    EXPECT_GT(bar, 0);
+    EXPECT_EQ(form->MenuBar1->geometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(client->geometry(), QRect(0, bar, TForm1::kClientWidth, TForm1::kClientHeight));
+    EXPECT_EQ(form->size(), QSize(TForm1::kClientWidth, TForm1::kClientHeight + bar));
+    EXPECT_EQ(form->Image1->parentWidget(), client);
+    EXPECT_EQ(form->Image1->geometry(), QRect(216, 24, 385, 313));
+    EXPECT_EQ(form->Chart1->geometry(), QRect(216, 344, 385, 161));
+    EXPECT_EQ(form->Button2->geometry(), QRect(8, 480, 57, 25));
+    EXPECT_EQ(form->Image1->mapTo(form.get(), QPoint(0, 0)), QPoint(216, 24 + bar));
+    EXPECT_TRUE(form->Button1->isVisible());
+    // The windows the main window owns are not moved into the client area.
+    EXPECT_TRUE(form->Tools().MeasurementsWindow()->isWindow());
+    EXPECT_FALSE(form->Tools().MeasurementsWindow()->isVisible());
+    EXPECT_TRUE(form->Tools().RunLogWindow()->isWindow());
+}
+
+TEST_F(MainMenuTest, ShortcutsReachTheirActions) {
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_TRUE(form->Tools().MeasurementsWindow()->isVisible());
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    EXPECT_TRUE(instructions->isVisible());
+    QSignalSpy closed(form.get(), &TForm1::Closed);
+    QApplication::setActiveWindow(form.get());
+    QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainMenuTest, AboutBoxNamesProgramVersionAndLicence) {
+    FindAction(form->MenuBar1, "O programu")->trigger();
+    auto* box = form->findChild<QMessageBox*>("aboutBox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->text().startsWith("glodanje 1.0"));
+    EXPECT_TRUE(box->text().contains("Licenca"));
+    box->close();
+}
+
+// A window run of the start values to the end of the feed, saved, is the batch runner's CSV of
+// the same job after the comment lines.
+TEST_F(MainMenuTest, SavedTracesEqualTheBatchCsvAfterTheComments) {
+    StartWith("28Cr4", "P30");
+    EXPECT_EQ(Tick(), 1556);
+    answer = PathOf("run.csv");
+    FindAction(form->MenuBar1, QString::fromUtf8("Sačuvaj tragove kao CSV..."))->trigger();
+    EXPECT_EQ(suggestedNames, std::vector<std::string>{"glodanje-28Cr4-P30-up.csv"});
+    QFile file(answer);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string saved = file.readAll().toStdString();
+
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(batch::RunBatchCommand({"--workpiece", "28Cr4", "--tool", "P30"}, out, err),
+              batch::kExitDone);
+    const size_t header = saved.find(batch::kCsvHeader);
+    ASSERT_NE(header, std::string::npos);
+    EXPECT_EQ(saved.substr(header), out.str());
+    const std::string comments = saved.substr(0, header);
+    EXPECT_NE(comments.find("# workpiece_material=28Cr4\n"), std::string::npos);
+    EXPECT_NE(comments.find("# tool_material=P30\n"), std::string::npos);
+    EXPECT_NE(comments.find("# direction=up\n"), std::string::npos);
+    EXPECT_TRUE(said.empty());
+}
+
+TEST_F(MainMenuTest, PicturesEqualTheBatchPicturesOfTheSameState) {
+    StartWith("28Cr4", "P30");
+    form->RadioButton2->click();
+    Tick(700);
+    answer = PathOf("chart.png");
+    form->Tools().SaveChartPng();
+    answer = PathOf("view.png");
+    form->Tools().SaveViewPng();
+    EXPECT_EQ(suggestedNames, (std::vector<std::string>{"glodanje-28Cr4-P30-down-oscilograf.png",
+                                                        "glodanje-28Cr4-P30-down-glodalo.png"}));
+
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::string batchView = PathOf("batch_view.png").toStdString();
+    const std::string batchChart = PathOf("batch_chart.png").toStdString();
+    ASSERT_EQ(batch::RunBatchCommand({"--workpiece", "28Cr4", "--tool", "P30", "--direction",
+                                      "down", "--ticks", "700", "--view-png", batchView,
+                                      "--chart-png", batchChart},
+                                     out, err, batch::MakePngPictures),
+              batch::kExitDone)
+        << err.str();
+    const auto load = [](const QString& path) {
+        return QImage(path).convertToFormat(QImage::Format_ARGB32);
+    };
+    const QImage chart = load(PathOf("chart.png"));
+    const QImage view = load(PathOf("view.png"));
+    EXPECT_EQ(chart.size(), QSize(385, 161));
+    EXPECT_EQ(view.size(), QSize(385, 313));
+    EXPECT_EQ(chart, load(QString::fromStdString(batchChart)));
+    EXPECT_EQ(view, load(QString::fromStdString(batchView)));
+}
+
+TEST_F(MainMenuTest, AFileThatCannotBeWrittenIsReportedAndNothingIsWritten) {
+    StartWith("28Cr4", "P30");
+    Tick(10);
+    answer = PathOf("missing-dir/run.csv");
+    form->Tools().SaveTracesCsv();
+    ASSERT_EQ(said.size(), 2u);
+    EXPECT_EQ(said[0], "beep");
+    EXPECT_NE(said[1].find("ne može da se zapiše"), std::string::npos) << said[1];
+    EXPECT_FALSE(QFile::exists(answer));
+
+    // A cancelled dialog writes nothing and says nothing.
+    said.clear();
+    answer.clear();
+    form->Tools().SaveViewPng();
+    EXPECT_TRUE(said.empty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+} // namespace
+} // namespace app

@@ -1,0 +1,121 @@
+#include "batch/batch_report.h"
+
+#include "sim/materials.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace batch {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+json OrNull(std::optional<double> value) {
+    return value ? json(*value) : json(nullptr);
+}
+
+// The list text of a material, or null when none is chosen.
+template <typename List, typename NameOf>
+json MaterialName(const List& list, int32_t number, NameOf nameOf) {
+    if (number < 1 || number > static_cast<int32_t>(list.size())) {
+        return nullptr;
+    }
+    return std::string(nameOf(list[number - 1]));
+}
+
+} // namespace
+
+json ReportInputs(const sim::SimState& s) {
+    return {
+        {"cutter_diameter_mm", s.CutterDiameter},
+        {"teeth", s.ToothCount},
+        {"rake_angle_rad", s.RakeAngle},
+        {"clearance_angle_rad", s.ClearanceAngle},
+        {"helix_angle_rad", s.HelixAngle},
+        {"cutting_speed_m_per_min", s.CuttingSpeed},
+        {"feed_speed_mm_per_min", s.FeedSpeed},
+        {"depth_mm", s.DepthMm},
+        {"width_mm", s.CutWidth},
+        {"workpiece_material", MaterialName(sim::kWorkpieceMaterials, s.WorkpieceMaterial,
+                                            [](const auto& row) { return row.name; })},
+        {"tool_material",
+         MaterialName(sim::kToolMaterials, s.ToolMaterial, [](const char* name) { return name; })},
+        {"direction", s.MillingDirection == sim::MillingDirection::Down ? "down" : "up"},
+    };
+}
+
+namespace {
+
+json Conditions(const sim::CuttingConditions& c) {
+    return {
+        {"spindle_speed_rev_per_min", c.spindleSpeed}, {"feed_per_tooth_mm", c.feedPerTooth},
+        {"engagement_angle_deg", c.engagementAngle},   {"teeth_in_cut", c.teethInCut},
+        {"removal_rate_cm3_per_min", c.removalRate},
+    };
+}
+
+json Simulated(const sim::SimulatedResults& r, const sim::RunFigures& figures) {
+    return {
+        {"ticks", figures.ticks},
+        {"first_force_tick", figures.firstForceTick},
+        {"newest_chip_sum_mm", r.chipSumNow},
+        {"newest_chip_mm", r.chipNow},
+        {"newest_force_n", r.forceNow},
+        {"teeth_in_cut_now", r.teethNow},
+        {"largest_tooth_chip_mm", r.largestToothChip},
+        {"largest_chip_sum_mm", r.largestChipSum},
+        {"largest_chip_mm", r.largestChip},
+        {"largest_force_n", r.largestForce},
+        {"mean_force_n", r.meanForce},
+        {"last_revolution_mean_force_n", r.lastRevolutionMean},
+        {"power_kw", r.power},
+        {"torque_n_m", r.torque},
+    };
+}
+
+json Textbook(const sim::TextbookCheck& t) {
+    return {
+        {"max_chip_mm", t.maxChip},
+        {"mean_chip_mm", t.meanChip},
+        {"force_at_max_chip_n", OrNull(t.forceAtMaxChip)},
+        {"force_at_mean_chip_n", OrNull(t.forceAtMeanChip)},
+        {"mean_cutter_force_n", OrNull(t.meanCutterForce)},
+        {"power_kw", OrNull(t.power)},
+        {"torque_n_m", OrNull(t.torque)},
+    };
+}
+
+json Compared(const sim::Comparison& c) {
+    return {
+        {"simulated", c.simulated},
+        {"textbook", OrNull(c.textbook)},
+        {"difference_percent", OrNull(c.differencePercent)},
+    };
+}
+
+} // namespace
+
+json RunReport(const sim::SimState& s, const sim::RunFigures& figures) {
+    const sim::Measurements m = sim::Measure(s, figures);
+    return {
+        {"inputs", ReportInputs(s)},
+        {"conditions", Conditions(m.conditions)},
+        {"simulated", Simulated(m.simulated, figures)},
+        {"textbook", Textbook(m.textbook)},
+        {"comparison",
+         {
+             {"largest_chip_mm", Compared(m.compared.largestChip)},
+             {"largest_force_n", Compared(m.compared.largestForce)},
+             {"mean_force_n", Compared(m.compared.meanForce)},
+             {"power_kw", Compared(m.compared.power)},
+             {"torque_n_m", Compared(m.compared.torque)},
+         }},
+    };
+}
+
+void WriteRunReport(std::ostream& out, const sim::SimState& s, const sim::RunFigures& figures) {
+    out << RunReport(s, figures).dump(2) << '\n';
+}
+
+} // namespace batch
