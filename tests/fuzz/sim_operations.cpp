@@ -32,6 +32,11 @@ constexpr std::array<const char*, 10> kMalformedTexts{
     "٣",
 };
 
+// An item index of a list of `items` entries, or one past either end (-1, items): no item.
+int ListIndex(ByteSource& in, size_t items) {
+    return static_cast<int>(in.Next() % (items + 2)) - 1;
+}
+
 std::string Joined(const std::set<std::string>& names) {
     std::string text;
     for (const std::string& name : names) {
@@ -307,11 +312,10 @@ std::string SimDriver::Step(ByteSource& in) {
         broken = TypeText(in);
         break;
     case Operation::SelectWorkpiece:
-        // One index past each end of the list stands for "no item selected".
-        sim::SelectWorkpieceMaterial(s_, in.Next() % (sim::kWorkpieceMaterials.size() + 2) - 1);
+        sim::SelectWorkpieceMaterial(s_, ListIndex(in, sim::kWorkpieceMaterials.size()));
         break;
     case Operation::SelectTool:
-        sim::SelectToolMaterial(s_, in.Next() % (sim::kToolMaterials.size() + 2) - 1);
+        sim::SelectToolMaterial(s_, ListIndex(in, sim::kToolMaterials.size()));
         break;
     case Operation::SetDirection:
         sim::SetMillingDirection(
