@@ -6,6 +6,7 @@ glodanje_packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   fontconfig fonts-liberation fonts-dejavu-core
+  clang-14 libclang-rt-14-dev
 )
 
 ensure_deps() {

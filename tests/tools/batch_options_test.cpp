@@ -107,7 +107,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgsCase{{"--workpiece", "28cr4"},
                     "--workpiece: unknown material '28cr4' (valid: 28Cr4, C35, C4131, SL 200, "
                     "NL 600-3, C1633, PTEL 65-2, C4130, C1430, AlSi8)"},
-        BadArgsCase{{"--csv="}, "--csv: the file name is empty"}));
+        BadArgsCase{{"--csv="}, "--csv: the file name is empty"},
+        // Control characters in what the user typed are quoted as escapes: still one line.
+        BadArgsCase{{"--work\npiece", "C35"}, "unknown option '--work\\npiece' (see --help)"},
+        BadArgsCase{{"--tool", "P30\r\x1b[2J\t"},
+                    "--tool: unknown material 'P30\\r\\x1b[2J\\t' (valid: C7680, C9681, P30, "
+                    "K40, K50)"}));
 
 } // namespace
 } // namespace batch

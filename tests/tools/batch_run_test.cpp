@@ -121,6 +121,12 @@ INSTANTIATE_TEST_SUITE_P(
                      "/nonexistent-dir/x.csv"},
                     kExitCannotWrite,
                     "glodanje-batch: cannot write '/nonexistent-dir/x.csv'\n"},
+        FailureCase{{"--workpiece", "C35", "--tool", "P30", "--csv", "/nonexistent-dir/a\nb"},
+                    kExitCannotWrite,
+                    "glodanje-batch: cannot write '/nonexistent-dir/a\\nb'\n"},
+        FailureCase{{"--speed", "6\n0", "--workpiece", "C35", "--tool", "P30"},
+                    kExitBadInput,
+                    "glodanje-batch: --speed: '6\\n0' is not a valid integer value\n"},
         FailureCase{{"--frobnicate"},
                     kExitBadInput,
                     "glodanje-batch: unknown option '--frobnicate' (see --help)\n"}));

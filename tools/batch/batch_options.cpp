@@ -91,6 +91,26 @@ std::string FieldNumberText(const sim::InputFieldSpec& spec, int32_t value) {
                            : sim::FormatGeneral(value / static_cast<double>(spec.scale), '.');
 }
 
+std::string OneLine(std::string_view text) {
+    std::string line;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            line += "\\n";
+        } else if (c == '\r') {
+            line += "\\r";
+        } else if (c == '\t') {
+            line += "\\t";
+        } else if (byte < 0x20 || byte == 0x7f) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            line += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
+
 std::optional<std::string> DepthTextToTenths(const std::string& text) {
     size_t i = 0;
     std::string sign;
@@ -202,17 +222,17 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
         }
         const auto setter = setters.find(name);
         if (setter == setters.end()) {
-            result.error = "unknown option '" + name + "' (see --help)";
+            result.error = OneLine("unknown option '" + name + "' (see --help)");
             return result;
         }
         if (!value) {
             if (i + 1 == args.size()) {
-                result.error = "option '" + name + "' needs a value";
+                result.error = OneLine("option '" + name + "' needs a value");
                 return result;
             }
             value = args[++i];
         }
-        result.error = setter->second(*value);
+        result.error = OneLine(setter->second(*value));
         if (!result.error.empty()) {
             return result;
         }

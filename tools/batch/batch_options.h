@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace batch {
@@ -64,6 +65,10 @@ std::string OptionValueName(const sim::InputFieldSpec& spec);
 
 // A number of the field's units for messages: tenths as millimetres with a point ("0.5").
 std::string FieldNumberText(const sim::InputFieldSpec& spec, int32_t value);
+
+// text with every control character escaped (a line break as backslash-n, ESC as backslash-x1b),
+// so that a message quoting what the user typed stays one line.
+std::string OneLine(std::string_view text);
 
 // The --help text.
 std::string UsageText();

@@ -167,7 +167,8 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         err << warning << '\n';
     }
     if (!prepared.ok) {
-        err << (prepared.error.rfind("--", 0) == 0 ? kProgram : "") << prepared.error << '\n';
+        err << (prepared.error.rfind("--", 0) == 0 ? kProgram : "") << OneLine(prepared.error)
+            << '\n';
         return kExitBadInput;
     }
 
@@ -175,7 +176,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (!options.csvPath.empty()) {
         file.open(options.csvPath, std::ios::binary | std::ios::trunc);
         if (!file) {
-            err << kProgram << "cannot write '" << options.csvPath << "'\n";
+            err << kProgram << OneLine("cannot write '" + options.csvPath + "'") << '\n';
             return kExitCannotWrite;
         }
     }
@@ -197,7 +198,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
     if (drawing) {
         if (const std::string error = drawing->Save(*state); !error.empty()) {
-            err << kProgram << error << '\n';
+            err << kProgram << OneLine(error) << '\n';
             return kExitCannotWrite;
         }
     }
