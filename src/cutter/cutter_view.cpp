@@ -2,12 +2,25 @@
 
 #include "sim/arithmetic.h"
 
+#include <array>
+#include <cmath>
+#include <numbers>
+
 namespace cutter {
 
 using canvas::BrushStyle;
 using canvas::Canvas;
 using canvas::CanvasPoint;
 using canvas::PenStyle;
+
+namespace {
+
+// Straight pieces of the gullet's arc: at most 40 px of radius, so 32 pieces keep it within
+// 0.05 px of the true half-circle.
+constexpr int kGulletArcSegments = 32;
+constexpr double kHalfTurnExact = std::numbers::pi;
+
+} // namespace
 
 CutterView::CutterView() = default;
 
@@ -58,6 +71,40 @@ void CutterView::DrawWorkpiece(const sim::SimState& s) {
     c.Polygon(points_);
 }
 
+namespace {
+
+// The gullet's half-disk laid on the outline's own chord: the rake face's inner end (point 4),
+// the chord's far end (point 5), then the arc back to point 4 on the side of the cutter centre.
+// Its first edge repeats the outline's edge 4-5 in the same direction, so its outline covers
+// exactly the pixels the tooth's outline drew along the chord. Empty for a chord of no length.
+std::array<CanvasPoint, 2 + kGulletArcSegments - 1> GulletOnChord(const ToothOutline& tooth,
+                                                                  bool& empty) {
+    std::array<CanvasPoint, 2 + kGulletArcSegments - 1> points{};
+    const sim::IntPoint rakeBase = tooth.ToothPoints[4];
+    const sim::IntPoint chordFar = tooth.ToothPoints[5];
+    const sim::IntPoint centre = tooth.ToothPoints[0];
+    const double mx = (rakeBase.x + chordFar.x) / 2.0;
+    const double my = (rakeBase.y + chordFar.y) / 2.0;
+    // From the midpoint to the far end, and the normal toward the cutter centre, both of the
+    // half-disk's radius.
+    const double ux = chordFar.x - mx;
+    const double uy = chordFar.y - my;
+    empty = ux == 0 && uy == 0;
+    const double side = -uy * (centre.x - mx) + ux * (centre.y - my) < 0 ? -1.0 : 1.0;
+    const double nx = -uy * side;
+    const double ny = ux * side;
+    points[0] = {rakeBase.x, rakeBase.y};
+    points[1] = {chordFar.x, chordFar.y};
+    for (int i = 1; i < kGulletArcSegments; ++i) {
+        const double a = kHalfTurnExact * i / kGulletArcSegments;
+        points[1 + i] = {sim::Round(mx + ux * std::cos(a) + nx * std::sin(a)),
+                         sim::Round(my + uy * std::cos(a) + ny * std::sin(a))};
+    }
+    return points;
+}
+
+} // namespace
+
 void CutterView::DrawTooth(const ToothOutline& tooth, double gulletRadius) {
     Canvas& c = Surface();
     c.SetPenWidth(1);
@@ -75,6 +122,15 @@ void CutterView::DrawTooth(const ToothOutline& tooth, double gulletRadius) {
     c.Pie(sim::Round(tooth.GulletCentreX - h), sim::Round(tooth.GulletCentreY - h),
           sim::Round(tooth.GulletCentreX + h), sim::Round(tooth.GulletCentreY + h),
           tooth.GulletStartX, tooth.GulletStartY, tooth.GulletEndX, tooth.GulletEndY);
+    // The pie's box comes from the separately rounded gullet centre, so its straight edge can
+    // miss the outline's chord by a pixel, and the 2-px line below does not cover every pixel of
+    // the outline's chord edge: both left specks of the tooth inside the gullet. The same
+    // half-disk on the outline's own chord covers them.
+    bool emptyChord = false;
+    const auto gullet = GulletOnChord(tooth, emptyChord);
+    if (!emptyChord) {
+        c.Polygon(gullet);
+    }
     // Paint over the polygon's edge along the chord, so that the half-disk opens into the
     // gullet.
     c.SetPenWidth(2);

@@ -2,6 +2,7 @@
 
 #include "sim/arithmetic.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sim {
@@ -53,6 +54,64 @@ private:
     double limitSquared_;
     bool below_;
 };
+
+// px: how far a point may lie outside the cutter circle and still count as on it. Points the
+// tooth leaves at its tip sit on the circle up to rounding; the feed shifts them by less than a
+// pixel before they are looked at again.
+constexpr double kCutTolerance = 1.0;
+
+// Whether profile point j lies in the sector a tooth sweeps from `fromAngle` to `toAngle` (rad,
+// fromAngle <= toAngle) inside the cutter circle, allowing kCutTolerance px on every side. The
+// true angle is used: a point at the centre's height left of the centre lies at -pi/2, not at the
+// fixed right angle the searches give it.
+bool InSweptSector(const SimState& s, int j, double fromAngle, double toAngle) {
+    const double dx = s.ProfileX[j] - kCentreX;
+    const double dy = s.ProfileY[j] - kCentreY;
+    const double r = std::sqrt(dx * dx + dy * dy);
+    if (r > s.CutterRadius + kCutTolerance) {
+        return false;
+    }
+    const double angle = std::atan2(dx, dy);
+    // How far the point lies beyond either bounding radius, as an arc length at its radius
+    // (a quarter turn or more counts as out of reach).
+    const double outside = std::max(fromAngle - angle, angle - toAngle);
+    return outside <= 0 || (outside < kRightAngle && r * std::sin(outside) <= kCutTolerance);
+}
+
+// px: how far right of the bottom left corner the top left corner (point 2) may be cut. The left
+// edge runs between the two; cutting the top corner further right would lean the edge over and
+// cut away material below the cutter circle. Until the tip comes this close to the edge, the
+// corner stays where it is.
+constexpr double kLeftEdgeLean = 2.0;
+
+bool LeansLeftEdge(const SimState& s, int j, double tipX) {
+    return j == 2 && tipX > s.ProfileX[1] + kLeftEdgeLean;
+}
+
+// A down-milling tooth passes every point between its previous and its current angle in one
+// sub-step, but the search cuts only the last of them. Those from `first` rightward up to the
+// first point outside the angles from `toothAngle` to `previousAngle` (true angles: the top edge
+// at the centre's height left of the centre lies at -pi/2, ahead of the tooth) are lifted
+// radially onto the cutter circle when they lie deeper inside it than the tolerance; left there,
+// the following teeth would pass them again and each leave them deeper, a spike of material
+// reaching into the cutter. The top left corner (point 2) moves only onto the tip, under the rule
+// for the left edge.
+void LiftSweptPoints(SimState& s, int first, double toothAngle, double previousAngle) {
+    const double radius = s.CutterRadius;
+    for (int i = std::max(first, 3); i < kProfileLast; ++i) {
+        const double dx = s.ProfileX[i] - kCentreX;
+        const double dy = s.ProfileY[i] - kCentreY;
+        const double r = std::sqrt(dx * dx + dy * dy);
+        const double angle = std::atan2(dx, dy);
+        if (r == 0 || angle < toothAngle || angle > previousAngle) {
+            return;
+        }
+        if (r < radius - kCutTolerance) {
+            s.ProfileX[i] = kCentreX + dx * (radius / r);
+            s.ProfileY[i] = kCentreY + dy * (radius / r);
+        }
+    }
+}
 
 } // namespace
 
@@ -131,8 +190,18 @@ void CutDownMilling(SimState& s, ProfileSearch search) {
     if (s.CutterRadius > s.PointRadius) {
         s.ToothChip[k] = (s.CutterRadius - s.PointRadius) / s.ChipScaleDown;
     }
-    s.ProfileY[j + 1] = s.ActiveTipY[k];
-    s.ProfileX[j + 1] = s.ActiveTipX[k];
+    // The point behind the tooth goes onto the tip only when the tooth has just passed it inside
+    // its circle. A point elsewhere keeps its place: the far end of the profile when the search
+    // stopped at once (at full depth the top edge's fixed angle lies below a tooth at a quarter
+    // turn), or a point the search reached past a stretch the tooth never swept.
+    const int behind = j + 1;
+    const double previousAngle = s.ActiveAngle[k] + s.AngleStep;
+    if (InSweptSector(s, behind, s.ActiveAngle[k], previousAngle) &&
+        !LeansLeftEdge(s, behind, s.ActiveTipX[k])) {
+        s.ProfileY[behind] = s.ActiveTipY[k];
+        s.ProfileX[behind] = s.ActiveTipX[k];
+    }
+    LiftSweptPoints(s, behind + 1, s.ActiveAngle[k], previousAngle);
 }
 
 } // namespace sim

@@ -48,14 +48,20 @@ void UpdateToothPitch(SimState& s) {
     s.PhaseLimit = kFullTurn / s.ToothCount - s.AngleStep;
 }
 
-void UpdateToothDimensions(SimState& s) {
+const ToothDimensionRow& ToothDimensionsFor(int32_t teeth) {
     for (const ToothDimensionRow& row : kToothDimensions) {
-        if (row.teeth == s.ToothCount) {
-            s.GulletRadius = row.gulletRadius;
-            s.FlankLength = row.flankLength;
-            s.RakeFaceLength = row.rakeFaceLength;
+        if (row.teeth >= teeth) {
+            return row;
         }
     }
+    return kToothDimensions.back();
+}
+
+void UpdateToothDimensions(SimState& s) {
+    const ToothDimensionRow& row = ToothDimensionsFor(s.ToothCount);
+    s.GulletRadius = row.gulletRadius;
+    s.FlankLength = row.flankLength;
+    s.RakeFaceLength = row.rakeFaceLength;
 }
 
 InputResult SetToothCount(SimState& s, std::string_view text) {

@@ -72,12 +72,16 @@ DiameterResult SetCutterDiameter(SimState& s, std::string_view text);
 // ToothPitch := kFullTurn / ToothCount; PhaseLimit := one AngleStep short of it.
 void UpdateToothPitch(SimState& s);
 
-// GulletRadius, FlankLength and RakeFaceLength from the row of kToothDimensions for ToothCount;
-// a count that is no row keeps the previous dimensions.
+// The row of kToothDimensions for a tooth count: its own row, or for a count between two rows
+// (a typed odd count) the row of the next count above, whose smaller teeth fit the narrower
+// pitch; counts beyond the table take its last row. Taking the previous count's sizes instead
+// let large teeth overlap their neighbours and the outline cross itself.
+const ToothDimensionRow& ToothDimensionsFor(int32_t teeth);
+
+// GulletRadius, FlankLength and RakeFaceLength from ToothDimensionsFor(ToothCount).
 void UpdateToothDimensions(SimState& s);
 
-// Number of teeth: ToothPitch, PhaseLimit and, for a count in the tooth-dimension table, the
-// tooth dimensions (other counts keep the previous ones).
+// Number of teeth: ToothPitch, PhaseLimit and the tooth dimensions of ToothDimensionsFor.
 InputResult SetToothCount(SimState& s, std::string_view text);
 
 // Rake angle in degrees.

@@ -2,15 +2,20 @@
 
 #include "sim/run.h"
 #include "sim/scenarios.h"
+#include "sim/tool_inputs.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace cutter {
 namespace {
@@ -287,6 +292,155 @@ TEST(CutterViewTest, PngHoldsThePicture) {
     EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), view.Image());
     EXPECT_FALSE(SaveCutterViewPng(s, 0.0, "/nonexistent-directory/view.png"));
 }
+
+// The half-disk of a gullet: on the chord from the rake face's inner end (point 4) to the chord's
+// far end (point 5), on the side of the cutter centre.
+struct GulletDisk {
+    double mx, my; // chord midpoint
+    double radius; // half the chord
+    double nx, ny; // unit normal of the chord toward the cutter centre
+
+    // Whether the centre of pixel (x, y) lies within `margin` px of the half-disk.
+    bool Holds(int x, int y, double margin) const {
+        const double px = x + 0.5 - mx;
+        const double py = y + 0.5 - my;
+        return std::hypot(px, py) <= radius + margin && px * nx + py * ny >= -margin;
+    }
+};
+
+std::vector<GulletDisk> Gullets(const sim::SimState& s, double phase) {
+    std::vector<GulletDisk> gullets;
+    const ToothGeometry g = ComputeToothGeometry(s);
+    for (int k = 0; k < s.ToothCount; ++k) {
+        const ToothOutline t =
+            ComputeToothOutline(s, g, k * s.ToothPitch + phase, s.MillingDirection);
+        const double x4 = t.ToothPoints[4].x, y4 = t.ToothPoints[4].y;
+        const double x5 = t.ToothPoints[5].x, y5 = t.ToothPoints[5].y;
+        GulletDisk d{(x4 + x5) / 2, (y4 + y5) / 2, std::hypot(x5 - x4, y5 - y4) / 2, 0, 0};
+        d.nx = -(y5 - y4) / (2 * d.radius);
+        d.ny = (x5 - x4) / (2 * d.radius);
+        if (d.nx * (s.CentreX - d.mx) + d.ny * (s.CentreY - d.my) < 0) {
+            d.nx = -d.nx;
+            d.ny = -d.ny;
+        }
+        gullets.push_back(d);
+    }
+    return gullets;
+}
+
+// The first island of tooth-coloured pixels (8-connected) that lies wholly inside one gullet of
+// the picture drawn at `phase` (within a pixel of its half-disk), as text, or "" when there is
+// none. Each group of tooth pixels in a gullet is grown within the gullet only; a group that
+// touches a tooth pixel outside it, or the border of the view (beyond which the tooth goes on),
+// belongs to a tooth body.
+std::string FirstIslandInAGullet(const sim::SimState& s, double phase) {
+    constexpr double kMargin = 1.0;
+    CutterView view;
+    view.RedrawCutterView(s, phase);
+    const std::vector<GulletDisk> gullets = Gullets(s, phase);
+    std::vector<char> seen(kViewWidth * kViewHeight);
+    std::vector<std::pair<int, int>> group;
+    for (size_t k = 0; k < gullets.size(); ++k) {
+        const GulletDisk& d = gullets[k];
+        std::fill(seen.begin(), seen.end(), 0);
+        const int left = std::max(0, static_cast<int>(d.mx - d.radius - 2));
+        const int right = std::min(kViewWidth - 1, static_cast<int>(d.mx + d.radius + 2));
+        const int top = std::max(0, static_cast<int>(d.my - d.radius - 2));
+        const int bottom = std::min(kViewHeight - 1, static_cast<int>(d.my + d.radius + 2));
+        for (int y0 = top; y0 <= bottom; ++y0) {
+            for (int x0 = left; x0 <= right; ++x0) {
+                if (seen[y0 * kViewWidth + x0] || !d.Holds(x0, y0, kMargin) ||
+                    At(view, x0, y0) != kToothColour) {
+                    continue;
+                }
+                group.assign(1, {x0, y0});
+                seen[y0 * kViewWidth + x0] = 1;
+                bool attached = false;
+                for (size_t i = 0; i < group.size(); ++i) {
+                    for (int dy = -1; dy <= 1; ++dy) {
+                        for (int dx = -1; dx <= 1; ++dx) {
+                            const int x = group[i].first + dx;
+                            const int y = group[i].second + dy;
+                            if (x < 0 || y < 0 || x >= kViewWidth || y >= kViewHeight) {
+                                attached = true;
+                                continue;
+                            }
+                            if (seen[y * kViewWidth + x] || At(view, x, y) != kToothColour) {
+                                continue;
+                            }
+                            if (!d.Holds(x, y, kMargin)) {
+                                attached = true;
+                                continue;
+                            }
+                            seen[y * kViewWidth + x] = 1;
+                            group.push_back({x, y});
+                        }
+                    }
+                }
+                if (!attached) {
+                    char text[96];
+                    std::snprintf(text, sizeof text, "phase %.4f, gullet %zu: %zu px at (%d, %d)",
+                                  phase, k, group.size(), x0, y0);
+                    return text;
+                }
+            }
+        }
+    }
+    return "";
+}
+
+// Every phase of one tooth pitch (the picture repeats from pitch to pitch, so these are the
+// pictures of a whole revolution) at the start values.
+TEST(GulletTest, NoToothIslandInAGulletOverARevolutionOfTheStartValues) {
+    const sim::SimState s = sim::StartupState();
+    const int phases = static_cast<int>(s.ToothPitch / s.AngleStep) + 1;
+    for (int i = 0; i < phases; ++i) {
+        ASSERT_EQ(FirstIslandInAGullet(s, i * s.AngleStep), "");
+    }
+}
+
+struct GulletGridCase {
+    int teeth;
+    sim::MillingDirection direction;
+};
+
+std::string GulletGridName(const ::testing::TestParamInfo<GulletGridCase>& info) {
+    return (info.param.direction == sim::MillingDirection::Down ? "Down" : "Up") +
+           std::to_string(info.param.teeth);
+}
+
+class GulletGridTest : public ::testing::TestWithParam<GulletGridCase> {};
+
+TEST_P(GulletGridTest, NoToothIslandInAGullet) {
+    sim::SimState s = sim::StartupState();
+    sim::SetMillingDirection(s, GetParam().direction, nullptr);
+    ASSERT_TRUE(sim::SetToothCount(s, std::to_string(GetParam().teeth)).applied());
+    // Each extreme of the rake and of the clearance angle once.
+    const std::pair<const char*, const char*> angles[] = {{"0", "25"}, {"20", "5"}};
+    for (const auto& [rake, clearance] : angles) {
+        ASSERT_TRUE(sim::SetRakeAngle(s, rake).applied());
+        ASSERT_TRUE(sim::SetClearanceAngle(s, clearance).input.applied());
+        constexpr int kPhases = 5;
+        for (int i = 0; i < kPhases; ++i) {
+            ASSERT_EQ(FirstIslandInAGullet(s, i * s.ToothPitch / kPhases), "")
+                << "rake " << rake << ", clearance " << clearance;
+        }
+    }
+}
+
+std::vector<GulletGridCase> GulletGridCases() {
+    std::vector<GulletGridCase> cases;
+    for (const sim::MillingDirection direction :
+         {sim::MillingDirection::Up, sim::MillingDirection::Down}) {
+        for (int teeth = 4; teeth <= 20; ++teeth) {
+            cases.push_back({teeth, direction});
+        }
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCount, GulletGridTest, ::testing::ValuesIn(GulletGridCases()),
+                         GulletGridName);
 
 } // namespace
 } // namespace cutter

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -133,14 +135,16 @@ TEST(ToothGeometryTest, DownMillingMirrorsUpMillingAboutTheVertical) {
     }
 }
 
-TEST(ToothGeometryTest, TypedCountOutsideTheTableKeepsTheDimensions) {
+TEST(ToothGeometryTest, TypedOddCountHasTheTeethOfTheNextEvenCount) {
     sim::SimState s = sim::StartupState();
-    const ToothGeometry eight = ComputeToothGeometry(s);
+    ASSERT_TRUE(sim::SetToothCount(s, "6").applied());
+    const ToothGeometry six = ComputeToothGeometry(s);
+    ASSERT_TRUE(sim::SetToothCount(s, "8").applied());
     ASSERT_TRUE(sim::SetToothCount(s, "5").applied());
     EXPECT_EQ(s.ToothPitch, 6.283185 / 5);
     const ToothGeometry five = ComputeToothGeometry(s);
-    EXPECT_EQ(five.GulletFarRadius, eight.GulletFarRadius);
-    EXPECT_EQ(five.FlankBaseAngle, eight.FlankBaseAngle);
+    EXPECT_EQ(five.GulletFarRadius, six.GulletFarRadius);
+    EXPECT_EQ(five.FlankBaseAngle, six.FlankBaseAngle);
     // Point 1 now lies one fifth of a turn behind the tip.
     const ToothOutline t = ComputeToothOutline(s, five, 0.0, MillingDirection::Up);
     const double a = five.GulletFarAngle - 6.283185 / 5;
@@ -198,6 +202,145 @@ TEST_P(ToothDimensionRowTest, EveryAngleGivesAFiniteTooth) {
 
 INSTANTIATE_TEST_SUITE_P(Table, ToothDimensionRowTest, ::testing::ValuesIn(sim::kToothDimensions),
                          [](const auto& info) { return std::to_string(info.param.teeth); });
+
+// Every tooth count the field accepts, odd counts included, with every diameter and the extreme
+// rake and clearance angles, in both directions: each tooth outline is a simple polygon and
+// neighbouring teeth do not overlap.
+struct OutlineGridCase {
+    int teeth;
+    MillingDirection direction;
+};
+
+std::string OutlineGridName(const ::testing::TestParamInfo<OutlineGridCase>& info) {
+    return (info.param.direction == MillingDirection::Down ? "Down" : "Up") +
+           std::to_string(info.param.teeth);
+}
+
+using Polygon = std::vector<IntPoint>;
+
+int64_t Cross(IntPoint a, IntPoint b, IntPoint c) {
+    return int64_t{b.x - a.x} * (c.y - a.y) - int64_t{b.y - a.y} * (c.x - a.x);
+}
+
+// Whether segments ab and cd cross at a point inside both (touching ends and collinear overlaps
+// do not count).
+bool CrossProperly(IntPoint a, IntPoint b, IntPoint c, IntPoint d) {
+    const int64_t d1 = Cross(a, b, c);
+    const int64_t d2 = Cross(a, b, d);
+    const int64_t d3 = Cross(c, d, a);
+    const int64_t d4 = Cross(c, d, b);
+    return ((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0));
+}
+
+// The outline without its closing copy of the centre (point 6 repeats point 0).
+Polygon OutlinePolygon(const ToothOutline& t) {
+    return Polygon(t.ToothPoints.begin(), t.ToothPoints.end() - 1);
+}
+
+bool IsSimple(const Polygon& p) {
+    const size_t n = p.size();
+    for (size_t i = 0; i < n; ++i) {
+        for (size_t j = i + 2; j < n; ++j) {
+            if ((j + 1) % n == i) {
+                continue;
+            }
+            if (CrossProperly(p[i], p[(i + 1) % n], p[j], p[(j + 1) % n])) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Strictly inside (even-odd, a point on an edge is not inside).
+bool StrictlyInside(const Polygon& p, IntPoint q) {
+    bool inside = false;
+    const size_t n = p.size();
+    for (size_t i = 0; i < n; ++i) {
+        const IntPoint a = p[i];
+        const IntPoint b = p[(i + 1) % n];
+        const bool onLine = Cross(a, b, q) == 0;
+        if (onLine && std::min(a.x, b.x) <= q.x && q.x <= std::max(a.x, b.x) &&
+            std::min(a.y, b.y) <= q.y && q.y <= std::max(a.y, b.y)) {
+            return false;
+        }
+        if ((a.y > q.y) != (b.y > q.y)) {
+            const double x = a.x + double(q.y - a.y) * (b.x - a.x) / (b.y - a.y);
+            if (q.x < x) {
+                inside = !inside;
+            }
+        }
+    }
+    return inside;
+}
+
+bool Overlap(const Polygon& a, const Polygon& b) {
+    for (size_t i = 0; i < a.size(); ++i) {
+        for (size_t j = 0; j < b.size(); ++j) {
+            if (CrossProperly(a[i], a[(i + 1) % a.size()], b[j], b[(j + 1) % b.size()])) {
+                return true;
+            }
+        }
+    }
+    for (const IntPoint q : a) {
+        if (StrictlyInside(b, q)) {
+            return true;
+        }
+    }
+    for (const IntPoint q : b) {
+        if (StrictlyInside(a, q)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+class OutlineGridTest : public ::testing::TestWithParam<OutlineGridCase> {};
+
+TEST_P(OutlineGridTest, OutlinesAreSimpleAndNeighboursDoNotOverlap) {
+    const OutlineGridCase c = GetParam();
+    for (int diameter = 50; diameter <= 180; diameter += 10) {
+        for (const char* rake : {"0", "20"}) {
+            for (const char* clearance : {"5", "25"}) {
+                // From the largest teeth, so sizes kept from an earlier count would show.
+                sim::SimState s = sim::StartupState();
+                ASSERT_TRUE(sim::SetToothCount(s, "4").applied());
+                ASSERT_TRUE(sim::SetCutterDiameter(s, std::to_string(diameter)).input.applied());
+                ASSERT_TRUE(sim::SetToothCount(s, std::to_string(c.teeth)).applied());
+                ASSERT_TRUE(sim::SetRakeAngle(s, rake).applied());
+                ASSERT_TRUE(sim::SetClearanceAngle(s, clearance).input.applied());
+                const ToothGeometry g = ComputeToothGeometry(s);
+                std::vector<Polygon> teeth;
+                for (int k = 0; k < c.teeth; ++k) {
+                    teeth.push_back(
+                        OutlinePolygon(ComputeToothOutline(s, g, k * s.ToothPitch, c.direction)));
+                }
+                for (int k = 0; k < c.teeth; ++k) {
+                    const Polygon& next = teeth[(k + 1) % c.teeth];
+                    ASSERT_TRUE(IsSimple(teeth[k]))
+                        << "tooth " << k << ", diameter " << diameter << ", rake " << rake
+                        << ", clearance " << clearance;
+                    ASSERT_FALSE(Overlap(teeth[k], next))
+                        << "teeth " << k << " and " << k + 1 << ", diameter " << diameter
+                        << ", rake " << rake << ", clearance " << clearance;
+                }
+            }
+        }
+    }
+}
+
+std::vector<OutlineGridCase> OutlineGridCases() {
+    std::vector<OutlineGridCase> cases;
+    for (const MillingDirection direction : {MillingDirection::Up, MillingDirection::Down}) {
+        for (int teeth = 4; teeth <= 20; ++teeth) {
+            cases.push_back({teeth, direction});
+        }
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCount, OutlineGridTest, ::testing::ValuesIn(OutlineGridCases()),
+                         OutlineGridName);
 
 } // namespace
 } // namespace cutter

@@ -1,12 +1,19 @@
+#include "sim/arithmetic.h"
 #include "sim/chip.h"
+#include "sim/cutting_inputs.h"
+#include "sim/run.h"
 #include "sim/scenarios.h"
+#include "sim/tool_inputs.h"
 #include "sim/workpiece.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace sim {
 namespace {
@@ -143,7 +150,7 @@ TEST_P(SearchEndTest, StopsAtTheEndOfTheProfile) {
     if (down) {
         CutDownMilling(s, GetParam().search);
         EXPECT_EQ(s.ProfileIndex, 1);
-        EXPECT_EQ(s.ProfileX[2], s.ActiveTipX[1]);
+        EXPECT_EQ(s.ProfileX[2], 400); // far outside the cutter circle: not cut
     } else {
         CutUpMilling(s, GetParam().search);
         EXPECT_EQ(s.ProfileIndex, kProfileLast);
@@ -175,6 +182,294 @@ TEST(CutDownMilling, APointAtTheCentresHeightHasTheRightAngle) {
     EXPECT_EQ(s.ProfileIndex, kProfileLast - 1);
     EXPECT_EQ(s.PointAngle, 1.570796);
 }
+
+// The tooth at a quarter turn (two pitches of eight teeth) lies above the fixed angle of the
+// top edge at the centre's height, so the search stops at once; the far end of the profile, far
+// outside the cutter, keeps its place.
+TEST(CutDownMilling, AtFullDepthASearchThatStopsAtOnceCutsNothing) {
+    SimState s = StartedState(MillingDirection::Down);
+    s.DepthPixels = 200;
+    UpdateContactGeometry(s);
+    s.FeedTravel = 6;
+    RebuildWorkpiece(s);
+    s.Phase = 0;
+    FindActiveTeeth(s);
+    ASSERT_EQ(s.ActiveTeethCount, 1);
+    ASSERT_GT(s.ActiveAngle[1], kRightAngle);
+    s.ActiveTooth = 1;
+    const SimState before = s;
+    CutDownMilling(s);
+    EXPECT_EQ(s.ProfileIndex, kProfileLast - 1);
+    EXPECT_EQ(s.ProfileX, before.ProfileX);
+    EXPECT_EQ(s.ProfileY, before.ProfileY);
+}
+
+// Places profile point j at the given angle (rad) and distance (px) from the cutter centre.
+void PlacePoint(SimState& s, int j, double angle, double radius) {
+    s.ProfileX[j] = kCentreX + radius * std::sin(angle);
+    s.ProfileY[j] = kCentreY + radius * std::cos(angle);
+    s.WorkpiecePoints[j] = {Round(s.ProfileX[j]), Round(s.ProfileY[j])};
+}
+
+void PlaceTooth(SimState& s, double angle) {
+    s.ActiveTeethCount = 1;
+    s.ActiveTooth = 1;
+    s.ActiveAngle[1] = angle;
+    s.ActiveTipX[1] = kCentreX + 200 * std::sin(angle);
+    s.ActiveTipY[1] = kCentreY + 200 * std::cos(angle);
+}
+
+// Two points deep inside the circle that the tooth passes in one sub-step: the first goes onto
+// the tip, the other onto the circle at its own angle; the point beyond the tooth's previous
+// angle stays.
+TEST(CutDownMilling, LiftsEveryPointTheToothPassesOntoTheCircle) {
+    SimState s = StartedState(MillingDirection::Down);
+    s.FeedTravel = 100;
+    RebuildWorkpiece(s); // top edge at y = 243 from x = 250; points up to x = 284 lie below 0.7
+    const double tooth = 0.7;
+    PlaceTooth(s, tooth);
+    PlacePoint(s, 36, tooth - 0.002, 190);
+    PlacePoint(s, 37, tooth + 0.0005, 190);
+    PlacePoint(s, 38, tooth + 0.0015, 185);
+    const double beyondX = s.ProfileX[39];
+    CutDownMilling(s);
+    EXPECT_EQ(s.ProfileIndex, 36);
+    EXPECT_EQ(s.ProfileX[37], s.ActiveTipX[1]);
+    EXPECT_EQ(s.ProfileY[37], s.ActiveTipY[1]);
+    EXPECT_NEAR(s.ProfileX[38], kCentreX + 200 * std::sin(tooth + 0.0015), 1e-9);
+    EXPECT_NEAR(s.ProfileY[38], kCentreY + 200 * std::cos(tooth + 0.0015), 1e-9);
+    EXPECT_EQ(s.ProfileX[39], beyondX);
+    EXPECT_EQ(s.ProfileY[39], 243);
+}
+
+// The top left corner in the tooth's path while the tip lies well right of the left edge: cutting
+// it would lean the left edge over the material below the cutter.
+TEST(CutDownMilling, KeepsTheTopLeftCornerWhileTheTipIsRightOfTheLeftEdge) {
+    SimState s = StartedState(MillingDirection::Down);
+    s.FeedTravel = 100;
+    RebuildWorkpiece(s);  // corner (250, 243) at 0.5593 rad
+    PlaceTooth(s, 0.557); // tip at x = 255.7
+    CutDownMilling(s);
+    EXPECT_EQ(s.ProfileIndex, 1);
+    EXPECT_EQ(s.ProfileX[2], 250);
+    EXPECT_EQ(s.ProfileY[2], 243);
+}
+
+// Whole runs over the tooth counts, both directions and depths up to half the diameter, checked
+// sub-step by sub-step against what a cut may do to the profile.
+struct ProfileRunCase {
+    int teeth;
+    const char* diameter;    // mm
+    const char* depthTenths; // tenths of a millimetre
+    MillingDirection direction;
+};
+
+std::ostream& operator<<(std::ostream& os, const ProfileRunCase& c) {
+    return os << c.teeth << " teeth, diameter " << c.diameter << ", depth " << c.depthTenths
+              << (c.direction == MillingDirection::Down ? " tenths, down" : " tenths, up");
+}
+
+// px: how far a cut point may lie outside the swept sector (or the circle) it is cut from, and
+// the margin of the circle beyond which no material may go.
+constexpr double kSectorTolerance = 1.0;
+constexpr double kCircleMargin = 2.0;
+
+SimState ProfileRunState(const ProfileRunCase& c) {
+    SimState s = StartedState(c.direction);
+    EXPECT_TRUE(SetCutterDiameter(s, c.diameter).input.applied());
+    EXPECT_TRUE(SetToothCount(s, std::to_string(c.teeth)).applied());
+    // A first depth raises the depth field's maximum to half the diameter, as stepping does.
+    EXPECT_TRUE(SetDepth(s, "50").input.applied());
+    EXPECT_TRUE(SetDepth(s, c.depthTenths).input.applied());
+    EXPECT_TRUE(SetFeedSpeed(s, "600").applied()); // the fastest feed: the shortest run
+    return s;
+}
+
+double ProfilePointX(const SimState& s, int i) {
+    return i == 0 ? s.WorkpiecePoints[0].x : s.ProfileX[i];
+}
+double ProfilePointY(const SimState& s, int i) {
+    return i == 0 ? s.WorkpiecePoints[0].y : s.ProfileY[i];
+}
+
+double Cross(double ax, double ay, double bx, double by, double cx, double cy) {
+    return (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+}
+
+// The first pair of non-neighbouring edges of the closed polygon 0..700 that cross each other,
+// as "i/j", or "" when there is none. Edges are swept in order of their left end, so only edges
+// whose x ranges overlap are compared.
+std::string FirstCrossing(const SimState& s) {
+    constexpr int kPoints = kProfileLast + 1;
+    struct Edge {
+        int from;
+        double left;
+        double right;
+    };
+    std::vector<Edge> edges;
+    edges.reserve(kPoints);
+    for (int i = 0; i < kPoints; ++i) {
+        const double x1 = ProfilePointX(s, i);
+        const double x2 = ProfilePointX(s, (i + 1) % kPoints);
+        edges.push_back({i, std::min(x1, x2), std::max(x1, x2)});
+    }
+    std::sort(edges.begin(), edges.end(),
+              [](const Edge& a, const Edge& b) { return a.left < b.left; });
+    for (size_t a = 0; a < edges.size(); ++a) {
+        const int i = edges[a].from;
+        const int i2 = (i + 1) % kPoints;
+        for (size_t b = a + 1; b < edges.size() && edges[b].left <= edges[a].right; ++b) {
+            const int j = edges[b].from;
+            const int j2 = (j + 1) % kPoints;
+            if (j == i2 || j2 == i) {
+                continue;
+            }
+            const double ax = ProfilePointX(s, i), ay = ProfilePointY(s, i);
+            const double bx = ProfilePointX(s, i2), by = ProfilePointY(s, i2);
+            const double cx = ProfilePointX(s, j), cy = ProfilePointY(s, j);
+            const double dx = ProfilePointX(s, j2), dy = ProfilePointY(s, j2);
+            const double d1 = Cross(ax, ay, bx, by, cx, cy);
+            const double d2 = Cross(ax, ay, bx, by, dx, dy);
+            const double d3 = Cross(cx, cy, dx, dy, ax, ay);
+            const double d4 = Cross(cx, cy, dx, dy, bx, by);
+            if (((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) &&
+                ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0))) {
+                char text[32];
+                std::snprintf(text, sizeof text, "%d/%d", std::min(i, j), std::max(i, j));
+                return text;
+            }
+        }
+    }
+    return "";
+}
+
+// The first spot of the workpiece band (straight top, left edge where the feed has brought it)
+// that the cutter never reached but that lies outside the profile polygon (even-odd), as
+// "(x, y)", or "" when there is none. Relative to the workpiece the cutter circle has moved
+// right by the feed travel, so the reached area is the circle drawn out to the left by the
+// travel. Sampled every 2 px.
+std::string FirstLostMaterial(const SimState& s) {
+    const double left = s.ProfileX[1]; // the bottom left corner is never cut
+    const double travel = kWorkpieceStartX - left;
+    const double top = kCutterBottomY - s.DepthPixels;
+    std::vector<double> crossings;
+    for (double y = top + 0.5; y < kViewHeight; y += 2) {
+        crossings.clear();
+        for (int i = 0; i <= kProfileLast; ++i) {
+            const int next = (i + 1) % (kProfileLast + 1);
+            const double y1 = ProfilePointY(s, i), y2 = ProfilePointY(s, next);
+            if ((y1 <= y) != (y2 <= y)) {
+                const double x1 = ProfilePointX(s, i), x2 = ProfilePointX(s, next);
+                crossings.push_back(x1 + (y - y1) * (x2 - x1) / (y2 - y1));
+            }
+        }
+        std::sort(crossings.begin(), crossings.end());
+        // The left edge leans by a fraction of a pixel once its top corner has been cut.
+        for (double x = left + kCircleMargin + 0.5; x < kViewWidth; x += 2) {
+            const double centreX = std::clamp(x, kCentreX - travel, double{kCentreX});
+            const double r = std::hypot(x - centreX, y - kCentreY);
+            if (r <= s.CutterRadius + kCircleMargin) {
+                continue;
+            }
+            const auto leftOf = std::lower_bound(crossings.begin(), crossings.end(), x);
+            if ((leftOf - crossings.begin()) % 2 == 0) {
+                char text[48];
+                std::snprintf(text, sizeof text, "(%.1f, %.1f)", x, y);
+                return text;
+            }
+        }
+    }
+    return "";
+}
+
+// Whether (x, y) lies within kSectorTolerance of the sector from `from` to `to` (rad) inside the
+// cutter circle.
+bool NearSweptSector(const SimState& s, double x, double y, double from, double to) {
+    const double r = std::hypot(x - kCentreX, y - kCentreY);
+    if (r > s.CutterRadius + kSectorTolerance) {
+        return false;
+    }
+    const double angle = std::atan2(x - kCentreX, y - kCentreY);
+    const double outside = std::max(from - angle, angle - to);
+    return outside <= 0 || (outside < 1.5 && r * std::sin(outside) <= kSectorTolerance);
+}
+
+class ProfileRunTest : public ::testing::TestWithParam<ProfileRunCase> {};
+
+TEST_P(ProfileRunTest, CutsOnlyWhatAToothSweepsAndKeepsTheProfileSimple) {
+    SimState s = ProfileRunState(GetParam());
+    const bool down = GetParam().direction == MillingDirection::Down;
+    ProfileCoords beforeX{};
+    ProfileCoords beforeY{};
+    // Past tick 240 the left edge has passed the centre (every angle from 0 up is open) and the
+    // rest of the run repeats what came before.
+    for (int tick = 1; tick <= 240; ++tick) {
+        bool stopped = false;
+        for (int step = 0; step < kSubStepsPerTick; ++step) {
+            beforeX = s.ProfileX;
+            beforeY = s.ProfileY;
+            stopped = AdvanceSubStep(s) || stopped;
+            for (int i = 1; i <= kProfileLast; ++i) {
+                const double fedX = beforeX[i] - s.FeedPerStep;
+                if (s.ProfileX[i] == fedX && s.ProfileY[i] == beforeY[i]) {
+                    continue;
+                }
+                // A cut point lands on the cutter circle ...
+                ASSERT_NEAR(std::hypot(s.ProfileX[i] - kCentreX, s.ProfileY[i] - kCentreY),
+                            s.CutterRadius, 1e-9)
+                    << "tick " << tick << " point " << i;
+                // ... from inside the circle: in down milling from the sector one of the teeth in
+                // the cut has just swept; in up milling the tooth also takes the point just
+                // ahead of it that lies left of its tip, which its face covers.
+                bool swept = false;
+                for (int k = 1; k <= s.ActiveTeethCount && !swept; ++k) {
+                    const double from = s.ActiveAngle[k];
+                    swept = down ? NearSweptSector(s, fedX, beforeY[i], from, from + s.AngleStep)
+                                 : NearSweptSector(s, fedX, beforeY[i], from - s.AngleStep,
+                                                   kRightAngle);
+                }
+                ASSERT_TRUE(swept) << "tick " << tick << " point " << i << " from (" << fedX << ", "
+                                   << beforeY[i] << ")";
+            }
+        }
+        if (tick % 20 == 0 || stopped) {
+            ASSERT_EQ(FirstCrossing(s), "") << "tick " << tick;
+            ASSERT_EQ(FirstLostMaterial(s), "") << "tick " << tick;
+        }
+        if (stopped) {
+            break;
+        }
+    }
+}
+
+std::vector<ProfileRunCase> ProfileRunCases() {
+    std::vector<ProfileRunCase> cases;
+    for (const MillingDirection direction : {MillingDirection::Up, MillingDirection::Down}) {
+        for (int teeth = 4; teeth <= 20; ++teeth) {
+            // Half the diameter, where the top edge runs through the centre's height.
+            cases.push_back({teeth, "100", "500", direction});
+        }
+        // A deep cut short of it.
+        for (const int teeth : {4, 7, 12, 16, 20}) {
+            cases.push_back({teeth, "100", "250", direction});
+        }
+        cases.push_back({8, "50", "250", direction});
+        cases.push_back({20, "180", "900", direction});
+    }
+    return cases;
+}
+
+std::string ProfileRunName(const ::testing::TestParamInfo<ProfileRunCase>& info) {
+    const ProfileRunCase& c = info.param;
+    char text[64];
+    std::snprintf(text, sizeof text, "%sTeeth%dDiameter%sDepth%s",
+                  c.direction == MillingDirection::Down ? "Down" : "Up", c.teeth, c.diameter,
+                  c.depthTenths);
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(ToothCountsDirectionsDepths, ProfileRunTest,
+                         ::testing::ValuesIn(ProfileRunCases()), ProfileRunName);
 
 } // namespace
 } // namespace sim

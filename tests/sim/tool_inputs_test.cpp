@@ -105,16 +105,28 @@ TEST(SetCutterDiameter, ClampsTheDepthToHalfTheDiameter) {
     EXPECT_EQ(s.WorkpiecePoints[2].y, 83);
 }
 
-TEST(SetToothCount, ACountOutsideTheTableKeepsTheToothDimensions) {
+// An odd count takes the sizes of the next even count above, whatever count came before.
+TEST(SetToothCount, AnOddCountTakesTheRowAboveNotThePreviousSizes) {
     SimState s = StartupState();
     ASSERT_TRUE(SetToothCount(s, "5").applied());
     EXPECT_EQ(s.ToothPitch, 6.283185 / 5);
     EXPECT_DOUBLE_EQ(s.PhaseLimit, 6.283185 / 5 - 0.0025);
-    EXPECT_EQ(s.GulletRadius, 28.0);
-    ASSERT_TRUE(SetToothCount(s, "20").applied());
+    EXPECT_EQ(s.GulletRadius, 32.0);
+    EXPECT_EQ(s.FlankLength, 60.0);
+    EXPECT_EQ(s.RakeFaceLength, 52.0);
+    ASSERT_TRUE(SetToothCount(s, "4").applied());
+    ASSERT_TRUE(SetToothCount(s, "19").applied());
     EXPECT_EQ(s.GulletRadius, 9.0);
     EXPECT_EQ(s.FlankLength, 20.0);
     EXPECT_EQ(s.RakeFaceLength, 24.0);
+    ASSERT_TRUE(SetToothCount(s, "20").applied());
+    EXPECT_EQ(s.GulletRadius, 9.0);
+}
+
+TEST(ToothDimensionsFor, CountsBeyondTheTableTakeItsEnds) {
+    EXPECT_EQ(ToothDimensionsFor(1).teeth, 4);
+    EXPECT_EQ(ToothDimensionsFor(22).teeth, 22);
+    EXPECT_EQ(ToothDimensionsFor(30).teeth, 22);
 }
 
 TEST(SetAngles, ConvertDegrees) {
