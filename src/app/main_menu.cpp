@@ -1,5 +1,6 @@
 #include "app/main_menu.h"
 
+#include "app/experiment_window.h"
 #include "app/form1.h"
 #include "app/lab_tools.h"
 
@@ -47,6 +48,8 @@ QMenuBar* InstallMainMenu(TForm1& form, LabTools& tools) {
               [&tools] { tools.ShowMeasurements(); });
     AddAction(analysis, "Dnevnik", QKeySequence(QStringLiteral("Ctrl+L")),
               [&tools] { tools.ShowRunLog(); });
+    AddAction(analysis, "Eksperiment...", QKeySequence(QStringLiteral("Ctrl+E")),
+              [&form] { ShowExperiment(form); });
     QMenu* help = bar->addMenu(QString::fromUtf8("&Pomoć"));
     AddAction(help, "Uputstvo", QKeySequence(Qt::Key_F1), [&form] { form.Button5Click(); });
     AddAction(help, "O programu", {}, [&tools] { tools.ShowAbout(); });

@@ -52,7 +52,7 @@ TEST_F(MainMenuTest, MenusHoldTheirItemsWithTheUsualShortcuts) {
                                         "Sačuvaj oscilograf kao PNG...|",
                                         "Sačuvaj sliku glodala kao PNG...|", "Izlaz|Ctrl+Q"}));
     EXPECT_EQ(Items(menus[1]->menu()),
-              (std::vector<std::string>{"Merenja|Ctrl+M", "Dnevnik|Ctrl+L"}));
+              (std::vector<std::string>{"Merenja|Ctrl+M", "Dnevnik|Ctrl+L", "Eksperiment...|Ctrl+E"}));
     EXPECT_EQ(Items(menus[2]->menu()), (std::vector<std::string>{"Uputstvo|F1", "O programu|"}));
 }
 

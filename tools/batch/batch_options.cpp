@@ -66,6 +66,23 @@ std::string InputUsageLines() {
     return lines;
 }
 
+// The options that belong to one run or to a sweep alone.
+std::string CheckSweepOptions(const BatchOptions& o) {
+    if (!o.sweep) {
+        if (!o.sweepPngPath.empty() || o.logAxes || o.jobs) {
+            return "--sweep-png, --log and --jobs need --sweep";
+        }
+        return {};
+    }
+    if (!o.viewPngPath.empty() || !o.chartPngPath.empty() || !o.reportPath.empty()) {
+        return "--view-png, --chart-png and --report describe one run, not a --sweep";
+    }
+    if (o.logAxes && o.sweep->kind != SweepKind::Field) {
+        return "--log needs a sweep of a numeric input";
+    }
+    return {};
+}
+
 } // namespace
 
 std::string OptionValueName(const sim::InputFieldSpec& spec) {
@@ -200,6 +217,22 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
         {"--view-png", path(o.viewPngPath, "--view-png")},
         {"--chart-png", path(o.chartPngPath, "--chart-png")},
         {"--report", path(o.reportPath, "--report")},
+        {"--sweep",
+         [&o](const std::string& value) {
+             SweepParse sweep = ParseSweepText(value);
+             o.sweep = sweep.plan;
+             return sweep.error;
+         }},
+        {"--sweep-png", path(o.sweepPngPath, "--sweep-png")},
+        {"--jobs",
+         [&o](const std::string& value) {
+             const std::optional<int32_t> n = sim::ParseIntegerText(value);
+             if (!n || *n < 1 || *n > 256) {
+                 return "--jobs: '" + value + "' is not a whole number from 1 to 256";
+             }
+             o.jobs = *n;
+             return std::string();
+         }},
     };
     for (const sim::InputFieldSpec& spec : sim::kInputFields) {
         if (IsBatchInput(spec)) {
@@ -220,6 +253,10 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
             o.help = true;
             continue;
         }
+        if (name == "--log") {
+            o.logAxes = true;
+            continue;
+        }
         const auto setter = setters.find(name);
         if (setter == setters.end()) {
             result.error = OneLine("unknown option '" + name + "' (see --help)");
@@ -237,7 +274,8 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
             return result;
         }
     }
-    result.ok = true;
+    result.error = CheckSweepOptions(o);
+    result.ok = result.error.empty();
     return result;
 }
 
@@ -262,6 +300,13 @@ std::string UsageText() {
            "results\n"
            "                       and the textbook check as JSON\n"
            "  --help               show this text\n"
+           "\n"
+           "Sweep (a series of runs, one CSV row per value):\n"
+           "  --sweep KEY=FROM:TO[:STEP]  vary one input (STEP: the field's step); also\n"
+           "                       workpiece=all, tool=all, direction=both\n"
+           "  --sweep-png FILE     plot the mean force against the input (800 x 500)\n"
+           "  --log                logarithmic axes and the fitted power-law exponent\n"
+           "  --jobs N             threads (default: the number of cores)\n"
            "\n"
            "A value equal to a field's start value leaves that field as it starts. Both materials\n"
            "must be given. Exit status: 0 done, 1 an output file could not be written, 2 bad "

@@ -3,6 +3,8 @@
 // Command line of glodanje-batch: which inputs to give the simulation, how long to run and
 // where to write the traces.
 
+#include "batch/sweep_plan.h"
+
 #include "sim/input_fields.h"
 #include "sim/run.h"
 
@@ -43,6 +45,10 @@ struct BatchOptions {
     std::string viewPngPath;  // the cutter view at the end of the run; empty: none
     std::string chartPngPath; // the oscillograph at the end of the run; empty: none
     std::string reportPath;   // the measurements of the run as JSON; empty: none
+    std::optional<SweepPlan> sweep; // a series of runs instead of one
+    std::string sweepPngPath;       // the sweep's plot; empty: none
+    bool logAxes = false;           // the sweep's plot on log-log axes, with the fitted exponent
+    std::optional<int> jobs;        // threads of a sweep, 1..256; none: the core count
     bool help = false;
 };
 

@@ -1,6 +1,7 @@
 #include "batch/batch_run.h"
 
 #include "batch/batch_report.h"
+#include "batch/sweep_command.h"
 
 #include "sim/cutting_inputs.h"
 #include "sim/input_fields.h"
@@ -97,15 +98,16 @@ void WriteCsvRow(std::ostream& csv, int tick, const sim::SimState& s) {
         << '\n';
 }
 
-RunSummary RunAndWriteCsv(sim::SimState& s, std::optional<int> maxTicks, std::ostream& csv,
-                          sim::RunObserver* observer) {
+RunSummary RunToEnd(sim::SimState& s, std::optional<int> maxTicks, sim::RunObserver* observer,
+                    const std::function<bool(int, const sim::SimState&)>& afterTick) {
     RunSummary summary;
-    csv << kCsvHeader << '\n';
     bool stopped = false;
     while (!stopped && (!maxTicks || summary.ticksRun < *maxTicks)) {
         stopped = sim::Timer1Timer(s, observer).feedLimitDisabledTimer;
         const int tick = ++summary.ticksRun;
-        WriteCsvRow(csv, tick, s);
+        if (afterTick && !afterTick(tick, s)) {
+            stopped = true;
+        }
         sim::RecordTick(summary.figures, s);
     }
     summary.firstForceTick = summary.figures.firstForceTick;
@@ -114,6 +116,15 @@ RunSummary RunAndWriteCsv(sim::SimState& s, std::optional<int> maxTicks, std::os
     summary.lastRevolutionMean = summary.figures.lastRevolutionMean;
     summary.measurements = sim::Measure(s, summary.figures);
     return summary;
+}
+
+RunSummary RunAndWriteCsv(sim::SimState& s, std::optional<int> maxTicks, std::ostream& csv,
+                          sim::RunObserver* observer) {
+    csv << kCsvHeader << '\n';
+    return RunToEnd(s, maxTicks, observer, [&csv](int tick, const sim::SimState& state) {
+        WriteCsvRow(csv, tick, state);
+        return true;
+    });
 }
 
 void WriteSummary(std::ostream& out, const RunSummary& summary) {
@@ -140,7 +151,7 @@ void WriteSummary(std::ostream& out, const RunSummary& summary) {
 }
 
 int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                    const RunPicturesFactory& pictures) {
+                    const RunPicturesFactory& pictures, const SweepPlotWriter& sweepPlot) {
     const ParseResult parsed = ParseBatchOptions(args);
     if (!parsed.ok) {
         err << kProgram << parsed.error << '\n';
@@ -150,6 +161,9 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (options.help) {
         out << UsageText();
         return kExitDone;
+    }
+    if (options.sweep) {
+        return RunSweepCommand(options, out, err, sweepPlot);
     }
     std::unique_ptr<RunPictures> drawing;
     if (!options.viewPngPath.empty() || !options.chartPngPath.empty()) {

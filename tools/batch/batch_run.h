@@ -53,6 +53,12 @@ extern const char* const kCsvHeader;
 void WriteCsvRow(std::ostream& csv, int tick, const sim::SimState& s);
 
 // Runs ticks until the tick in which the feed limit disables the timer, or maxTicks ticks
+// (none: no limit), or until afterTick (called after each tick with its 1-based number; may be
+// empty) returns false, gathering the figures.
+RunSummary RunToEnd(sim::SimState& s, std::optional<int> maxTicks, sim::RunObserver* observer,
+                    const std::function<bool(int, const sim::SimState&)>& afterTick);
+
+// Runs ticks until the tick in which the feed limit disables the timer, or maxTicks ticks
 // (none: no limit), writing the header and one row per tick to csv.
 RunSummary RunAndWriteCsv(sim::SimState& s, std::optional<int> maxTicks, std::ostream& csv,
                           sim::RunObserver* observer);
@@ -73,9 +79,16 @@ public:
 };
 using RunPicturesFactory = std::function<std::unique_ptr<RunPictures>(const BatchOptions&)>;
 
+struct SweepRow;
+// Draws a sweep's plot into a PNG file: path, plan, rows, log-log axes; returns an error
+// message or "".
+using SweepPlotWriter = std::function<std::string(const std::string&, const SweepPlan&,
+                                                  const std::vector<SweepRow>&, bool)>;
+
 // The whole command: parses the arguments, prepares, runs and reports. Returns the exit status.
-// pictures makes the observer for --view-png and --chart-png; without it those options fail.
+// pictures makes the observer for --view-png and --chart-png, sweepPlot draws --sweep-png;
+// without them those options fail.
 int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                    const RunPicturesFactory& pictures = {});
+                    const RunPicturesFactory& pictures = {}, const SweepPlotWriter& sweepPlot = {});
 
 } // namespace batch

@@ -1,0 +1,411 @@
+#include "app/experiment_window.h"
+
+#include "app/form1.h"
+#include "app/measurements_window.h"
+#include "canvas/canvas.h"
+#include "chart/chart.h"
+#include "widgets/spin_edit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <sstream>
+
+namespace app {
+namespace {
+
+// The numeric inputs a sweep may vary, in the table's order; the choices after them are the
+// materials and the direction.
+std::vector<sim::InputField> SweepFields() {
+    std::vector<sim::InputField> fields;
+    for (const sim::InputFieldSpec& spec : sim::kInputFields) {
+        if (batch::IsBatchInput(spec)) {
+            fields.push_back(spec.field);
+        }
+    }
+    return fields;
+}
+
+constexpr batch::SweepKind kListKinds[] = {batch::SweepKind::Workpiece, batch::SweepKind::Tool,
+                                           batch::SweepKind::Direction};
+
+const char* const kTableHeaders[] = {"Vrednost",        "Taktova",          "Najveća debljina, mm",
+                                     "Najveća sila, N", "Srednja sila, N",  "Poslednji obrt, N",
+                                     "Snaga, kW",       "Moment, N m",      "h_max, mm",
+                                     "h_m, mm",         "Udžbenik: sila, N"};
+
+int ItemIndex(const QComboBox* box) {
+    return box->currentIndex();
+}
+
+} // namespace
+
+batch::BatchOptions FixedInputsOf(const TForm1& form) {
+    batch::BatchOptions options;
+    const std::pair<sim::InputField, const widgets::TSpinEdit*> edits[] = {
+        {sim::InputField::Diameter, form.SpinEdit1}, {sim::InputField::Teeth, form.SpinEdit2},
+        {sim::InputField::Rake, form.SpinEdit3},     {sim::InputField::Clearance, form.SpinEdit4},
+        {sim::InputField::Helix, form.SpinEdit8},    {sim::InputField::Speed, form.SpinEdit5},
+        {sim::InputField::Feed, form.SpinEdit6},     {sim::InputField::Depth, form.SpinEdit7},
+        {sim::InputField::Width, form.SpinEdit9}};
+    for (const auto& [field, edit] : edits) {
+        options.fields[field] = edit->Text().toStdString();
+    }
+    if (ItemIndex(form.ComboBox1) >= 0) {
+        options.workpieceMaterial = ItemIndex(form.ComboBox1) + 1;
+    }
+    if (ItemIndex(form.ComboBox2) >= 0) {
+        options.toolMaterial = ItemIndex(form.ComboBox2) + 1;
+    }
+    options.direction = form.State().MillingDirection;
+    return options;
+}
+
+TExperimentWindow* ShowExperiment(TForm1& form) {
+    auto* window = form.findChild<TExperimentWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (window == nullptr) {
+        window = new TExperimentWindow([&form] { return FixedInputsOf(form); }, &form);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+TExperimentWindow::TExperimentWindow(Source source, QWidget* owner)
+    : QWidget(owner, Qt::Window), source_(std::move(source)) {
+    setWindowTitle(QString::fromUtf8("Eksperiment"));
+    ChooseSaveFile = [this](const QString& caption, const QString& suggested,
+                            const QString& filter) {
+        return QFileDialog::getSaveFileName(this, caption, suggested, filter);
+    };
+
+    InputChoice = new QComboBox(this);
+    for (const sim::InputField field : SweepFields()) {
+        batch::SweepPlan plan;
+        plan.field = field;
+        InputChoice->addItem(QString::fromStdString(batch::SweepAxisTitle(plan)));
+    }
+    InputChoice->addItem(QString::fromUtf8("Svi materijali obratka"));
+    InputChoice->addItem(QString::fromUtf8("Svi materijali alata"));
+    InputChoice->addItem(QString::fromUtf8("Oba smera glodanja"));
+    InputChoice->setCurrentIndex(static_cast<int>(sim::InputField::Feed));
+    FromEdit = new QDoubleSpinBox(this);
+    ToEdit = new QDoubleSpinBox(this);
+    StepEdit = new QDoubleSpinBox(this);
+    LimitsLabel = new QLabel(this);
+    LimitsLabel->setWordWrap(true);
+    RunButton = new QPushButton(QString::fromUtf8("Pokreni"), this);
+    CancelButton = new QPushButton(QString::fromUtf8("Prekini"), this);
+    Progress = new QProgressBar(this);
+    LogAxes = new QCheckBox(QString::fromUtf8("Logaritamske ose"), this);
+    ExponentLabel = new QLabel(this);
+    KeepButton = new QPushButton(QString::fromUtf8("Zadrži"), this);
+    SaveCsvButton = new QPushButton(QString::fromUtf8("Sačuvaj tabelu kao CSV..."), this);
+    SavePngButton = new QPushButton(QString::fromUtf8("Sačuvaj sliku kao PNG..."), this);
+    StatusLabel = new QLabel(this);
+    Chart = new chart::TChart(this);
+    Chart->setMinimumSize(640, 400);
+    plot_ = std::make_unique<batch::SweepPlot>(*Chart);
+    Table = new QTableWidget(0, static_cast<int>(std::size(kTableHeaders)), this);
+    QStringList headers;
+    for (const char* header : kTableHeaders) {
+        headers << QString::fromUtf8(header);
+    }
+    Table->setHorizontalHeaderLabels(headers);
+    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    auto* range = new QGridLayout;
+    range->addWidget(new QLabel(QString::fromUtf8("Ulaz"), this), 0, 0);
+    range->addWidget(InputChoice, 0, 1, 1, 5);
+    range->addWidget(new QLabel(QString::fromUtf8("Od"), this), 1, 0);
+    range->addWidget(FromEdit, 1, 1);
+    range->addWidget(new QLabel(QString::fromUtf8("Do"), this), 1, 2);
+    range->addWidget(ToEdit, 1, 3);
+    range->addWidget(new QLabel(QString::fromUtf8("Korak"), this), 1, 4);
+    range->addWidget(StepEdit, 1, 5);
+    range->addWidget(LimitsLabel, 2, 0, 1, 6);
+    auto* actions = new QHBoxLayout;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{RunButton, CancelButton, Progress, LogAxes, ExponentLabel,
+                                         KeepButton, SaveCsvButton, SavePngButton}) {
+        actions->addWidget(w);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(range);
+    layout->addLayout(actions);
+    layout->addWidget(StatusLabel);
+    layout->addWidget(Chart, 3);
+    layout->addWidget(Table, 2);
+
+    connect(InputChoice, &QComboBox::currentIndexChanged, this, [this] { InputChoiceChange(); });
+    connect(FromEdit, &QDoubleSpinBox::valueChanged, this, [this] { RangeChange(); });
+    connect(ToEdit, &QDoubleSpinBox::valueChanged, this, [this] { RangeChange(); });
+    connect(StepEdit, &QDoubleSpinBox::valueChanged, this, [this] { RangeChange(); });
+    connect(RunButton, &QPushButton::clicked, this, [this] { RunClick(); });
+    connect(CancelButton, &QPushButton::clicked, this, [this] { CancelClick(); });
+    connect(KeepButton, &QPushButton::clicked, this, [this] { KeepClick(); });
+    connect(SaveCsvButton, &QPushButton::clicked, this, [this] { SaveCsvClick(); });
+    connect(SavePngButton, &QPushButton::clicked, this, [this] { SavePngClick(); });
+    connect(LogAxes, &QCheckBox::toggled, this, [this] { LogAxesChange(); });
+    InputChoiceChange();
+    resize(900, 800);
+}
+
+TExperimentWindow::~TExperimentWindow() {
+    StopWorker();
+}
+
+void TExperimentWindow::StopWorker() {
+    if (worker_.joinable()) {
+        cancel_ = true;
+        worker_.join();
+    }
+}
+
+batch::SweepPlan TExperimentWindow::CurrentPlan() const {
+    batch::SweepPlan plan;
+    const std::vector<sim::InputField> fields = SweepFields();
+    const auto choice = static_cast<size_t>(InputChoice->currentIndex());
+    if (choice >= fields.size()) {
+        plan.kind = kListKinds[choice - fields.size()];
+        return plan;
+    }
+    plan.field = fields[choice];
+    const double scale = sim::FieldSpec(plan.field).scale;
+    plan.from = static_cast<int32_t>(std::lround(FromEdit->value() * scale));
+    plan.to = static_cast<int32_t>(std::lround(ToEdit->value() * scale));
+    plan.step = static_cast<int32_t>(std::lround(StepEdit->value() * scale));
+    return plan;
+}
+
+void TExperimentWindow::InputChoiceChange() {
+    const std::vector<sim::InputField> fields = SweepFields();
+    const auto choice = static_cast<size_t>(InputChoice->currentIndex());
+    const bool numeric = choice < fields.size();
+    for (QDoubleSpinBox* edit : {FromEdit, ToEdit, StepEdit}) {
+        edit->setEnabled(numeric);
+    }
+    LogAxes->setEnabled(numeric);
+    if (!numeric) {
+        LimitsLabel->setText(QString::fromUtf8("Po jedno izvođenje za svaku stavku liste; "
+                                               "ostali ulazi su kao u glavnom prozoru."));
+        UpdateButtons();
+        return;
+    }
+    const sim::InputFieldSpec& spec = sim::FieldSpec(fields[choice]);
+    const double scale = spec.scale;
+    const int decimals = spec.scale == 1 ? 0 : 1;
+    const double minimum = spec.minimum / scale;
+    const double maximum = spec.maximum / scale;
+    const QSignalBlocker blockFrom(FromEdit), blockTo(ToEdit), blockStep(StepEdit);
+    for (QDoubleSpinBox* edit : {FromEdit, ToEdit, StepEdit}) {
+        edit->setDecimals(decimals);
+    }
+    FromEdit->setRange(minimum, maximum);
+    FromEdit->setSingleStep(spec.step / scale);
+    FromEdit->setValue(minimum);
+    ToEdit->setRange(minimum, maximum);
+    ToEdit->setSingleStep(spec.step / scale);
+    ToEdit->setValue(maximum);
+    // The smallest step the field takes still gives fewer runs than the limit.
+    StepEdit->setRange(1 / scale, std::max(1 / scale, maximum - minimum));
+    StepEdit->setSingleStep(spec.step / scale);
+    StepEdit->setValue(spec.step / scale);
+    const QString unit = QString::fromUtf8(spec.unit);
+    QString why = QString::fromUtf8("Granice polja: %1 do %2 %3; „Do“ nije manje od „Od“, "
+                                    "korak je najmanje %4.")
+                      .arg(minimum)
+                      .arg(maximum)
+                      .arg(unit)
+                      .arg(1 / scale);
+    if (spec.maximumFollowsDiameter) {
+        why += QString::fromUtf8(" Dubina veća od polovine prečnika se preskače.");
+    }
+    LimitsLabel->setText(why);
+    RangeChange();
+}
+
+void TExperimentWindow::RangeChange() {
+    // "Do" cannot be set below "Od".
+    ToEdit->setMinimum(FromEdit->value());
+    UpdateButtons();
+}
+
+void TExperimentWindow::UpdateButtons() {
+    const bool running = Running();
+    RunButton->setEnabled(!running);
+    CancelButton->setEnabled(running);
+    InputChoice->setEnabled(!running);
+    KeepButton->setEnabled(!running && !rows_.empty());
+    SaveCsvButton->setEnabled(!running && !rows_.empty());
+    SavePngButton->setEnabled(!running && !rows_.empty());
+}
+
+void TExperimentWindow::RunClick() {
+    if (Running()) {
+        return;
+    }
+    batch::SweepRequest request;
+    request.base = source_();
+    request.plan = CurrentPlan();
+    if (const std::string error = batch::CheckSweepPlan(request.plan); !error.empty()) {
+        StatusLabel->setText(QString::fromStdString(error));
+        return;
+    }
+    request.jobs = batch::DefaultJobs();
+    rows_.clear();
+    points_ = batch::SweepPoints(request.plan).size();
+    Table->setRowCount(0);
+    Progress->setRange(0, static_cast<int>(points_));
+    Progress->setValue(0);
+    ++series_;
+    plot_->Start(request.plan, QString::fromUtf8("Serija %1").arg(series_));
+    plot_->SetLogAxes(LogAxes->isChecked());
+    Chart->update();
+    ExponentLabel->clear();
+    StatusLabel->setText(QString::fromUtf8("Radi..."));
+    cancel_ = false;
+    request.cancel = &cancel_;
+    // Rows come back through the event loop, so the window is only touched on its own thread.
+    request.onRow = [this](size_t index, const batch::SweepRow& row) {
+        QMetaObject::invokeMethod(
+            this, [this, index, row] { RowArrived(index, row); }, Qt::QueuedConnection);
+    };
+    worker_ = std::thread([this, request] {
+        const batch::SweepResult result = batch::RunSweep(request);
+        QMetaObject::invokeMethod(
+            this, [this, cancelled = result.cancelled] { SweepEnded(cancelled); },
+            Qt::QueuedConnection);
+    });
+    UpdateButtons();
+}
+
+void TExperimentWindow::CancelClick() {
+    cancel_ = true;
+}
+
+void TExperimentWindow::RowArrived(size_t, const batch::SweepRow& row) {
+    rows_.push_back(row);
+    plot_->AddRow(row);
+    Chart->update();
+    const int r = Table->rowCount();
+    Table->insertRow(r);
+    const auto cell = [this, r](int column, const QString& text) {
+        Table->setItem(r, column, new QTableWidgetItem(text));
+    };
+    cell(0, QString::fromStdString(row.point.label));
+    if (!row.ran) {
+        cell(1, QString::fromUtf8("preskočeno: ") + QString::fromStdString(row.skipped));
+    } else {
+        cell(1, QString::number(row.ticks));
+        const double values[] = {row.largestChip,        row.largestForce,    row.meanForce,
+                                 row.lastRevolutionMean, row.power,           row.torque,
+                                 row.textbookMaxChip,    row.textbookMeanChip};
+        const int decimals[] = {4, 1, 1, 1, 3, 2, 4, 4};
+        for (size_t i = 0; i < std::size(values); ++i) {
+            cell(static_cast<int>(i) + 2, MeasurementText(values[i], decimals[i]));
+        }
+        cell(10, MeasurementText(row.textbookMeanForce, 1));
+    }
+    Progress->setValue(static_cast<int>(rows_.size()));
+}
+
+void TExperimentWindow::SweepEnded(bool cancelled) {
+    if (worker_.joinable()) {
+        worker_.join();
+    }
+    size_t ran = 0;
+    for (const batch::SweepRow& row : rows_) {
+        ran += row.ran ? 1 : 0;
+    }
+    StatusLabel->setText((cancelled ? QString::fromUtf8("Prekinuto: %1 od %2 izvođenja.")
+                                    : QString::fromUtf8("Gotovo: %1 od %2 izvođenja."))
+                             .arg(ran)
+                             .arg(points_));
+    UpdateExponent();
+    UpdateButtons();
+    emit Finished();
+}
+
+void TExperimentWindow::LogAxesChange() {
+    plot_->SetLogAxes(LogAxes->isChecked());
+    Chart->update();
+    UpdateExponent();
+}
+
+void TExperimentWindow::UpdateExponent() {
+    if (!plot_->LogAxes() || Running()) {
+        ExponentLabel->clear();
+        return;
+    }
+    const std::optional<double> fit = batch::FitMeanForceExponent(rows_);
+    std::optional<double> material;
+    for (const batch::SweepRow& row : rows_) {
+        if (row.ran && row.chipExponent) {
+            material = row.chipExponent;
+            break;
+        }
+    }
+    ExponentLabel->setText(QString::fromUtf8("Eksponent: %1 (materijal: %2)")
+                               .arg(MeasurementText(fit, 3), MeasurementText(material, 2)));
+}
+
+void TExperimentWindow::KeepClick() {
+    plot_->KeepCurrent(QString::fromUtf8("Serija %1").arg(series_));
+    Chart->update();
+}
+
+namespace {
+
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+} // namespace
+
+void TExperimentWindow::SaveCsvClick() {
+    const QString path =
+        ChooseSaveFile(QString::fromUtf8("Sačuvaj tabelu"), QStringLiteral("eksperiment.csv"),
+                       QStringLiteral("CSV (*.csv)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    std::ostringstream csv;
+    batch::WriteSweepCsv(csv, rows_);
+    const std::string text = csv.str();
+    if (!WriteWhole(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())))) {
+        StatusLabel->setText(QString::fromUtf8("Datoteka %1 nije upisana.").arg(path));
+    }
+}
+
+void TExperimentWindow::SavePngClick() {
+    const QString path =
+        ChooseSaveFile(QString::fromUtf8("Sačuvaj sliku"), QStringLiteral("eksperiment.png"),
+                       QStringLiteral("PNG (*.png)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    canvas::Canvas target(batch::kSweepPlotWidth, batch::kSweepPlotHeight);
+    Chart->DrawTo(&target, chart::TRect{0, 0, batch::kSweepPlotWidth, batch::kSweepPlotHeight});
+    Chart->update();
+    if (!target.Image().save(path, "PNG")) {
+        StatusLabel->setText(QString::fromUtf8("Datoteka %1 nije upisana.").arg(path));
+    }
+}
+
+} // namespace app

@@ -1,0 +1,108 @@
+// The experiment window ("Eksperiment"): one input varied over a range (or every workpiece or
+// tool material, or both directions) with the other inputs as the main window holds them. The
+// series runs on a worker thread while the main window stays usable; each row comes back
+// through a queued call, so the plot grows point by point and the table below lists the rows.
+// The plot and the table can be saved; a finished series can be kept to compare with the next.
+#pragma once
+
+#include "batch/sweep.h"
+#include "batch/sweep_plot.h"
+
+#include <QWidget>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <thread>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+namespace chart {
+class TChart;
+}
+
+namespace app {
+
+class TForm1;
+
+// The fixed inputs of a run as the main window holds them: the field texts, the materials
+// chosen in the two lists and the direction.
+batch::BatchOptions FixedInputsOf(const TForm1& form);
+
+class TExperimentWindow;
+
+// Shows the form's experiment window, made on first use (owned by form).
+TExperimentWindow* ShowExperiment(TForm1& form);
+
+class TExperimentWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    using Source = std::function<batch::BatchOptions()>;
+    // A window of its own, owned by owner; source gives the fixed inputs at each "Pokreni".
+    TExperimentWindow(Source source, QWidget* owner);
+    ~TExperimentWindow() override;
+
+    // Asks for the name of a file to write: caption, suggested name, filter; "" cancels.
+    std::function<QString(const QString&, const QString&, const QString&)> ChooseSaveFile;
+
+    bool Running() const { return worker_.joinable(); }
+    const std::vector<batch::SweepRow>& Rows() const { return rows_; }
+    const batch::SweepPlot& Plot() const { return *plot_; }
+    // The plan the controls describe now.
+    batch::SweepPlan CurrentPlan() const;
+
+    QComboBox* InputChoice = nullptr; // what varies
+    QDoubleSpinBox* FromEdit = nullptr;
+    QDoubleSpinBox* ToEdit = nullptr;
+    QDoubleSpinBox* StepEdit = nullptr;
+    QLabel* LimitsLabel = nullptr;       // the limits of the range, and why
+    QPushButton* RunButton = nullptr;    // "Pokreni"
+    QPushButton* CancelButton = nullptr; // "Prekini"
+    QProgressBar* Progress = nullptr;
+    QCheckBox* LogAxes = nullptr;
+    QLabel* ExponentLabel = nullptr;
+    QPushButton* KeepButton = nullptr; // "Zadrži"
+    QPushButton* SaveCsvButton = nullptr;
+    QPushButton* SavePngButton = nullptr;
+    QLabel* StatusLabel = nullptr;
+    QTableWidget* Table = nullptr;
+    chart::TChart* Chart = nullptr;
+
+    void RunClick();
+    void CancelClick();
+    void KeepClick();
+    void SaveCsvClick();
+    void SavePngClick();
+
+signals:
+    // The series ended: done, cancelled or failed.
+    void Finished();
+
+private:
+    void InputChoiceChange();
+    void RangeChange();
+    void LogAxesChange();
+    void RowArrived(size_t index, const batch::SweepRow& row);
+    void SweepEnded(bool cancelled);
+    void UpdateExponent();
+    void UpdateButtons();
+    void StopWorker();
+
+    Source source_;
+    std::unique_ptr<batch::SweepPlot> plot_;
+    std::vector<batch::SweepRow> rows_;
+    size_t points_ = 0;
+    std::atomic<bool> cancel_{false};
+    std::thread worker_;
+    int series_ = 0; // series run so far, for the legend names
+};
+
+} // namespace app

@@ -1,0 +1,82 @@
+#include "batch/sweep_command.h"
+
+#include <fstream>
+#include <ostream>
+
+namespace batch {
+namespace {
+
+constexpr const char* kProgram = "glodanje-batch: ";
+
+} // namespace
+
+void WriteSweepSummary(std::ostream& err, const std::vector<SweepRow>& rows, size_t points,
+                       bool logAxes) {
+    size_t ran = 0;
+    std::optional<double> materialExponent;
+    for (const SweepRow& row : rows) {
+        if (row.ran) {
+            ++ran;
+            if (!materialExponent) {
+                materialExponent = row.chipExponent;
+            }
+        }
+    }
+    err << "sweep runs: " << ran << " of " << points << '\n';
+    if (!logAxes) {
+        return;
+    }
+    err << "fitted exponent of the mean force: ";
+    if (const std::optional<double> fit = FitMeanForceExponent(rows)) {
+        err << FormatReal(*fit);
+    } else {
+        err << "none";
+    }
+    err << " (workpiece material exponent: "
+        << (materialExponent ? FormatReal(*materialExponent) : std::string("none")) << ")\n";
+}
+
+int RunSweepCommand(const BatchOptions& options, std::ostream& out, std::ostream& err,
+                    const SweepPlotWriter& plot) {
+    if (!options.sweepPngPath.empty() && !plot) {
+        err << kProgram << "pictures cannot be drawn here\n";
+        return kExitBadInput;
+    }
+    std::ofstream file;
+    if (!options.csvPath.empty()) {
+        file.open(options.csvPath, std::ios::binary | std::ios::trunc);
+        if (!file) {
+            err << kProgram << "cannot write '" << options.csvPath << "'\n";
+            return kExitCannotWrite;
+        }
+    }
+    SweepRequest request;
+    request.base = options;
+    request.plan = *options.sweep;
+    request.jobs = options.jobs.value_or(DefaultJobs());
+    const SweepResult result = RunSweep(request);
+    for (const SweepRow& row : result.rows) {
+        if (!row.ran) {
+            err << kProgram << row.point.label << ": skipped: " << row.skipped << '\n';
+        }
+    }
+    std::ostream& csv = options.csvPath.empty() ? out : file;
+    WriteSweepCsv(csv, result.rows);
+    csv.flush();
+    if (!csv) {
+        err << kProgram << "cannot write the CSV\n";
+        return kExitCannotWrite;
+    }
+    if (!options.sweepPngPath.empty()) {
+        if (const std::string error =
+                plot(options.sweepPngPath, *options.sweep, result.rows, options.logAxes);
+            !error.empty()) {
+            err << kProgram << error << '\n';
+            return kExitCannotWrite;
+        }
+    }
+    WriteSweepSummary(err, result.rows, SweepPoints(*options.sweep).size(), options.logAxes);
+    return kExitDone;
+}
+
+} // namespace batch

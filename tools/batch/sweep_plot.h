@@ -1,0 +1,70 @@
+#pragma once
+
+// The plot of a sweep on the chart engine: the simulated mean force and the textbook mean force
+// against the swept input, as points joined by lines for a numeric input and as bars (with the
+// textbook value as a marker) for materials and directions. A second pair of series keeps an
+// earlier sweep for comparison, in its own colour, with a legend.
+
+#include "batch/sweep.h"
+
+#include "chart/chart.h"
+#include "chart/series/chart_series.h"
+
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace batch {
+
+inline constexpr int kSweepPlotWidth = 800;  // pixels
+inline constexpr int kSweepPlotHeight = 500; // pixels
+
+class SweepPlot {
+public:
+    // Sets chart up (title, axes, legend); the series join it and stay owned here.
+    explicit SweepPlot(chart::TChart& chart);
+    ~SweepPlot();
+    SweepPlot(const SweepPlot&) = delete;
+    SweepPlot& operator=(const SweepPlot&) = delete;
+
+    // Starts the current series afresh for plan; name heads its legend entries. The kept
+    // series stay.
+    void Start(const SweepPlan& plan, const QString& name);
+    // Adds one row to the current series (a skipped row adds nothing; on logarithmic axes
+    // neither does a value of 0 or below).
+    void AddRow(const SweepRow& row);
+    // Both axes logarithmic or linear; the rows already added are placed again.
+    void SetLogAxes(bool log);
+    bool LogAxes() const { return log_; }
+    // Copies the current series into the kept ones (replacing what they held), under name.
+    void KeepCurrent(const QString& name);
+    bool HasKept() const { return !keptRows_.empty(); }
+
+    // Points in each series: current simulated, current textbook, kept simulated, kept
+    // textbook.
+    int PointCount(int series) const;
+
+private:
+    void Rebuild();
+    void Fill(chart::TChartSeries& simulated, chart::TChartSeries& textbook,
+              const std::vector<SweepRow>& rows) const;
+    void ApplyTitles();
+
+    chart::TChart& chart_;
+    SweepPlan plan_;
+    bool log_ = false;
+    QString name_;
+    QString keptName_;
+    std::vector<SweepRow> rows_;
+    std::vector<SweepRow> keptRows_;
+    bool keptBars_ = false;
+    std::vector<std::unique_ptr<chart::TChartSeries>> series_; // the four series above
+};
+
+// Draws the plot of rows for plan into an 800 x 500 PNG; returns "" or an error message.
+// Needs a QApplication for the fonts.
+std::string SaveSweepPng(const std::string& path, const SweepPlan& plan,
+                         const std::vector<SweepRow>& rows, bool logAxes);
+
+} // namespace batch
