@@ -241,6 +241,8 @@ std::string UsageText() {
            "  --report FILE        write the inputs, the cutting conditions, the simulated "
            "results\n"
            "                       and the textbook check as JSON\n"
+           "  --lang en|sr         language of the warnings and of the oscillograph's texts\n"
+           "                       (default: sr)\n"
            "  --help               show this text\n"
            "\n"
            "A value equal to a field's start value leaves that field as it starts. Both materials\n"
