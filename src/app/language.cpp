@@ -35,32 +35,24 @@ std::optional<Language> ParseLanguageCode(std::string_view code) {
 LanguageOption TakeLanguageOption(std::vector<std::string>& args) {
     constexpr std::string_view kOption = "--lang";
     LanguageOption result;
+    std::vector<std::string> rest;
     for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
         std::string value;
-        size_t taken = 1;
-        if (arg == kOption) {
-            if (i + 1 == args.size()) {
-                result.error = "--lang needs a value: en or sr";
-                return result;
-            }
-            value = args[i + 1];
-            taken = 2;
-        } else if (arg.rfind("--lang=", 0) == 0) {
-            value = arg.substr(kOption.size() + 1);
+        if (args[i] == kOption) {
+            if (i + 1 == args.size())
+                return {std::nullopt, "--lang needs a value: en or sr"};
+            value = args[++i];
+        } else if (args[i].rfind("--lang=", 0) == 0) {
+            value = args[i].substr(kOption.size() + 1);
         } else {
+            rest.push_back(args[i]);
             continue;
         }
-        const std::optional<Language> language = ParseLanguageCode(value);
-        if (!language) {
-            result.error = "--lang: '" + value + "' is neither en nor sr";
-            return result;
-        }
-        result.language = language;
-        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
-                   args.begin() + static_cast<std::ptrdiff_t>(i + taken));
-        --i;
+        result.language = ParseLanguageCode(value);
+        if (!result.language)
+            return {std::nullopt, "--lang: '" + value + "' is neither en nor sr"};
     }
+    args = std::move(rest);
     return result;
 }
 

@@ -21,9 +21,9 @@ const char* LanguageCode(Language language);
 // The language a code names; none for anything else (codes are lower case).
 std::optional<Language> ParseLanguageCode(std::string_view code);
 
-// What "--lang" asked for among the program's arguments ("--lang en" or "--lang=en"), with the
-// option removed from args. error is one line naming the bad value when the option is malformed;
-// then language is empty and args are left as they were.
+// What "--lang" asked for among the program's arguments ("--lang en" or "--lang=en"; the last
+// one given counts), with the option removed from args. error is one line naming the bad value
+// when an option is malformed; then language is empty and args are left as they were.
 struct LanguageOption {
     std::optional<Language> language;
     std::string error;

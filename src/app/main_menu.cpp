@@ -114,12 +114,12 @@ QMenuBar* InstallMainMenu(TForm1& form, LabTools& tools) {
               QKeySequence(QStringLiteral("Ctrl+M")), [&tools] { tools.ShowMeasurements(); });
     AddAction(analysis, QT_TRANSLATE_NOOP("app::MainMenu", "Dnevnik"),
               QKeySequence(QStringLiteral("Ctrl+L")), [&tools] { tools.ShowRunLog(); });
-    AddLanguageMenu(bar);
     QMenu* help = AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "&Pomoć"));
     AddAction(help, QT_TRANSLATE_NOOP("app::MainMenu", "Uputstvo"), QKeySequence(Qt::Key_F1),
               [&form] { form.Button5Click(); });
     AddAction(help, QT_TRANSLATE_NOOP("app::MainMenu", "O programu"), {},
               [&tools] { tools.ShowAbout(); });
+    AddLanguageMenu(bar);
 
     const int barHeight = bar->sizeHint().height();
     bar->setGeometry(0, 0, TForm1::kClientWidth, barHeight);
