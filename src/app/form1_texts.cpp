@@ -23,26 +23,27 @@ namespace {
 // The property of a material list that keeps the prompt it shows, in the language it was set in.
 constexpr const char* kShownPromptProperty = "shownPrompt";
 
-// The property that keeps a label's width with its Serbian text, as the window was built.
-constexpr const char* kSourceWidthProperty = "sourceWidth";
+// The property that keeps the width of a label's Serbian text, as the window was built.
+constexpr const char* kSourceTextWidthProperty = "sourceTextWidth";
 // The property of a degree mark that keeps its designed left edge.
 constexpr const char* kDesignedLeftProperty = "designedLeft";
 
 void SetLabelText(QLabel* label, const QString& text) {
-    if (!label->property(kSourceWidthProperty).isValid())
-        label->setProperty(kSourceWidthProperty, label->width());
+    if (!label->property(kSourceTextWidthProperty).isValid())
+        label->setProperty(kSourceTextWidthProperty, label->sizeHint().width());
     label->setText(text);
     const int designed = label->property(kDesignedWidthProperty).toInt();
     label->resize(std::max(designed, label->sizeHint().width()), label->height());
 }
 
-// A degree mark stands right after its angle's label: it moves right as far as a translated label
-// is wider than the Serbian one, and stands at its designed place otherwise.
+// A degree mark stands right after its angle's label: it moves as far as a translated text is
+// wider or narrower than the Serbian one, so with the designed texts it stays at its place.
 void FollowLabel(QLabel* mark, const QLabel* label) {
     if (!mark->property(kDesignedLeftProperty).isValid())
         mark->setProperty(kDesignedLeftProperty, mark->x());
-    const int grown = label->width() - label->property(kSourceWidthProperty).toInt();
-    mark->move(mark->property(kDesignedLeftProperty).toInt() + std::max(0, grown), mark->y());
+    const int change =
+        label->sizeHint().width() - label->property(kSourceTextWidthProperty).toInt();
+    mark->move(mark->property(kDesignedLeftProperty).toInt() + change, mark->y());
 }
 
 QString FieldLabel(sim::InputField field) {

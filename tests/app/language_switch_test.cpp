@@ -1,9 +1,11 @@
 // Switching the running program between Serbian and English: every window takes the new texts at
 // once, keeps its values and selections, and comes back to the designed texts exactly.
 #include "app/form1.h"
+#include "app/instruction_pictures.h"
 #include "app/lab_test_support.h"
 #include "app/language.h"
 #include "app/main_menu.h"
+#include "sim/materials.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -39,8 +41,10 @@ protected:
     std::map<std::string, QString> Captions() const {
         std::map<std::string, QString> captions;
         captions["title"] = form->windowTitle();
+        // The designed controls only: the measurements and run log windows are children too.
+        const QWidget* client = ClientArea(*form);
         int i = 0;
-        for (const QLabel* label : form->findChildren<QLabel*>()) {
+        for (const QLabel* label : client->findChildren<QLabel*>()) {
             const std::string key = "label" + std::to_string(i++);
             captions[key] = label->text();
             captions[key + ".geometry"] = QStringLiteral("%1,%2 %3x%4")
@@ -49,9 +53,9 @@ protected:
                                               .arg(label->width())
                                               .arg(label->height());
         }
-        for (const QAbstractButton* button : form->findChildren<QAbstractButton*>())
+        for (const QAbstractButton* button : client->findChildren<QAbstractButton*>())
             captions["button" + std::to_string(i++)] = button->text();
-        for (const QGroupBox* box : form->findChildren<QGroupBox*>())
+        for (const QGroupBox* box : client->findChildren<QGroupBox*>())
             captions["group" + std::to_string(i++)] = box->title();
         for (const QAction* action : form->MenuBar1->findChildren<QAction*>())
             captions["action" + std::to_string(i++)] = action->text();
@@ -84,27 +88,45 @@ TEST_F(LanguageSwitchTest, MainWindowTakesEnglishAndComesBackToTheDesignedTexts)
     EXPECT_EQ(form->Label2->text(), "Cutter diameter, mm");
     EXPECT_EQ(form->Label5->text(), "Clearance angle, ");
     EXPECT_EQ(form->Label7->text(), "Feed speed, ");
-    EXPECT_EQ(form->Label13->text(), "thickness, mm");
+    EXPECT_EQ(form->Label13->text(), "chip, mm");
     EXPECT_EQ(form->ComboBox1->currentText(), "Workpiece material");
     EXPECT_EQ(form->ComboBox2->currentText(), "Tool material");
     EXPECT_EQ(form->Chart1->Title.Text(), QStringList{"Oscillograph"});
     EXPECT_EQ(form->MenuBar1->actions().front()->text(), "&File");
     // A label never gets narrower than its text.
-    for (const QLabel* label : form->findChildren<QLabel*>())
+    for (const QLabel* label : ClientArea(*form)->findChildren<QLabel*>())
         EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
 
     Switch(Language::Serbian);
     EXPECT_EQ(Captions(), serbian);
 }
 
-TEST_F(LanguageSwitchTest, DegreeMarksFollowTheirLongerLabels) {
-    const int serbianGap = form->Label18->x() - (form->Label5->x() + form->Label5->width());
-    const int serbianMark = form->Label18->x();
+TEST_F(LanguageSwitchTest, DegreeMarksFollowTheEndsOfTheirLabels) {
+    struct Angle {
+        QLabel* label;
+        QLabel* mark;
+        int designedLeft;
+    };
+    const Angle angles[] = {{form->Label4, form->Label17, 72},
+                            {form->Label5, form->Label18, 66},
+                            {form->Label9, form->Label19, 106}};
+    const auto gap = [](const Angle& a) {
+        return a.mark->x() - (a.label->x() + a.label->sizeHint().width());
+    };
+    std::vector<int> serbianGaps;
+    for (const Angle& a : angles) {
+        EXPECT_EQ(a.mark->x(), a.designedLeft);
+        serbianGaps.push_back(gap(a));
+    }
     Switch(Language::English);
-    ASSERT_GT(form->Label5->width(), 59) << "the English label is the longer one";
-    EXPECT_EQ(form->Label18->x() - (form->Label5->x() + form->Label5->width()), serbianGap);
+    // "Clearance angle, " is longer and "Helix angle, " shorter than the Serbian texts.
+    EXPECT_GT(angles[1].mark->x(), 66);
+    EXPECT_LT(angles[2].mark->x(), 106);
+    for (size_t i = 0; i < std::size(angles); ++i)
+        EXPECT_EQ(gap(angles[i]), serbianGaps[i]) << i;
     Switch(Language::Serbian);
-    EXPECT_EQ(form->Label18->x(), serbianMark);
+    for (const Angle& a : angles)
+        EXPECT_EQ(a.mark->x(), a.designedLeft);
 }
 
 TEST_F(LanguageSwitchTest, ChosenMaterialsAndTypedTextsStayAndNoHandlerRuns) {

@@ -96,7 +96,7 @@ std::vector<TsMessage> ReadTsFile(const char* path) {
     std::vector<TsMessage> messages;
     QString context;
     while (!xml.atEnd()) {
-        if (!xml.readNextStartElement())
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == u"name") {
             context = xml.readElementText();
@@ -105,7 +105,7 @@ std::vector<TsMessage> ReadTsFile(const char* path) {
         } else if (xml.name() == u"source") {
             messages.back().source = xml.readElementText();
         } else if (xml.name() == u"translation") {
-            messages.back().type = xml.attributes().value(u"type").toString();
+            messages.back().type = xml.attributes().value(QLatin1String("type")).toString();
             messages.back().translation = xml.readElementText();
         }
     }

@@ -24,7 +24,7 @@
     <message>
         <location line="+5"/>
         <source>Na slici se animira proces glodanja, a oscilograf istovremeno prikazuje debljinu strugotine (plava linija), glavni otpor rezanja (zelena linija) i srednji glavni otpor rezanja za jedan obrt glodala (žuta linija). Razmera dijagrama menja se u poljima „Maksimalna sila“ i „Maksimalna debljina“.</source>
-        <translation>The picture animates the milling process, while the oscillograph shows the chip thickness (blue line), the main cutting force (green line) and the mean main cutting force over one revolution of the cutter (yellow line). The scales of the diagram are set in the fields “Maximum force” and “Maximum thickness”.</translation>
+        <translation>The picture animates the milling process, while the oscillograph shows the chip thickness (blue line), the main cutting force (green line) and the mean main cutting force over one revolution of the cutter (yellow line). The scales of the diagram are set in the fields “Maximum force” and “Maximum chip”.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -666,7 +666,7 @@ Forces and power are compared once the materials are chosen.</translation>
     <message>
         <location line="+2"/>
         <source>debljina, mm</source>
-        <translation>thickness, mm</translation>
+        <translation>chip, mm</translation>
     </message>
     <message>
         <location filename="../../sim/materials.h" line="+21"/>
