@@ -3,7 +3,7 @@
 # running "apt-get update" once and only when something is missing.
 glodanje_packages=(
   cmake ninja-build g++ pkg-config python3
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   fontconfig fonts-liberation fonts-dejavu-core
   clang-14 libclang-rt-14-dev

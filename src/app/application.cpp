@@ -2,9 +2,14 @@
 
 #include "app/form1.h"
 #include "app/form2.h"
+#include "app/language.h"
 #include "app/user_messages.h"
 
+#include <QSettings>
 #include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
 
 namespace app {
 
@@ -23,7 +28,15 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 int RunProject1(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const LanguageOption option = TakeLanguageOption(args);
+    if (!option.error.empty()) {
+        std::cerr << "glodanje: " << option.error << '\n';
+        return 2;
+    }
     TApplication application(argc, argv);
+    // The option holds for this run only; the menu's choice is the one remembered.
+    SetLanguage(option.language.value_or(SavedLanguage(*UserSettings())));
     TForm1 form1;
     TForm2 form2;
     form1.SetInstructions(&form2);

@@ -63,6 +63,7 @@ QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, int widt
     label->setContentsMargins(0, 0, 0, 0);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Place(label, left, top, width, height);
+    label->setProperty(kDesignedWidthProperty, width);
     // A label is as wide as its text, as the designed labels size themselves.
     label->resize(std::max(width, label->sizeHint().width()), height);
     return label;
@@ -161,6 +162,7 @@ TForm1::TForm1(std::unique_ptr<UserMessages> messages)
     FormCreate();
     tools_ = std::make_unique<LabTools>(*this, *messages_);
     MenuBar1 = InstallMainMenu(*this, *tools_);
+    RetranslateUi();
 }
 
 TForm1::~TForm1() {
@@ -352,7 +354,7 @@ void TForm1::ShowMaterialsMessage(const std::string& message) {
     if (message.empty())
         return;
     messages_->Beep();
-    messages_->ShowWarning(QString::fromStdString(message));
+    messages_->ShowWarning(CoreText(message.c_str()));
 }
 
 void TForm1::Button1Click() {
@@ -439,7 +441,7 @@ void TForm1::SpinEdit4Change(widgets::TSpinEdit* sender) {
         state_, TextOf(sender),
         [this](const char* message) {
             messages_->Beep();
-            messages_->ShowError(QStringLiteral("Error"), QString::fromUtf8(message));
+            messages_->ShowError(tr("Error"), CoreText(message));
         },
         // Rewriting the field runs this handler again, nested, for the corrected value.
         [sender](const std::string& text) { sender->SetText(QString::fromStdString(text)); });

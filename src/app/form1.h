@@ -131,12 +131,18 @@ public:
 
     chart::TLineSeries *Series1 = nullptr, *Series2 = nullptr, *Series3 = nullptr;
 
+    // Sets every caption of the window, its menu bar and its oscillograph in the current
+    // language; runs at construction and on every language change. Values, selections and
+    // geometry stay as they are, except that a label grows to fit a longer text.
+    void RetranslateUi();
+
     // Around the designed window: the menu bar above the client area and what it offers.
     QMenuBar* MenuBar1 = nullptr;
     LabTools& Tools() { return *tools_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateControls();
@@ -165,6 +171,12 @@ private:
     std::unique_ptr<LabTools> tools_; // uses messages_, so it goes first
     TForm2* instructions_ = nullptr;
 };
+
+// A text of the core (marked SIM_USER_TEXT) in the current language.
+QString CoreText(const char* source);
+// The property that keeps a label's designed width in px: the label is never narrower, and wider
+// only as far as its text needs.
+inline constexpr const char* kDesignedWidthProperty = "designedWidth";
 
 // The system's decimal separator for the texts of Edit1 and Edit2.
 char SystemDecimalSeparator();

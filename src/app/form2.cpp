@@ -3,18 +3,18 @@
 #include "app/app_icon.h"
 #include "app/instruction_pictures.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QPixmap>
 
 namespace app {
 namespace {
 
-QLabel* MakePicture(QWidget* parent, const QRect& geometry, const QImage& picture) {
+QLabel* MakePicture(QWidget* parent, const QRect& geometry) {
     auto* label = new QLabel(parent);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setScaledContents(false);
-    label->setPixmap(QPixmap::fromImage(picture));
     return label;
 }
 
@@ -25,7 +25,6 @@ TForm2::TForm2(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(QStringLiteral("Instrukcije"));
     setWindowIcon(InstructionsIcon());
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(8);
@@ -33,8 +32,21 @@ TForm2::TForm2(QWidget* parent)
     resize(kClientSize);
     move(kDesignedPosition);
 
-    Image1 = MakePicture(this, QRect(448, 24, 305, 377), DrawHelixIllustration());
-    Image2 = MakePicture(this, QRect(8, 8, 441, 409), DrawInstructionText());
+    Image1 = MakePicture(this, QRect(448, 24, 305, 377));
+    Image2 = MakePicture(this, QRect(8, 8, 441, 409));
+    RetranslateUi();
+}
+
+void TForm2::RetranslateUi() {
+    setWindowTitle(tr("Instrukcije"));
+    Image1->setPixmap(QPixmap::fromImage(DrawHelixIllustration()));
+    Image2->setPixmap(QPixmap::fromImage(DrawInstructionText()));
+}
+
+void TForm2::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void TForm2::ShowInstructions() {

@@ -27,10 +27,17 @@ public:
     // and as large as the user left it, or, when it is already shown, brings it to the front.
     void ShowInstructions();
 
+    // Sets the title and draws both pictures again in the current language; runs on every
+    // language change.
+    void RetranslateUi();
+
     // Pictures, each drawn at its natural size from the top-left corner and clipped to its
     // control, not scaled. Image1 is created first, so Image2 lies above it where they meet.
     QLabel* Image1 = nullptr; // illustration, 305 x 377 at (448, 24)
     QLabel* Image2 = nullptr; // instruction text, 441 x 409 at (8, 8)
+
+protected:
+    void changeEvent(QEvent* event) override;
 };
 
 } // namespace app

@@ -1,5 +1,6 @@
 #include "app/instruction_pictures.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -11,13 +12,28 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 namespace app {
 namespace {
 
-constexpr QChar kOpenQuote(0x201E);  // „
-constexpr QChar kCloseQuote(0x201C); // “
+// A name stands between „ and “ (Serbian) or between “ and ” (English).
+constexpr QChar kLowOpenQuote(0x201E); // „
+constexpr QChar kOpenQuote(0x201C);    // “, also the Serbian closing quote
+constexpr QChar kCloseQuote(0x201D);   // ”
+
+// The next name in paragraph from at: the positions of its opening and closing quotes, or -1 and
+// -1 when no whole name follows.
+std::pair<qsizetype, qsizetype> NextName(const QString& paragraph, qsizetype at) {
+    const qsizetype low = paragraph.indexOf(kLowOpenQuote, at);
+    const qsizetype high = paragraph.indexOf(kOpenQuote, at);
+    const bool serbian = low >= 0 && (high < 0 || low < high);
+    const qsizetype open = serbian ? low : high;
+    const qsizetype close =
+        open < 0 ? -1 : paragraph.indexOf(serbian ? kOpenQuote : kCloseQuote, open + 1);
+    return close < 0 ? std::pair<qsizetype, qsizetype>{-1, -1} : std::pair{open, close};
+}
 
 // ---------------------------------------------------------------------------------------------
 // Instruction text
@@ -65,15 +81,14 @@ void FillInstructionDocument(QTextDocument& document, int pixelSize, int width) 
         }
         qsizetype at = 0;
         while (at < paragraph.size()) {
-            const qsizetype open = paragraph.indexOf(kOpenQuote, at);
-            const qsizetype close = open < 0 ? -1 : paragraph.indexOf(kCloseQuote, open);
-            if (open < 0 || close < 0) {
+            const auto [open, close] = NextName(paragraph, at);
+            if (open < 0) {
                 cursor.insertText(paragraph.mid(at), plain);
                 break;
             }
             cursor.insertText(paragraph.mid(at, open + 1 - at), plain);
             cursor.insertText(paragraph.mid(open + 1, close - open - 1), name);
-            cursor.insertText(QString(kCloseQuote), plain);
+            cursor.insertText(QString(paragraph.at(close)), plain);
             at = close + 1;
         }
     }
@@ -456,29 +471,43 @@ QPointF DrawWidthDimension(QPainter& painter, const ParallelView& view) {
 
 } // namespace
 
-const std::array<QString, 7>& InstructionParagraphs() {
-    static const std::array<QString, 7> paragraphs = {
-        QStringLiteral("Program modeluje komponente otpora rezanja pri obimnom glodanju ravnih "
-                       "površina, i to za istosmerno i za suprotnosmerno glodanje."),
-        QStringLiteral("Korisnik unosi režim rezanja i geometriju alata u polja prozora "
-                       "(„Prečnik glodala“, „Broj zuba“, „Brzina rezanja“, „Dubina“, "
-                       "„Širina“ i druga), bira „Materijal alata“ i „Materijal obratka“ i "
-                       "pritiska dugme „Proces“."),
-        QStringLiteral("Na slici se animira proces glodanja, a oscilograf istovremeno prikazuje "
-                       "debljinu strugotine (plava linija), glavni otpor rezanja (zelena linija) i "
-                       "srednji glavni otpor rezanja za jedan obrt glodala (žuta linija). Razmera "
-                       "dijagrama menja se u poljima „Maksimalna sila“ i „Maksimalna debljina“."),
-        QStringLiteral("Animacija čuva stvarni odnos prečnika glodala i dubine rezanja: nacrtani "
-                       "prečnik glodala je uvek isti, a menja se nacrtana dubina rezanja."),
-        QStringLiteral("Dugmetom „Pauza“ modelovanje se zaustavlja, a dugmetom „Proces“ se "
-                       "nastavlja."),
-        QStringLiteral("Dugme „Polazno stanje“ vraća animaciju u početni položaj."),
-        QStringLiteral("Bilo koji deo oscilografa može se uvećati više puta: pritisnite levo dugme "
-                       "miša u gornjem levom uglu dela koji želite da uvećate, povucite miša "
-                       "udesno i naniže i otpustite dugme. Ponavljanjem postupka slika se dalje "
-                       "uvećava. Povlačenjem miša sa pritisnutim levim dugmetom ulevo i naviše "
-                       "vraća se početna razmera."),
+std::array<QString, 7> InstructionParagraphs() {
+    static constexpr std::array<const char*, 7> kSources = {
+        QT_TRANSLATE_NOOP("app::Instructions",
+                          "Program modeluje komponente otpora rezanja pri obimnom glodanju ravnih "
+                          "površina, i to za istosmerno i za suprotnosmerno glodanje."),
+        QT_TRANSLATE_NOOP("app::Instructions",
+                          "Korisnik unosi režim rezanja i geometriju alata u polja prozora "
+                          "(„Prečnik glodala“, „Broj zuba“, „Brzina rezanja“, „Dubina“, "
+                          "„Širina“ i druga), bira „Materijal alata“ i „Materijal obratka“ i "
+                          "pritiska dugme „Proces“."),
+        QT_TRANSLATE_NOOP(
+            "app::Instructions",
+            "Na slici se animira proces glodanja, a oscilograf istovremeno prikazuje "
+            "debljinu strugotine (plava linija), glavni otpor rezanja (zelena linija) i "
+            "srednji glavni otpor rezanja za jedan obrt glodala (žuta linija). Razmera "
+            "dijagrama menja se u poljima „Maksimalna sila“ i „Maksimalna debljina“."),
+        QT_TRANSLATE_NOOP(
+            "app::Instructions",
+            "Animacija čuva stvarni odnos prečnika glodala i dubine rezanja: nacrtani "
+            "prečnik glodala je uvek isti, a menja se nacrtana dubina rezanja."),
+        QT_TRANSLATE_NOOP("app::Instructions",
+                          "Dugmetom „Pauza“ modelovanje se zaustavlja, a dugmetom „Proces“ se "
+                          "nastavlja."),
+        QT_TRANSLATE_NOOP("app::Instructions",
+                          "Dugme „Polazno stanje“ vraća animaciju u početni položaj."),
+        QT_TRANSLATE_NOOP(
+            "app::Instructions",
+            "Bilo koji deo oscilografa može se uvećati više puta: pritisnite levo dugme "
+            "miša u gornjem levom uglu dela koji želite da uvećate, povucite miša "
+            "udesno i naniže i otpustite dugme. Ponavljanjem postupka slika se dalje "
+            "uvećava. Povlačenjem miša sa pritisnutim levim dugmetom ulevo i naviše "
+            "vraća se početna razmera."),
     };
+    std::array<QString, 7> paragraphs;
+    std::transform(kSources.begin(), kSources.end(), paragraphs.begin(), [](const char* source) {
+        return QCoreApplication::translate("app::Instructions", source);
+    });
     return paragraphs;
 }
 
@@ -533,10 +562,12 @@ QImage DrawHelixIllustration() {
     const QPointF widthMiddle = DrawWidthDimension(painter, view);
 
     const QRectF helixBox(112.0, 22.0, 150.0, 26.0);
-    DrawCallout(painter, helixBox, QStringLiteral("Ugao nagiba sečiva"),
+    DrawCallout(painter, helixBox,
+                QCoreApplication::translate("app::Instructions", "Ugao nagiba sečiva"),
                 QPointF(helixBox.left() + 24.0, helixBox.bottom()), arcMiddle);
     const QRectF widthBox(166.0, 330.0, 124.0, 26.0);
-    DrawCallout(painter, widthBox, QStringLiteral("Širina glodanja"),
+    DrawCallout(painter, widthBox,
+                QCoreApplication::translate("app::Instructions", "Širina glodanja"),
                 QPointF(widthBox.center().x(), widthBox.top()), widthMiddle);
     return image;
 }

@@ -21,17 +21,17 @@ inline constexpr QSize kIllustrationVisible{305, 374};
 // Pale yellow of the text panel and of the callouts.
 inline constexpr QRgb kPaleYellow = 0xFFFFFFE1;
 
-// The seven paragraphs of the instructions, in order. A name of a button or field stands
-// between „ and “ and is set in bold italic.
-const std::array<QString, 7>& InstructionParagraphs();
+// The seven paragraphs of the instructions, in order, in the current language. A name of a
+// button or field stands between „ and “ (English: “ and ”) and is set in bold italic.
+std::array<QString, 7> InstructionParagraphs();
 
-// Instruction text: the paragraphs justified in a serif face on a pale yellow panel with a
-// thin black frame. Size kInstructionTextSize.
+// Instruction text: the paragraphs (in the current language) justified in a serif face on a pale
+// yellow panel with a thin black frame. Size kInstructionTextSize.
 QImage DrawInstructionText();
 
 // Shaded drawing of a helical cylindrical cutter lying on a workpiece block, with callouts
-// for the helix angle ("Ugao nagiba sečiva") and the width of milling. Size
-// kIllustrationSize.
+// for the helix angle ("Ugao nagiba sečiva") and the width of milling, in the current language.
+// Size kIllustrationSize.
 QImage DrawHelixIllustration();
 
 } // namespace app

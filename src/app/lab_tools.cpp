@@ -7,6 +7,7 @@
 #include "canvas/canvas.h"
 #include "chart/chart.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QImage>
 #include <QMessageBox>
@@ -72,8 +73,10 @@ void LabTools::SaveBytes(const QString& caption, const std::string& suffix, cons
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
         messages_.Beep();
-        messages_.ShowError(QString::fromUtf8("Greška"),
-                            QString::fromUtf8("Datoteka \"%1\" ne može da se zapiše.").arg(path));
+        messages_.ShowError(
+            QCoreApplication::translate("app::LabTools", "Greška"),
+            QCoreApplication::translate("app::LabTools", "Datoteka \"%1\" ne može da se zapiše.")
+                .arg(path));
     }
 }
 
@@ -89,21 +92,22 @@ bool WriteText(QIODevice& device, const std::string& text) {
 void LabTools::SaveTracesCsv() {
     std::ostringstream csv;
     traces_.WriteCsv(csv);
-    SaveBytes(QString::fromUtf8("Sačuvaj tragove kao CSV"), ".csv", QStringLiteral("CSV (*.csv)"),
+    SaveBytes(QCoreApplication::translate("app::LabTools", "Sačuvaj tragove kao CSV"), ".csv",
+              QStringLiteral("CSV (*.csv)"),
               [&](QIODevice& device) { return WriteText(device, csv.str()); });
 }
 
 void LabTools::SaveChartPng() {
     const QImage picture = ChartPicture();
-    SaveBytes(QString::fromUtf8("Sačuvaj oscilograf kao PNG"), "-oscilograf.png",
-              QStringLiteral("PNG (*.png)"),
+    SaveBytes(QCoreApplication::translate("app::LabTools", "Sačuvaj oscilograf kao PNG"),
+              "-oscilograf.png", QStringLiteral("PNG (*.png)"),
               [&](QIODevice& device) { return picture.save(&device, "PNG"); });
 }
 
 void LabTools::SaveViewPng() {
     const QImage picture = form_.CutterPicture();
-    SaveBytes(QString::fromUtf8("Sačuvaj sliku glodala kao PNG"), "-glodalo.png",
-              QStringLiteral("PNG (*.png)"),
+    SaveBytes(QCoreApplication::translate("app::LabTools", "Sačuvaj sliku glodala kao PNG"),
+              "-glodalo.png", QStringLiteral("PNG (*.png)"),
               [&](QIODevice& device) { return picture.save(&device, "PNG"); });
 }
 
@@ -119,7 +123,8 @@ void LabTools::ShowRunLog() {
 }
 
 void LabTools::ShowAbout() {
-    auto* box = new QMessageBox(QMessageBox::Information, QString::fromUtf8("O programu"),
+    auto* box = new QMessageBox(QMessageBox::Information,
+                                QCoreApplication::translate("app::LabTools", "O programu"),
                                 AboutText(), QMessageBox::Ok, &form_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setObjectName(QStringLiteral("aboutBox"));
@@ -134,13 +139,14 @@ void LabTools::AddCurrentToLog() {
 void LabTools::SaveRunLogCsv() {
     std::ostringstream csv;
     log_.WriteCsv(csv);
-    SaveBytes(QString::fromUtf8("Sačuvaj dnevnik kao CSV"), "-dnevnik.csv",
-              QStringLiteral("CSV (*.csv)"),
+    SaveBytes(QCoreApplication::translate("app::LabTools", "Sačuvaj dnevnik kao CSV"),
+              "-dnevnik.csv", QStringLiteral("CSV (*.csv)"),
               [&](QIODevice& device) { return WriteText(device, csv.str()); });
 }
 
 QString AboutText() {
-    return QString::fromUtf8(
+    return QCoreApplication::translate(
+        "app::LabTools",
         "glodanje 1.0\n\n"
         "Simulator obimnog glodanja za nastavu: geometrijski model strugotine i glavni otpor "
         "rezanja, uporedo sa proverom po formulama iz udžbenika.\n\n"

@@ -4,6 +4,7 @@
 // window grows by the bar's height.
 #pragma once
 
+class QAction;
 class QMenuBar;
 class QWidget;
 
@@ -15,6 +16,20 @@ class TForm1;
 // Builds the bar, moves the designed controls into a client area below it and resizes the
 // window. Returns the bar (owned by form).
 QMenuBar* InstallMainMenu(TForm1& form, LabTools& tools);
+
+// Sets the text of a menu item (or of a menu's title action) from its Serbian source text, marked
+// with QT_TRANSLATE_NOOP("app::MainMenu", ...), in the current language, and keeps the source
+// so that RetranslateMenuBar can set it again after a language change.
+void SetMenuText(QAction* item, const char* source);
+// Re-sets the text of every item that SetMenuText named, in the current language, and checks
+// the current language in "Jezik / Language".
+void RetranslateMenuBar(QMenuBar* bar);
+void CheckCurrentLanguage(QMenuBar* bar);
+
+// What the language menu's items do: shows the language at once and remembers it in the
+// user's settings (nothing happens when its translation cannot be loaded).
+enum class Language;
+void ChooseLanguage(Language language);
 
 // The client area that holds the designed controls.
 QWidget* ClientArea(const TForm1& form);

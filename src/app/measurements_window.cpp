@@ -1,7 +1,9 @@
 #include "app/measurements_window.h"
 
 #include "app/form1.h"
+#include "app/translated_texts.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,64 +40,80 @@ struct CheckRow {
 };
 
 const ValueRow kConditionRows[] = {
-    {"n", "Broj obrta glodala", "n = 1000·v / (π·D)", "o/min", 2,
+    {"n", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Broj obrta glodala"), "n = 1000·v / (π·D)",
+     QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "o/min"), 2,
      [](const sim::Measurements& m) { return std::optional(m.conditions.spindleSpeed); }},
-    {"fz", "Pomak po zubu", "f_z = v_f / (z·n)", "mm", 5,
-     [](const sim::Measurements& m) { return std::optional(m.conditions.feedPerTooth); }},
-    {"phi", "Ugao zahvata", "φ_s = arccos(1 − 2·a / D)", "°", 2,
+    {"fz", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Pomak po zubu"), "f_z = v_f / (z·n)",
+     "mm", 5, [](const sim::Measurements& m) { return std::optional(m.conditions.feedPerTooth); }},
+    {"phi", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Ugao zahvata"),
+     "φ_s = arccos(1 − 2·a / D)", "°", 2,
      [](const sim::Measurements& m) { return std::optional(m.conditions.engagementAngle); }},
-    {"ze", "Srednji broj zuba u zahvatu", "z_e = z·φ_s / 360°", "", 4,
+    {"ze", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Srednji broj zuba u zahvatu"),
+     "z_e = z·φ_s / 360°", "", 4,
      [](const sim::Measurements& m) { return std::optional(m.conditions.teethInCut); }},
-    {"Q", "Zapremina skinutog materijala", "Q = a·B·v_f / 1000", "cm³/min", 2,
+    {"Q", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Zapremina skinutog materijala"),
+     "Q = a·B·v_f / 1000", "cm³/min", 2,
      [](const sim::Measurements& m) { return std::optional(m.conditions.removalRate); }},
 };
 
 const ValueRow kSimulatedRows[] = {
-    {"chipSumNow", "Debljina strugotine, zbir po zubima, sada", "", "mm", 5,
-     [](const sim::Measurements& m) { return std::optional(m.simulated.chipSumNow); }},
-    {"chipNow", "Debljina strugotine, usrednjena, sada", "", "mm", 5,
-     [](const sim::Measurements& m) { return std::optional(m.simulated.chipNow); }},
-    {"forceNow", "Glavni otpor rezanja, sada", "", "N", 1,
-     [](const sim::Measurements& m) { return std::optional(m.simulated.forceNow); }},
-    {"teethNow", "Broj zuba u zahvatu, sada", "", "", 0,
-     [](const sim::Measurements& m) { return std::optional<double>(m.simulated.teethNow); }},
-    {"largestChipSum", "Najveća debljina strugotine, zbir po zubima", "", "mm", 5,
+    {"chipSumNow",
+     QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Debljina strugotine, zbir po zubima, sada"), "",
+     "mm", 5, [](const sim::Measurements& m) { return std::optional(m.simulated.chipSumNow); }},
+    {"chipNow",
+     QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Debljina strugotine, usrednjena, sada"), "",
+     "mm", 5, [](const sim::Measurements& m) { return std::optional(m.simulated.chipNow); }},
+    {"forceNow", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Glavni otpor rezanja, sada"), "",
+     "N", 1, [](const sim::Measurements& m) { return std::optional(m.simulated.forceNow); }},
+    {"teethNow", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Broj zuba u zahvatu, sada"), "", "",
+     0, [](const sim::Measurements& m) { return std::optional<double>(m.simulated.teethNow); }},
+    {"largestChipSum",
+     QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Najveća debljina strugotine, zbir po zubima"),
+     "", "mm", 5,
      [](const sim::Measurements& m) { return std::optional(m.simulated.largestChipSum); }},
-    {"largestChip", "Najveća debljina strugotine, usrednjena", "", "mm", 5,
-     [](const sim::Measurements& m) { return std::optional(m.simulated.largestChip); }},
-    {"meanForce", "Srednja sila u taktovima sa silom", "", "N", 1,
+    {"largestChip",
+     QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Najveća debljina strugotine, usrednjena"), "",
+     "mm", 5, [](const sim::Measurements& m) { return std::optional(m.simulated.largestChip); }},
+    {"meanForce",
+     QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Srednja sila u taktovima sa silom"), "", "N", 1,
      [](const sim::Measurements& m) { return std::optional(m.simulated.meanForce); }},
 };
 
 const CheckRow kCheckRows[] = {
-    {"hmax", "Najveća debljina strugotine jednog zuba", "h_max = f_z·sin φ_s (f_z za a ≥ D/2)",
-     "mm", 5,
+    {"hmax",
+     QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Najveća debljina strugotine jednog zuba"),
+     "h_max = f_z·sin φ_s (f_z za a ≥ D/2)", "mm", 5,
      [](const sim::Measurements& m) { return std::optional(m.compared.largestChip.simulated); },
      [](const sim::Measurements& m) { return m.compared.largestChip.textbook; },
      [](const sim::Measurements& m) { return m.compared.largestChip.differencePercent; }},
-    {"hm", "Srednja debljina strugotine", "h_m = 2·a·f_z / (D·φ_s)", "mm", 5, nullptr,
+    {"hm", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Srednja debljina strugotine"),
+     "h_m = 2·a·f_z / (D·φ_s)", "mm", 5, nullptr,
      [](const sim::Measurements& m) { return std::optional(m.textbook.meanChip); }, nullptr},
-    {"Fmax", "Najveća sila", "F(h_max) = k·B·h_max^x·K_a·v^−0,15", "N", 1,
+    {"Fmax", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Najveća sila"),
+     "F(h_max) = k·B·h_max^x·K_a·v^−0,15", "N", 1,
      [](const sim::Measurements& m) { return std::optional(m.compared.largestForce.simulated); },
      [](const sim::Measurements& m) { return m.compared.largestForce.textbook; },
      [](const sim::Measurements& m) { return m.compared.largestForce.differencePercent; }},
-    {"Fm", "Sila jednog zuba pri h_m", "F(h_m) = k·B·h_m^x·K_a·v^−0,15", "N", 1, nullptr,
+    {"Fm", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Sila jednog zuba pri h_m"),
+     "F(h_m) = k·B·h_m^x·K_a·v^−0,15", "N", 1, nullptr,
      [](const sim::Measurements& m) { return m.textbook.forceAtMeanChip; }, nullptr},
-    {"Fmean", "Srednja sila (poslednji obrt)", "z_e·F(h_m)", "N", 1,
+    {"Fmean", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Srednja sila (poslednji obrt)"),
+     "z_e·F(h_m)", "N", 1,
      [](const sim::Measurements& m) { return std::optional(m.compared.meanForce.simulated); },
      [](const sim::Measurements& m) { return m.compared.meanForce.textbook; },
      [](const sim::Measurements& m) { return m.compared.meanForce.differencePercent; }},
-    {"P", "Snaga rezanja", "P = F·v / 60000", "kW", 3,
-     [](const sim::Measurements& m) { return std::optional(m.compared.power.simulated); },
+    {"P", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Snaga rezanja"), "P = F·v / 60000", "kW",
+     3, [](const sim::Measurements& m) { return std::optional(m.compared.power.simulated); },
      [](const sim::Measurements& m) { return m.compared.power.textbook; },
      [](const sim::Measurements& m) { return m.compared.power.differencePercent; }},
-    {"M", "Obrtni moment", "M = F·D / 2000", "N·m", 1,
-     [](const sim::Measurements& m) { return std::optional(m.compared.torque.simulated); },
+    {"M", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Obrtni moment"), "M = F·D / 2000", "N·m",
+     1, [](const sim::Measurements& m) { return std::optional(m.compared.torque.simulated); },
      [](const sim::Measurements& m) { return m.compared.torque.textbook; },
      [](const sim::Measurements& m) { return m.compared.torque.differencePercent; }},
 };
 
-constexpr const char* kExplanation =
+constexpr const char* kExplanation = QT_TRANSLATE_NOOP(
+    "app::TMeasurementsWindow",
     "Zašto se simulacija i udžbenik razlikuju:\n"
     "• Putanja zuba: simulacija meri strugotinu na profilu koji su ostavili prethodni zubi, "
     "duž stvarne putanje zuba dok obradak napreduje, a ne na krugu; zato najveća debljina nije "
@@ -107,7 +125,7 @@ constexpr const char* kExplanation =
     "(to podiže srednju silu) i na zbir debljina svih zuba u zahvatu (to je spušta kada je u "
     "zahvatu više zuba, pri većoj dubini i broju zuba); udžbenik računa z_e·F(h_m), silu po "
     "zubu pomnoženu brojem zuba.\n"
-    "Sile i snaga se porede kada su materijali izabrani.";
+    "Sile i snaga se porede kada su materijali izabrani.");
 
 QLabel* Cell(QGridLayout* grid, int row, int column, const QString& text,
              Qt::Alignment alignment = Qt::AlignLeft) {
@@ -117,8 +135,8 @@ QLabel* Cell(QGridLayout* grid, int row, int column, const QString& text,
     return label;
 }
 
-QLabel* Heading(QGridLayout* grid, int row, const char* text) {
-    QLabel* label = Cell(grid, row, 0, QString::fromUtf8(text));
+QLabel* Heading(QGridLayout* grid, int row) {
+    QLabel* label = Cell(grid, row, 0, QString());
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -136,45 +154,60 @@ QString MeasurementText(std::optional<double> value, int decimals) {
 }
 
 TMeasurementsWindow::TMeasurementsWindow(Source source, QWidget* owner)
-    : QWidget(owner, Qt::Window), source_(std::move(source)) {
-    setWindowTitle(QStringLiteral("Merenja"));
+    : QWidget(owner, Qt::Window), source_(std::move(source)),
+      texts_(std::make_unique<TranslatedTexts>("app::TMeasurementsWindow")) {
+    texts_->Add(QT_TR_NOOP("Merenja"), [this](const QString& text) { setWindowTitle(text); });
+    const auto caption = [this](QLabel* label, const char* source) {
+        texts_->Add(source, [label](const QString& text) { label->setText(text); });
+    };
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     const Qt::Alignment right = Qt::AlignRight;
     int row = 0;
     const auto valueRows = [&](const char* heading, const auto& rows) {
-        Heading(grid, row++, heading);
+        caption(Heading(grid, row++), heading);
         for (const ValueRow& r : rows) {
-            Cell(grid, row, 0, QString::fromUtf8(r.name));
+            caption(Cell(grid, row, 0, QString()), r.name);
             Cell(grid, row, 1, QString::fromUtf8(r.formula));
             values_[r.key] = Cell(grid, row, 2, QString(), right);
-            Cell(grid, row, 3, QString::fromUtf8(r.unit));
+            caption(Cell(grid, row, 3, QString()), r.unit);
             ++row;
         }
     };
-    valueRows("Uslovi rezanja", kConditionRows);
-    valueRows("Simulacija", kSimulatedRows);
+    valueRows(QT_TR_NOOP("Uslovi rezanja"), kConditionRows);
+    valueRows(QT_TR_NOOP("Simulacija"), kSimulatedRows);
 
-    Heading(grid, row++, "Provera po udžbeniku");
-    const char* columns[] = {"", "Formula", "Simulacija", "Udžbenik", "Jedinica", "Razlika, %"};
+    caption(Heading(grid, row++), QT_TR_NOOP("Provera po udžbeniku"));
+    const char* columns[] = {"",
+                             QT_TR_NOOP("Formula"),
+                             QT_TR_NOOP("Simulacija"),
+                             QT_TR_NOOP("Udžbenik"),
+                             QT_TR_NOOP("Jedinica"),
+                             QT_TR_NOOP("Razlika, %")};
     for (int c = 1; c < 6; ++c)
-        Cell(grid, row, c, QString::fromUtf8(columns[c]), c == 1 || c == 4 ? Qt::AlignLeft : right);
+        caption(Cell(grid, row, c, QString(), c == 1 || c == 4 ? Qt::AlignLeft : right),
+                columns[c]);
     ++row;
     for (const CheckRow& r : kCheckRows) {
         const std::string key = r.key;
-        Cell(grid, row, 0, QString::fromUtf8(r.name));
+        caption(Cell(grid, row, 0, QString()), r.name);
         Cell(grid, row, 1, QString::fromUtf8(r.formula));
         values_[key + ".sim"] = Cell(grid, row, 2, QString(), right);
         values_[key + ".book"] = Cell(grid, row, 3, QString(), right);
-        Cell(grid, row, 4, QString::fromUtf8(r.unit));
+        caption(Cell(grid, row, 4, QString()), r.unit);
         values_[key + ".diff"] = Cell(grid, row, 5, QString(), right);
         ++row;
     }
 
-    auto* explanation = new QLabel(QString::fromUtf8(kExplanation));
+    auto* explanation = new QLabel;
     explanation->setWordWrap(true);
-    AddToLogButton = new QPushButton(QString::fromUtf8("Dodaj u dnevnik"));
-    ShowLogButton = new QPushButton(QStringLiteral("Dnevnik"));
+    caption(explanation, kExplanation);
+    AddToLogButton = new QPushButton;
+    ShowLogButton = new QPushButton;
+    texts_->Add(QT_TR_NOOP("Dodaj u dnevnik"),
+                [this](const QString& text) { AddToLogButton->setText(text); });
+    texts_->Add(QT_TR_NOOP("Dnevnik"),
+                [this](const QString& text) { ShowLogButton->setText(text); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(AddToLogButton);
@@ -187,6 +220,14 @@ TMeasurementsWindow::TMeasurementsWindow(Source source, QWidget* owner)
     refresh_ = new QTimer(this);
     refresh_->setInterval(kRefreshMs);
     connect(refresh_, &QTimer::timeout, this, &TMeasurementsWindow::Refresh);
+}
+
+TMeasurementsWindow::~TMeasurementsWindow() = default;
+
+void TMeasurementsWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        texts_->Retranslate();
+    QWidget::changeEvent(event);
 }
 
 void TMeasurementsWindow::Refresh() {

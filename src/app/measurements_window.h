@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -18,6 +19,8 @@ class QPushButton;
 class QTimer;
 
 namespace app {
+
+class TranslatedTexts;
 
 class TMeasurementsWindow : public QWidget {
     Q_OBJECT
@@ -28,6 +31,7 @@ public:
     using Source = std::function<sim::Measurements()>;
     // A window of its own, owned by owner (it closes with it); source gives the figures.
     TMeasurementsWindow(Source source, QWidget* owner);
+    ~TMeasurementsWindow() override;
 
     // Reads the figures now.
     void Refresh();
@@ -40,11 +44,13 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     Source source_;
     QTimer* refresh_ = nullptr;
     std::map<std::string, QLabel*> values_;
+    std::unique_ptr<TranslatedTexts> texts_; // every caption, for a language change
 };
 
 // A real with the given decimals and the system's decimal separator; "–" for none.

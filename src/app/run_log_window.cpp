@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -16,32 +17,32 @@ namespace {
 
 // Column titles in the order of RunLog::Columns().
 const char* const kTitles[] = {
-    "D, mm",
-    "z",
-    "Grudni ugao, rad",
-    "Ledni ugao, rad",
-    "Ugao nagiba, rad",
-    "v, m/min",
-    "v_f, mm/min",
-    "a, mm",
-    "B, mm",
-    "Obradak",
-    "Alat",
-    "Smer",
-    "Kraj hoda",
-    "Taktova",
-    "h_max, mm",
-    "F_max, N",
-    "F_sr, N",
-    "F_sr obrta, N",
-    "P, kW",
-    "M, N·m",
-    "Udž. h_max, mm",
-    "Udž. F(h_max), N",
-    "Udž. z_e·F(h_m), N",
-    "Udž. P, kW",
-    "Udž. M, N·m",
-    "Razlika F_sr, %",
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "D, mm"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "z"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Grudni ugao, rad"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Ledni ugao, rad"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Ugao nagiba, rad"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "v, m/min"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "v_f, mm/min"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "a, mm"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "B, mm"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Obradak"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Alat"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Smer"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Kraj hoda"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Taktova"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "h_max, mm"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "F_max, N"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "F_sr, N"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "F_sr obrta, N"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "P, kW"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "M, N·m"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Udž. h_max, mm"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Udž. F(h_max), N"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Udž. z_e·F(h_m), N"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Udž. P, kW"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Udž. M, N·m"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Razlika F_sr, %"),
 };
 
 // A number of the log shortened to six significant digits with the system's separator; text
@@ -58,21 +59,17 @@ QString Shown(const std::string& cell) {
 } // namespace
 
 TRunLogWindow::TRunLogWindow(RunLog& log, QWidget* owner) : QWidget(owner, Qt::Window), log_(log) {
-    setWindowTitle(QStringLiteral("Dnevnik"));
     assert(std::size(kTitles) == RunLog::Columns().size());
     Table = new QTableWidget(0, static_cast<int>(std::size(kTitles)));
-    QStringList titles;
-    for (const char* title : kTitles)
-        titles << QString::fromUtf8(title);
-    Table->setHorizontalHeaderLabels(titles);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    AddButton = new QPushButton(QString::fromUtf8("Dodaj tekuće stanje"));
-    RemoveButton = new QPushButton(QStringLiteral("Ukloni red"));
-    ClearButton = new QPushButton(QString::fromUtf8("Obriši sve"));
-    SaveButton = new QPushButton(QString::fromUtf8("Sačuvaj CSV..."));
+    AddButton = new QPushButton;
+    RemoveButton = new QPushButton;
+    ClearButton = new QPushButton;
+    SaveButton = new QPushButton;
+    RetranslateUi();
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {AddButton, RemoveButton, ClearButton, SaveButton})
         buttons->addWidget(button);
@@ -98,6 +95,24 @@ TRunLogWindow::TRunLogWindow(RunLog& log, QWidget* owner) : QWidget(owner, Qt::W
         if (OnSave)
             OnSave();
     });
+}
+
+void TRunLogWindow::RetranslateUi() {
+    setWindowTitle(tr("Dnevnik"));
+    QStringList titles;
+    for (const char* title : kTitles)
+        titles << tr(title);
+    Table->setHorizontalHeaderLabels(titles);
+    AddButton->setText(tr("Dodaj tekuće stanje"));
+    RemoveButton->setText(tr("Ukloni red"));
+    ClearButton->setText(tr("Obriši sve"));
+    SaveButton->setText(tr("Sačuvaj CSV..."));
+}
+
+void TRunLogWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void TRunLogWindow::Rebuild() {

@@ -26,6 +26,8 @@ public:
 
     // Fills the table again from the log.
     void Rebuild();
+    // Sets the title, the column titles and the buttons in the current language.
+    void RetranslateUi();
 
     // What the buttons ask of the owner: add the current state, save the log.
     std::function<void()> OnAddCurrent;
@@ -36,6 +38,9 @@ public:
     QPushButton* RemoveButton = nullptr; // "Ukloni red"
     QPushButton* ClearButton = nullptr;  // "Obriši sve"
     QPushButton* SaveButton = nullptr;   // "Sačuvaj CSV..."
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     RunLog& log_;

@@ -3,6 +3,7 @@
 #include "widgets/widget_hooks.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <utility>
 
@@ -13,7 +14,8 @@ void DesktopMessages::Beep() {
 }
 
 void DesktopMessages::ShowWarning(const QString& text) {
-    QMessageBox::warning(owner_, QStringLiteral("Warning"), text, QMessageBox::Ok);
+    QMessageBox::warning(owner_, QCoreApplication::translate("app::DesktopMessages", "Warning"),
+                         text, QMessageBox::Ok);
 }
 
 void DesktopMessages::ShowError(const QString& title, const QString& text) {

@@ -1,5 +1,7 @@
 #include "oscillograph/oscillograph.h"
 
+#include <QCoreApplication>
+
 namespace oscillograph {
 
 using namespace chart;
@@ -23,17 +25,28 @@ void SetUpSeries(TLineSeries& series, const QString& title, TColor colour, TVert
     series.YValues().SetMultiplier(1.0);
 }
 
-void SetUpFixedAxis(TChartAxis& axis, double maximum, const QString& title, TColor titleColour) {
+void SetUpFixedAxis(TChartAxis& axis, double maximum, TColor titleColour) {
     axis.SetAutomatic(false);
     axis.SetAutomaticMinimum(false);
     axis.SetAutomaticMaximum(false);
     axis.SetMaximum(maximum);
-    axis.Title.SetCaption(title);
     axis.Title.Font.SetName(QStringLiteral("Tahoma"));
     axis.Title.Font.SetColor(titleColour);
 }
 
 } // namespace
+
+void SetChart1Texts(TChart& chart) {
+    const auto text = [](const char* source) {
+        return QCoreApplication::translate("oscillograph", source);
+    };
+    chart.Title.SetText({text(QT_TRANSLATE_NOOP("oscillograph", "Oscilograf"))});
+    chart.BottomAxis().Title.SetCaption(text(QT_TRANSLATE_NOOP("oscillograph", "Vreme, s")));
+    chart.LeftAxis().Title.SetCaption(
+        text(QT_TRANSLATE_NOOP("oscillograph", "Glavni otpor rezanja, N")));
+    chart.RightAxis().Title.SetCaption(
+        text(QT_TRANSLATE_NOOP("oscillograph", "Debljina strugotine, mm")));
+}
 
 void ConfigureChart1(TChart& chart, TLineSeries& series1, TLineSeries& series2,
                      TLineSeries& series3) {
@@ -50,18 +63,17 @@ void ConfigureChart1(TChart& chart, TLineSeries& series1, TLineSeries& series2,
     chart.SetMarginRight(1);
     chart.SetView3D(false);
 
-    chart.Title.SetText({QStringLiteral("Oscilograf")});
     chart.Title.Font.SetName(QStringLiteral("Tahoma"));
     chart.Title.Font.SetSize(8);
     chart.Title.Font.SetBold(true);
     chart.Title.Font.SetColor(clBlue);
 
-    chart.BottomAxis().Title.SetCaption(QStringLiteral("Vreme, s"));
     chart.BottomAxis().Title.Font.SetName(QStringLiteral("Tahoma"));
     chart.BottomAxis().Title.Font.SetColor(clBlack);
-    SetUpFixedAxis(chart.LeftAxis(), 5000.0, QStringLiteral("Glavni otpor rezanja, N"), clGreen);
-    SetUpFixedAxis(chart.RightAxis(), 0.5, QStringLiteral("Debljina strugotine, mm"), clBlue);
+    SetUpFixedAxis(chart.LeftAxis(), 5000.0, clGreen);
+    SetUpFixedAxis(chart.RightAxis(), 0.5, clBlue);
     chart.RightAxis().Title.SetAngle(90);
+    SetChart1Texts(chart);
 
     chart.Legend.SetVisible(false);
     chart.Legend.SetColor(clGray);

@@ -23,6 +23,10 @@ inline constexpr chart::TColor kMeanForceColour = 0x80FFFF; // light yellow, Ser
 void ConfigureChart1(chart::TChart& chart, chart::TLineSeries& series1, chart::TLineSeries& series2,
                      chart::TLineSeries& series3);
 
+// Sets the chart's title and its three axis titles in the current language (Serbian by
+// default: "Oscilograf", "Vreme, s", "Glavni otpor rezanja, N", "Debljina strugotine, mm").
+void SetChart1Texts(chart::TChart& chart);
+
 // Refills the three series with the 313 samples of the traces: force, chip thickness and
 // mean force against time.
 void FeedOscillograph(const sim::SimState& state, chart::TLineSeries& series1,

@@ -7,6 +7,7 @@
 
 #include "sim/input_result.h"
 #include "sim/sim_state.h"
+#include "sim/user_text.h"
 
 #include <array>
 #include <cstdint>
@@ -85,27 +86,27 @@ InputResult ApplyChipMaxText(SimState& s, std::string_view text, const InputHook
 
 // clang-format off
 inline constexpr std::array<InputFieldSpec, 11> kInputFields{{
-    {InputField::Diameter, "diameter", "cutter diameter", "Prečnik glodala, mm", nullptr, "mm",
+    {InputField::Diameter, "diameter", "cutter diameter", SIM_USER_TEXT("Prečnik glodala, mm"), nullptr, "mm",
      InputGroup::ToolGeometry, 50, 180, 10, 100, 1, false, ApplyDiameterText},
-    {InputField::Teeth, "teeth", "number of teeth", "Broj zuba", nullptr, "",
+    {InputField::Teeth, "teeth", "number of teeth", SIM_USER_TEXT("Broj zuba"), nullptr, "",
      InputGroup::ToolGeometry, 4, 20, 2, 8, 1, false, ApplyTeethText},
-    {InputField::Rake, "rake", "rake angle", "Grudni ugao, ", nullptr, "°",
+    {InputField::Rake, "rake", "rake angle", SIM_USER_TEXT("Grudni ugao, "), nullptr, "°",
      InputGroup::ToolGeometry, 0, 20, 1, 10, 1, false, ApplyRakeText},
-    {InputField::Clearance, "clearance", "clearance angle", "Ledni ugao, ", nullptr, "°",
+    {InputField::Clearance, "clearance", "clearance angle", SIM_USER_TEXT("Ledni ugao, "), nullptr, "°",
      InputGroup::ToolGeometry, 5, 25, 1, 10, 1, false, ApplyClearanceText},
-    {InputField::Helix, "helix", "helix angle", "Ugao nagiba sečiva, ", nullptr, "°",
+    {InputField::Helix, "helix", "helix angle", SIM_USER_TEXT("Ugao nagiba sečiva, "), nullptr, "°",
      InputGroup::ToolGeometry, 0, 50, 5, 30, 1, false, ApplyHelixText},
-    {InputField::Speed, "speed", "cutting speed", "Brzina rezanja, m/min", nullptr, "m/min",
+    {InputField::Speed, "speed", "cutting speed", SIM_USER_TEXT("Brzina rezanja, m/min"), nullptr, "m/min",
      InputGroup::CuttingConditions, 30, 120, 10, 60, 1, false, ApplySpeedText},
-    {InputField::Feed, "feed", "feed speed", "Brzina pomoćnog ", "kretanja, mm/min", "mm/min",
+    {InputField::Feed, "feed", "feed speed", SIM_USER_TEXT("Brzina pomoćnog "), SIM_USER_TEXT("kretanja, mm/min"), "mm/min",
      InputGroup::CuttingConditions, 40, 600, 10, 150, 1, false, ApplyFeedText},
-    {InputField::Depth, "depth", "depth of cut", "Dubina, mm", nullptr, "mm",
+    {InputField::Depth, "depth", "depth of cut", SIM_USER_TEXT("Dubina, mm"), nullptr, "mm",
      InputGroup::CuttingConditions, 5, 500, 5, 100, 10, true, ApplyDepthText},
-    {InputField::Width, "width", "width of cut", "Širina, mm", nullptr, "mm",
+    {InputField::Width, "width", "width of cut", SIM_USER_TEXT("Širina, mm"), nullptr, "mm",
      InputGroup::CuttingConditions, 10, 100, 10, 20, 1, false, ApplyWidthText},
-    {InputField::ForceMax, "force_max", "force axis maximum", "Maksimalna", "sila, N", "N",
+    {InputField::ForceMax, "force_max", "force axis maximum", SIM_USER_TEXT("Maksimalna"), SIM_USER_TEXT("sila, N"), "N",
      InputGroup::ChartAxes, 100, 20000, 100, 5000, 1, false, ApplyForceMaxText},
-    {InputField::ChipMax, "chip_max", "chip axis maximum", "Maksimalna", "debljina, mm", "mm",
+    {InputField::ChipMax, "chip_max", "chip axis maximum", SIM_USER_TEXT("Maksimalna"), SIM_USER_TEXT("debljina, mm"), "mm",
      InputGroup::ChartAxes, 1, 10, 1, 5, 10, false, ApplyChipMaxText},
 }};
 // clang-format on

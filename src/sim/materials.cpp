@@ -52,13 +52,15 @@ bool IsMaterialMismatch(int32_t toolMaterial, int32_t workpieceMaterial) {
 
 MaterialsReport ApplyMaterials(SimState& s) {
     if (s.ToolMaterial == 0 && s.WorkpieceMaterial == 0) {
-        return {MaterialsOutcome::MissingBoth, false, "Izaberite materijal alata i obratka!"};
+        return {MaterialsOutcome::MissingBoth, false,
+                SIM_USER_TEXT("Izaberite materijal alata i obratka!")};
     }
     if (s.ToolMaterial == 0) {
-        return {MaterialsOutcome::MissingTool, false, "Materijal alata nije zadat!"};
+        return {MaterialsOutcome::MissingTool, false, SIM_USER_TEXT("Materijal alata nije zadat!")};
     }
     if (s.WorkpieceMaterial == 0) {
-        return {MaterialsOutcome::MissingWorkpiece, false, "Materijal obratka nije zadat!"};
+        return {MaterialsOutcome::MissingWorkpiece, false,
+                SIM_USER_TEXT("Materijal obratka nije zadat!")};
     }
     s.ToolFactor = 1.0;
     const WorkpieceMaterialRow& row = kWorkpieceMaterials[s.WorkpieceMaterial - 1];
@@ -66,7 +68,8 @@ MaterialsReport ApplyMaterials(SimState& s) {
     s.ChipExponent = row.chipExponent;
     if (IsMaterialMismatch(s.ToolMaterial, s.WorkpieceMaterial)) {
         s.ToolFactor = 1.05;
-        return {MaterialsOutcome::Mismatch, true, "Izabrani materijal alata ne odgovara"};
+        return {MaterialsOutcome::Mismatch, true,
+                SIM_USER_TEXT("Izabrani materijal alata ne odgovara")};
     }
     return {MaterialsOutcome::Ready, true, ""};
 }

@@ -3,6 +3,7 @@
 // The material tables of the force model and the check made when a run is started.
 
 #include "sim/sim_state.h"
+#include "sim/user_text.h"
 
 #include <array>
 #include <string>
@@ -17,8 +18,8 @@ struct WorkpieceMaterialRow {
 };
 
 // The texts the two material lists show until an item is chosen (not items themselves).
-inline constexpr const char* kWorkpieceMaterialPrompt = "Materijal obratka";
-inline constexpr const char* kToolMaterialPrompt = "Materijal alata";
+inline constexpr const char* kWorkpieceMaterialPrompt = SIM_USER_TEXT("Materijal obratka");
+inline constexpr const char* kToolMaterialPrompt = SIM_USER_TEXT("Materijal alata");
 
 // Workpiece materials in list order; WorkpieceMaterial n is row n - 1.
 inline constexpr std::array<WorkpieceMaterialRow, 10> kWorkpieceMaterials{{

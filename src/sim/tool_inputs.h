@@ -7,6 +7,7 @@
 
 #include "sim/input_result.h"
 #include "sim/sim_state.h"
+#include "sim/user_text.h"
 
 #include <array>
 #include <functional>
@@ -98,7 +99,7 @@ struct ClearanceResult {
 // tooth count; reports the row that fires but does not correct anything.
 ClearanceResult SetClearanceAngle(SimState& s, std::string_view text);
 
-inline constexpr const char* kSmallClearanceMessage = "Mali ledjni ugao!";
+inline constexpr const char* kSmallClearanceMessage = SIM_USER_TEXT("Mali ledjni ugao!");
 
 // The clearance field's whole change: SetClearanceAngle, and when a row fires, warn with
 // kSmallClearanceMessage, rewrite the field with the row's text (the field applies that text

@@ -43,7 +43,7 @@ QAction* FindAction(QMenuBar* bar, const QString& text) {
 
 TEST_F(MainMenuTest, MenusHoldTheirItemsWithTheUsualShortcuts) {
     const QList<QAction*> menus = form->MenuBar1->actions();
-    ASSERT_EQ(menus.size(), 3);
+    ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), "&Datoteka");
     EXPECT_EQ(menus[1]->text(), "&Analiza");
     EXPECT_EQ(menus[2]->text(), QString::fromUtf8("&Pomoć"));

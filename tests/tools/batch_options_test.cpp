@@ -149,6 +149,8 @@ TEST(UsageText, ListsEveryInputWithItsRange) {
         "  --chart-png FILE     write the oscillograph at the end of the run (385 x 161)\n"
         "  --report FILE        write the inputs, the cutting conditions, the simulated results\n"
         "                       and the textbook check as JSON\n"
+        "  --lang en|sr         language of the warnings and of the oscillograph's texts\n"
+        "                       (default: sr)\n"
         "  --help               show this text\n"
         "\n"
         "Sweep (a series of runs, one CSV row per value):\n"

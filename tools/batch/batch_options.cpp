@@ -299,6 +299,8 @@ std::string UsageText() {
            "  --report FILE        write the inputs, the cutting conditions, the simulated "
            "results\n"
            "                       and the textbook check as JSON\n"
+           "  --lang en|sr         language of the warnings and of the oscillograph's texts\n"
+           "                       (default: sr)\n"
            "  --help               show this text\n"
            "\n"
            "Sweep (a series of runs, one CSV row per value):\n"

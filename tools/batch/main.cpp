@@ -1,26 +1,50 @@
 // glodanje-batch: one milling simulation without a window; see --help.
 
+#include "app/language.h"
 #include "batch/batch_pictures.h"
 #include "batch/batch_run.h"
 #include "batch/sweep_plot.h"
+#include "sim/user_text.h"
 
 #include <QApplication>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
+namespace {
+
+// The oscillograph is a widget and its texts need fonts: both need the application object,
+// which runs on the offscreen platform unless another one is asked for.
+std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+// Each line of the error output that is a text of the core, in the current language; the
+// runner's own messages are English already and pass unchanged.
+void WriteTranslatedLines(const std::string& text, std::ostream& err) {
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+        err << QCoreApplication::translate(sim::kUserTextContext, line.c_str()).toStdString()
+            << '\n';
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    // The oscillograph is a widget and its texts need fonts: both need the application object,
-    // which runs on the offscreen platform unless another one is asked for.
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const app::LanguageOption language = app::TakeLanguageOption(args);
+    if (!language.error.empty()) {
+        std::cerr << "glodanje-batch: " << language.error << '\n';
+        return batch::kExitBadInput;
+    }
     std::unique_ptr<QApplication> application;
     const auto needApplication = [&] {
-        if (!application) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            application = std::make_unique<QApplication>(argc, argv);
-        }
+        if (!application)
+            application = MakeApplication(argc, argv);
     };
     const auto pictures = [&](const batch::BatchOptions& options) {
         if (!options.chartPngPath.empty())
@@ -32,5 +56,17 @@ int main(int argc, char** argv) {
         needApplication();
         return batch::SaveSweepPng(path, plan, rows, logAxes);
     };
-    return batch::RunBatchCommand(args, std::cout, std::cerr, pictures, sweepPlot);
+    // Serbian, the default, needs no translation and writes straight through.
+    if (language.language.value_or(app::Language::Serbian) == app::Language::Serbian)
+        return batch::RunBatchCommand(args, std::cout, std::cerr, pictures, sweepPlot);
+
+    needApplication();
+    if (!app::SetLanguage(app::Language::English)) {
+        std::cerr << "glodanje-batch: the English translation cannot be loaded\n";
+        return batch::kExitBadInput;
+    }
+    std::ostringstream err;
+    const int status = batch::RunBatchCommand(args, std::cout, err, pictures, sweepPlot);
+    WriteTranslatedLines(err.str(), std::cerr);
+    return status;
 }

@@ -1,0 +1,707 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="sr">
+<context>
+    <name>app::DesktopMessages</name>
+    <message>
+        <location filename="../user_messages.cpp" line="+17"/>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>app::Instructions</name>
+    <message>
+        <location filename="../instruction_pictures.cpp" line="+476"/>
+        <source>Program modeluje komponente otpora rezanja pri obimnom glodanju ravnih površina, i to za istosmerno i za suprotnosmerno glodanje.</source>
+        <translation>The program models the components of the cutting force in peripheral milling of flat surfaces, for both down milling and up milling.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Korisnik unosi režim rezanja i geometriju alata u polja prozora („Prečnik glodala“, „Broj zuba“, „Brzina rezanja“, „Dubina“, „Širina“ i druga), bira „Materijal alata“ i „Materijal obratka“ i pritiska dugme „Proces“.</source>
+        <translation>The user enters the cutting conditions and the tool geometry in the fields of the window (“Cutter diameter”, “Number of teeth”, “Cutting speed”, “Depth of cut”, “Width of cut” and others), chooses the “Tool material” and the “Workpiece material” and presses the “Run” button.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Na slici se animira proces glodanja, a oscilograf istovremeno prikazuje debljinu strugotine (plava linija), glavni otpor rezanja (zelena linija) i srednji glavni otpor rezanja za jedan obrt glodala (žuta linija). Razmera dijagrama menja se u poljima „Maksimalna sila“ i „Maksimalna debljina“.</source>
+        <translation>The picture animates the milling process, while the oscillograph shows the chip thickness (blue line), the main cutting force (green line) and the mean main cutting force over one revolution of the cutter (yellow line). The scales of the diagram are set in the fields “Maximum force” and “Maximum chip”.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Animacija čuva stvarni odnos prečnika glodala i dubine rezanja: nacrtani prečnik glodala je uvek isti, a menja se nacrtana dubina rezanja.</source>
+        <translation>The animation keeps the true ratio of the cutter diameter to the depth of cut: the cutter is always drawn at the same diameter, and the drawn depth of cut changes.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Dugmetom „Pauza“ modelovanje se zaustavlja, a dugmetom „Proces“ se nastavlja.</source>
+        <translation>The “Pause” button stops the simulation and the “Run” button continues it.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Dugme „Polazno stanje“ vraća animaciju u početni položaj.</source>
+        <translation>The “Initial state” button returns the animation to its starting position.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bilo koji deo oscilografa može se uvećati više puta: pritisnite levo dugme miša u gornjem levom uglu dela koji želite da uvećate, povucite miša udesno i naniže i otpustite dugme. Ponavljanjem postupka slika se dalje uvećava. Povlačenjem miša sa pritisnutim levim dugmetom ulevo i naviše vraća se početna razmera.</source>
+        <translation>Any part of the oscillograph can be zoomed in repeatedly: press the left mouse button at the top left corner of the part you want to enlarge, drag the mouse to the right and down, and release the button. Repeating this enlarges the picture further. Dragging the mouse with the left button pressed to the left and up restores the original scale.</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Ugao nagiba sečiva</source>
+        <translation>Helix angle</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Širina glodanja</source>
+        <translation>Width of cut</translation>
+    </message>
+</context>
+<context>
+    <name>app::LabTools</name>
+    <message>
+        <location filename="../lab_tools.cpp" line="+77"/>
+        <source>Greška</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Datoteka &quot;%1&quot; ne može da se zapiše.</source>
+        <translation>The file &quot;%1&quot; cannot be written.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Sačuvaj tragove kao CSV</source>
+        <translation>Save the traces as CSV</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Sačuvaj oscilograf kao PNG</source>
+        <translation>Save the oscillograph as PNG</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Sačuvaj sliku glodala kao PNG</source>
+        <translation>Save the cutter view as PNG</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>O programu</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Sačuvaj dnevnik kao CSV</source>
+        <translation>Save the run log as CSV</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>glodanje 1.0
+
+Simulator obimnog glodanja za nastavu: geometrijski model strugotine i glavni otpor rezanja, uporedo sa proverom po formulama iz udžbenika.
+
+Licenca: GNU GPL, verzija 3 ili novija.</source>
+        <translation>glodanje 1.0
+
+A peripheral milling simulator for teaching: a geometric model of the chip and the main cutting force, side by side with a check against the textbook formulas.
+
+Licence: GNU GPL, version 3 or later.</translation>
+    </message>
+</context>
+<context>
+    <name>app::MainMenu</name>
+    <message>
+        <location filename="../main_menu.cpp" line="+60"/>
+        <source>&amp;Jezik / Language</source>
+        <translation>&amp;Jezik / Language</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Srpski</source>
+        <translation>Srpski</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>&amp;Datoteka</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sačuvaj tragove kao CSV...</source>
+        <translation>Save the traces as CSV...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sačuvaj oscilograf kao PNG...</source>
+        <translation>Save the oscillograph as PNG...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sačuvaj sliku glodala kao PNG...</source>
+        <translation>Save the cutter view as PNG...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Izlaz</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Analiza</source>
+        <translation>&amp;Analysis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Merenja</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dnevnik</source>
+        <translation>Run log</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Pomoć</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Uputstvo</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>O programu</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>app::TForm1</name>
+    <message>
+        <location filename="../form1.cpp" line="+444"/>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location filename="../form1_texts.cpp" line="+83"/>
+        <source>Odredjivanje otpora rezanja pri obimnom glodanju</source>
+        <translation>Cutting force in peripheral milling</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Suprotnosmerno glodanje</source>
+        <translation>Up milling</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Istosmerno glodanje</source>
+        <translation>Down milling</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Proces</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>POLAZNI PODACI</source>
+        <translation>INPUT DATA</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Geometrija alata</source>
+        <translation>Tool geometry</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Režim rezanja</source>
+        <translation>Cutting conditions</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Pauza</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Polazno stanje</source>
+        <translation>Initial state</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>app::TForm2</name>
+    <message>
+        <location filename="../form2.cpp" line="+41"/>
+        <source>Instrukcije</source>
+        <translation>Instructions</translation>
+    </message>
+</context>
+<context>
+    <name>app::TMeasurementsWindow</name>
+    <message>
+        <location filename="../measurements_window.cpp" line="+43"/>
+        <source>Broj obrta glodala</source>
+        <translation>Spindle speed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>o/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pomak po zubu</source>
+        <translation>Feed per tooth</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ugao zahvata</source>
+        <translation>Engagement angle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Srednji broj zuba u zahvatu</source>
+        <translation>Mean number of teeth in cut</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Zapremina skinutog materijala</source>
+        <translation>Material removal rate</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Debljina strugotine, zbir po zubima, sada</source>
+        <translation>Chip thickness, sum over the teeth, now</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Debljina strugotine, usrednjena, sada</source>
+        <translation>Chip thickness, averaged, now</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Glavni otpor rezanja, sada</source>
+        <translation>Main cutting force, now</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Broj zuba u zahvatu, sada</source>
+        <translation>Teeth in cut, now</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Najveća debljina strugotine, zbir po zubima</source>
+        <translation>Largest chip thickness, sum over the teeth</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Najveća debljina strugotine, usrednjena</source>
+        <translation>Largest chip thickness, averaged</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Srednja sila u taktovima sa silom</source>
+        <translation>Mean force over the ticks with a force</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Najveća debljina strugotine jednog zuba</source>
+        <translation>Largest chip thickness of one tooth</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Srednja debljina strugotine</source>
+        <translation>Mean chip thickness</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Najveća sila</source>
+        <translation>Largest force</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sila jednog zuba pri h_m</source>
+        <translation>Force of one tooth at h_m</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Srednja sila (poslednji obrt)</source>
+        <translation>Mean force (last revolution)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Snaga rezanja</source>
+        <translation>Cutting power</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Obrtni moment</source>
+        <translation>Torque</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Zašto se simulacija i udžbenik razlikuju:
+• Putanja zuba: simulacija meri strugotinu na profilu koji su ostavili prethodni zubi, duž stvarne putanje zuba dok obradak napreduje, a ne na krugu; zato najveća debljina nije tačno f_z·sin φ_s.
+• Nagib sečiva: kosi zub ulazi u zahvat postepeno, pa simulacija usrednjava zbir debljina po nekoliko taktova; to snižava vrh sile ispod F(h_max) i razvlači silu preko taktova.
+• Stepeni zakon: sila raste sa debljinom na stepen manji od 1, pa sila srednje debljine nije srednja vrednost sile. Simulacija primenjuje zakon na debljinu usrednjenu po nagibu (to podiže srednju silu) i na zbir debljina svih zuba u zahvatu (to je spušta kada je u zahvatu više zuba, pri većoj dubini i broju zuba); udžbenik računa z_e·F(h_m), silu po zubu pomnoženu brojem zuba.
+Sile i snaga se porede kada su materijali izabrani.</source>
+        <translation>Why the simulation and the textbook differ:
+• Tooth path: the simulation measures the chip on the profile left by the previous teeth, along the true path of the tooth while the workpiece advances, not on a circle; so the largest thickness is not exactly f_z·sin φ_s.
+• Helix: an inclined tooth enters the cut gradually, so the simulation averages the sum of the thicknesses over several ticks; this lowers the force peak below F(h_max) and spreads the force over the ticks.
+• Power law: the force grows with the thickness to a power below 1, so the force at the mean thickness is not the mean force. The simulation applies the law to the thickness averaged over the helix (which raises the mean force) and to the sum of the thicknesses of all teeth in cut (which lowers it when more teeth are in cut, at a larger depth and more teeth); the textbook computes z_e·F(h_m), the force per tooth multiplied by the number of teeth.
+Forces and power are compared once the materials are chosen.</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Merenja</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Uslovi rezanja</source>
+        <translation>Cutting conditions</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
+        <source>Simulacija</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Provera po udžbeniku</source>
+        <translation>Textbook check</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Formula</source>
+        <translation>Formula</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Udžbenik</source>
+        <translation>Textbook</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jedinica</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Razlika, %</source>
+        <translation>Difference, %</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Dodaj u dnevnik</source>
+        <translation>Add to the run log</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dnevnik</source>
+        <translation>Run log</translation>
+    </message>
+</context>
+<context>
+    <name>app::TRunLogWindow</name>
+    <message>
+        <location filename="../run_log_window.cpp" line="+20"/>
+        <source>D, mm</source>
+        <translation>D, mm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>z</source>
+        <translation>z</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Grudni ugao, rad</source>
+        <translation>Rake angle, rad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ledni ugao, rad</source>
+        <translation>Clearance angle, rad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ugao nagiba, rad</source>
+        <translation>Helix angle, rad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>v, m/min</source>
+        <translation>v, m/min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>v_f, mm/min</source>
+        <translation>v_f, mm/min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a, mm</source>
+        <translation>a, mm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>B, mm</source>
+        <translation>B, mm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obradak</source>
+        <translation>Workpiece</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alat</source>
+        <translation>Tool</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Smer</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kraj hoda</source>
+        <translation>End of feed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Taktova</source>
+        <translation>Ticks</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>h_max, mm</source>
+        <translation>h_max, mm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F_max, N</source>
+        <translation>F_max, N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F_sr, N</source>
+        <translation>F_mean, N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F_sr obrta, N</source>
+        <translation>F_mean revolution, N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>P, kW</source>
+        <translation>P, kW</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>M, N·m</source>
+        <translation>M, N·m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Udž. h_max, mm</source>
+        <translation>Textb. h_max, mm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Udž. F(h_max), N</source>
+        <translation>Textb. F(h_max), N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Udž. z_e·F(h_m), N</source>
+        <translation>Textb. z_e·F(h_m), N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Udž. P, kW</source>
+        <translation>Textb. P, kW</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Udž. M, N·m</source>
+        <translation>Textb. M, N·m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Razlika F_sr, %</source>
+        <translation>Difference F_mean, %</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>Dnevnik</source>
+        <translation>Run log</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Dodaj tekuće stanje</source>
+        <translation>Add the current state</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ukloni red</source>
+        <translation>Remove row</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obriši sve</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sačuvaj CSV...</source>
+        <translation>Save CSV...</translation>
+    </message>
+</context>
+<context>
+    <name>oscillograph</name>
+    <message>
+        <location filename="../../oscillograph/oscillograph.cpp" line="+43"/>
+        <source>Oscilograf</source>
+        <translation>Oscillograph</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vreme, s</source>
+        <translation>Time, s</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Glavni otpor rezanja, N</source>
+        <translation>Main cutting force, N</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Debljina strugotine, mm</source>
+        <translation>Chip thickness, mm</translation>
+    </message>
+</context>
+<context>
+    <name>sim</name>
+    <message>
+        <location filename="../../sim/input_fields.h" line="+89"/>
+        <source>Prečnik glodala, mm</source>
+        <translation>Cutter diameter, mm</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Broj zuba</source>
+        <translation>Number of teeth</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Grudni ugao, </source>
+        <translation>Rake angle, </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ledni ugao, </source>
+        <translation>Clearance angle, </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ugao nagiba sečiva, </source>
+        <translation>Helix angle, </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Brzina rezanja, m/min</source>
+        <translation>Cutting speed, m/min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Brzina pomoćnog </source>
+        <translation>Feed speed, </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>kretanja, mm/min</source>
+        <translation>mm/min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dubina, mm</source>
+        <translation>Depth of cut, mm</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Širina, mm</source>
+        <translation>Width of cut, mm</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+2"/>
+        <source>Maksimalna</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>sila, N</source>
+        <translation>force, N</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>debljina, mm</source>
+        <translation>chip, mm</translation>
+    </message>
+    <message>
+        <location filename="../../sim/materials.h" line="+21"/>
+        <source>Materijal obratka</source>
+        <translation>Workpiece material</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Materijal alata</source>
+        <translation>Tool material</translation>
+    </message>
+    <message>
+        <location filename="../../sim/materials.cpp" line="+56"/>
+        <source>Izaberite materijal alata i obratka!</source>
+        <translation>Choose the tool and the workpiece material!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Materijal alata nije zadat!</source>
+        <translation>No tool material chosen!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Materijal obratka nije zadat!</source>
+        <translation>No workpiece material chosen!</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Izabrani materijal alata ne odgovara</source>
+        <translation>The chosen tool material is unsuitable</translation>
+    </message>
+    <message>
+        <location filename="../../sim/tool_inputs.h" line="+98"/>
+        <source>Mali ledjni ugao!</source>
+        <translation>Clearance angle too small!</translation>
+    </message>
+</context>
+</TS>
