@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/app_icon.h"
+#include "app/field_tooltip.h"
 #include "app/form2.h"
 #include "app/lab_tools.h"
 #include "app/main_menu.h"
@@ -91,11 +92,11 @@ const char* SecondLineOf(sim::InputField field) {
     return sim::FieldSpec(field).labelSecondLine;
 }
 
-// The start text of a field that shows its spin edit's tenths as a decimal number; the designed
-// texts use a comma whatever the system's separator.
+// The start text of a field that shows its spin edit's tenths as a decimal number, with the
+// separator of every later value, so that the screen never shows two.
 QString StartTenthsText(sim::InputField field) {
     return QString::fromStdString(
-        sim::FormatGeneral(sim::StartValue(field), sim::kDecimalSeparator));
+        sim::FormatGeneral(sim::StartValue(field), SystemDecimalSeparator()));
 }
 
 QFrame* MakePanel(QWidget* parent, int left, int top, int width, int height) {
@@ -136,7 +137,9 @@ QString DecimalText(double value) {
 } // namespace
 
 char SystemDecimalSeparator() {
-    const QString point = QLocale::system().decimalPoint();
+    // The application's locale, which the chart's labels use too (the system's unless the
+    // program sets another).
+    const QString point = QLocale().decimalPoint();
     if (point.size() == 1 && point.at(0).unicode() < 0x80)
         return static_cast<char>(point.at(0).unicode());
     return sim::kDecimalSeparator;
@@ -257,6 +260,31 @@ void TForm1::CreateControls() {
     Timer1 = new QTimer(this);
     Timer1->setInterval(50);
     Timer1->setTimerType(Qt::PreciseTimer);
+
+    fields_ = {{SpinEdit1, InputField::Diameter}, {SpinEdit2, InputField::Teeth},
+               {SpinEdit3, InputField::Rake},     {SpinEdit4, InputField::Clearance},
+               {SpinEdit8, InputField::Helix},    {SpinEdit5, InputField::Speed},
+               {SpinEdit6, InputField::Feed},     {SpinEdit7, InputField::Depth},
+               {SpinEdit9, InputField::Width},    {SpinEdit10, InputField::ForceMax},
+               {SpinEdit11, InputField::ChipMax}};
+    for (const auto& [field, input] : fields_)
+        RefreshToolTip(field);
+}
+
+void TForm1::RefreshToolTip(widgets::TSpinEdit* field) {
+    const auto entry = std::find_if(fields_.begin(), fields_.end(),
+                                    [field](const auto& pair) { return pair.first == field; });
+    if (entry == fields_.end())
+        return;
+    const bool rejected = field->palette().color(QPalette::Text) == QColor(Qt::red);
+    const QString tip = FieldToolTip(sim::FieldSpec(entry->second), field->MinValue(),
+                                     field->MaxValue(), SystemDecimalSeparator(), rejected);
+    field->setToolTip(tip);
+    // The display beside an arrows-only field is what the user reads and points at.
+    if (field == SpinEdit7)
+        Edit1->setToolTip(tip);
+    else if (field == SpinEdit11)
+        Edit2->setToolTip(tip);
 }
 
 void TForm1::SetTabOrder() {
@@ -304,8 +332,16 @@ void TForm1::ConnectHandlers() {
     click(Button3, &TForm1::Button3Click);
     click(Button4, &TForm1::Button4Click);
     click(Button5, &TForm1::Button5Click);
-    click(RadioButton1, &TForm1::RadioButton1Click);
-    click(RadioButton2, &TForm1::RadioButton2Click);
+    // Only a change of the choice runs a direction handler: clicking the checked button again
+    // would redraw the cutter at phase 0.
+    const auto chosen = [this](QRadioButton* button, void (TForm1::*handler)()) {
+        connect(button, &QAbstractButton::toggled, this, [this, handler](bool checked) {
+            if (checked)
+                Guarded([&] { (this->*handler)(); });
+        });
+    };
+    chosen(RadioButton1, &TForm1::RadioButton1Click);
+    chosen(RadioButton2, &TForm1::RadioButton2Click);
     connect(Timer1, &QTimer::timeout, this, [this] { Guarded([&] { Timer1Timer(); }); });
     // The handlers see every change of the text: a chosen item, and typing over the prompt.
     connect(ComboBox1, &QComboBox::editTextChanged, this,
@@ -404,6 +440,7 @@ void TForm1::ComboBox2Change() {
 
 bool TForm1::Accept(widgets::TSpinEdit* field, const sim::InputResult& result) {
     MarkOutOfRange(field, result.status == sim::InputStatus::OutOfRange);
+    RefreshToolTip(field);
     if (result.status == sim::InputStatus::NotAnInteger)
         throw std::invalid_argument(result.message);
     return result.applied();
@@ -421,6 +458,7 @@ void TForm1::SpinEdit1Change(widgets::TSpinEdit* sender) {
         return;
     if (result.depthClamped) {
         SpinEdit7->SetMaxValue(result.depthSpinMax);
+        RefreshToolTip(SpinEdit7);
         Edit1->setText(DecimalText(state_.DepthMm));
     }
     RedrawCutterView(state_, 0);
@@ -441,7 +479,7 @@ void TForm1::SpinEdit4Change(widgets::TSpinEdit* sender) {
         state_, TextOf(sender),
         [this](const char* message) {
             messages_->Beep();
-            messages_->ShowError(tr("Error"), CoreText(message));
+            messages_->ShowScreenError(tr("Error"), CoreText(message));
         },
         // Rewriting the field runs this handler again, nested, for the corrected value.
         [sender](const std::string& text) { sender->SetText(QString::fromStdString(text)); });
@@ -463,6 +501,7 @@ void TForm1::SpinEdit7Change(widgets::TSpinEdit* sender) {
         return;
     Edit1->setText(DecimalText(state_.DepthMm));
     SpinEdit7->SetMaxValue(result.depthSpinMax);
+    RefreshToolTip(SpinEdit7);
     RedrawCutterView(state_, 0);
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/user_messages.h"
 #include "cutter/cutter_view.h"
+#include "sim/input_fields.h"
 #include "sim/input_result.h"
 #include "sim/run_observer.h"
 #include "sim/sim_state.h"
@@ -12,6 +13,8 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -160,6 +163,9 @@ private:
     // Runs a handler and shows what it throws in the error box; the program goes on.
     void Guarded(const std::function<void()>& handler);
     void ShowMaterialsMessage(const std::string& message);
+    // Gives the field its tooltip: label, unit and allowed range, and whether its value was
+    // rejected (red).
+    void RefreshToolTip(widgets::TSpinEdit* field);
     void SyncTimer();
 
     // The series belong to the window and the chart only lists them. Members die before the
@@ -170,6 +176,8 @@ private:
     std::unique_ptr<UserMessages> messages_;
     std::unique_ptr<LabTools> tools_; // uses messages_, so it goes first
     TForm2* instructions_ = nullptr;
+    // Each spin edit with its row of the inputs table.
+    std::vector<std::pair<widgets::TSpinEdit*, sim::InputField>> fields_;
 };
 
 // A text of the core (marked SIM_USER_TEXT) in the current language.
@@ -178,7 +186,8 @@ QString CoreText(const char* source);
 // only as far as its text needs.
 inline constexpr const char* kDesignedWidthProperty = "designedWidth";
 
-// The system's decimal separator for the texts of Edit1 and Edit2.
+// The decimal separator of every number the window shows (Edit1, Edit2, tooltips): the
+// application locale's, as the chart's labels use it.
 char SystemDecimalSeparator();
 
 } // namespace app

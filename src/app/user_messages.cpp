@@ -22,6 +22,14 @@ void DesktopMessages::ShowError(const QString& title, const QString& text) {
     QMessageBox::critical(owner_, title, text, QMessageBox::Ok);
 }
 
+void DesktopMessages::ShowScreenError(const QString& title, const QString& text) {
+    // A box without a parent window is centred on the screen; application-modal, it still
+    // blocks the windows as the parented box does.
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
 QString ApplicationErrorTitle() {
     return QStringLiteral("glodanje");
 }

@@ -18,6 +18,10 @@ public:
     virtual void ShowWarning(const QString& text) = 0;
     // Modal error box with one OK button, titled title; returns when it is closed.
     virtual void ShowError(const QString& title, const QString& text) = 0;
+    // As ShowError, the box centred on the screen instead of on the window.
+    virtual void ShowScreenError(const QString& title, const QString& text) {
+        ShowError(title, text);
+    }
 };
 
 // Real boxes (QMessageBox) and the real beep (QApplication::beep). A modal box keeps the event
@@ -28,6 +32,7 @@ public:
     void Beep() override;
     void ShowWarning(const QString& text) override;
     void ShowError(const QString& title, const QString& text) override;
+    void ShowScreenError(const QString& title, const QString& text) override;
 
 private:
     QWidget* owner_;

@@ -296,9 +296,23 @@ void TChartAxis::RunValueLoop(TQixCanvas& canvas, double e, int& previousPos, in
     if (std::fabs(CurrentMaximum / e) >= 2147483647.0 || std::fabs(CurrentRange / e) >= 10000.0) {
         return;
     }
-    double v = (CurrentMinimum == CurrentMaximum || !RoundFirstLabel_)
-                   ? CurrentMaximum
-                   : Trunc(CurrentMaximum / e) * e;
+    // Repeated subtraction leaves round-off (0.5 - 5 x 0.1 is 2.78e-17, not 0): a value within a
+    // tiny fraction of the increment of a range end is that end, so the end gets its label and
+    // no grid line.
+    const double nearEnd = std::fabs(e) * 1e-9;
+    const auto snap = [&](double value) {
+        if (std::fabs(value - CurrentMinimum) <= nearEnd) {
+            return CurrentMinimum;
+        }
+        if (std::fabs(value - CurrentMaximum) <= nearEnd) {
+            return CurrentMaximum;
+        }
+        return value;
+    };
+    const auto next = [&](double value) { return snap(value - e); };
+    double v = snap((CurrentMinimum == CurrentMaximum || !RoundFirstLabel_)
+                        ? CurrentMaximum
+                        : Trunc(CurrentMaximum / e) * e);
     const auto draw = [&](double value) {
         CurrentLabelValue_ = value;
         const int p = ValueToPixel(value);
@@ -312,19 +326,19 @@ void TChartAxis::RunValueLoop(TQixCanvas& canvas, double e, int& previousPos, in
     };
     if (LabelsOnAxis_) {
         while (v > CurrentMaximum) {
-            v -= e;
+            v = next(v);
         }
         while (v >= CurrentMinimum) {
             draw(v);
-            v -= e;
+            v = next(v);
         }
     } else {
         while (v >= CurrentMaximum) {
-            v -= e;
+            v = next(v);
         }
         while (v > CurrentMinimum) {
             draw(v);
-            v -= e;
+            v = next(v);
         }
     }
 }

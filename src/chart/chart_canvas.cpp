@@ -372,7 +372,9 @@ TRect TQixCanvas3D::BeginFrame(canvas::Canvas* target, const TRect& bounds, bool
     }
     const int w = std::max(bounds.Width(), 1);
     const int h = std::max(bounds.Height(), 1);
-    if (!Buffer_) {
+    // A bitmap of another size (the bounds changed without a resize event reaching the panel,
+    // as for a hidden control) would clip or misplace the pass: make one of the frame's size.
+    if (!Buffer_ || Buffer_->Width() != w || Buffer_->Height() != h) {
         Buffer_ = std::make_unique<canvas::Canvas>(w, h);
     }
     Target_ = Buffer_.get();

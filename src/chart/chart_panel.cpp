@@ -104,6 +104,13 @@ void TCustomQixPanel::PaintNow() {
             return;
         }
     }
+    // The resize and move events do not reach a hidden control; a buffer of the old size must
+    // not be copied as if it were the current picture.
+    const canvas::Canvas* buffer = Canvas_.Buffer();
+    if (buffer != nullptr &&
+        (buffer->Width() != Screen_->Width() || buffer->Height() != Screen_->Height())) {
+        DiscardBuffer();
+    }
     if (!Canvas_.RepaintFromBuffer(Screen_.get())) {
         DrawTo(Screen_.get(), TRect{0, 0, width(), height()});
     }

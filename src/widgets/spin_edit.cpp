@@ -73,6 +73,10 @@ int32_t TSpinEdit::CheckValue(int32_t value) const {
     return value;
 }
 
+bool TSpinEdit::IsIncompleteText(const QString& text) {
+    return text.isEmpty() || text == QLatin1String("+") || text == QLatin1String("-");
+}
+
 void TSpinEdit::SetText(const QString& newText) {
     if (newText == text()) {
         return;
@@ -80,6 +84,9 @@ void TSpinEdit::SetText(const QString& newText) {
     ++writeDepth_;
     QLineEdit::setText(newText); // runs TextChanged, and so OnChange, before it returns
     --writeDepth_;
+    // The start of the text stays in view: a number wider than the field shows its leading
+    // digits, not its last ones.
+    setCursorPosition(0);
     if (pendingError_) {
         std::rethrow_exception(std::exchange(pendingError_, nullptr));
     }
@@ -194,12 +201,22 @@ void TSpinEdit::focusOutEvent(QFocusEvent* event) {
         // Another window (a message box) or a popup took the focus for a while: not a leave.
         return;
     }
+    if (incomplete_) {
+        // Leaving an unfinished text puts back the text the change handler last took; it has
+        // seen that text already, so nothing runs.
+        QLineEdit::setText(lastText_);
+        if (incomplete_) { // the handler's last text was itself unfinished (written, not typed)
+            incomplete_ = false;
+            setPalette(paletteBeforeIncomplete_);
+        }
+    }
     RunReportingErrors([this] {
         const int32_t value = Value();
         if (CheckValue(value) != value) {
             SetValue(value);
         }
     });
+    setCursorPosition(0);
 }
 
 void TSpinEdit::mousePressEvent(QMouseEvent* event) {
@@ -224,6 +241,23 @@ void TSpinEdit::changeEvent(QEvent* event) {
 }
 
 void TSpinEdit::TextChanged(const QString& newText) {
+    const bool typing = writeDepth_ == 0;
+    if (typing && IsIncompleteText(newText)) {
+        // Backspacing a field to retype it: red until the text is a number again, and not passed
+        // on, so no error box interrupts the typing.
+        if (!incomplete_) {
+            incomplete_ = true;
+            paletteBeforeIncomplete_ = palette();
+            QPalette red = palette();
+            red.setColor(QPalette::Text, Qt::red);
+            setPalette(red);
+        }
+        return;
+    }
+    if (incomplete_) {
+        incomplete_ = false;
+        setPalette(paletteBeforeIncomplete_);
+    }
     // The line edit also reports edits that leave the text as it was (a digit typed over itself).
     if (newText == lastText_) {
         return;

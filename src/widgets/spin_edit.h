@@ -6,6 +6,7 @@
 #include "widgets/spin_button.h"
 
 #include <QLineEdit>
+#include <QPalette>
 #include <QString>
 #include <cstdint>
 #include <exception>
@@ -78,8 +79,14 @@ public:
     // px, see SpinEditMinHeight; smaller heights are raised to it.
     int GetMinHeight() const;
 
-    // Runs after every change of the text, with the field as argument.
+    // Runs after every change of the text, with the field as argument; not while the user's
+    // typing leaves an incomplete text (see IsIncompleteText).
     std::function<void(TSpinEdit*)> OnChange;
+
+    // A text that is no number yet but becomes one as the user types on: empty, or a lone sign.
+    static bool IsIncompleteText(const QString& text);
+    // Whether the field shows an incomplete text the user typed (in red, not passed on).
+    bool ShowsIncompleteText() const { return incomplete_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -108,6 +115,8 @@ private:
     int writeDepth_ = 0;              // nesting of SetText calls now running
     std::exception_ptr pendingError_; // thrown by OnChange under SetText, rethrown there
     bool mouseEntry_ = false;         // the focus came with a mouse press not yet seen by the field
+    bool incomplete_ = false;         // the user's typing left an incomplete text, shown in red
+    QPalette paletteBeforeIncomplete_; // restored when the text is complete again
 };
 
 } // namespace widgets

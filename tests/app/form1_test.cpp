@@ -14,6 +14,7 @@
 #include "sim/state_compare.h"
 #include "widgets/spin_edit.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +34,8 @@ namespace app {
 namespace {
 
 // Records what the window said to the user, in order: "beep", "warning: <text>",
-// "error <title>: <text>". Every box is answered at once with OK.
+// "error <title>: <text>", "screen error <title>: <text>" (a box centred on the screen). Every box
+// is answered at once with OK.
 class RecordingMessages : public UserMessages {
 public:
     RecordingMessages(std::vector<std::string>* log, std::function<void()>* whileOpen)
@@ -45,6 +47,10 @@ public:
     }
     void ShowError(const QString& title, const QString& text) override {
         log_->push_back("error " + title.toStdString() + ": " + text.toStdString());
+        WhileOpen();
+    }
+    void ShowScreenError(const QString& title, const QString& text) override {
+        log_->push_back("screen error " + title.toStdString() + ": " + text.toStdString());
         WhileOpen();
     }
 
@@ -114,7 +120,8 @@ TEST_F(Form1Test, StartsWithTheStartStateAndPictureWithoutRunningAnyHandler) {
     EXPECT_EQ(form->SpinEdit4->Text(), "10");
     EXPECT_EQ(form->SpinEdit10->Text(), "5000");
     EXPECT_EQ(form->Edit1->text(), "10");
-    EXPECT_EQ(form->Edit2->text(), "0,5");
+    const QString separator(QChar::fromLatin1(SystemDecimalSeparator()));
+    EXPECT_EQ(form->Edit2->text(), "0" + separator + "5");
     EXPECT_EQ(form->ComboBox1->currentText(), "Materijal obratka");
     EXPECT_EQ(form->ComboBox1->currentIndex(), -1);
     EXPECT_TRUE(form->RadioButton1->isChecked());
@@ -246,7 +253,7 @@ TEST_F(Form1Test, ClearanceBelowTheMinimumWarnsOnceAndIsCorrected) {
     EXPECT_TRUE(said.empty());
     form->SpinEdit4->setFocus();
     QTest::keyClick(form->SpinEdit4, Qt::Key_Down);
-    EXPECT_EQ(said, (std::vector<std::string>{"beep", "error Error: Mali ledjni ugao!"}));
+    EXPECT_EQ(said, (std::vector<std::string>{"beep", "screen error Error: Mali ledjni ugao!"}));
     EXPECT_EQ(form->SpinEdit4->Text(), "9");
     EXPECT_EQ(state().ClearanceAngle, 0.157);
 }
@@ -281,12 +288,29 @@ TEST_F(Form1Test, TypingOverTheDiameterIgnoresTheOutOfRangeStepOnTheWay) {
     EXPECT_TRUE(said.empty());
 }
 
-TEST_F(Form1Test, AnEmptiedFieldShowsTheConversionErrorAndChangesNothing) {
+TEST_F(Form1Test, AnEmptiedFieldIsRedUntilLeftAndChangesNothing) {
     const sim::SimState before = state();
     TypeOver(form->SpinEdit5, "");
     QTest::keyClick(form->SpinEdit5, Qt::Key_Backspace);
+    EXPECT_TRUE(said.empty());
+    EXPECT_EQ(form->SpinEdit5->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_TRUE(sim::StatesIdentical(state(), before));
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->SpinEdit6->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(form->SpinEdit5->Text(), "60");
+    EXPECT_NE(form->SpinEdit5->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_TRUE(sim::StatesIdentical(state(), before));
+}
+
+TEST_F(Form1Test, PastedLettersShowTheConversionErrorAndChangeNothing) {
+    const sim::SimState before = state();
+    form->SpinEdit5->setFocus();
+    form->SpinEdit5->selectAll();
+    QApplication::clipboard()->setText("abc");
+    QTest::keyClick(form->SpinEdit5, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(said, (std::vector<std::string>{"error " + ApplicationErrorTitle().toStdString() +
-                                              ": '' is not a valid integer value"}));
+                                              ": 'abc' is not a valid integer value"}));
     EXPECT_TRUE(sim::StatesIdentical(state(), before));
 }
 

@@ -74,6 +74,42 @@ TEST_F(AxisDrawTest, GridOnInnerLabelsOnlyAndTicksOnLabels) {
     EXPECT_EQ(TickRows(), expected);
 }
 
+// Ranges whose labels, stepped down from the maximum in double arithmetic, miss the minimum by
+// round-off (0.5 - 5 x 0.1 is 2.78e-17): the minimum still gets its label and tick, no grid.
+struct RoundOffRange {
+    const char* name;
+    double minimum;
+    double maximum;
+    double increment;
+};
+
+class AxisRoundOffTest : public AxisDrawTest, public testing::WithParamInterface<RoundOffRange> {};
+
+TEST_P(AxisRoundOffTest, RangeEndsGetNoGridLine) {
+    const RoundOffRange& r = GetParam();
+    left().MinorTicks.SetVisible(false);
+    left().SetLabelsSeparation(0);
+    left().SetAxisRange(r.minimum, r.maximum);
+    left().SetIncrement(r.increment);
+    Draw(chart, target);
+    EXPECT_EQ(CountGridPixelsInRow(left().ValueToPixel(r.minimum)), 0);
+    EXPECT_EQ(CountGridPixelsInRow(left().ValueToPixel(r.maximum)), 0);
+    const std::vector<int> ticks = TickRows();
+    ASSERT_FALSE(ticks.empty());
+    EXPECT_EQ(ticks.back(), left().ValueToPixel(r.minimum));
+    EXPECT_GT(CountGridPixelsInRow(left().ValueToPixel(r.maximum - r.increment)), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, AxisRoundOffTest,
+                         testing::Values(RoundOffRange{"ChipAxisStart", 0, 0.5, 0.1},
+                                         RoundOffRange{"ChipAxisTop", 0, 1.0, 0.1},
+                                         RoundOffRange{"Thirds", 0, 0.3, 0.1},
+                                         RoundOffRange{"OffsetMinimum", 0.1, 0.7, 0.1},
+                                         RoundOffRange{"NegativeMinimum", -0.3, 0.3, 0.1}),
+                         [](const testing::TestParamInfo<RoundOffRange>& info) {
+                             return info.param.name;
+                         });
+
 TEST_F(AxisDrawTest, EmptyRangeDrawsOneLabelAtTheCentreWithoutGrid) {
     chart.Loading = true;
     left().SetMaximum(0);

@@ -83,6 +83,31 @@ TEST(ChartPanelTest, ResizeBuildsBufferOfNewSize) {
     EXPECT_EQ(chart.Canvas().Buffer()->Height(), 90);
 }
 
+TEST(ChartPanelTest, HiddenResizeBuildsBufferOfNewSize) {
+    TChart chart;
+    MakeBare(chart, 60, 40);
+    chart.PaintNow();
+    ASSERT_NE(chart.Canvas().Buffer(), nullptr);
+    chart.resize(90, 50);
+    chart.PaintNow();
+    ASSERT_NE(chart.Canvas().Buffer(), nullptr);
+    EXPECT_EQ(chart.Canvas().Buffer()->Width(), 90);
+    EXPECT_EQ(chart.Canvas().Buffer()->Height(), 50);
+    EXPECT_EQ(chart.DrawPassCount(), 2);
+}
+
+TEST(ChartPanelTest, FrameOfAnotherSizeReplacesTheBuffer) {
+    TChart chart;
+    MakeBare(chart, 60, 40);
+    canvas::Canvas small(60, 40);
+    canvas::Canvas large(90, 50);
+    chart.DrawTo(&small, TRect{0, 0, 60, 40});
+    chart.DrawTo(&large, TRect{0, 0, 90, 50});
+    ASSERT_NE(chart.Canvas().Buffer(), nullptr);
+    EXPECT_EQ(chart.Canvas().Buffer()->Width(), 90);
+    EXPECT_EQ(chart.Canvas().Buffer()->Height(), 50);
+}
+
 TEST(ChartPanelTest, ManyDataChangesCostOnePaint) {
     TChart chart;
     MakeBare(chart, 385, 161);

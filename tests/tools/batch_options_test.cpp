@@ -112,7 +112,54 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgsCase{{"--work\npiece", "C35"}, "unknown option '--work\\npiece' (see --help)"},
         BadArgsCase{{"--tool", "P30\r\x1b[2J\t"},
                     "--tool: unknown material 'P30\\r\\x1b[2J\\t' (valid: C7680, C9681, P30, "
-                    "K40, K50)"}));
+                    "K40, K50)"},
+        BadArgsCase{{"--help=foo"}, "option '--help' takes no value"},
+        BadArgsCase{{"--help="}, "option '--help' takes no value"},
+        BadArgsCase{{"--sp\need=1"}, "unknown option '--sp\\need' (see --help)"},
+        BadArgsCase{{"--direction", "up\r\ndown\t\x1b"},
+                    "--direction: 'up\\r\\ndown\\t\\x1b' is neither up nor down"},
+        BadArgsCase{{"--tool", "a\\b"},
+                    "--tool: unknown material 'a\\\\b' (valid: C7680, C9681, P30, K40, K50)"},
+        // Of several complaints the first in argument order; a repetition replaces it.
+        BadArgsCase{{"--ticks", "x", "--direction", "left"},
+                    "--ticks: 'x' is not a whole number of at least 0"},
+        BadArgsCase{{"--ticks", "x", "--direction", "left", "--ticks", "2"},
+                    "--direction: 'left' is neither up nor down"},
+        BadArgsCase{{"--depth", "10", "--depth", "abc"},
+                    "--depth: 'abc' is not a depth in mm with at most one decimal"}));
+
+// A later value of an option replaces an earlier one for every option alike, also one that
+// could not be read.
+struct RepeatCase {
+    const char* name;
+    std::vector<std::string> args;
+};
+
+class RepeatedOptionTest : public ::testing::TestWithParam<RepeatCase> {};
+
+TEST_P(RepeatedOptionTest, LaterValueReplacesTheEarlierOne) {
+    const ParseResult r = ParseBatchOptions(GetParam().args);
+    ASSERT_TRUE(r.ok) << r.error;
+    const ParseResult last =
+        ParseBatchOptions({GetParam().args[GetParam().args.size() - 2], GetParam().args.back()});
+    ASSERT_TRUE(last.ok) << last.error;
+    EXPECT_EQ(r.options.fields.texts, last.options.fields.texts);
+    EXPECT_EQ(r.options.workpieceMaterial, last.options.workpieceMaterial);
+    EXPECT_EQ(r.options.direction, last.options.direction);
+    EXPECT_EQ(r.options.ticks, last.options.ticks);
+    EXPECT_EQ(r.options.csvPath, last.options.csvPath);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, RepeatedOptionTest,
+    ::testing::Values(RepeatCase{"Depth", {"--depth", "abc", "--depth", "10.5"}},
+                      RepeatCase{"Diameter", {"--diameter", "abc", "--diameter", "120"}},
+                      RepeatCase{"Workpiece", {"--workpiece", "x", "--workpiece", "C35"}},
+                      RepeatCase{"Direction", {"--direction", "left", "--direction", "down"}},
+                      RepeatCase{"Ticks", {"--ticks", "-1", "--ticks", "3"}},
+                      RepeatCase{"Csv", {"--csv=", "--csv", "a.csv"}},
+                      RepeatCase{"DepthValidTwice", {"--depth=12", "--depth", "7"}}),
+    [](const ::testing::TestParamInfo<RepeatCase>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace batch

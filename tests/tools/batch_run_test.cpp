@@ -80,6 +80,12 @@ TEST(RunBatchCommand, TicksLimitTheRun) {
     EXPECT_EQ(Split(r.err, '\n')[1], "first non-zero force at tick: none");
 }
 
+BatchOptions Options(const std::vector<std::string>& args) {
+    const ParseResult parsed = ParseBatchOptions(args);
+    EXPECT_TRUE(parsed.ok) << parsed.error;
+    return parsed.options;
+}
+
 struct FailureCase {
     std::vector<std::string> args;
     int status;
@@ -129,19 +135,67 @@ INSTANTIATE_TEST_SUITE_P(
                     "glodanje-batch: --speed: '6\\n0' is not a valid integer value\n"},
         FailureCase{{"--frobnicate"},
                     kExitBadInput,
-                    "glodanje-batch: unknown option '--frobnicate' (see --help)\n"}));
+                    "glodanje-batch: unknown option '--frobnicate' (see --help)\n"},
+        // Deeper than half the diameter, whatever the diameter.
+        FailureCase{{"--diameter", "180", "--depth", "90.5", "--workpiece", "C35", "--tool", "P30"},
+                    kExitBadInput,
+                    "glodanje-batch: --depth: 90.5 is outside 0.5..90\n"},
+        // Too large for the field's tenths: the message quotes what was typed.
+        FailureCase{{"--depth", "999999999.9", "--workpiece", "C35", "--tool", "P30"},
+                    kExitBadInput,
+                    "glodanje-batch: --depth: 999999999.9 is outside 0.5..50\n"},
+        // An error that stops the run comes alone, without the warnings of earlier inputs.
+        FailureCase{{"--teeth", "6", "--clearance", "9", "--speed", "x", "--workpiece", "C35",
+                     "--tool", "P30"},
+                    kExitBadInput,
+                    "glodanje-batch: --speed: 'x' is not a valid integer value\n"},
+        FailureCase{{"--teeth", "6", "--clearance", "9"},
+                    kExitBadInput,
+                    "Izaberite materijal alata i obratka!\n"},
+        FailureCase{{"--workpiece", "C4130", "--tool", "C7680", "--csv", "/nonexistent-dir/x.csv"},
+                    kExitCannotWrite,
+                    "glodanje-batch: cannot write '/nonexistent-dir/x.csv'\n"},
+        // Line breaks inside a value stay inside the one line of the message.
+        FailureCase{{"--speed", "6\n0", "--workpiece", "C35", "--tool", "P30"},
+                    kExitBadInput,
+                    "glodanje-batch: --speed: '6\\n0' is not a valid integer value\n"}));
+
+// Every depth the window reaches for the diameter, up to half of it.
+struct DepthReachCase {
+    const char* name;
+    const char* diameter;
+    const char* depth;
+    double depthMm;
+};
+
+class DepthReachTest : public ::testing::TestWithParam<DepthReachCase> {};
+
+TEST_P(DepthReachTest, IsAccepted) {
+    sim::SimState s;
+    const PrepareResult r =
+        PrepareRun(s,
+                   Options({"--diameter", GetParam().diameter, "--depth", GetParam().depth,
+                            "--workpiece", "C35", "--tool", "P30"}),
+                   nullptr);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(s.DepthMm, GetParam().depthMm);
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, DepthReachTest,
+                         ::testing::Values(DepthReachCase{"HalfOf180", "180", "90", 90.0},
+                                           DepthReachCase{"Above50At180", "180", "60", 60.0},
+                                           DepthReachCase{"HalfOf50", "50", "25", 25.0},
+                                           DepthReachCase{"HalfOf100", "100", "50", 50.0},
+                                           DepthReachCase{"Shallow", "180", "0.5", 0.5}),
+                         [](const ::testing::TestParamInfo<DepthReachCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(RunBatchCommand, HelpGoesToStandardOutput) {
     const CommandOutput r = RunCommand({"--help"});
     EXPECT_EQ(r.status, kExitDone);
     EXPECT_EQ(r.out, UsageText());
     EXPECT_EQ(r.err, "");
-}
-
-BatchOptions Options(const std::vector<std::string>& args) {
-    const ParseResult parsed = ParseBatchOptions(args);
-    EXPECT_TRUE(parsed.ok) << parsed.error;
-    return parsed.options;
 }
 
 TEST(PrepareRun, AValueEqualToTheFieldRunsNoHandler) {

@@ -198,22 +198,109 @@ TEST_F(SpinEditTest, LeavingKeepsANonNumberAndAValueInsideTheLimits) {
     auto* edit = Make(5, 25, 1, 10);
     ShowActive();
     edit->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(edit, "-");
+    QTest::keyClicks(edit, "1-");
     other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(edit->Text(), "1-");
     edit->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(edit, "12");
     other->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(changes, (std::vector<QString>{"-", "1", "12"}));
+    EXPECT_EQ(changes, (std::vector<QString>{"1", "1-", "1", "12"}));
 }
 
-TEST_F(SpinEditTest, ClearingFiresWithAnEmptyText) {
+// Texts a user passes through while retyping a field: shown red and not passed on; leaving the
+// field puts back the text the handler last took; typing on to a number passes that on.
+struct IncompleteRow {
+    const char* name;
+    const char* typed; // typed over the selected "100"; empty: one backspace
+};
+
+class SpinEditIncomplete : public SpinEditTest, public testing::WithParamInterface<IncompleteRow> {
+protected:
+    void TypeIncomplete(TSpinEdit* edit) {
+        edit->setFocus(Qt::TabFocusReason);
+        if (*GetParam().typed == '\0') {
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        } else {
+            QTest::keyClicks(edit, GetParam().typed);
+        }
+        ASSERT_EQ(edit->Text(), GetParam().typed);
+    }
+};
+
+TEST_P(SpinEditIncomplete, IsRedAndNotPassedOn) {
+    auto* edit = Make(50, 180, 10, 100);
+    ShowActive();
+    TypeIncomplete(edit);
+    EXPECT_TRUE(changes.empty());
+    EXPECT_TRUE(edit->ShowsIncompleteText());
+    EXPECT_EQ(edit->palette().color(QPalette::Text), QColor(Qt::red));
+}
+
+TEST_P(SpinEditIncomplete, LeavingPutsBackTheLastTakenText) {
+    auto* edit = Make(50, 180, 10, 100);
+    ShowActive();
+    const QColor black = edit->palette().color(QPalette::Text);
+    TypeIncomplete(edit);
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(edit->Text(), "100");
+    EXPECT_TRUE(changes.empty());
+    EXPECT_FALSE(edit->ShowsIncompleteText());
+    EXPECT_EQ(edit->palette().color(QPalette::Text), black);
+}
+
+TEST_P(SpinEditIncomplete, TypingOnPassesTheNumber) {
+    auto* edit = Make(50, 180, 10, 100);
+    ShowActive();
+    TypeIncomplete(edit);
+    QTest::keyClicks(edit, "7");
+    ASSERT_FALSE(changes.empty());
+    EXPECT_EQ(changes.back(), edit->Text());
+    EXPECT_FALSE(edit->ShowsIncompleteText());
+}
+
+TEST_P(SpinEditIncomplete, UpButtonStepsFromTheMinimum) {
+    auto* edit = Make(50, 180, 10, 100);
+    ShowActive();
+    TypeIncomplete(edit);
+    ClickUp(edit);
+    EXPECT_EQ(edit->Text(), "60");
+    EXPECT_EQ(changes, std::vector<QString>{"60"});
+    EXPECT_NE(edit->palette().color(QPalette::Text), QColor(Qt::red));
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, SpinEditIncomplete,
+                         testing::Values(IncompleteRow{"Emptied", ""},
+                                         IncompleteRow{"LoneMinus", "-"},
+                                         IncompleteRow{"LonePlus", "+"}),
+                         [](const testing::TestParamInfo<IncompleteRow>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(SpinEditTest, ATextThatCanNeverBeANumberIsPassedOn) {
     auto* edit = Make(50, 180, 10, 100);
     ShowActive();
     edit->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    EXPECT_EQ(changes, std::vector<QString>{""});
+    QTest::keyClicks(edit, "1-");
+    EXPECT_EQ(changes, (std::vector<QString>{"1", "1-"}));
+    edit->SetText(QString()); // written, not typed: the handler sees it
+    EXPECT_EQ(changes.back(), "");
+}
+
+// A number wider than a narrow field shows its leading digits once written or left.
+TEST_F(SpinEditTest, WideNumbersShowTheirStart) {
+    auto* edit = Make(100, 20000, 100, 9900, 49);
+    ShowActive();
+    edit->setFocus(Qt::TabFocusReason);
     ClickUp(edit);
-    EXPECT_EQ(edit->Text(), "60");
+    EXPECT_EQ(edit->Text(), "10000");
+    EXPECT_EQ(edit->cursorPosition(), 0);
+    edit->selectAll();
+    QTest::keyClicks(edit, "15000");
+    EXPECT_EQ(edit->cursorPosition(), 5); // typing keeps the caret where it is
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(edit->cursorPosition(), 0);
+    edit->SetValue(20000);
+    EXPECT_EQ(edit->cursorPosition(), 0);
 }
 
 TEST_F(SpinEditTest, DigitTypedOverItselfIsNoChange) {

@@ -155,6 +155,30 @@ std::optional<std::string> DepthTextToTenths(const std::string& text) {
     return tenths == "0" ? tenths : sign + tenths;
 }
 
+std::string OneLineText(const std::string& text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string line;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            line += "\\\\";
+        } else if (c == '\n') {
+            line += "\\n";
+        } else if (c == '\r') {
+            line += "\\r";
+        } else if (c == '\t') {
+            line += "\\t";
+        } else if (u < 0x20 || u == 0x7f) {
+            line += "\\x";
+            line += kHex[u >> 4];
+            line += kHex[u & 0xf];
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
+
 ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
     ParseResult result;
     BatchOptions& o = result.options;
@@ -237,11 +261,21 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
     for (const sim::InputFieldSpec& spec : sim::kInputFields) {
         if (IsBatchInput(spec)) {
             std::optional<std::string>& slot = o.fields[spec.field];
-            setters.emplace(std::string("--") + spec.key,
-                            spec.scale == 1 ? Setter(field(slot)) : Setter(tenths(slot, spec)));
+            const Setter set = spec.scale == 1 ? Setter(field(slot)) : Setter(tenths(slot, spec));
+            std::optional<std::string>& typed = o.typed[spec.field];
+            setters.emplace(std::string("--") + spec.key, [set, &typed](const std::string& value) {
+                typed = value;
+                return set(value);
+            });
         }
     }
 
+    // Per option, the complaint about its latest value and where that value stood.
+    std::map<std::string, std::pair<size_t, std::string>> complaints;
+    const auto fail = [&result](const std::string& error) {
+        result.error = OneLineText(error);
+        return result;
+    };
     for (size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> value;
@@ -250,6 +284,9 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
             name.resize(eq);
         }
         if (name == "--help" || name == "-h") {
+            if (value) {
+                return fail("option '" + name + "' takes no value");
+            }
             o.help = true;
             continue;
         }
@@ -259,22 +296,27 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
         }
         const auto setter = setters.find(name);
         if (setter == setters.end()) {
-            result.error = OneLine("unknown option '" + name + "' (see --help)");
-            return result;
+            return fail("unknown option '" + name + "' (see --help)");
         }
         if (!value) {
             if (i + 1 == args.size()) {
-                result.error = OneLine("option '" + name + "' needs a value");
-                return result;
+                return fail("option '" + name + "' needs a value");
             }
             value = args[++i];
         }
-        result.error = OneLine(setter->second(*value));
-        if (!result.error.empty()) {
-            return result;
+        if (std::string error = setter->second(*value); error.empty()) {
+            complaints.erase(name);
+        } else {
+            complaints[name] = {i, std::move(error)};
         }
     }
-    result.error = CheckSweepOptions(o);
+    if (!complaints.empty()) {
+        const auto first = std::min_element(
+            complaints.begin(), complaints.end(),
+            [](const auto& a, const auto& b) { return a.second.first < b.second.first; });
+        return fail(first->second.second);
+    }
+    result.error = OneLineText(CheckSweepOptions(o));
     result.ok = result.error.empty();
     return result;
 }

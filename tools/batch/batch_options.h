@@ -37,6 +37,7 @@ struct FieldTexts {
 
 struct BatchOptions {
     FieldTexts fields;
+    FieldTexts typed; // each field's text as given on the command line, for messages
     std::optional<int> workpieceMaterial; // 1..10, the workpiece list's row
     std::optional<int> toolMaterial;      // 1..5, the tool list's row
     std::optional<sim::MillingDirection> direction;
@@ -59,7 +60,9 @@ struct ParseResult {
 };
 
 // Parses the arguments (without the program name). Options take their value as the next
-// argument or after "=". A later repetition of an option replaces the earlier one.
+// argument or after "=". A later repetition of an option replaces the earlier one, its value
+// and any complaint about it alike; of the complaints left, the first in argument order is
+// reported.
 ParseResult ParseBatchOptions(const std::vector<std::string>& args);
 
 // The depth in millimetres with at most one decimal, either separator ("10", "10.5", "10,5"), as
@@ -75,6 +78,9 @@ std::string FieldNumberText(const sim::InputFieldSpec& spec, int32_t value);
 // text with every control character escaped (a line break as backslash-n, ESC as backslash-x1b),
 // so that a message quoting what the user typed stays one line.
 std::string OneLine(std::string_view text);
+// text as it can stand in a one-line message: line breaks, tabs and other control characters
+// written as escapes ("\\n", "\\t", "\\x1b"), a backslash doubled.
+std::string OneLineText(const std::string& text);
 
 // The --help text.
 std::string UsageText();

@@ -3,6 +3,8 @@
 #include "batch/batch_report.h"
 #include "batch/sweep_command.h"
 
+#include "numeric/rounding.h"
+#include "sim/constants.h"
 #include "sim/cutting_inputs.h"
 #include "sim/input_fields.h"
 #include "sim/materials.h"
@@ -21,13 +23,20 @@ namespace {
 
 constexpr const char* kProgram = "glodanje-batch: ";
 
-std::string DescribeRejection(const sim::InputFieldSpec& spec, const sim::InputResult& input) {
+// typed: the value as given on the command line.
+std::string DescribeRejection(const sim::InputFieldSpec& spec, const sim::InputResult& input,
+                              const std::string& typed) {
     const std::string option = std::string("--") + spec.key;
+    const std::string range =
+        FieldNumberText(spec, input.minimum) + ".." + FieldNumberText(spec, input.maximum);
     if (input.status == sim::InputStatus::NotAnInteger) {
+        // A field of tenths got a well-formed number of millimetres, too large for the field.
+        if (spec.scale != 1) {
+            return option + ": " + typed + " is outside " + range;
+        }
         return option + ": " + input.message;
     }
-    return option + ": " + FieldNumberText(spec, input.value) + " is outside " +
-           FieldNumberText(spec, input.minimum) + ".." + FieldNumberText(spec, input.maximum);
+    return option + ": " + FieldNumberText(spec, input.value) + " is outside " + range;
 }
 
 } // namespace
@@ -53,9 +62,17 @@ PrepareResult PrepareRun(sim::SimState& s, const BatchOptions& options,
         if (!IsBatchInput(spec) || !text || *text == std::to_string(spec.start)) {
             continue;
         }
+        if (spec.maximumFollowsDiameter) {
+            // The window's arrows raise the depth field's maximum to half the diameter at their
+            // first step, so the window reaches every depth up to there; so does a batch run.
+            s.DepthSpinMax =
+                std::max(s.DepthSpinMax, numeric::Round(sim::kDrawnRadiusTenths / s.PixelsPerMm));
+        }
         const sim::InputResult r = spec.apply(s, *text, hooks);
         if (!r.applied()) {
-            result.error = DescribeRejection(spec, r);
+            const std::optional<std::string>& typed = options.typed[spec.field];
+            result.error = OneLineText(DescribeRejection(spec, r, typed ? *typed : *text));
+            result.warnings.clear();
             return result;
         }
     }
@@ -72,6 +89,7 @@ PrepareResult PrepareRun(sim::SimState& s, const BatchOptions& options,
     const sim::MaterialsReport materials = sim::StartRun(s);
     if (!materials.mayStart) {
         result.error = materials.message;
+        result.warnings.clear();
         return result;
     }
     if (!materials.message.empty()) {
@@ -177,9 +195,6 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
 
     auto state = std::make_unique<sim::SimState>();
     const PrepareResult prepared = PrepareRun(*state, options, observer);
-    for (const std::string& warning : prepared.warnings) {
-        err << warning << '\n';
-    }
     if (!prepared.ok) {
         err << (prepared.error.rfind("--", 0) == 0 ? kProgram : "") << OneLine(prepared.error)
             << '\n';
@@ -202,6 +217,10 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
             err << kProgram << "cannot write '" << options.reportPath << "'\n";
             return kExitCannotWrite;
         }
+    }
+    // Only now that nothing can stop the run: no warning comes before an error.
+    for (const std::string& warning : prepared.warnings) {
+        err << warning << '\n';
     }
     std::ostream& csv = options.csvPath.empty() ? out : file;
     const RunSummary summary = RunAndWriteCsv(*state, options.ticks, csv, observer);
