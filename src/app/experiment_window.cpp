@@ -30,9 +30,9 @@ namespace {
 // materials and the direction.
 std::vector<sim::InputField> SweepFields() {
     std::vector<sim::InputField> fields;
-    for (const sim::InputFieldSpec& spec : sim::kInputFields) {
-        if (batch::IsBatchInput(spec)) {
-            fields.push_back(spec.field);
+    for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
+        if (batch::IsBatchInput(fieldSpec)) {
+            fields.push_back(fieldSpec.field);
         }
     }
     return fields;
@@ -206,33 +206,33 @@ void TExperimentWindow::InputChoiceChange() {
         UpdateButtons();
         return;
     }
-    const sim::InputFieldSpec& spec = sim::FieldSpec(fields[choice]);
-    const double scale = spec.scale;
-    const int decimals = spec.scale == 1 ? 0 : 1;
-    const double minimum = spec.minimum / scale;
-    const double maximum = spec.maximum / scale;
+    const sim::InputFieldSpec& fieldSpec = sim::FieldSpec(fields[choice]);
+    const double scale = fieldSpec.scale;
+    const int decimals = fieldSpec.scale == 1 ? 0 : 1;
+    const double minimum = fieldSpec.minimum / scale;
+    const double maximum = fieldSpec.maximum / scale;
     const QSignalBlocker blockFrom(FromEdit), blockTo(ToEdit), blockStep(StepEdit);
     for (QDoubleSpinBox* edit : {FromEdit, ToEdit, StepEdit}) {
         edit->setDecimals(decimals);
     }
     FromEdit->setRange(minimum, maximum);
-    FromEdit->setSingleStep(spec.step / scale);
+    FromEdit->setSingleStep(fieldSpec.step / scale);
     FromEdit->setValue(minimum);
     ToEdit->setRange(minimum, maximum);
-    ToEdit->setSingleStep(spec.step / scale);
+    ToEdit->setSingleStep(fieldSpec.step / scale);
     ToEdit->setValue(maximum);
     // The smallest step the field takes still gives fewer runs than the limit.
     StepEdit->setRange(1 / scale, std::max(1 / scale, maximum - minimum));
-    StepEdit->setSingleStep(spec.step / scale);
-    StepEdit->setValue(spec.step / scale);
-    const QString unit = QString::fromUtf8(spec.unit);
+    StepEdit->setSingleStep(fieldSpec.step / scale);
+    StepEdit->setValue(fieldSpec.step / scale);
+    const QString unit = QString::fromUtf8(fieldSpec.unit);
     QString why = QString::fromUtf8("Granice polja: %1 do %2 %3; „Do“ nije manje od „Od“, "
                                     "korak je najmanje %4.")
                       .arg(minimum)
                       .arg(maximum)
                       .arg(unit)
                       .arg(1 / scale);
-    if (spec.maximumFollowsDiameter) {
+    if (fieldSpec.maximumFollowsDiameter) {
         why += QString::fromUtf8(" Dubina veća od polovine prečnika se preskače.");
     }
     LimitsLabel->setText(why);

@@ -8,27 +8,27 @@ namespace {
 
 // The label as one line, ending in its unit: "Brzina pomoćnog kretanja, mm/min", and the angle
 // labels, which leave their unit to a raised "o", as "Grudni ugao, °".
-QString Heading(const sim::InputFieldSpec& spec) {
-    QString heading = QString::fromUtf8(spec.label).trimmed();
-    if (spec.labelSecondLine != nullptr) {
-        heading += QLatin1Char(' ') + QString::fromUtf8(spec.labelSecondLine).trimmed();
+QString Heading(const sim::InputFieldSpec& fieldSpec) {
+    QString heading = QString::fromUtf8(fieldSpec.label).trimmed();
+    if (fieldSpec.labelSecondLine != nullptr) {
+        heading += QLatin1Char(' ') + QString::fromUtf8(fieldSpec.labelSecondLine).trimmed();
     }
     if (heading.endsWith(QLatin1Char(','))) {
-        heading += QLatin1Char(' ') + QString::fromUtf8(spec.unit);
+        heading += QLatin1Char(' ') + QString::fromUtf8(fieldSpec.unit);
     }
     return heading;
 }
 
-QString Number(const sim::InputFieldSpec& spec, int32_t value, char separator) {
+QString Number(const sim::InputFieldSpec& fieldSpec, int32_t value, char separator) {
     return QString::fromStdString(
-        sim::FormatGeneral(value / static_cast<double>(spec.scale), separator));
+        sim::FormatGeneral(value / static_cast<double>(fieldSpec.scale), separator));
 }
 
 } // namespace
 
-QString FieldToolTip(const sim::InputFieldSpec& spec, int32_t minimum, int32_t maximum,
+QString FieldToolTip(const sim::InputFieldSpec& fieldSpec, int32_t minimum, int32_t maximum,
                      char separator, bool rejected) {
-    const QString unit = QString::fromUtf8(spec.unit);
+    const QString unit = QString::fromUtf8(fieldSpec.unit);
     // A degree sign follows its number; other units stand apart.
     const QString unitText =
         unit.isEmpty() ? QString() : (unit == QStringLiteral("°") ? unit : QLatin1Char(' ') + unit);
@@ -36,9 +36,9 @@ QString FieldToolTip(const sim::InputFieldSpec& spec, int32_t minimum, int32_t m
     if (rejected) {
         tip = QStringLiteral("Uneta vrednost nije dozvoljena i nije primenjena.\n");
     }
-    return tip + Heading(spec) + QStringLiteral("\nDozvoljeno: ") +
-           Number(spec, minimum, separator) + QStringLiteral(" do ") +
-           Number(spec, maximum, separator) + unitText;
+    return tip + Heading(fieldSpec) + QStringLiteral("\nDozvoljeno: ") +
+           Number(fieldSpec, minimum, separator) + QStringLiteral(" do ") +
+           Number(fieldSpec, maximum, separator) + unitText;
 }
 
 } // namespace app

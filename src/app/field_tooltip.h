@@ -12,7 +12,7 @@ namespace app {
 // "Prečnik glodala, mm" and "Dozvoljeno: 50 do 180 mm" on two lines; minimum and maximum in the
 // units the field holds (tenths for the depth and chip fields, written as millimetres with
 // separator). A field whose value is not taken (shown red) gets a first line saying so.
-QString FieldToolTip(const sim::InputFieldSpec& spec, int32_t minimum, int32_t maximum,
+QString FieldToolTip(const sim::InputFieldSpec& fieldSpec, int32_t minimum, int32_t maximum,
                      char separator, bool rejected);
 
 } // namespace app

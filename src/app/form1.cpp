@@ -79,8 +79,9 @@ QPushButton* MakeButton(QWidget* parent, const char* text, int left, int top, in
 // table.
 widgets::TSpinEdit* MakeSpinEdit(QWidget* parent, sim::InputField field, int left, int top,
                                  int width) {
-    const sim::InputFieldSpec& spec = sim::FieldSpec(field);
-    return Place(new widgets::TSpinEdit(parent, spec.minimum, spec.maximum, spec.step, spec.start),
+    const sim::InputFieldSpec& fieldSpec = sim::FieldSpec(field);
+    return Place(new widgets::TSpinEdit(parent, fieldSpec.minimum, fieldSpec.maximum,
+                                        fieldSpec.step, fieldSpec.start),
                  left, top, width, 22);
 }
 

@@ -68,17 +68,17 @@ TextImage RenderImage(const QFont& font, const QFontMetrics& metrics, const QStr
 } // namespace
 
 struct TextCache::FontEntry {
-    explicit FontEntry(const FontSpec& spec)
-        : face(spec), font(QString::fromStdString(spec.face)), metrics(MakeFont(spec, font)),
-          height(metrics.ascent() + metrics.descent()) {}
+    explicit FontEntry(const FontSpec& fontSpec)
+        : face(fontSpec), font(QString::fromStdString(fontSpec.face)),
+          metrics(MakeFont(fontSpec, font)), height(metrics.ascent() + metrics.descent()) {}
 
-    static const QFont& MakeFont(const FontSpec& spec, QFont& font) {
+    static const QFont& MakeFont(const FontSpec& fontSpec, QFont& font) {
         // Points at 96 pixels per inch, rounded to the nearest pixel.
-        font.setPixelSize(std::max(1, (spec.size * 96 + 36) / 72));
-        font.setBold(spec.bold);
-        font.setItalic(spec.italic);
-        font.setUnderline(spec.underline);
-        font.setStrikeOut(spec.strikeOut);
+        font.setPixelSize(std::max(1, (fontSpec.size * 96 + 36) / 72));
+        font.setBold(fontSpec.bold);
+        font.setItalic(fontSpec.italic);
+        font.setUnderline(fontSpec.underline);
+        font.setStrikeOut(fontSpec.strikeOut);
         font.setStyleStrategy(QFont::NoAntialias);
         return font;
     }

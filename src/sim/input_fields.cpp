@@ -28,17 +28,17 @@ void Redraw(const InputHooks& hooks, const InputResult& result) {
 } // namespace
 
 const InputFieldSpec* FindInputField(std::string_view key) {
-    for (const InputFieldSpec& spec : kInputFields) {
-        if (key == spec.key) {
-            return &spec;
+    for (const InputFieldSpec& fieldSpec : kInputFields) {
+        if (key == fieldSpec.key) {
+            return &fieldSpec;
         }
     }
     return nullptr;
 }
 
 InputResult CheckFieldText(std::string_view text, InputField field) {
-    const InputFieldSpec& spec = FieldSpec(field);
-    return CheckIntegerInput(text, spec.minimum, spec.maximum);
+    const InputFieldSpec& fieldSpec = FieldSpec(field);
+    return CheckIntegerInput(text, fieldSpec.minimum, fieldSpec.maximum);
 }
 
 InputResult ApplyDiameterText(SimState& s, std::string_view text, const InputHooks& hooks) {

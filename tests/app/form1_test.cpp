@@ -158,12 +158,12 @@ TEST_F(Form1Test, FieldsAndListsFollowTheirTables) {
         {InputField::ChipMax, form->SpinEdit11, form->Label11},
     };
     for (const auto& f : fields) {
-        const sim::InputFieldSpec& spec = sim::FieldSpec(f.field);
-        EXPECT_EQ(f.edit->MinValue(), spec.minimum) << spec.key;
-        EXPECT_EQ(f.edit->MaxValue(), spec.maximum) << spec.key;
-        EXPECT_EQ(f.edit->Increment(), spec.step) << spec.key;
-        EXPECT_EQ(f.edit->Text(), QString::number(spec.start)) << spec.key;
-        EXPECT_EQ(f.label->text(), QString::fromUtf8(spec.label)) << spec.key;
+        const sim::InputFieldSpec& fieldSpec = sim::FieldSpec(f.field);
+        EXPECT_EQ(f.edit->MinValue(), fieldSpec.minimum) << fieldSpec.key;
+        EXPECT_EQ(f.edit->MaxValue(), fieldSpec.maximum) << fieldSpec.key;
+        EXPECT_EQ(f.edit->Increment(), fieldSpec.step) << fieldSpec.key;
+        EXPECT_EQ(f.edit->Text(), QString::number(fieldSpec.start)) << fieldSpec.key;
+        EXPECT_EQ(f.label->text(), QString::fromUtf8(fieldSpec.label)) << fieldSpec.key;
     }
     EXPECT_EQ(form->Label7->text(), QString::fromUtf8("Brzina pomoćnog "));
     EXPECT_EQ(form->Label14->text(), QStringLiteral("kretanja, mm/min"));

@@ -135,10 +135,10 @@ std::vector<const char*> CoreTexts() {
         sim::kSmallClearanceMessage,           "Izaberite materijal alata i obratka!",
         "Materijal alata nije zadat!",         "Materijal obratka nije zadat!",
         "Izabrani materijal alata ne odgovara"};
-    for (const sim::InputFieldSpec& spec : sim::kInputFields) {
-        texts.push_back(spec.label);
-        if (spec.labelSecondLine != nullptr)
-            texts.push_back(spec.labelSecondLine);
+    for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
+        texts.push_back(fieldSpec.label);
+        if (fieldSpec.labelSecondLine != nullptr)
+            texts.push_back(fieldSpec.labelSecondLine);
     }
     return texts;
 }

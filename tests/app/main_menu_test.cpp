@@ -51,8 +51,8 @@ TEST_F(MainMenuTest, MenusHoldTheirItemsWithTheUsualShortcuts) {
               (std::vector<std::string>{"Sačuvaj tragove kao CSV...|Ctrl+S",
                                         "Sačuvaj oscilograf kao PNG...|",
                                         "Sačuvaj sliku glodala kao PNG...|", "Izlaz|Ctrl+Q"}));
-    EXPECT_EQ(Items(menus[1]->menu()),
-              (std::vector<std::string>{"Merenja|Ctrl+M", "Dnevnik|Ctrl+L", "Eksperiment...|Ctrl+E"}));
+    EXPECT_EQ(Items(menus[1]->menu()), (std::vector<std::string>{"Merenja|Ctrl+M", "Dnevnik|Ctrl+L",
+                                                                 "Eksperiment...|Ctrl+E"}));
     EXPECT_EQ(Items(menus[2]->menu()), (std::vector<std::string>{"Uputstvo|F1", "O programu|"}));
 }
 

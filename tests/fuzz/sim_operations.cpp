@@ -47,17 +47,17 @@ std::string Joined(const std::set<std::string>& names) {
 
 // The limits of an angle field in radians as the state holds them.
 bool AngleWithin(double angle, sim::InputField field) {
-    const sim::InputFieldSpec& spec = sim::FieldSpec(field);
+    const sim::InputFieldSpec& fieldSpec = sim::FieldSpec(field);
     // The clearance minimum stores its own rounded angles (0.105 for 6 degrees): a small margin.
     constexpr double kStoredRounding = 1e-3;
-    return angle >= sim::DegreesToRadians(spec.minimum) - kStoredRounding &&
-           angle <= sim::DegreesToRadians(spec.maximum) + kStoredRounding;
+    return angle >= sim::DegreesToRadians(fieldSpec.minimum) - kStoredRounding &&
+           angle <= sim::DegreesToRadians(fieldSpec.maximum) + kStoredRounding;
 }
 
 bool Within(double value, sim::InputField field) {
-    const sim::InputFieldSpec& spec = sim::FieldSpec(field);
-    return value >= sim::FieldToValue(field, spec.minimum) &&
-           value <= sim::FieldToValue(field, spec.maximum);
+    const sim::InputFieldSpec& fieldSpec = sim::FieldSpec(field);
+    return value >= sim::FieldToValue(field, fieldSpec.minimum) &&
+           value <= sim::FieldToValue(field, fieldSpec.maximum);
 }
 
 std::string CheckFinite(const sim::SimState& s) {
@@ -129,8 +129,8 @@ std::string CheckFinite(const sim::SimState& s) {
 std::string CheckInputs(const sim::SimState& s) {
     using sim::InputField;
     const auto whole = [](int32_t value, InputField field) {
-        const sim::InputFieldSpec& spec = sim::FieldSpec(field);
-        return value >= spec.minimum && value <= spec.maximum;
+        const sim::InputFieldSpec& fieldSpec = sim::FieldSpec(field);
+        return value >= fieldSpec.minimum && value <= fieldSpec.maximum;
     };
     if (!whole(s.CutterDiameter, InputField::Diameter) || !whole(s.ToothCount, InputField::Teeth) ||
         !whole(s.CutWidth, InputField::Width)) {
@@ -248,21 +248,21 @@ std::string CheckInvariants(const sim::SimState& s) {
 }
 
 std::string SimDriver::TypeText(ByteSource& in) {
-    const sim::InputFieldSpec& spec = sim::kInputFields[in.Next() % sim::kInputFields.size()];
-    const std::string text = FieldText(in, spec.minimum, spec.maximum);
+    const sim::InputFieldSpec& fieldSpec = sim::kInputFields[in.Next() % sim::kInputFields.size()];
+    const std::string text = FieldText(in, fieldSpec.minimum, fieldSpec.maximum);
     int redraws = 0;
     int warnings = 0;
     sim::InputHooks hooks;
     hooks.redraw = [&redraws] { ++redraws; };
     hooks.warn = [&warnings](const char*) { ++warnings; };
     const sim::SimState before = s_;
-    const sim::InputResult result = spec.apply(s_, text, hooks);
-    const std::string where = std::string(spec.key) + " '" + text + "': ";
+    const sim::InputResult result = fieldSpec.apply(s_, text, hooks);
+    const std::string where = std::string(fieldSpec.key) + " '" + text + "': ";
     // The depth's maximum follows the diameter; every other field keeps the table's limits.
     const bool withinLimits =
-        spec.maximumFollowsDiameter
-            ? sim::CheckIntegerInput(text, spec.minimum, sim::DepthLimit(before)).applied()
-            : sim::CheckFieldText(text, spec.field).applied();
+        fieldSpec.maximumFollowsDiameter
+            ? sim::CheckIntegerInput(text, fieldSpec.minimum, sim::DepthLimit(before)).applied()
+            : sim::CheckFieldText(text, fieldSpec.field).applied();
     if (result.applied() != withinLimits) {
         return where + "the routine and the field's limits disagree";
     }
@@ -275,7 +275,7 @@ std::string SimDriver::TypeText(ByteSource& in) {
             return where + "rejected but redrew or warned";
         }
     }
-    if (warnings != 0 && spec.field != sim::InputField::Clearance) {
+    if (warnings != 0 && fieldSpec.field != sim::InputField::Clearance) {
         return where + "warned";
     }
     return {};

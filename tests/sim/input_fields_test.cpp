@@ -19,31 +19,31 @@ std::string RowName(const ::testing::TestParamInfo<InputFieldSpec>& info) {
 class InputFieldRowTest : public ::testing::TestWithParam<InputFieldSpec> {};
 
 TEST_P(InputFieldRowTest, StartValueIsAStepOfTheFieldWithinItsLimits) {
-    const InputFieldSpec& spec = GetParam();
-    EXPECT_LT(spec.minimum, spec.maximum);
-    EXPECT_GE(spec.start, spec.minimum);
-    EXPECT_LE(spec.start, spec.maximum);
-    EXPECT_EQ((spec.start - spec.minimum) % spec.step, 0);
-    EXPECT_TRUE(spec.scale == 1 || spec.scale == 10);
+    const InputFieldSpec& fieldSpec = GetParam();
+    EXPECT_LT(fieldSpec.minimum, fieldSpec.maximum);
+    EXPECT_GE(fieldSpec.start, fieldSpec.minimum);
+    EXPECT_LE(fieldSpec.start, fieldSpec.maximum);
+    EXPECT_EQ((fieldSpec.start - fieldSpec.minimum) % fieldSpec.step, 0);
+    EXPECT_TRUE(fieldSpec.scale == 1 || fieldSpec.scale == 10);
 }
 
 // The routine of each row checks exactly the row's limits and changes nothing outside them.
 TEST_P(InputFieldRowTest, RoutineTakesTheLimitsAndRejectsWhatLiesBeyond) {
-    const InputFieldSpec& spec = GetParam();
-    for (const int32_t outside : {spec.minimum - 1, spec.maximum + 1}) {
+    const InputFieldSpec& fieldSpec = GetParam();
+    for (const int32_t outside : {fieldSpec.minimum - 1, fieldSpec.maximum + 1}) {
         SimState s = StartupState();
-        const InputResult r = spec.apply(s, std::to_string(outside), {});
+        const InputResult r = fieldSpec.apply(s, std::to_string(outside), {});
         EXPECT_EQ(r.status, InputStatus::OutOfRange) << outside;
-        EXPECT_EQ(r.minimum, spec.minimum);
-        EXPECT_EQ(r.maximum, spec.maximum);
+        EXPECT_EQ(r.minimum, fieldSpec.minimum);
+        EXPECT_EQ(r.maximum, fieldSpec.maximum);
         EXPECT_TRUE(StatesIdentical(s, StartupState())) << outside;
     }
-    for (const int32_t limit : {spec.minimum, spec.maximum}) {
+    for (const int32_t limit : {fieldSpec.minimum, fieldSpec.maximum}) {
         SimState s = StartupState();
-        EXPECT_TRUE(spec.apply(s, std::to_string(limit), {}).applied()) << limit;
+        EXPECT_TRUE(fieldSpec.apply(s, std::to_string(limit), {}).applied()) << limit;
     }
     SimState s = StartupState();
-    const InputResult r = spec.apply(s, "1x", {});
+    const InputResult r = fieldSpec.apply(s, "1x", {});
     EXPECT_EQ(r.status, InputStatus::NotAnInteger);
     EXPECT_EQ(r.message, "'1x' is not a valid integer value");
     EXPECT_TRUE(StatesIdentical(s, StartupState()));
@@ -53,11 +53,11 @@ INSTANTIATE_TEST_SUITE_P(Table, InputFieldRowTest, ::testing::ValuesIn(kInputFie
 
 TEST(InputFields, KeysAreUniqueAndFoundAgain) {
     std::set<std::string> keys;
-    for (const InputFieldSpec& spec : kInputFields) {
-        EXPECT_TRUE(keys.insert(spec.key).second) << spec.key;
-        ASSERT_NE(FindInputField(spec.key), nullptr) << spec.key;
-        EXPECT_EQ(FindInputField(spec.key)->field, spec.field);
-        EXPECT_EQ(&FieldSpec(spec.field), &spec);
+    for (const InputFieldSpec& fieldSpec : kInputFields) {
+        EXPECT_TRUE(keys.insert(fieldSpec.key).second) << fieldSpec.key;
+        ASSERT_NE(FindInputField(fieldSpec.key), nullptr) << fieldSpec.key;
+        EXPECT_EQ(FindInputField(fieldSpec.key)->field, fieldSpec.field);
+        EXPECT_EQ(&FieldSpec(fieldSpec.field), &fieldSpec);
     }
     EXPECT_EQ(FindInputField("Diameter"), nullptr);
     EXPECT_EQ(FindInputField(""), nullptr);
@@ -71,10 +71,11 @@ TEST(InputFields, StartTextsReproduceTheStartUpState) {
     for (const InputField field :
          {InputField::Diameter, InputField::Teeth, InputField::Helix, InputField::Speed,
           InputField::Feed, InputField::Depth, InputField::Width}) {
-        const InputFieldSpec& spec = FieldSpec(field);
+        const InputFieldSpec& fieldSpec = FieldSpec(field);
         SimState s = StartupState();
-        ASSERT_TRUE(spec.apply(s, std::to_string(spec.start), {}).applied()) << spec.key;
-        EXPECT_TRUE(StatesIdentical(s, StartupState())) << spec.key;
+        ASSERT_TRUE(fieldSpec.apply(s, std::to_string(fieldSpec.start), {}).applied())
+            << fieldSpec.key;
+        EXPECT_TRUE(StatesIdentical(s, StartupState())) << fieldSpec.key;
     }
 }
 

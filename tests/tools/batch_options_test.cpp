@@ -242,17 +242,17 @@ std::vector<ReadmeRow> ReadmeOptionRows() {
 TEST(Readme, OptionTableAgreesWithTheInputsTable) {
     const std::vector<ReadmeRow> rows = ReadmeOptionRows();
     size_t next = 0;
-    for (const sim::InputFieldSpec& spec : sim::kInputFields) {
-        if (!IsBatchInput(spec)) {
+    for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
+        if (!IsBatchInput(fieldSpec)) {
             continue;
         }
-        ASSERT_LT(next, rows.size()) << spec.key;
+        ASSERT_LT(next, rows.size()) << fieldSpec.key;
         const ReadmeRow& row = rows[next++];
-        EXPECT_EQ(row.option, std::string("--") + spec.key + " " + OptionValueName(spec));
-        const std::string range =
-            FieldNumberText(spec, spec.minimum) +
-            (spec.maximumFollowsDiameter ? " up to half the diameter"
-                                         : ".." + FieldNumberText(spec, spec.maximum));
+        EXPECT_EQ(row.option, std::string("--") + fieldSpec.key + " " + OptionValueName(fieldSpec));
+        const std::string range = FieldNumberText(fieldSpec, fieldSpec.minimum) +
+                                  (fieldSpec.maximumFollowsDiameter
+                                       ? " up to half the diameter"
+                                       : ".." + FieldNumberText(fieldSpec, fieldSpec.maximum));
         EXPECT_EQ(row.value.substr(0, range.size()), range) << row.option;
         // Nothing follows the range but a note after a separator.
         if (row.value.size() > range.size()) {

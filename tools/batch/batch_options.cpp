@@ -39,17 +39,18 @@ std::string UsageLine(const std::string& option, const std::string& description)
 }
 
 // "cutter diameter, 50..180" and the like for a field's option.
-std::string InputDescription(const sim::InputFieldSpec& spec) {
-    std::string text = std::string(spec.name) + ", " + FieldNumberText(spec, spec.minimum);
-    if (spec.maximumFollowsDiameter) {
+std::string InputDescription(const sim::InputFieldSpec& fieldSpec) {
+    std::string text =
+        std::string(fieldSpec.name) + ", " + FieldNumberText(fieldSpec, fieldSpec.minimum);
+    if (fieldSpec.maximumFollowsDiameter) {
         text += " to half the diameter";
     } else {
-        text += ".." + FieldNumberText(spec, spec.maximum);
+        text += ".." + FieldNumberText(fieldSpec, fieldSpec.maximum);
     }
-    if (spec.field == sim::InputField::Clearance) {
+    if (fieldSpec.field == sim::InputField::Clearance) {
         text += " (raised to the minimum for the teeth)";
     }
-    if (spec.scale != 1) {
+    if (fieldSpec.scale != 1) {
         text += ", at most one decimal";
     }
     return text;
@@ -57,10 +58,10 @@ std::string InputDescription(const sim::InputFieldSpec& spec) {
 
 std::string InputUsageLines() {
     std::string lines;
-    for (const sim::InputFieldSpec& spec : sim::kInputFields) {
-        if (IsBatchInput(spec)) {
-            lines += UsageLine(std::string("--") + spec.key + " " + OptionValueName(spec),
-                               InputDescription(spec));
+    for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
+        if (IsBatchInput(fieldSpec)) {
+            lines += UsageLine(std::string("--") + fieldSpec.key + " " + OptionValueName(fieldSpec),
+                               InputDescription(fieldSpec));
         }
     }
     return lines;
@@ -85,8 +86,8 @@ std::string CheckSweepOptions(const BatchOptions& o) {
 
 } // namespace
 
-std::string OptionValueName(const sim::InputFieldSpec& spec) {
-    const std::string_view unit = spec.unit;
+std::string OptionValueName(const sim::InputFieldSpec& fieldSpec) {
+    const std::string_view unit = fieldSpec.unit;
     if (unit.empty()) {
         return "N";
     }
@@ -103,9 +104,10 @@ std::string OptionValueName(const sim::InputFieldSpec& spec) {
     return name;
 }
 
-std::string FieldNumberText(const sim::InputFieldSpec& spec, int32_t value) {
-    return spec.scale == 1 ? std::to_string(value)
-                           : sim::FormatGeneral(value / static_cast<double>(spec.scale), '.');
+std::string FieldNumberText(const sim::InputFieldSpec& fieldSpec, int32_t value) {
+    return fieldSpec.scale == 1
+               ? std::to_string(value)
+               : sim::FormatGeneral(value / static_cast<double>(fieldSpec.scale), '.');
 }
 
 std::string OneLine(std::string_view text) {
@@ -206,13 +208,13 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
         };
     };
     // A field that holds tenths takes millimetres with at most one decimal.
-    const auto tenths = [](std::optional<std::string>& slot, const sim::InputFieldSpec& spec) {
-        assert(spec.scale == 10);
-        return [&slot, &spec](const std::string& value) {
+    const auto tenths = [](std::optional<std::string>& slot, const sim::InputFieldSpec& fieldSpec) {
+        assert(fieldSpec.scale == 10);
+        return [&slot, &fieldSpec](const std::string& value) {
             slot = DepthTextToTenths(value);
             return slot ? std::string()
-                        : "--" + std::string(spec.key) + ": '" + value + "' is not a " + spec.key +
-                              " in " + spec.unit + " with at most one decimal";
+                        : "--" + std::string(fieldSpec.key) + ": '" + value + "' is not a " +
+                              fieldSpec.key + " in " + fieldSpec.unit + " with at most one decimal";
         };
     };
     std::map<std::string, Setter> setters{
@@ -258,15 +260,17 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
              return std::string();
          }},
     };
-    for (const sim::InputFieldSpec& spec : sim::kInputFields) {
-        if (IsBatchInput(spec)) {
-            std::optional<std::string>& slot = o.fields[spec.field];
-            const Setter set = spec.scale == 1 ? Setter(field(slot)) : Setter(tenths(slot, spec));
-            std::optional<std::string>& typed = o.typed[spec.field];
-            setters.emplace(std::string("--") + spec.key, [set, &typed](const std::string& value) {
-                typed = value;
-                return set(value);
-            });
+    for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
+        if (IsBatchInput(fieldSpec)) {
+            std::optional<std::string>& slot = o.fields[fieldSpec.field];
+            const Setter set =
+                fieldSpec.scale == 1 ? Setter(field(slot)) : Setter(tenths(slot, fieldSpec));
+            std::optional<std::string>& typed = o.typed[fieldSpec.field];
+            setters.emplace(std::string("--") + fieldSpec.key,
+                            [set, &typed](const std::string& value) {
+                                typed = value;
+                                return set(value);
+                            });
         }
     }
 

@@ -18,8 +18,8 @@ namespace batch {
 
 // Whether the batch runner offers the field as an option: the cutter and the cutting
 // conditions, not the chart's axes.
-constexpr bool IsBatchInput(const sim::InputFieldSpec& spec) {
-    return spec.group != sim::InputGroup::ChartAxes;
+constexpr bool IsBatchInput(const sim::InputFieldSpec& fieldSpec) {
+    return fieldSpec.group != sim::InputGroup::ChartAxes;
 }
 
 // The text written into each field, by the inputs table's order (a field holding tenths gets
@@ -70,10 +70,10 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args);
 std::optional<std::string> DepthTextToTenths(const std::string& text);
 
 // The value a field's option takes, as the usage text writes it: "MM", "DEG", "N", "M_PER_MIN".
-std::string OptionValueName(const sim::InputFieldSpec& spec);
+std::string OptionValueName(const sim::InputFieldSpec& fieldSpec);
 
 // A number of the field's units for messages: tenths as millimetres with a point ("0.5").
-std::string FieldNumberText(const sim::InputFieldSpec& spec, int32_t value);
+std::string FieldNumberText(const sim::InputFieldSpec& fieldSpec, int32_t value);
 
 // text with every control character escaped (a line break as backslash-n, ESC as backslash-x1b),
 // so that a message quoting what the user typed stays one line.

@@ -24,19 +24,19 @@ namespace {
 constexpr const char* kProgram = "glodanje-batch: ";
 
 // typed: the value as given on the command line.
-std::string DescribeRejection(const sim::InputFieldSpec& spec, const sim::InputResult& input,
+std::string DescribeRejection(const sim::InputFieldSpec& fieldSpec, const sim::InputResult& input,
                               const std::string& typed) {
-    const std::string option = std::string("--") + spec.key;
-    const std::string range =
-        FieldNumberText(spec, input.minimum) + ".." + FieldNumberText(spec, input.maximum);
+    const std::string option = std::string("--") + fieldSpec.key;
+    const std::string range = FieldNumberText(fieldSpec, input.minimum) + ".." +
+                              FieldNumberText(fieldSpec, input.maximum);
     if (input.status == sim::InputStatus::NotAnInteger) {
         // A field of tenths got a well-formed number of millimetres, too large for the field.
-        if (spec.scale != 1) {
+        if (fieldSpec.scale != 1) {
             return option + ": " + typed + " is outside " + range;
         }
         return option + ": " + input.message;
     }
-    return option + ": " + FieldNumberText(spec, input.value) + " is outside " + range;
+    return option + ": " + FieldNumberText(fieldSpec, input.value) + " is outside " + range;
 }
 
 } // namespace
@@ -56,22 +56,22 @@ PrepareResult PrepareRun(sim::SimState& s, const BatchOptions& options,
         }
     };
     hooks.warn = [&result](const char* message) { result.warnings.push_back(message); };
-    for (const sim::InputFieldSpec& spec : sim::kInputFields) {
-        const std::optional<std::string>& text = options.fields[spec.field];
+    for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
+        const std::optional<std::string>& text = options.fields[fieldSpec.field];
         // A text equal to what the field shows when the window opens does not change the field.
-        if (!IsBatchInput(spec) || !text || *text == std::to_string(spec.start)) {
+        if (!IsBatchInput(fieldSpec) || !text || *text == std::to_string(fieldSpec.start)) {
             continue;
         }
-        if (spec.maximumFollowsDiameter) {
+        if (fieldSpec.maximumFollowsDiameter) {
             // The window's arrows raise the depth field's maximum to half the diameter at their
             // first step, so the window reaches every depth up to there; so does a batch run.
             s.DepthSpinMax =
                 std::max(s.DepthSpinMax, numeric::Round(sim::kDrawnRadiusTenths / s.PixelsPerMm));
         }
-        const sim::InputResult r = spec.apply(s, *text, hooks);
+        const sim::InputResult r = fieldSpec.apply(s, *text, hooks);
         if (!r.applied()) {
-            const std::optional<std::string>& typed = options.typed[spec.field];
-            result.error = OneLineText(DescribeRejection(spec, r, typed ? *typed : *text));
+            const std::optional<std::string>& typed = options.typed[fieldSpec.field];
+            result.error = OneLineText(DescribeRejection(fieldSpec, r, typed ? *typed : *text));
             result.warnings.clear();
             return result;
         }

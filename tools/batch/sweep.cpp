@@ -193,14 +193,14 @@ std::optional<double> FitMeanForceExponent(const std::vector<SweepRow>& rows) {
 std::string SweepAxisTitle(const SweepPlan& plan) {
     switch (plan.kind) {
     case SweepKind::Field: {
-        const sim::InputFieldSpec& spec = sim::FieldSpec(plan.field);
-        std::string title = spec.label;
-        if (spec.labelSecondLine != nullptr) {
-            title += spec.labelSecondLine;
+        const sim::InputFieldSpec& fieldSpec = sim::FieldSpec(plan.field);
+        std::string title = fieldSpec.label;
+        if (fieldSpec.labelSecondLine != nullptr) {
+            title += fieldSpec.labelSecondLine;
         }
         // The angle labels end in ", " and leave the unit to a separate label.
         if (title.size() >= 2 && title.compare(title.size() - 2, 2, ", ") == 0) {
-            title += spec.unit;
+            title += fieldSpec.unit;
         }
         return title;
     }

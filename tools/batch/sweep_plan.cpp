@@ -21,8 +21,8 @@ std::vector<std::string> SplitColons(const std::string& text) {
 }
 
 // A number of the field as its option takes it, in the units the field holds.
-std::optional<int32_t> FieldNumber(const sim::InputFieldSpec& spec, const std::string& text) {
-    if (spec.scale != 1) {
+std::optional<int32_t> FieldNumber(const sim::InputFieldSpec& fieldSpec, const std::string& text) {
+    if (fieldSpec.scale != 1) {
         const std::optional<std::string> tenths = DepthTextToTenths(text);
         return tenths ? sim::ParseIntegerText(*tenths) : std::nullopt;
     }
@@ -43,14 +43,14 @@ std::string CheckSweepPlan(const SweepPlan& plan) {
     if (plan.kind != SweepKind::Field) {
         return {};
     }
-    const sim::InputFieldSpec& spec = sim::FieldSpec(plan.field);
-    const std::string option = std::string("--sweep ") + spec.key;
-    const auto number = [&spec](int32_t v) { return FieldNumberText(spec, v); };
-    const std::string limits = number(spec.minimum) + ".." + number(spec.maximum);
-    if (plan.from < spec.minimum || plan.from > spec.maximum) {
+    const sim::InputFieldSpec& fieldSpec = sim::FieldSpec(plan.field);
+    const std::string option = std::string("--sweep ") + fieldSpec.key;
+    const auto number = [&fieldSpec](int32_t v) { return FieldNumberText(fieldSpec, v); };
+    const std::string limits = number(fieldSpec.minimum) + ".." + number(fieldSpec.maximum);
+    if (plan.from < fieldSpec.minimum || plan.from > fieldSpec.maximum) {
         return option + ": FROM " + number(plan.from) + " is outside " + limits;
     }
-    if (plan.to < spec.minimum || plan.to > spec.maximum) {
+    if (plan.to < fieldSpec.minimum || plan.to > fieldSpec.maximum) {
         return option + ": TO " + number(plan.to) + " is outside " + limits;
     }
     if (plan.from > plan.to) {
@@ -84,8 +84,8 @@ SweepParse ParseSweepText(const std::string& text) {
         result.plan = plan;
         return result;
     }
-    const sim::InputFieldSpec* spec = sim::FindInputField(key);
-    if (spec == nullptr || !IsBatchInput(*spec)) {
+    const sim::InputFieldSpec* fieldSpec = sim::FindInputField(key);
+    if (fieldSpec == nullptr || !IsBatchInput(*fieldSpec)) {
         result.error = "--sweep: '" + key +
                        "' is no input (diameter, teeth, rake, clearance, helix, speed, feed, "
                        "depth, width, workpiece, tool, direction)";
@@ -96,19 +96,20 @@ SweepParse ParseSweepText(const std::string& text) {
         result.error = "--sweep " + key + ": write " + key + "=FROM:TO or " + key + "=FROM:TO:STEP";
         return result;
     }
-    std::optional<int32_t> numbers[3] = {FieldNumber(*spec, parts[0]), FieldNumber(*spec, parts[1]),
-                                         spec->step};
+    std::optional<int32_t> numbers[3] = {FieldNumber(*fieldSpec, parts[0]),
+                                         FieldNumber(*fieldSpec, parts[1]), fieldSpec->step};
     if (parts.size() == 3) {
-        numbers[2] = FieldNumber(*spec, parts[2]);
+        numbers[2] = FieldNumber(*fieldSpec, parts[2]);
     }
     for (size_t i = 0; i < parts.size(); ++i) {
         if (!numbers[i]) {
             result.error = "--sweep " + key + ": '" + parts[i] + "' is not a number of " +
-                           spec->name + (spec->scale != 1 ? " with at most one decimal" : "");
+                           fieldSpec->name +
+                           (fieldSpec->scale != 1 ? " with at most one decimal" : "");
             return result;
         }
     }
-    plan.field = spec->field;
+    plan.field = fieldSpec->field;
     plan.from = *numbers[0];
     plan.to = *numbers[1];
     plan.step = *numbers[2];
@@ -123,10 +124,11 @@ std::vector<SweepPoint> SweepPoints(const SweepPlan& plan) {
     std::vector<SweepPoint> points;
     switch (plan.kind) {
     case SweepKind::Field: {
-        const sim::InputFieldSpec& spec = sim::FieldSpec(plan.field);
+        const sim::InputFieldSpec& fieldSpec = sim::FieldSpec(plan.field);
         for (int64_t v = plan.from; v <= plan.to; v += plan.step) {
             const auto value = static_cast<int32_t>(v);
-            points.push_back({FieldNumberText(spec, value), sim::FieldToValue(plan.field, value)});
+            points.push_back(
+                {FieldNumberText(fieldSpec, value), sim::FieldToValue(plan.field, value)});
         }
         break;
     }
