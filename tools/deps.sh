@@ -6,6 +6,7 @@ glodanje_packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   fontconfig fonts-liberation fonts-dejavu-core
+  desktop-file-utils appstream help2man dpkg-dev file shared-mime-info
 )
 
 ensure_deps() {
