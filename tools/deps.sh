@@ -7,6 +7,7 @@ glodanje_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   fontconfig fonts-liberation fonts-dejavu-core
   clang-14 libclang-rt-14-dev
+  desktop-file-utils appstream help2man dpkg-dev file shared-mime-info
 )
 
 ensure_deps() {

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/language.h"
+#include "app/scenario_tools.h"
 #include "app/user_messages.h"
 
 #include <QSettings>
@@ -44,6 +45,10 @@ int RunProject1(int argc, char** argv) {
     application.setQuitOnLastWindowClosed(false);
     QObject::connect(&form1, &TForm1::Closed, &application, &QApplication::quit);
     form1.show();
+    // "glodanje FILE" opens a scenario once the window is up; a bad file is shown and the window
+    // keeps its start state.
+    if (const QString scenario = ScenarioArgument(application.arguments()); !scenario.isEmpty())
+        form1.Scenarios().Open(scenario);
     return application.exec();
 }
 

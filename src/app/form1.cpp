@@ -5,6 +5,7 @@
 #include "app/form2.h"
 #include "app/lab_tools.h"
 #include "app/main_menu.h"
+#include "app/scenario_tools.h"
 #include "chart/chart.h"
 #include "chart/series/line_series.h"
 #include "oscillograph/oscillograph.h"
@@ -166,7 +167,8 @@ TForm1::TForm1(std::unique_ptr<UserMessages> messages)
     FormCreate();
     tools_ = std::make_unique<LabTools>(*this, *messages_);
     MenuBar1 = InstallMainMenu(*this, *tools_);
-    RetranslateUi();
+    scenarios_ = std::make_unique<ScenarioTools>(*this, *messages_);
+    scenarios_->InstallMenu(MenuBar1);
 }
 
 TForm1::~TForm1() {

@@ -37,6 +37,7 @@ class TLineSeries;
 namespace app {
 
 class LabTools;
+class ScenarioTools;
 class TForm2;
 
 // Shows a retained bitmap, as the picture control of the window; nothing is drawn in paint
@@ -142,6 +143,7 @@ public:
     // Around the designed window: the menu bar above the client area and what it offers.
     QMenuBar* MenuBar1 = nullptr;
     LabTools& Tools() { return *tools_; }
+    ScenarioTools& Scenarios() { return *scenarios_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -175,6 +177,7 @@ private:
     cutter::CutterView view_;
     std::unique_ptr<UserMessages> messages_;
     std::unique_ptr<LabTools> tools_; // uses messages_, so it goes first
+    std::unique_ptr<ScenarioTools> scenarios_;
     TForm2* instructions_ = nullptr;
     // Each spin edit with its row of the inputs table.
     std::vector<std::pair<widgets::TSpinEdit*, sim::InputField>> fields_;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <string>
@@ -188,6 +189,8 @@ TEST(UsageText, ListsEveryInputWithItsRange) {
         "C1430, AlSi8\n"
         "  --tool NAME          C7680, C9681, P30, K40, K50\n"
         "  --direction up|down  up milling (default) or down milling\n"
+        "  --scenario FILE      the inputs, materials and direction of a scenario file\n"
+        "                       (.glodanje); options after it override its values\n"
         "\n"
         "Run:\n"
         "  --ticks N            stop after N ticks (default: when the feed ends)\n"
@@ -281,6 +284,59 @@ TEST(Readme, OptionTableAgreesWithTheInputsTable) {
         const ParseResult parsed = ParseBatchOptions({name + "=x"});
         EXPECT_EQ(parsed.error.find("unknown option"), std::string::npos) << name;
     }
+}
+
+} // namespace
+} // namespace batch
+
+namespace batch {
+namespace {
+
+// A scenario file in the temporary folder, removed with the object.
+class ScenarioFile {
+public:
+    ScenarioFile(const std::string& name, const std::string& content)
+        : path_(std::filesystem::temp_directory_path() / name) {
+        std::ofstream(path_, std::ios::binary) << content;
+    }
+    ~ScenarioFile() { std::filesystem::remove(path_); }
+    std::string Path() const { return path_.string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+TEST(ScenarioOption, FileGivesValuesAndLaterOptionsOverrideThem) {
+    const ScenarioFile file("batch_scenario_values.glodanje", "[glodanje]\n"
+                                                              "teeth = 12\n"
+                                                              "depth = 12.5\n"
+                                                              "chip_max = 0.8\n"
+                                                              "workpiece = C35\n"
+                                                              "tool = K40\n"
+                                                              "direction = down\n"
+                                                              "title = Vežba\n");
+    const ParseResult r = ParseBatchOptions(
+        {"--teeth", "6", "--feed", "200", "--scenario", file.Path(), "--tool", "P30"});
+    ASSERT_TRUE(r.ok) << r.error;
+    const BatchOptions& o = r.options;
+    EXPECT_EQ(o.fields[sim::InputField::Teeth], "12");  // the file replaces an earlier option
+    EXPECT_EQ(o.fields[sim::InputField::Feed], "200");  // the file leaves what it does not give
+    EXPECT_EQ(o.fields[sim::InputField::Depth], "125"); // tenths, as the field holds them
+    EXPECT_EQ(o.fields[sim::InputField::ChipMax], "8");
+    EXPECT_FALSE(o.fields[sim::InputField::Diameter]);
+    EXPECT_EQ(o.workpieceMaterial, 2);
+    EXPECT_EQ(o.toolMaterial, 3); // the later option wins
+    EXPECT_EQ(o.direction, sim::MillingDirection::Down);
+}
+
+TEST(ScenarioOption, BadFileStopsWithFileLineAndKey) {
+    const ScenarioFile file("batch_scenario_bad.glodanje",
+                            "[glodanje]\nteeth = 12\ndiameter = 50\ndepth = 30\n");
+    const ParseResult r = ParseBatchOptions({"--scenario", file.Path()});
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "--scenario: " + file.Path() + ":4: key 'depth': 30 is outside 0.5..25");
+    const ParseResult missing = ParseBatchOptions({"--scenario=/nonexistent/x.glodanje"});
+    EXPECT_EQ(missing.error, "--scenario: /nonexistent/x.glodanje: no such file");
 }
 
 } // namespace

@@ -262,3 +262,22 @@ TEST(RunAndWriteCsv, PassesTheObserverToEveryTick) {
 
 } // namespace
 } // namespace batch
+
+namespace batch {
+namespace {
+
+// An example exercise runs exactly as the same inputs given as options.
+TEST(RunBatchCommand, ScenarioRunsAsItsOptions) {
+    const CommandOutput fromFile =
+        RunCommand({"--scenario", GLODANJE_EXAMPLES "/nagib_seciva.glodanje", "--ticks", "40"});
+    const CommandOutput fromOptions =
+        RunCommand({"--teeth", "6", "--helix", "0", "--feed", "300", "--depth", "20", "--width",
+                    "40", "--workpiece", "C35", "--tool", "P30", "--ticks", "40"});
+    ASSERT_EQ(fromFile.status, kExitDone) << fromFile.err;
+    EXPECT_EQ(fromFile.out, fromOptions.out);
+    EXPECT_EQ(fromFile.err, fromOptions.err);
+    EXPECT_EQ(RunCommand({"--scenario", GLODANJE_EXAMPLES}).status, kExitBadInput);
+}
+
+} // namespace
+} // namespace batch

@@ -1,6 +1,8 @@
 #include "batch/batch_options.h"
 
+#include "scenario/scenario_file.h"
 #include "sim/materials.h"
+#include "sim/startup.h"
 #include "sim/text_conversion.h"
 
 #include <algorithm>
@@ -8,6 +10,7 @@
 #include <cctype>
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace batch {
 namespace {
@@ -80,6 +83,36 @@ std::string CheckSweepOptions(const BatchOptions& o) {
     }
     if (o.logAxes && o.sweep->kind != SweepKind::Field) {
         return "--log needs a sweep of a numeric input";
+    }
+    return {};
+}
+
+// Reads a scenario file into the options as the options would give its values, so that options
+// after it override them; returns an error or "".
+std::string LoadScenario(BatchOptions& o, const std::string& path) {
+    const scenario::ReadResult read = scenario::ReadScenarioFile(path);
+    if (!read.scenario) {
+        return "--scenario: " + scenario::DescribeError(read.error);
+    }
+    const scenario::Scenario& file = *read.scenario;
+    auto start = std::make_unique<sim::SimState>();
+    sim::InitialiseState(*start);
+    if (const auto error = scenario::CheckAgainstState(file, *start, path)) {
+        return "--scenario: " + scenario::DescribeError(*error);
+    }
+    for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
+        if (const std::optional<int32_t>& value = file[fieldSpec.field]) {
+            o.fields[fieldSpec.field] = std::to_string(*value);
+        }
+    }
+    if (file.workpieceMaterial != 0) {
+        o.workpieceMaterial = file.workpieceMaterial;
+    }
+    if (file.toolMaterial != 0) {
+        o.toolMaterial = file.toolMaterial;
+    }
+    if (file.direction) {
+        o.direction = file.direction;
     }
     return {};
 }
@@ -239,6 +272,7 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
              o.ticks = *n;
              return std::string();
          }},
+        {"--scenario", [&o](const std::string& value) { return LoadScenario(o, value); }},
         {"--csv", path(o.csvPath, "--csv")},
         {"--view-png", path(o.viewPngPath, "--view-png")},
         {"--chart-png", path(o.chartPngPath, "--chart-png")},
@@ -336,6 +370,8 @@ std::string UsageText() {
            ToolNames() +
            "\n"
            "  --direction up|down  up milling (default) or down milling\n"
+           "  --scenario FILE      the inputs, materials and direction of a scenario file\n"
+           "                       (.glodanje); options after it override its values\n"
            "\n"
            "Run:\n"
            "  --ticks N            stop after N ticks (default: when the feed ends)\n"
