@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStringConverter>
 #include <QStringDecoder>
@@ -271,8 +272,31 @@ std::optional<ScenarioError> CheckAgainstState(const Scenario& scenario, const s
     return std::nullopt;
 }
 
+namespace {
+
+// A scenario that gives nothing: the settings writer would write no file at all for an empty
+// section, so the file gets the section's header alone, which reads back as the same scenario.
+bool WriteEmptyScenario(const std::string& path) {
+    QSaveFile file(QString::fromStdString(path));
+    const QByteArray header = QByteArray("[") + kSection + "]\n";
+    return file.open(QIODevice::WriteOnly) && file.write(header) == header.size() && file.commit();
+}
+
+bool GivesNothing(const Scenario& s) {
+    return std::none_of(s.fields.begin(), s.fields.end(),
+                        [](const std::optional<int32_t>& value) { return value.has_value(); }) &&
+           s.workpieceMaterial == 0 && s.toolMaterial == 0 && !s.direction && s.title.empty() &&
+           s.text.empty();
+}
+
+} // namespace
+
 std::optional<ScenarioError> WriteScenarioFile(const std::string& path, const Scenario& scenario) {
-    {
+    if (GivesNothing(scenario)) {
+        if (WriteEmptyScenario(path)) {
+            return std::nullopt;
+        }
+    } else {
         QSettings settings(QString::fromStdString(path), QSettings::IniFormat);
         settings.clear();
         settings.beginGroup(QString::fromUtf8(kSection));
