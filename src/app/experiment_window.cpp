@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -41,10 +42,24 @@ std::vector<sim::InputField> SweepFields() {
 constexpr batch::SweepKind kListKinds[] = {batch::SweepKind::Workpiece, batch::SweepKind::Tool,
                                            batch::SweepKind::Direction};
 
-const char* const kTableHeaders[] = {"Vrednost",        "Taktova",          "Najveća debljina, mm",
-                                     "Najveća sila, N", "Srednja sila, N",  "Poslednji obrt, N",
-                                     "Snaga, kW",       "Moment, N m",      "h_max, mm",
-                                     "h_m, mm",         "Udžbenik: sila, N"};
+const char* const kTableHeaders[] = {
+    QT_TRANSLATE_NOOP("app::TExperimentWindow", "Vrednost"),
+    QT_TRANSLATE_NOOP("app::TExperimentWindow", "Taktova"),
+    QT_TRANSLATE_NOOP("app::TExperimentWindow", "Najveća debljina, mm"),
+    QT_TRANSLATE_NOOP("app::TExperimentWindow", "Najveća sila, N"),
+    QT_TRANSLATE_NOOP("app::TExperimentWindow", "Srednja sila, N"),
+    QT_TRANSLATE_NOOP("app::TExperimentWindow", "Poslednji obrt, N"),
+    QT_TRANSLATE_NOOP("app::TExperimentWindow", "Snaga, kW"),
+    QT_TRANSLATE_NOOP("app::TExperimentWindow", "Moment, N m"),
+    "h_max, mm",
+    "h_m, mm",
+    QT_TRANSLATE_NOOP("app::TExperimentWindow", "Udžbenik: sila, N")};
+
+// The choices after the numeric inputs, in kListKinds' order.
+const char* const kListChoices[] = {
+    QT_TRANSLATE_NOOP("app::TExperimentWindow", "Svi materijali obratka"),
+    QT_TRANSLATE_NOOP("app::TExperimentWindow", "Svi materijali alata"),
+    QT_TRANSLATE_NOOP("app::TExperimentWindow", "Oba smera glodanja")};
 
 int ItemIndex(const QComboBox* box) {
     return box->currentIndex();
@@ -86,56 +101,52 @@ TExperimentWindow* ShowExperiment(TForm1& form) {
 
 TExperimentWindow::TExperimentWindow(Source source, QWidget* owner)
     : QWidget(owner, Qt::Window), source_(std::move(source)) {
-    setWindowTitle(QString::fromUtf8("Eksperiment"));
     ChooseSaveFile = [this](const QString& caption, const QString& suggested,
                             const QString& filter) {
         return QFileDialog::getSaveFileName(this, caption, suggested, filter);
     };
 
     InputChoice = new QComboBox(this);
-    for (const sim::InputField field : SweepFields()) {
-        batch::SweepPlan plan;
-        plan.field = field;
-        InputChoice->addItem(QString::fromStdString(batch::SweepAxisTitle(plan)));
+    // The texts come with RetranslateUi.
+    for (size_t i = 0; i < SweepFields().size() + std::size(kListChoices); ++i) {
+        InputChoice->addItem(QString());
     }
-    InputChoice->addItem(QString::fromUtf8("Svi materijali obratka"));
-    InputChoice->addItem(QString::fromUtf8("Svi materijali alata"));
-    InputChoice->addItem(QString::fromUtf8("Oba smera glodanja"));
     InputChoice->setCurrentIndex(static_cast<int>(sim::InputField::Feed));
     FromEdit = new QDoubleSpinBox(this);
     ToEdit = new QDoubleSpinBox(this);
     StepEdit = new QDoubleSpinBox(this);
     LimitsLabel = new QLabel(this);
     LimitsLabel->setWordWrap(true);
-    RunButton = new QPushButton(QString::fromUtf8("Pokreni"), this);
-    CancelButton = new QPushButton(QString::fromUtf8("Prekini"), this);
+    RunButton = new QPushButton(this);
+    CancelButton = new QPushButton(this);
     Progress = new QProgressBar(this);
-    LogAxes = new QCheckBox(QString::fromUtf8("Logaritamske ose"), this);
+    LogAxes = new QCheckBox(this);
     ExponentLabel = new QLabel(this);
-    KeepButton = new QPushButton(QString::fromUtf8("Zadrži"), this);
-    SaveCsvButton = new QPushButton(QString::fromUtf8("Sačuvaj tabelu kao CSV..."), this);
-    SavePngButton = new QPushButton(QString::fromUtf8("Sačuvaj sliku kao PNG..."), this);
+    KeepButton = new QPushButton(this);
+    SaveCsvButton = new QPushButton(this);
+    SavePngButton = new QPushButton(this);
     StatusLabel = new QLabel(this);
     Chart = new chart::TChart(this);
     Chart->setMinimumSize(640, 400);
     plot_ = std::make_unique<batch::SweepPlot>(*Chart);
     Table = new QTableWidget(0, static_cast<int>(std::size(kTableHeaders)), this);
-    QStringList headers;
-    for (const char* header : kTableHeaders) {
-        headers << QString::fromUtf8(header);
-    }
-    Table->setHorizontalHeaderLabels(headers);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
+    inputLabel_ = new QLabel(this);
+    fromLabel_ = new QLabel(this);
+    toLabel_ = new QLabel(this);
+    stepLabel_ = new QLabel(this);
+    RetranslateUi();
+
     auto* range = new QGridLayout;
-    range->addWidget(new QLabel(QString::fromUtf8("Ulaz"), this), 0, 0);
+    range->addWidget(inputLabel_, 0, 0);
     range->addWidget(InputChoice, 0, 1, 1, 5);
-    range->addWidget(new QLabel(QString::fromUtf8("Od"), this), 1, 0);
+    range->addWidget(fromLabel_, 1, 0);
     range->addWidget(FromEdit, 1, 1);
-    range->addWidget(new QLabel(QString::fromUtf8("Do"), this), 1, 2);
+    range->addWidget(toLabel_, 1, 2);
     range->addWidget(ToEdit, 1, 3);
-    range->addWidget(new QLabel(QString::fromUtf8("Korak"), this), 1, 4);
+    range->addWidget(stepLabel_, 1, 4);
     range->addWidget(StepEdit, 1, 5);
     range->addWidget(LimitsLabel, 2, 0, 1, 6);
     auto* actions = new QHBoxLayout;
@@ -169,6 +180,62 @@ TExperimentWindow::~TExperimentWindow() {
     StopWorker();
 }
 
+void TExperimentWindow::RetranslateUi() {
+    setWindowTitle(tr("Eksperiment"));
+    const std::vector<sim::InputField> fields = SweepFields();
+    for (size_t i = 0; i < fields.size(); ++i) {
+        batch::SweepPlan plan;
+        plan.field = fields[i];
+        InputChoice->setItemText(static_cast<int>(i),
+                                 QString::fromStdString(batch::SweepAxisTitle(plan)));
+    }
+    for (size_t i = 0; i < std::size(kListChoices); ++i) {
+        InputChoice->setItemText(static_cast<int>(fields.size() + i), tr(kListChoices[i]));
+    }
+    inputLabel_->setText(tr("Ulaz"));
+    fromLabel_->setText(tr("Od"));
+    toLabel_->setText(tr("Do"));
+    stepLabel_->setText(tr("Korak"));
+    RunButton->setText(tr("Pokreni"));
+    CancelButton->setText(tr("Prekini"));
+    LogAxes->setText(tr("Logaritamske ose"));
+    KeepButton->setText(tr("Zadrži"));
+    SaveCsvButton->setText(tr("Sačuvaj tabelu kao CSV..."));
+    SavePngButton->setText(tr("Sačuvaj sliku kao PNG..."));
+    QStringList headers;
+    for (const char* header : kTableHeaders) {
+        headers << tr(header);
+    }
+    Table->setHorizontalHeaderLabels(headers);
+    for (int r = 0; r < Table->rowCount(); ++r) {
+        FillRow(r, rows_[static_cast<size_t>(r)]);
+    }
+    plot_->SetTexts(series_ == 0 ? QString() : SeriesName(series_),
+                    keptSeries_ == 0 ? QString() : SeriesName(keptSeries_));
+    Chart->update();
+    ShowLimits();
+    if (status_) {
+        StatusLabel->setText(status_());
+    }
+    UpdateExponent();
+}
+
+void TExperimentWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        RetranslateUi();
+    }
+    QWidget::changeEvent(event);
+}
+
+QString TExperimentWindow::SeriesName(int number) const {
+    return tr("Serija %1").arg(number);
+}
+
+void TExperimentWindow::SetStatus(std::function<QString()> text) {
+    status_ = std::move(text);
+    StatusLabel->setText(status_());
+}
+
 void TExperimentWindow::StopWorker() {
     if (worker_.joinable()) {
         cancel_ = true;
@@ -200,9 +267,8 @@ void TExperimentWindow::InputChoiceChange() {
         edit->setEnabled(numeric);
     }
     LogAxes->setEnabled(numeric);
+    ShowLimits();
     if (!numeric) {
-        LimitsLabel->setText(QString::fromUtf8("Po jedno izvođenje za svaku stavku liste; "
-                                               "ostali ulazi su kao u glavnom prozoru."));
         UpdateButtons();
         return;
     }
@@ -225,18 +291,29 @@ void TExperimentWindow::InputChoiceChange() {
     StepEdit->setRange(1 / scale, std::max(1 / scale, maximum - minimum));
     StepEdit->setSingleStep(fieldSpec.step / scale);
     StepEdit->setValue(fieldSpec.step / scale);
-    const QString unit = QString::fromUtf8(fieldSpec.unit);
-    QString why = QString::fromUtf8("Granice polja: %1 do %2 %3; „Do“ nije manje od „Od“, "
-                                    "korak je najmanje %4.")
-                      .arg(minimum)
-                      .arg(maximum)
-                      .arg(unit)
+    RangeChange();
+}
+
+void TExperimentWindow::ShowLimits() {
+    const std::vector<sim::InputField> fields = SweepFields();
+    const auto choice = static_cast<size_t>(InputChoice->currentIndex());
+    if (choice >= fields.size()) {
+        LimitsLabel->setText(tr("Po jedno izvođenje za svaku stavku liste; "
+                                "ostali ulazi su kao u glavnom prozoru."));
+        return;
+    }
+    const sim::InputFieldSpec& fieldSpec = sim::FieldSpec(fields[choice]);
+    const double scale = fieldSpec.scale;
+    QString why = tr("Granice polja: %1 do %2 %3; „Do“ nije manje od „Od“, "
+                     "korak je najmanje %4.")
+                      .arg(fieldSpec.minimum / scale)
+                      .arg(fieldSpec.maximum / scale)
+                      .arg(QString::fromUtf8(fieldSpec.unit))
                       .arg(1 / scale);
     if (fieldSpec.maximumFollowsDiameter) {
-        why += QString::fromUtf8(" Dubina veća od polovine prečnika se preskače.");
+        why += tr(" Dubina veća od polovine prečnika se preskače.");
     }
     LimitsLabel->setText(why);
-    RangeChange();
 }
 
 void TExperimentWindow::RangeChange() {
@@ -263,7 +340,7 @@ void TExperimentWindow::RunClick() {
     request.base = source_();
     request.plan = CurrentPlan();
     if (const std::string error = batch::CheckSweepPlan(request.plan); !error.empty()) {
-        StatusLabel->setText(QString::fromStdString(error));
+        SetStatus([error] { return QString::fromStdString(error); });
         return;
     }
     request.jobs = batch::DefaultJobs();
@@ -273,11 +350,11 @@ void TExperimentWindow::RunClick() {
     Progress->setRange(0, static_cast<int>(points_));
     Progress->setValue(0);
     ++series_;
-    plot_->Start(request.plan, QString::fromUtf8("Serija %1").arg(series_));
+    plot_->Start(request.plan, SeriesName(series_));
     plot_->SetLogAxes(LogAxes->isChecked());
     Chart->update();
     ExponentLabel->clear();
-    StatusLabel->setText(QString::fromUtf8("Radi..."));
+    SetStatus([this] { return tr("Radi..."); });
     cancel_ = false;
     request.cancel = &cancel_;
     // Rows come back through the event loop, so the window is only touched on its own thread.
@@ -304,12 +381,18 @@ void TExperimentWindow::RowArrived(size_t, const batch::SweepRow& row) {
     Chart->update();
     const int r = Table->rowCount();
     Table->insertRow(r);
+    FillRow(r, row);
+    Progress->setValue(static_cast<int>(rows_.size()));
+}
+
+void TExperimentWindow::FillRow(int r, const batch::SweepRow& row) {
     const auto cell = [this, r](int column, const QString& text) {
         Table->setItem(r, column, new QTableWidgetItem(text));
     };
     cell(0, QString::fromStdString(row.point.label));
     if (!row.ran) {
-        cell(1, QString::fromUtf8("preskočeno: ") + QString::fromStdString(row.skipped));
+        // A run is skipped for what the core reports (a missing material, say).
+        cell(1, tr("preskočeno: %1").arg(CoreText(row.skipped.c_str())));
     } else {
         cell(1, QString::number(row.ticks));
         const double values[] = {row.largestChip,        row.largestForce,    row.meanForce,
@@ -321,7 +404,6 @@ void TExperimentWindow::RowArrived(size_t, const batch::SweepRow& row) {
         }
         cell(10, MeasurementText(row.textbookMeanForce, 1));
     }
-    Progress->setValue(static_cast<int>(rows_.size()));
 }
 
 void TExperimentWindow::SweepEnded(bool cancelled) {
@@ -332,10 +414,12 @@ void TExperimentWindow::SweepEnded(bool cancelled) {
     for (const batch::SweepRow& row : rows_) {
         ran += row.ran ? 1 : 0;
     }
-    StatusLabel->setText((cancelled ? QString::fromUtf8("Prekinuto: %1 od %2 izvođenja.")
-                                    : QString::fromUtf8("Gotovo: %1 od %2 izvođenja."))
-                             .arg(ran)
-                             .arg(points_));
+    SetStatus([this, cancelled, ran, points = points_] {
+        return (cancelled ? tr("Prekinuto: %1 od %2 izvođenja.")
+                          : tr("Gotovo: %1 od %2 izvođenja."))
+            .arg(ran)
+            .arg(points);
+    });
     UpdateExponent();
     UpdateButtons();
     emit Finished();
@@ -360,12 +444,13 @@ void TExperimentWindow::UpdateExponent() {
             break;
         }
     }
-    ExponentLabel->setText(QString::fromUtf8("Eksponent: %1 (materijal: %2)")
+    ExponentLabel->setText(tr("Eksponent: %1 (materijal: %2)")
                                .arg(MeasurementText(fit, 3), MeasurementText(material, 2)));
 }
 
 void TExperimentWindow::KeepClick() {
-    plot_->KeepCurrent(QString::fromUtf8("Serija %1").arg(series_));
+    keptSeries_ = series_;
+    plot_->KeepCurrent(SeriesName(series_));
     Chart->update();
 }
 
@@ -379,9 +464,8 @@ bool WriteWhole(const QString& path, const QByteArray& bytes) {
 } // namespace
 
 void TExperimentWindow::SaveCsvClick() {
-    const QString path =
-        ChooseSaveFile(QString::fromUtf8("Sačuvaj tabelu"), QStringLiteral("eksperiment.csv"),
-                       QStringLiteral("CSV (*.csv)"));
+    const QString path = ChooseSaveFile(tr("Sačuvaj tabelu"), QStringLiteral("eksperiment.csv"),
+                                        QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty()) {
         return;
     }
@@ -389,14 +473,13 @@ void TExperimentWindow::SaveCsvClick() {
     batch::WriteSweepCsv(csv, rows_);
     const std::string text = csv.str();
     if (!WriteWhole(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())))) {
-        StatusLabel->setText(QString::fromUtf8("Datoteka %1 nije upisana.").arg(path));
+        SetStatus([this, path] { return tr("Datoteka %1 nije upisana.").arg(path); });
     }
 }
 
 void TExperimentWindow::SavePngClick() {
-    const QString path =
-        ChooseSaveFile(QString::fromUtf8("Sačuvaj sliku"), QStringLiteral("eksperiment.png"),
-                       QStringLiteral("PNG (*.png)"));
+    const QString path = ChooseSaveFile(tr("Sačuvaj sliku"), QStringLiteral("eksperiment.png"),
+                                        QStringLiteral("PNG (*.png)"));
     if (path.isEmpty()) {
         return;
     }
@@ -404,7 +487,7 @@ void TExperimentWindow::SavePngClick() {
     Chart->DrawTo(&target, chart::TRect{0, 0, batch::kSweepPlotWidth, batch::kSweepPlotHeight});
     Chart->update();
     if (!target.Image().save(path, "PNG")) {
-        StatusLabel->setText(QString::fromUtf8("Datoteka %1 nije upisana.").arg(path));
+        SetStatus([this, path] { return tr("Datoteka %1 nije upisana.").arg(path); });
     }
 }
 

@@ -86,7 +86,20 @@ signals:
     // The series ended: done, cancelled or failed.
     void Finished();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Sets every text of the window in the current language; runs at construction and on every
+    // language change. Values, rows and the plot's points stay as they are.
+    void RetranslateUi();
+    // The limits of the chosen input and why, under the range fields.
+    void ShowLimits();
+    // Shows text() in the status line now and again after a language change.
+    void SetStatus(std::function<QString()> text);
+    void FillRow(int r, const batch::SweepRow& row);
+    // The legend name of series number ("Serija 2").
+    QString SeriesName(int number) const;
     void InputChoiceChange();
     void RangeChange();
     void LogAxesChange();
@@ -102,7 +115,13 @@ private:
     size_t points_ = 0;
     std::atomic<bool> cancel_{false};
     std::thread worker_;
-    int series_ = 0; // series run so far, for the legend names
+    int series_ = 0;     // series run so far, for the legend names
+    int keptSeries_ = 0; // the series kept for comparison; 0: none
+    std::function<QString()> status_;
+    QLabel* inputLabel_ = nullptr;
+    QLabel* fromLabel_ = nullptr;
+    QLabel* toLabel_ = nullptr;
+    QLabel* stepLabel_ = nullptr;
 };
 
 } // namespace app

@@ -140,6 +140,10 @@ public:
     // geometry stay as they are, except that a label grows to fit a longer text.
     void RetranslateUi();
 
+    // Shows the title of the open scenario after the designed window title ("" for none); it
+    // stays there through language changes.
+    void SetScenarioTitle(const QString& title);
+
     // Around the designed window: the menu bar above the client area and what it offers.
     QMenuBar* MenuBar1 = nullptr;
     LabTools& Tools() { return *tools_; }
@@ -179,6 +183,7 @@ private:
     std::unique_ptr<LabTools> tools_; // uses messages_, so it goes first
     std::unique_ptr<ScenarioTools> scenarios_;
     TForm2* instructions_ = nullptr;
+    QString scenarioTitle_; // of the open scenario, as its file gives it; "" for none
     // Each spin edit with its row of the inputs table.
     std::vector<std::pair<widgets::TSpinEdit*, sim::InputField>> fields_;
 };

@@ -79,9 +79,15 @@ void TForm1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+void TForm1::SetScenarioTitle(const QString& title) {
+    scenarioTitle_ = title;
+    const QString designed = tr("Odredjivanje otpora rezanja pri obimnom glodanju");
+    setWindowTitle(title.isEmpty() ? designed : designed + QString::fromUtf8(" — ") + title);
+}
+
 void TForm1::RetranslateUi() {
     using sim::InputField;
-    setWindowTitle(tr("Odredjivanje otpora rezanja pri obimnom glodanju"));
+    SetScenarioTitle(scenarioTitle_);
     SetLabelText(Label15, tr("Suprotnosmerno glodanje"));
     SetLabelText(Label16, tr("Istosmerno glodanje"));
     Button1->setText(tr("Proces"));

@@ -1,6 +1,7 @@
 #include "app/scenario_tools.h"
 
 #include "app/form1.h"
+#include "app/main_menu.h"
 #include "app/user_messages.h"
 #include "sim/materials.h"
 #include "sim/startup.h"
@@ -8,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -23,17 +25,23 @@ namespace {
 
 constexpr const char* kRecentKey = "scenario/recent";
 
+// A text of the scenario tools (marked with QT_TRANSLATE_NOOP under this context) in the
+// current language.
+QString Tr(const char* source) {
+    return QCoreApplication::translate("app::ScenarioTools", source);
+}
+
 QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
 QString FileFilter() {
-    return QString::fromUtf8("Scenario glodanja (*%1)")
+    return Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Scenario glodanja (*%1)"))
         .arg(QString::fromUtf8(scenario::kFileExtension));
 }
 
 QString ErrorBoxTitle() {
-    return QString::fromUtf8("Greška");
+    return Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Greška"));
 }
 
 } // namespace
@@ -69,50 +77,59 @@ widgets::TSpinEdit* FieldEdit(const TForm1& form, sim::InputField field) {
 
 QString ScenarioErrorText(const scenario::ScenarioError& e) {
     using scenario::ErrorKind;
-    QString where = QString::fromUtf8("Scenario „%1“").arg(Utf8(e.file));
+    QString where = Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Scenario „%1“")).arg(Utf8(e.file));
     if (e.line > 0) {
-        where += QString::fromUtf8(", red %1").arg(e.line);
+        where += Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", ", red %1")).arg(e.line);
     }
-    const QString key = QString::fromUtf8("ključ „%1“: ").arg(Utf8(e.key));
+    const QString key =
+        Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "ključ „%1“: ")).arg(Utf8(e.key));
     const QString value = Utf8(e.value);
     QString what;
     switch (e.kind) {
     case ErrorKind::Missing:
-        what = QString::fromUtf8("datoteka ne postoji");
+        what = Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "datoteka ne postoji"));
         break;
     case ErrorKind::Unreadable:
-        what = QString::fromUtf8("datoteka ne može da se pročita");
+        what = Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "datoteka ne može da se pročita"));
         break;
     case ErrorKind::BadFormat:
-        what =
-            QString::fromUtf8("datoteka nije scenario (UTF-8 tekst sa redovima ključ = vrednost)");
+        what = Tr(
+            QT_TRANSLATE_NOOP("app::ScenarioTools",
+                              "datoteka nije scenario (UTF-8 tekst sa redovima ključ = vrednost)"));
         break;
     case ErrorKind::NoSection:
-        what = QString::fromUtf8("nema odeljka [%1]").arg(QString::fromUtf8(scenario::kSection));
+        what = Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "nema odeljka [%1]"))
+                   .arg(QString::fromUtf8(scenario::kSection));
         break;
     case ErrorKind::UnknownKey:
-        what = QString::fromUtf8("nepoznat ključ „%1“").arg(Utf8(e.key));
+        what = Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "nepoznat ključ „%1“")).arg(Utf8(e.key));
         break;
     case ErrorKind::DuplicateKey:
-        what = key + QString::fromUtf8("naveden je drugi put");
+        what = key + Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "naveden je drugi put"));
         break;
     case ErrorKind::MalformedNumber:
-        what = key + QString::fromUtf8("„%1“ nije broj za ovo polje").arg(value);
+        what =
+            key +
+            Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "„%1“ nije broj za ovo polje")).arg(value);
         break;
     case ErrorKind::OutOfLimits:
-        what = key + QString::fromUtf8("%1 je izvan granica %2..%3")
+        what = key + Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "%1 je izvan granica %2..%3"))
                          .arg(value, Utf8(e.minimum), Utf8(e.maximum));
         break;
     case ErrorKind::UnknownMaterial:
-        what = key + QString::fromUtf8("nepoznat materijal „%1“").arg(value);
+        what =
+            key + Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "nepoznat materijal „%1“")).arg(value);
         break;
     case ErrorKind::UnknownDirection:
-        what = key + QString::fromUtf8("„%1“ nije ni up ni down").arg(value);
+        what =
+            key + Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "„%1“ nije ni up ni down")).arg(value);
         break;
     case ErrorKind::CannotWrite:
-        return QString::fromUtf8("Scenario „%1“ ne može da se zapiše.").arg(Utf8(e.file));
+        return Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Scenario „%1“ ne može da se zapiše."))
+            .arg(Utf8(e.file));
     }
-    return where + ": " + what + QString::fromUtf8(".\nNišta nije promenjeno.");
+    return where + ": " + what +
+           Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", ".\nNišta nije promenjeno."));
 }
 
 QString ScenarioArgument(const QStringList& arguments) {
@@ -128,7 +145,7 @@ QString ScenarioArgument(const QStringList& arguments) {
 }
 
 ScenarioTools::ScenarioTools(TForm1& form, UserMessages& messages)
-    : form_(form), messages_(messages), designedTitle_(form.windowTitle()) {
+    : form_(form), messages_(messages) {
     ChooseOpenFile = [this](const QString& caption, const QString& suggested,
                             const QString& filter) {
         return QFileDialog::getOpenFileName(&form_, caption, suggested, filter);
@@ -149,19 +166,23 @@ void ScenarioTools::InstallMenu(QMenuBar* bar) {
     QMenu* help = menus[2]->menu(); // "Pomoć"; the language menu follows it
     QAction* first = file->actions().value(0);
 
-    OpenAction = new QAction(QString::fromUtf8("Otvori scenario…"), file);
+    OpenAction = new QAction(file);
+    SetMenuText(OpenAction, QT_TRANSLATE_NOOP("app::MainMenu", "Otvori scenario…"));
     OpenAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     QObject::connect(OpenAction, &QAction::triggered, file, [this] { OpenChosen(); });
     file->insertAction(first, OpenAction);
-    SaveAction = new QAction(QString::fromUtf8("Sačuvaj scenario…"), file);
+    SaveAction = new QAction(file);
+    SetMenuText(SaveAction, QT_TRANSLATE_NOOP("app::MainMenu", "Sačuvaj scenario…"));
     QObject::connect(SaveAction, &QAction::triggered, file, [this] { SaveChosen(); });
     file->insertAction(first, SaveAction);
-    RecentMenu = new QMenu(QString::fromUtf8("Nedavni"), file);
+    RecentMenu = new QMenu(file);
+    SetMenuText(RecentMenu->menuAction(), QT_TRANSLATE_NOOP("app::MainMenu", "Nedavni"));
     QObject::connect(RecentMenu, &QMenu::aboutToShow, RecentMenu, [this] { FillRecentMenu(); });
     file->insertMenu(first, RecentMenu);
     file->insertSeparator(first);
 
-    TextAction = new QAction(QString::fromUtf8("Tekst vežbe"), help);
+    TextAction = new QAction(help);
+    SetMenuText(TextAction, QT_TRANSLATE_NOOP("app::MainMenu", "Tekst vežbe"));
     TextAction->setEnabled(false);
     QObject::connect(TextAction, &QAction::triggered, help, [this] { ShowExerciseText(); });
     help->insertAction(help->actions().value(0), TextAction);
@@ -212,19 +233,19 @@ void ScenarioTools::Apply(const scenario::Scenario& s) {
 }
 
 void ScenarioTools::ShowTitle() {
-    form_.setWindowTitle(title_.isEmpty() ? designedTitle_
-                                          : designedTitle_ + QString::fromUtf8(" — ") + title_);
+    form_.SetScenarioTitle(title_);
 }
 
 void ScenarioTools::ShowExerciseText() {
     if (!text_.isEmpty()) {
-        ShowText(title_.isEmpty() ? QString::fromUtf8("Vežba") : title_, text_);
+        ShowText(title_.isEmpty() ? Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Vežba")) : title_,
+                 text_);
     }
 }
 
 void ScenarioTools::OpenChosen() {
-    const QString path =
-        ChooseOpenFile(QString::fromUtf8("Otvori scenario"), lastPath_, FileFilter());
+    const QString path = ChooseOpenFile(
+        Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Otvori scenario")), lastPath_, FileFilter());
     if (!path.isEmpty()) {
         Open(path);
     }
@@ -236,14 +257,14 @@ std::optional<scenario::Scenario> ScenarioTools::FromWindow(QString* problem) co
         const QString text = FieldEdit(form_, fieldSpec.field)->Text();
         const sim::InputResult value = sim::CheckFieldText(text.toStdString(), fieldSpec.field);
         if (!value.applied()) {
-            *problem =
-                QString::fromUtf8("Polje „%1%2“ nema ispravnu vrednost („%3“); scenario "
-                                  "nije sačuvan.")
-                    .arg(QString::fromUtf8(fieldSpec.label).trimmed(),
-                         fieldSpec.labelSecondLine == nullptr
-                             ? QString()
-                             : QLatin1Char(' ') + QString::fromUtf8(fieldSpec.labelSecondLine),
-                         text);
+            *problem = Tr(QT_TRANSLATE_NOOP("app::ScenarioTools",
+                                            "Polje „%1%2“ nema ispravnu vrednost („%3“); "
+                                            "scenario nije sačuvan."))
+                           .arg(CoreText(fieldSpec.label).trimmed(),
+                                fieldSpec.labelSecondLine == nullptr
+                                    ? QString()
+                                    : QLatin1Char(' ') + CoreText(fieldSpec.labelSecondLine),
+                                text);
             return std::nullopt;
         }
         s[fieldSpec.field] = value.value;
@@ -259,8 +280,9 @@ std::optional<scenario::Scenario> ScenarioTools::FromWindow(QString* problem) co
     auto start = std::make_unique<sim::SimState>();
     sim::InitialiseState(*start);
     if (const auto error = scenario::CheckAgainstState(s, *start, "")) {
-        *problem = QString::fromUtf8("Ovakav scenario ne bi mogao da se otvori (%1 %2 je izvan "
-                                     "granica %3..%4); scenario nije sačuvan.")
+        *problem = Tr(QT_TRANSLATE_NOOP("app::ScenarioTools",
+                                        "Ovakav scenario ne bi mogao da se otvori (%1 %2 je "
+                                        "izvan granica %3..%4); scenario nije sačuvan."))
                        .arg(Utf8(error->key), Utf8(error->value), Utf8(error->minimum),
                             Utf8(error->maximum));
         return std::nullopt;
@@ -279,7 +301,8 @@ void ScenarioTools::SaveChosen() {
     const QString suggested = lastPath_.isEmpty() ? QStringLiteral("scenario") +
                                                         QString::fromUtf8(scenario::kFileExtension)
                                                   : lastPath_;
-    QString path = ChooseSaveFile(QString::fromUtf8("Sačuvaj scenario"), suggested, FileFilter());
+    QString path = ChooseSaveFile(Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Sačuvaj scenario")),
+                                  suggested, FileFilter());
     if (path.isEmpty()) {
         return;
     }
@@ -325,7 +348,8 @@ void ScenarioTools::FillRecentMenu() {
         QObject::connect(item, &QAction::triggered, RecentMenu, [this, path] { Open(path); });
     }
     if (files.isEmpty()) {
-        RecentMenu->addAction(QString::fromUtf8("(nema)"))->setEnabled(false);
+        RecentMenu->addAction(Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "(nema)")))
+            ->setEnabled(false);
     }
 }
 

@@ -77,8 +77,7 @@ private:
 
     TForm1& form_;
     UserMessages& messages_;
-    QString designedTitle_; // the window title without a scenario
-    QString title_;         // of the scenario last opened
+    QString title_; // of the scenario last opened
     QString text_;
     QString lastPath_;
 };
@@ -86,7 +85,8 @@ private:
 // The field of the window that holds this input.
 widgets::TSpinEdit* FieldEdit(const TForm1& form, sim::InputField field);
 
-// A scenario error for the error box, in Serbian: the file, the line, the key and what is wrong.
+// A scenario error for the error box, in the current language: the file, the line, the key and
+// what is wrong.
 QString ScenarioErrorText(const scenario::ScenarioError& error);
 
 // The scenario file named on the command line (the first argument that is not an option nor an

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStringConverter>
 #include <QStringDecoder>
@@ -271,8 +272,31 @@ std::optional<ScenarioError> CheckAgainstState(const Scenario& scenario, const s
     return std::nullopt;
 }
 
+namespace {
+
+// A scenario that gives nothing: the settings writer would write no file at all for an empty
+// section, so the file gets the section's header alone, which reads back as the same scenario.
+bool WriteEmptyScenario(const std::string& path) {
+    QSaveFile file(QString::fromStdString(path));
+    const QByteArray header = QByteArray("[") + kSection + "]\n";
+    return file.open(QIODevice::WriteOnly) && file.write(header) == header.size() && file.commit();
+}
+
+bool GivesNothing(const Scenario& s) {
+    return std::none_of(s.fields.begin(), s.fields.end(),
+                        [](const std::optional<int32_t>& value) { return value.has_value(); }) &&
+           s.workpieceMaterial == 0 && s.toolMaterial == 0 && !s.direction && s.title.empty() &&
+           s.text.empty();
+}
+
+} // namespace
+
 std::optional<ScenarioError> WriteScenarioFile(const std::string& path, const Scenario& scenario) {
-    {
+    if (GivesNothing(scenario)) {
+        if (WriteEmptyScenario(path)) {
+            return std::nullopt;
+        }
+    } else {
         QSettings settings(QString::fromStdString(path), QSettings::IniFormat);
         settings.clear();
         settings.beginGroup(QString::fromUtf8(kSection));
@@ -311,7 +335,37 @@ std::optional<ScenarioError> WriteScenarioFile(const std::string& path, const Sc
     return error;
 }
 
-std::string DescribeError(const ScenarioError& e) {
+namespace {
+
+// Text from the file as one line: line breaks, tabs and other control bytes become escapes, so
+// that a value read from an escaped "\n" cannot split the message.
+std::string OneLine(const std::string& text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string line;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            line += "\\n";
+        } else if (c == '\r') {
+            line += "\\r";
+        } else if (c == '\t') {
+            line += "\\t";
+        } else if (byte < 0x20 || byte == 0x7f) {
+            line += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
+
+} // namespace
+
+std::string DescribeError(const ScenarioError& error) {
+    ScenarioError e = error;
+    for (std::string* text : {&e.file, &e.key, &e.value}) {
+        *text = OneLine(*text);
+    }
     std::string where = e.file;
     if (e.line > 0) {
         where += ':';

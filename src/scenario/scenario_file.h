@@ -99,7 +99,8 @@ std::optional<int32_t> ParseFieldValue(const sim::InputFieldSpec& fieldSpec,
 
 const char* DirectionName(sim::MillingDirection direction);
 
-// The error in one English line, "FILE:LINE: key 'KEY': ..." (for the batch runner).
+// The error in one English line, "FILE:LINE: key 'KEY': ..." (for the batch runner); line
+// breaks and control bytes in the file name, key or value are written as escapes ("\n").
 std::string DescribeError(const ScenarioError& error);
 
 } // namespace scenario

@@ -1,20 +1,28 @@
 // Switching the running program between Serbian and English: every window takes the new texts at
 // once, keeps its values and selections, and comes back to the designed texts exactly.
+#include "app/experiment_window.h"
 #include "app/form1.h"
 #include "app/instruction_pictures.h"
 #include "app/lab_test_support.h"
 #include "app/language.h"
 #include "app/main_menu.h"
+#include "app/scenario_tools.h"
+#include "batch/sweep.h"
 #include "sim/materials.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <map>
+#include <set>
 
 namespace app {
 namespace {
@@ -201,6 +209,154 @@ TEST_F(LanguageSwitchTest, LanguageMenuSwitchesAtOnceAndRemembersTheChoice) {
     EXPECT_EQ(form->Button1->text(), "Proces");
     EXPECT_TRUE(serbian->isChecked());
     EXPECT_EQ(SavedLanguage(*UserSettings()), Language::Serbian);
+}
+
+// Every text the experiment window shows: title, labels, buttons, list items, headers, cells,
+// and the plot's titles and legend.
+std::vector<QString> ExperimentTexts(const TExperimentWindow& window) {
+    std::vector<QString> texts{window.windowTitle()};
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        texts.push_back(label->text());
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        texts.push_back(button->text());
+    for (int i = 0; i < window.InputChoice->count(); ++i)
+        texts.push_back(window.InputChoice->itemText(i));
+    for (int c = 0; c < window.Table->columnCount(); ++c) {
+        texts.push_back(window.Table->horizontalHeaderItem(c)->text());
+        for (int r = 0; r < window.Table->rowCount(); ++r)
+            texts.push_back(window.Table->item(r, c) ? window.Table->item(r, c)->text() : "");
+    }
+    texts.push_back(window.Chart->Title.Text().join(u'\n'));
+    texts.push_back(window.Chart->BottomAxis().Title.Caption());
+    texts.push_back(window.Chart->LeftAxis().Title.Caption());
+    for (int i = 0; i < window.Chart->SeriesCount(); ++i)
+        texts.push_back(window.Chart->Series(i)->Title());
+    return texts;
+}
+
+TEST_F(LanguageSwitchTest, ExperimentWindowFollowsWithItsRowsAndPlot) {
+    TExperimentWindow* window = ShowExperiment(*form);
+    // No workpiece material: every run is skipped for what the core reports, at once.
+    window->InputChoice->setCurrentIndex(window->InputChoice->count() - 1);
+    QSignalSpy finished(window, &TExperimentWindow::Finished);
+    window->RunClick();
+    ASSERT_TRUE(finished.wait(60000));
+    ASSERT_EQ(window->Table->rowCount(), 2);
+    window->KeepClick();
+    const std::vector<QString> serbian = ExperimentTexts(*window);
+    EXPECT_EQ(window->Table->item(0, 1)->text(),
+              QString::fromUtf8("preskočeno: Izaberite materijal alata i obratka!"));
+    EXPECT_EQ(window->StatusLabel->text(), QString::fromUtf8("Gotovo: 0 od 2 izvođenja."));
+
+    Switch(Language::English);
+    EXPECT_EQ(window->windowTitle(), "Experiment");
+    EXPECT_EQ(window->RunButton->text(), "Start");
+    EXPECT_EQ(window->SaveCsvButton->text(), "Save the table as CSV...");
+    EXPECT_EQ(window->Table->horizontalHeaderItem(0)->text(), "Value");
+    EXPECT_EQ(window->Table->item(0, 1)->text(),
+              "skipped: Choose the tool and the workpiece material!");
+    EXPECT_EQ(window->StatusLabel->text(), "Done: 0 of 2 runs.");
+    EXPECT_EQ(window->LimitsLabel->text(),
+              "One run for each item of the list; the other inputs are as in the main window.");
+    EXPECT_EQ(window->InputChoice->currentText(), "Both milling directions");
+    EXPECT_EQ(window->InputChoice->itemText(static_cast<int>(sim::InputField::Feed)),
+              "Feed speed, mm/min");
+    EXPECT_EQ(window->Chart->Title.Text(), QStringList{"Mean force as one input varies"});
+    EXPECT_EQ(window->Chart->BottomAxis().Title.Caption(), "Milling direction");
+    EXPECT_EQ(window->Chart->Series(2)->Title(), "Series 1: simulation");
+    // Nothing Serbian is left: every text changed, except the symbols that read the same.
+    const std::vector<QString> english = ExperimentTexts(*window);
+    ASSERT_EQ(english.size(), serbian.size());
+    const std::set<QString> same = {"", "up", "down", "h_max, mm", "h_m, mm"};
+    for (size_t i = 0; i < english.size(); ++i) {
+        if (same.count(serbian[i]) == 0) {
+            EXPECT_NE(english[i], serbian[i]) << serbian[i].toStdString();
+        }
+    }
+
+    Switch(Language::Serbian);
+    EXPECT_EQ(ExperimentTexts(*window), serbian);
+}
+
+TEST_F(LanguageSwitchTest, ExperimentLimitsFollowTheChosenField) {
+    TExperimentWindow* window = ShowExperiment(*form);
+    window->InputChoice->setCurrentIndex(static_cast<int>(sim::InputField::Depth));
+    const double from = window->FromEdit->value();
+    Switch(Language::English);
+    EXPECT_EQ(window->LimitsLabel->text(),
+              "Field limits: 0.5 to 50 mm; “To” is not below “From”, the step is at least 0.1. "
+              "A depth of cut above half the cutter diameter is skipped.");
+    EXPECT_EQ(window->FromEdit->value(), from);
+    Switch(Language::Serbian);
+    EXPECT_TRUE(window->LimitsLabel->text().startsWith(QString::fromUtf8("Granice polja: 0.5")));
+}
+
+TEST_F(LanguageSwitchTest, BatchPlotTextsFollowTheLanguage) {
+    batch::SweepPlan plan;
+    plan.field = sim::InputField::Helix;
+    Switch(Language::English);
+    EXPECT_EQ(batch::SweepAxisTitle(plan), "Helix angle, °");
+    EXPECT_EQ(batch::TranslatedCoreText("Materijal alata nije zadat!"), "No tool material chosen!");
+    EXPECT_EQ(batch::TranslatedCoreText("--depth: x"), "--depth: x");
+    Switch(Language::Serbian);
+    EXPECT_EQ(batch::SweepAxisTitle(plan), "Ugao nagiba sečiva, °");
+}
+
+class ScenarioLanguageTest : public LanguageSwitchTest {
+protected:
+    void SetUp() override {
+        LanguageSwitchTest::SetUp();
+        ScenarioTools& s = form->Scenarios();
+        s.RecentStore = PathOf("recent.ini");
+        s.ShowText = [](const QString&, const QString&) {};
+    }
+};
+
+TEST_F(ScenarioLanguageTest, MenuItemsFollowAndComeBack) {
+    const ScenarioTools& s = form->Scenarios();
+    Switch(Language::English);
+    EXPECT_EQ(s.OpenAction->text(), QString::fromUtf8("Open scenario…"));
+    EXPECT_EQ(s.SaveAction->text(), QString::fromUtf8("Save scenario…"));
+    EXPECT_EQ(s.RecentMenu->title(), "Recent");
+    EXPECT_EQ(s.TextAction->text(), "Exercise text");
+    emit s.RecentMenu->aboutToShow();
+    EXPECT_EQ(s.RecentMenu->actions().value(0)->text(), "(none)");
+    Switch(Language::Serbian);
+    EXPECT_EQ(s.OpenAction->text(), QString::fromUtf8("Otvori scenario…"));
+    EXPECT_EQ(s.SaveAction->text(), QString::fromUtf8("Sačuvaj scenario…"));
+    EXPECT_EQ(s.RecentMenu->title(), "Nedavni");
+    EXPECT_EQ(s.TextAction->text(), QString::fromUtf8("Tekst vežbe"));
+}
+
+// The scenario's own title is the teacher's text: it stays after the translated window title.
+TEST_F(ScenarioLanguageTest, ScenarioTitleSurvivesEverySwitch) {
+    ASSERT_TRUE(form->Scenarios().Open(QStringLiteral(GLODANJE_EXAMPLES "/nagib_seciva.glodanje")));
+    const QString serbian = form->windowTitle();
+    EXPECT_EQ(serbian, QString::fromUtf8("Odredjivanje otpora rezanja pri obimnom glodanju — "
+                                         "Ugao nagiba sečiva i vrh sile"));
+    Switch(Language::English);
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8("Cutting force in peripheral milling — "
+                                                     "Ugao nagiba sečiva i vrh sile"));
+    Switch(Language::Serbian);
+    EXPECT_EQ(form->windowTitle(), serbian);
+    Switch(Language::English);
+    Switch(Language::English);
+    EXPECT_TRUE(
+        form->windowTitle().endsWith(QString::fromUtf8(" — Ugao nagiba sečiva i vrh sile")));
+}
+
+TEST_F(ScenarioLanguageTest, BadFileIsReportedInEnglish) {
+    const QString path = PathOf("bad.glodanje");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[glodanje]\ndiameter = 160\ndiameter = 170\n");
+    file.close();
+    Switch(Language::English);
+    said.clear();
+    EXPECT_FALSE(form->Scenarios().Open(path));
+    ASSERT_EQ(said.size(), 2u);
+    EXPECT_EQ(said[1], "error Error: Scenario “" + path.toStdString() +
+                           "”, line 3: key “diameter”: given a second time.\nNothing was changed.");
 }
 
 } // namespace

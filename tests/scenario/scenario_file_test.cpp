@@ -77,6 +77,17 @@ TEST_F(ScenarioFileTest, WhatIsWrittenReadsBackTheSame) {
     EXPECT_TRUE(again.scenario->title.empty());
 }
 
+// A section with no keys is a scenario that changes nothing; written, it reads back as one.
+TEST_F(ScenarioFileTest, EmptyScenarioIsWrittenAsItsSectionAlone) {
+    const std::string path = Write("[glodanje]\nteeth = 8\n", "empty.glodanje");
+    ASSERT_FALSE(WriteScenarioFile(path, Scenario{}));
+    const ReadResult read = ReadScenarioFile(path);
+    ASSERT_TRUE(read.scenario) << DescribeError(read.error);
+    EXPECT_EQ(read.scenario->fields, Scenario{}.fields);
+    EXPECT_TRUE(read.scenario->lines.empty());
+    EXPECT_TRUE(WriteScenarioFile((dir_ / "none" / "x.glodanje").string(), Scenario{}));
+}
+
 TEST_F(ScenarioFileTest, HandWrittenFileWithCommentsGivesValuesAndLines) {
     const ReadResult read = ReadScenarioFile(Write("; vežba 1\n"
                                                    "[glodanje]\n"
@@ -169,7 +180,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileRow{"ToolNameForWorkpiece", "[glodanje]\ntool = 28Cr4\n", ErrorKind::UnknownMaterial,
                    2, "tool", ":2: key 'tool': unknown material '28Cr4'"},
         BadFileRow{"Direction", "[glodanje]\ndirection = left\n", ErrorKind::UnknownDirection, 2,
-                   "direction", ":2: key 'direction': 'left' is neither up nor down"}),
+                   "direction", ":2: key 'direction': 'left' is neither up nor down"},
+        // An escaped line break in a value must not split the one-line message.
+        BadFileRow{"EscapedLineBreak", "[glodanje]\nfeed = 1\\n2\\t\n", ErrorKind::MalformedNumber,
+                   2, "feed", ":2: key 'feed': '1\\n2\\t' is not a number for this field"}),
     [](const ::testing::TestParamInfo<BadFileRow>& info) { return info.param.name; });
 
 struct NumberRow {

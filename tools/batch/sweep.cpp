@@ -1,6 +1,9 @@
 #include "batch/sweep.h"
 
 #include "sim/materials.h"
+#include "sim/user_text.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -194,9 +197,9 @@ std::string SweepAxisTitle(const SweepPlan& plan) {
     switch (plan.kind) {
     case SweepKind::Field: {
         const sim::InputFieldSpec& fieldSpec = sim::FieldSpec(plan.field);
-        std::string title = fieldSpec.label;
+        std::string title = TranslatedCoreText(fieldSpec.label);
         if (fieldSpec.labelSecondLine != nullptr) {
-            title += fieldSpec.labelSecondLine;
+            title += TranslatedCoreText(fieldSpec.labelSecondLine);
         }
         // The angle labels end in ", " and leave the unit to a separate label.
         if (title.size() >= 2 && title.compare(title.size() - 2, 2, ", ") == 0) {
@@ -205,13 +208,17 @@ std::string SweepAxisTitle(const SweepPlan& plan) {
         return title;
     }
     case SweepKind::Workpiece:
-        return sim::kWorkpieceMaterialPrompt;
+        return TranslatedCoreText(sim::kWorkpieceMaterialPrompt);
     case SweepKind::Tool:
-        return sim::kToolMaterialPrompt;
+        return TranslatedCoreText(sim::kToolMaterialPrompt);
     case SweepKind::Direction:
-        return "Smer glodanja";
+        return QCoreApplication::translate("batch::SweepPlot", "Smer glodanja").toStdString();
     }
     return {};
+}
+
+std::string TranslatedCoreText(const std::string& source) {
+    return QCoreApplication::translate(sim::kUserTextContext, source.c_str()).toStdString();
 }
 
 int DefaultJobs() {

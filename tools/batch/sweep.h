@@ -77,8 +77,13 @@ std::optional<double> FitPowerLawExponent(const std::vector<double>& x,
 // The fit of the simulated mean force against the swept value over the rows that ran.
 std::optional<double> FitMeanForceExponent(const std::vector<SweepRow>& rows);
 
-// The axis title of the swept input with its unit: "feed speed, mm/min".
+// The axis title of the swept input with its unit, in the current language: "Brzina pomoćnog
+// kretanja, mm/min".
 std::string SweepAxisTitle(const SweepPlan& plan);
+
+// A text of the core (marked SIM_USER_TEXT) in the current language, UTF-8; any other text as
+// it is. Without an installed translation this is the Serbian text itself.
+std::string TranslatedCoreText(const std::string& source);
 
 // The default thread count: the cores the machine has, at least 1.
 int DefaultJobs();

@@ -57,7 +57,8 @@ int RunSweepCommand(const BatchOptions& options, std::ostream& out, std::ostream
     const SweepResult result = RunSweep(request);
     for (const SweepRow& row : result.rows) {
         if (!row.ran) {
-            err << kProgram << row.point.label << ": skipped: " << row.skipped << '\n';
+            err << kProgram << row.point.label << ": skipped: " << TranslatedCoreText(row.skipped)
+                << '\n';
         }
     }
     std::ostream& csv = options.csvPath.empty() ? out : file;

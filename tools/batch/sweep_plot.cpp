@@ -4,6 +4,7 @@
 #include "chart/series/bar_series.h"
 #include "chart/series/line_series.h"
 
+#include <QCoreApplication>
 #include <QImage>
 
 namespace batch {
@@ -16,6 +17,11 @@ constexpr TColor kCurrentColour = 0xC00000; // blue
 constexpr TColor kKeptColour = 0x0000C0;    // red
 constexpr TColor kTextbookShade = 0x808080; // mixed into the textbook line
 constexpr int kPointerSize = 3;             // pixels
+
+// A text of the plot in the current language.
+QString Text(const char* source) {
+    return QCoreApplication::translate("batch::SweepPlot", source);
+}
 
 bool IsCategorical(const SweepPlan& plan) {
     return plan.kind != SweepKind::Field;
@@ -65,9 +71,8 @@ SweepPlot::SweepPlot(TChart& chart) : chart_(chart) {
     chart_.SetColor(clWhite);
     chart_.SetBackColor(clWhite);
     chart_.SetView3D(false);
-    chart_.Title.SetText({QStringLiteral("Srednja sila pri promeni jednog ulaza")});
+    SetChartTitles();
     chart_.Title.Font.SetBold(true);
-    chart_.LeftAxis().Title.SetCaption(QStringLiteral("Srednja sila, N"));
     chart_.LeftAxis().Title.SetAngle(90);
     chart_.Legend.SetVisible(true);
     chart_.Loading = false;
@@ -78,6 +83,21 @@ SweepPlot::~SweepPlot() {
     for (std::unique_ptr<TChartSeries>& series : series_) {
         series->SetParentChart(nullptr);
     }
+}
+
+void SweepPlot::SetChartTitles() {
+    chart_.Title.SetText(
+        {Text(QT_TRANSLATE_NOOP("batch::SweepPlot", "Srednja sila pri promeni jednog ulaza"))});
+    chart_.LeftAxis().Title.SetCaption(
+        Text(QT_TRANSLATE_NOOP("batch::SweepPlot", "Srednja sila, N")));
+    chart_.BottomAxis().Title.SetCaption(QString::fromStdString(SweepAxisTitle(plan_)));
+}
+
+void SweepPlot::SetTexts(const QString& name, const QString& keptName) {
+    name_ = name;
+    keptName_ = keptName;
+    SetChartTitles();
+    ApplyTitles();
 }
 
 void SweepPlot::Start(const SweepPlan& plan, const QString& name) {
@@ -153,14 +173,15 @@ void SweepPlot::Fill(TChartSeries& simulated, TChartSeries& textbook,
 }
 
 void SweepPlot::ApplyTitles() {
-    const auto titled = [](const QString& name, const char* what) {
-        const QString text = QString::fromUtf8(what);
+    const auto titled = [](const QString& name, const QString& text) {
         return name.isEmpty() ? text : name + QStringLiteral(": ") + text;
     };
-    series_[0]->SetTitle(titled(name_, "simulacija"));
-    series_[1]->SetTitle(titled(name_, "udžbenik"));
-    series_[2]->SetTitle(titled(keptName_, "simulacija"));
-    series_[3]->SetTitle(titled(keptName_, "udžbenik"));
+    const QString simulated = Text(QT_TRANSLATE_NOOP("batch::SweepPlot", "simulacija"));
+    const QString textbook = Text(QT_TRANSLATE_NOOP("batch::SweepPlot", "udžbenik"));
+    series_[0]->SetTitle(titled(name_, simulated));
+    series_[1]->SetTitle(titled(name_, textbook));
+    series_[2]->SetTitle(titled(keptName_, simulated));
+    series_[3]->SetTitle(titled(keptName_, textbook));
 }
 
 std::string SaveSweepPng(const std::string& path, const SweepPlan& plan,

@@ -39,6 +39,9 @@ public:
     bool LogAxes() const { return log_; }
     // Copies the current series into the kept ones (replacing what they held), under name.
     void KeepCurrent(const QString& name);
+    // Sets the chart's title, axis titles and legend in the current language, the current
+    // series under name and the kept ones under keptName (after a language change).
+    void SetTexts(const QString& name, const QString& keptName);
     bool HasKept() const { return !keptRows_.empty(); }
 
     // Points in each series: current simulated, current textbook, kept simulated, kept
@@ -50,6 +53,7 @@ private:
     void Fill(chart::TChartSeries& simulated, chart::TChartSeries& textbook,
               const std::vector<SweepRow>& rows) const;
     void ApplyTitles();
+    void SetChartTitles();
 
     chart::TChart& chart_;
     SweepPlan plan_;

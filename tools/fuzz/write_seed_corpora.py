@@ -3,7 +3,8 @@
 
 Each seed is a short, readable sequence that reaches one part of the code: a run in the cut,
 each field's good and bad texts, the material checks, direction changes and resets for the
-operations target; good runs and each kind of bad argument for the batch runner's command line.
+operations target; good runs and each kind of bad argument for the batch runner's command line;
+the example exercises and each kind of bad file for the scenario reader.
 Run it again after changing the byte format of a target (tests/fuzz/sim_operations.h), and
 check the written files in."""
 
@@ -137,6 +138,37 @@ def batch_seeds():
     }
 
 
+def scenario_seeds():
+    seeds = {f"example_{path.stem}": path.read_bytes()
+             for path in sorted((ROOT / "examples").glob("*.glodanje"))}
+    start = b"[glodanje]\ndiameter = 100\nteeth = 8\n"
+    seeds.update({
+        "every_key": start + "rake = 10\nclearance = 10\nhelix = 30\nspeed = 60\nfeed = 100\n"
+                     "depth = 10.5\nwidth = 40\nforce_max = 10000\nchip_max = 0.5\n"
+                     "workpiece = 28Cr4\ntool = P30\ndirection = down\ntitle = Naslov, "
+                     "sa zarezom\ntext = \"Prvi red.\\nDrugi red.\"\n".encode(),
+        "unknown_key": start + b"radius = 3\n",
+        "key_outside_section": b"diameter = 100\n[glodanje]\nteeth = 8\n",
+        "duplicate_key": start + b"teeth = 10\n",
+        "bad_number": start + b"feed = 1.5e2\n",
+        "bad_tenths": start + b"depth = 10.25\n",
+        "out_of_limits": start + b"helix = 51\n",
+        "depth_beyond_radius": b"[glodanje]\ndiameter = 50\ndepth = 30\n",
+        "huge_number": start + b"speed = 99999999999999999999999\n",
+        "unknown_material": start + b"workpiece = steel\n",
+        "bad_direction": start + b"direction = sideways\n",
+        "bad_utf8": start + b"title = \xc3\x28 \xff\n",
+        "missing_section": b"diameter = 100\nteeth = 8\n",
+        "other_section": b"[General]\ndiameter = 100\n",
+        "empty": b"",
+        "escaped_line_break": start + b"feed = 1\\n2\n",
+        "carriage_returns": b"[glodanje]\r\ndiameter = 100\r\nteeth = 8\r\n",
+        "very_long_line": start + b"text = " + b"dugacak tekst " * 600 + b"\n",
+        "settings_escapes": start + b"title = @Variant(\\0\\0\\0\\x7f)\ntext = @ByteArray(x)\n",
+    })
+    return seeds
+
+
 def write(target, seeds):
     folder = CORPUS / target
     shutil.rmtree(folder, ignore_errors=True)
@@ -149,3 +181,4 @@ def write(target, seeds):
 if __name__ == "__main__":
     write("sim_inputs_fuzz", sim_seeds())
     write("batch_options_fuzz", batch_seeds())
+    write("scenario_file_fuzz", scenario_seeds())

@@ -111,7 +111,7 @@ Licence: GNU GPL, version 3 or later.</translation>
 <context>
     <name>app::MainMenu</name>
     <message>
-        <location filename="../main_menu.cpp" line="+60"/>
+        <location filename="../main_menu.cpp" line="+61"/>
         <source>&amp;Jezik / Language</source>
         <translation>&amp;Jezik / Language</translation>
     </message>
@@ -166,7 +166,12 @@ Licence: GNU GPL, version 3 or later.</translation>
         <translation>Run log</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>Eksperiment...</source>
+        <translation>Experiment...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;Pomoć</source>
         <translation>&amp;Help</translation>
     </message>
@@ -180,21 +185,340 @@ Licence: GNU GPL, version 3 or later.</translation>
         <source>O programu</source>
         <translation>About</translation>
     </message>
+    <message>
+        <location filename="../scenario_tools.cpp" line="+170"/>
+        <source>Otvori scenario…</source>
+        <translation>Open scenario…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sačuvaj scenario…</source>
+        <translation>Save scenario…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Nedavni</source>
+        <translation>Recent</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Tekst vežbe</source>
+        <translation>Exercise text</translation>
+    </message>
+</context>
+<context>
+    <name>app::ScenarioTools</name>
+    <message>
+        <location line="-146"/>
+        <source>Scenario glodanja (*%1)</source>
+        <translation>Milling scenario (*%1)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Greška</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Scenario „%1“</source>
+        <translation>Scenario “%1”</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, red %1</source>
+        <translation>, line %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ključ „%1“: </source>
+        <translation>key “%1”: </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>datoteka ne postoji</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>datoteka ne može da se pročita</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>datoteka nije scenario (UTF-8 tekst sa redovima ključ = vrednost)</source>
+        <translation>the file is not a scenario (UTF-8 text with key = value lines)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>nema odeljka [%1]</source>
+        <translation>no [%1] section</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>nepoznat ključ „%1“</source>
+        <translation>unknown key “%1”</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>naveden je drugi put</source>
+        <translation>given a second time</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>„%1“ nije broj za ovo polje</source>
+        <translation>“%1” is not a number for this field</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 je izvan granica %2..%3</source>
+        <translation>%1 is outside the limits %2..%3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>nepoznat materijal „%1“</source>
+        <translation>unknown material “%1”</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>„%1“ nije ni up ni down</source>
+        <translation>“%1” is neither up nor down</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Scenario „%1“ ne može da se zapiše.</source>
+        <translation>Scenario “%1” cannot be written.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>.
+Ništa nije promenjeno.</source>
+        <translation>.
+Nothing was changed.</translation>
+    </message>
+    <message>
+        <location line="+109"/>
+        <source>Vežba</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Otvori scenario</source>
+        <translation>Open scenario</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Polje „%1%2“ nema ispravnu vrednost („%3“); scenario nije sačuvan.</source>
+        <translation>The field “%1%2” holds no valid value (“%3”); the scenario was not saved.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Ovakav scenario ne bi mogao da se otvori (%1 %2 je izvan granica %3..%4); scenario nije sačuvan.</source>
+        <translation>Such a scenario could not be opened (%1 %2 is outside the limits %3..%4); the scenario was not saved.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Sačuvaj scenario</source>
+        <translation>Save scenario</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>(nema)</source>
+        <translation>(none)</translation>
+    </message>
+</context>
+<context>
+    <name>app::TExperimentWindow</name>
+    <message>
+        <location filename="../experiment_window.cpp" line="+46"/>
+        <source>Vrednost</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Taktova</source>
+        <translation>Ticks</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Najveća debljina, mm</source>
+        <translation>Largest chip thickness, mm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Najveća sila, N</source>
+        <translation>Largest force, N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Srednja sila, N</source>
+        <translation>Mean force, N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Poslednji obrt, N</source>
+        <translation>Last revolution, N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Snaga, kW</source>
+        <translation>Power, kW</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moment, N m</source>
+        <translation>Torque, N m</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Udžbenik: sila, N</source>
+        <translation>Textbook: force, N</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Svi materijali obratka</source>
+        <translation>All workpiece materials</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Svi materijali alata</source>
+        <translation>All tool materials</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Oba smera glodanja</source>
+        <translation>Both milling directions</translation>
+    </message>
+    <message>
+        <location line="+122"/>
+        <source>Eksperiment</source>
+        <translation>Experiment</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Ulaz</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Od</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Do</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Korak</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pokreni</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Prekini</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logaritamske ose</source>
+        <translation>Logarithmic axes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zadrži</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sačuvaj tabelu kao CSV...</source>
+        <translation>Save the table as CSV...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sačuvaj sliku kao PNG...</source>
+        <translation>Save the plot as PNG...</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Serija %1</source>
+        <translation>Series %1</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>Po jedno izvođenje za svaku stavku liste; ostali ulazi su kao u glavnom prozoru.</source>
+        <translation>One run for each item of the list; the other inputs are as in the main window.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Granice polja: %1 do %2 %3; „Do“ nije manje od „Od“, korak je najmanje %4.</source>
+        <translation>Field limits: %1 to %2 %3; “To” is not below “From”, the step is at least %4.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source> Dubina veća od polovine prečnika se preskače.</source>
+        <translation> A depth of cut above half the cutter diameter is skipped.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Radi...</source>
+        <translation>Running...</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>preskočeno: %1</source>
+        <translation>skipped: %1</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Prekinuto: %1 od %2 izvođenja.</source>
+        <translation>Cancelled: %1 of %2 runs.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gotovo: %1 od %2 izvođenja.</source>
+        <translation>Done: %1 of %2 runs.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Eksponent: %1 (materijal: %2)</source>
+        <translation>Exponent: %1 (material: %2)</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Sačuvaj tabelu</source>
+        <translation>Save the table</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+14"/>
+        <source>Datoteka %1 nije upisana.</source>
+        <translation>The file %1 was not written.</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Sačuvaj sliku</source>
+        <translation>Save the plot</translation>
+    </message>
 </context>
 <context>
     <name>app::TForm1</name>
     <message>
-        <location filename="../form1.cpp" line="+444"/>
+        <location filename="../form1.cpp" line="+485"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../form1_texts.cpp" line="+83"/>
+        <location filename="../form1_texts.cpp" line="+84"/>
         <source>Odredjivanje otpora rezanja pri obimnom glodanju</source>
         <translation>Cutting force in peripheral milling</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Suprotnosmerno glodanje</source>
         <translation>Up milling</translation>
     </message>
@@ -578,6 +902,34 @@ Forces and power are compared once the materials are chosen.</translation>
     </message>
 </context>
 <context>
+    <name>batch::SweepPlot</name>
+    <message>
+        <location filename="../../../tools/batch/sweep_plot.cpp" line="+90"/>
+        <source>Srednja sila pri promeni jednog ulaza</source>
+        <translation>Mean force as one input varies</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Srednja sila, N</source>
+        <translation>Mean force, N</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>simulacija</source>
+        <translation>simulation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>udžbenik</source>
+        <translation>textbook</translation>
+    </message>
+    <message>
+        <location filename="../../../tools/batch/sweep.cpp" line="+215"/>
+        <source>Smer glodanja</source>
+        <translation>Milling direction</translation>
+    </message>
+</context>
+<context>
     <name>oscillograph</name>
     <message>
         <location filename="../../oscillograph/oscillograph.cpp" line="+43"/>
@@ -699,7 +1051,7 @@ Forces and power are compared once the materials are chosen.</translation>
         <translation>The chosen tool material is unsuitable</translation>
     </message>
     <message>
-        <location filename="../../sim/tool_inputs.h" line="+98"/>
+        <location filename="../../sim/tool_inputs.h" line="+102"/>
         <source>Mali ledjni ugao!</source>
         <translation>Clearance angle too small!</translation>
     </message>
