@@ -1,6 +1,7 @@
 #include "scenario/scenario_file.h"
 
 #include "sim/materials.h"
+#include "sim/text_conversion.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -335,36 +336,12 @@ std::optional<ScenarioError> WriteScenarioFile(const std::string& path, const Sc
     return error;
 }
 
-namespace {
-
-// Text from the file as one line: line breaks, tabs and other control bytes become escapes, so
-// that a value read from an escaped "\n" cannot split the message.
-std::string OneLine(const std::string& text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string line;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n') {
-            line += "\\n";
-        } else if (c == '\r') {
-            line += "\\r";
-        } else if (c == '\t') {
-            line += "\\t";
-        } else if (byte < 0x20 || byte == 0x7f) {
-            line += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
-        } else {
-            line += c;
-        }
-    }
-    return line;
-}
-
-} // namespace
+namespace {} // namespace
 
 std::string DescribeError(const ScenarioError& error) {
     ScenarioError e = error;
     for (std::string* text : {&e.file, &e.key, &e.value}) {
-        *text = OneLine(*text);
+        *text = sim::EscapeControls(*text, sim::Backslash::Keep);
     }
     std::string where = e.file;
     if (e.line > 0) {

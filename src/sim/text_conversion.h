@@ -22,4 +22,12 @@ std::string NotAnIntegerMessage(std::string_view text);
 // separator for a whole number (10.0 -> "10", 10.5 -> "10,5", 0.1 -> "0,1").
 std::string FormatGeneral(double value, char decimalSeparator = kDecimalSeparator);
 
+// What EscapeControls does with a backslash already in the text: keeps it, or doubles it so
+// that an escape written by EscapeControls cannot be told from one the text held.
+enum class Backslash { Keep, Double };
+
+// text as it can stand in a one-line message: line breaks, carriage returns and tabs written as
+// "\n", "\r", "\t", other control characters (ESC, DEL...) as "\x1b".
+std::string EscapeControls(std::string_view text, Backslash backslash);
+
 } // namespace sim

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace sim {
 namespace {
 
@@ -19,6 +21,32 @@ TEST(FormatGeneral, WritesTheShortestFormWithTheSeparator) {
     EXPECT_EQ(FormatGeneral(200 / (400.0 / 70)), "35");
     EXPECT_EQ(FormatGeneral(2.5, '.'), "2.5");
 }
+
+struct EscapeCase {
+    const char* name;
+    std::string text;
+    std::string kept;    // Backslash::Keep
+    std::string doubled; // Backslash::Double
+};
+
+class EscapeControlsTest : public testing::TestWithParam<EscapeCase> {};
+
+TEST_P(EscapeControlsTest, KeepsMessagesOnOneLine) {
+    EXPECT_EQ(EscapeControls(GetParam().text, Backslash::Keep), GetParam().kept);
+    EXPECT_EQ(EscapeControls(GetParam().text, Backslash::Double), GetParam().doubled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, EscapeControlsTest,
+    testing::Values(EscapeCase{"Plain", "100 mm", "100 mm", "100 mm"},
+                    EscapeCase{"LineBreaks", "a\nb\r\nc", "a\\nb\\r\\nc", "a\\nb\\r\\nc"},
+                    EscapeCase{"Tab", "a\tb", "a\\tb", "a\\tb"},
+                    EscapeCase{"TerminalEscape", "\x1b[31mred", "\\x1b[31mred", "\\x1b[31mred"},
+                    EscapeCase{"DeleteAndNul", std::string("x\x7f\0y", 4), "x\\x7f\\x00y",
+                               "x\\x7f\\x00y"},
+                    EscapeCase{"Backslash", "C:\\n", "C:\\n", "C:\\\\n"},
+                    EscapeCase{"Utf8StaysAsItIs", "Sa\u010duvaj", "Sa\u010duvaj", "Sa\u010duvaj"}),
+    [](const testing::TestParamInfo<EscapeCase>& info) { return info.param.name; });
 
 } // namespace
 } // namespace sim

@@ -143,26 +143,6 @@ std::string FieldNumberText(const sim::InputFieldSpec& fieldSpec, int32_t value)
                : sim::FormatGeneral(value / static_cast<double>(fieldSpec.scale), '.');
 }
 
-std::string OneLine(std::string_view text) {
-    std::string line;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n') {
-            line += "\\n";
-        } else if (c == '\r') {
-            line += "\\r";
-        } else if (c == '\t') {
-            line += "\\t";
-        } else if (byte < 0x20 || byte == 0x7f) {
-            static constexpr char kHex[] = "0123456789abcdef";
-            line += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
-        } else {
-            line += c;
-        }
-    }
-    return line;
-}
-
 std::optional<std::string> DepthTextToTenths(const std::string& text) {
     size_t i = 0;
     std::string sign;
@@ -188,30 +168,6 @@ std::optional<std::string> DepthTextToTenths(const std::string& text) {
     // Drop leading zeros so the text reads as its field would show the number.
     const std::string tenths = std::to_string(std::stoll(whole + tenth));
     return tenths == "0" ? tenths : sign + tenths;
-}
-
-std::string OneLineText(const std::string& text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string line;
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '\\') {
-            line += "\\\\";
-        } else if (c == '\n') {
-            line += "\\n";
-        } else if (c == '\r') {
-            line += "\\r";
-        } else if (c == '\t') {
-            line += "\\t";
-        } else if (u < 0x20 || u == 0x7f) {
-            line += "\\x";
-            line += kHex[u >> 4];
-            line += kHex[u & 0xf];
-        } else {
-            line += c;
-        }
-    }
-    return line;
 }
 
 ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
@@ -311,7 +267,7 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
     // Per option, the complaint about its latest value and where that value stood.
     std::map<std::string, std::pair<size_t, std::string>> complaints;
     const auto fail = [&result](const std::string& error) {
-        result.error = OneLineText(error);
+        result.error = sim::EscapeControls(error, sim::Backslash::Double);
         return result;
     };
     for (size_t i = 0; i < args.size(); ++i) {
@@ -354,7 +310,7 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
             [](const auto& a, const auto& b) { return a.second.first < b.second.first; });
         return fail(first->second.second);
     }
-    result.error = OneLineText(CheckSweepOptions(o));
+    result.error = sim::EscapeControls(CheckSweepOptions(o), sim::Backslash::Double);
     result.ok = result.error.empty();
     return result;
 }

@@ -75,13 +75,6 @@ std::string OptionValueName(const sim::InputFieldSpec& fieldSpec);
 // A number of the field's units for messages: tenths as millimetres with a point ("0.5").
 std::string FieldNumberText(const sim::InputFieldSpec& fieldSpec, int32_t value);
 
-// text with every control character escaped (a line break as backslash-n, ESC as backslash-x1b),
-// so that a message quoting what the user typed stays one line.
-std::string OneLine(std::string_view text);
-// text as it can stand in a one-line message: line breaks, tabs and other control characters
-// written as escapes ("\\n", "\\t", "\\x1b"), a backslash doubled.
-std::string OneLineText(const std::string& text);
-
 // The --help text.
 std::string UsageText();
 

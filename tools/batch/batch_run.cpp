@@ -71,7 +71,8 @@ PrepareResult PrepareRun(sim::SimState& s, const BatchOptions& options,
         const sim::InputResult r = fieldSpec.apply(s, *text, hooks);
         if (!r.applied()) {
             const std::optional<std::string>& typed = options.typed[fieldSpec.field];
-            result.error = OneLineText(DescribeRejection(fieldSpec, r, typed ? *typed : *text));
+            result.error = sim::EscapeControls(
+                DescribeRejection(fieldSpec, r, typed ? *typed : *text), sim::Backslash::Double);
             result.warnings.clear();
             return result;
         }
@@ -196,8 +197,8 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     auto state = std::make_unique<sim::SimState>();
     const PrepareResult prepared = PrepareRun(*state, options, observer);
     if (!prepared.ok) {
-        err << (prepared.error.rfind("--", 0) == 0 ? kProgram : "") << OneLine(prepared.error)
-            << '\n';
+        err << (prepared.error.rfind("--", 0) == 0 ? kProgram : "")
+            << sim::EscapeControls(prepared.error, sim::Backslash::Keep) << '\n';
         return kExitBadInput;
     }
 
@@ -205,7 +206,10 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (!options.csvPath.empty()) {
         file.open(options.csvPath, std::ios::binary | std::ios::trunc);
         if (!file) {
-            err << kProgram << OneLine("cannot write '" + options.csvPath + "'") << '\n';
+            err << kProgram
+                << sim::EscapeControls("cannot write '" + options.csvPath + "'",
+                                       sim::Backslash::Keep)
+                << '\n';
             return kExitCannotWrite;
         }
     }
@@ -231,7 +235,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
     if (drawing) {
         if (const std::string error = drawing->Save(*state); !error.empty()) {
-            err << kProgram << OneLine(error) << '\n';
+            err << kProgram << sim::EscapeControls(error, sim::Backslash::Keep) << '\n';
             return kExitCannotWrite;
         }
     }
