@@ -1,6 +1,7 @@
 // The window's fields as a student meets them: the direction radios, wide numbers, the decimal
 // separator of every number on the screen, the tooltips, and where the clearance box opens.
 #include "app/form1.h"
+#include "app/silent_messages.h"
 #include "app/user_messages.h"
 #include "chart/chart.h"
 #include "sim/input_fields.h"
@@ -23,21 +24,6 @@
 
 namespace app {
 namespace {
-
-class SilentMessages : public UserMessages {
-public:
-    explicit SilentMessages(std::vector<std::string>* log) : log_(log) {}
-    void Beep() override { log_->push_back("beep"); }
-    void ShowWarning(const QString& text) override {
-        log_->push_back("warning: " + text.toStdString());
-    }
-    void ShowError(const QString& title, const QString& text) override {
-        log_->push_back("error " + title.toStdString() + ": " + text.toStdString());
-    }
-
-private:
-    std::vector<std::string>* log_;
-};
 
 class Form1FieldsTest : public ::testing::Test {
 protected:

@@ -7,6 +7,7 @@
 #include "app/lab_tools.h"
 #include "app/measurements_window.h"
 #include "app/run_log_window.h"
+#include "app/silent_messages.h"
 #include "app/user_messages.h"
 #include "chart/chart.h"
 
@@ -23,21 +24,6 @@
 #include <vector>
 
 namespace app {
-
-class SilentMessages : public UserMessages {
-public:
-    explicit SilentMessages(std::vector<std::string>* log) : log_(log) {}
-    void Beep() override { log_->push_back("beep"); }
-    void ShowWarning(const QString& text) override {
-        log_->push_back("warning: " + text.toStdString());
-    }
-    void ShowError(const QString& title, const QString& text) override {
-        log_->push_back("error " + title.toStdString() + ": " + text.toStdString());
-    }
-
-private:
-    std::vector<std::string>* log_;
-};
 
 class LabWindowTest : public ::testing::Test {
 protected:

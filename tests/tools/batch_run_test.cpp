@@ -1,4 +1,5 @@
 #include "batch/batch_run.h"
+#include "tools/batch_command.h"
 
 #include "sim/scenarios.h"
 #include "sim/tool_inputs.h"
@@ -12,19 +13,6 @@
 
 namespace batch {
 namespace {
-
-struct CommandOutput {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandOutput RunCommand(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunBatchCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> Split(const std::string& text, char separator) {
     std::vector<std::string> parts;

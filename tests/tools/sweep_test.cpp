@@ -1,5 +1,6 @@
 #include "batch/sweep.h"
 #include "batch/sweep_command.h"
+#include "tools/batch_command.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +12,6 @@
 
 namespace batch {
 namespace {
-
-struct CommandOutput {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandOutput RunCommand(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunBatchCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> Concat(std::vector<std::string> a, const std::vector<std::string>& b) {
     a.insert(a.end(), b.begin(), b.end());
