@@ -17,10 +17,17 @@ std::string ValueText(const nlohmann::ordered_json& value) {
 
 } // namespace
 
+TraceLog::InputValues TraceLog::InputValues::Of(const sim::SimState& s) {
+    return {s.CutterDiameter, s.ToothCount,        s.RakeAngle,    s.ClearanceAngle,
+            s.HelixAngle,     s.CuttingSpeed,      s.FeedSpeed,    s.DepthMm,
+            s.CutWidth,       s.WorkpieceMaterial, s.ToolMaterial, s.MillingDirection};
+}
+
 void TraceLog::Begin(const sim::SimState& s) {
     Clear();
     started_ = true;
     inputs_ = batch::ReportInputs(s);
+    inputValues_ = InputValues::Of(s);
     for (const auto& [key, value] : inputs_.items()) {
         comments_ += "# " + key + '=' + ValueText(value) + '\n';
     }
@@ -31,6 +38,7 @@ void TraceLog::Clear() {
     rows_ = 0;
     figures_ = {};
     inputs_ = nullptr;
+    inputValues_ = {};
     comments_.clear();
     body_.clear();
 }
@@ -43,20 +51,24 @@ void TraceLog::RecordTick(const sim::SimState& s) {
     if (rows_ >= kMaxRows) {
         return;
     }
-    nlohmann::ordered_json inputs = batch::ReportInputs(s);
-    if (inputs != inputs_) {
-        std::string line = "# tick=" + std::to_string(figures_.ticks);
-        for (const auto& [key, value] : inputs.items()) {
-            if (inputs_[key] != value) {
-                line += ' ' + key + '=' + ValueText(value);
+    const InputValues values = InputValues::Of(s);
+    if (!(values == inputValues_)) {
+        inputValues_ = values;
+        nlohmann::ordered_json inputs = batch::ReportInputs(s);
+        if (inputs != inputs_) {
+            std::string line = "# tick=" + std::to_string(figures_.ticks);
+            for (const auto& [key, value] : inputs.items()) {
+                if (inputs_[key] != value) {
+                    line += ' ' + key + '=' + ValueText(value);
+                }
             }
+            body_ += line + '\n';
+            inputs_ = std::move(inputs);
         }
-        body_ += line + '\n';
-        inputs_ = std::move(inputs);
     }
-    std::ostringstream row;
-    batch::WriteCsvRow(row, figures_.ticks, s);
-    body_ += row.str();
+    row_.str(std::string());
+    batch::WriteCsvRow(row_, figures_.ticks, s);
+    body_ += row_.view();
     if (++rows_ == kMaxRows) {
         body_ += "# the log is full: later ticks are not kept\n";
     }

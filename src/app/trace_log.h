@@ -8,7 +8,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
 #include <iosfwd>
+#include <sstream>
 #include <string>
 
 namespace app {
@@ -37,12 +39,33 @@ public:
     void WriteCsv(std::ostream& out) const;
 
 private:
+    // The state's fields the report's inputs are made of. Most ticks change none of them, so
+    // they are compared first and the report's inputs are built only when one differs.
+    struct InputValues {
+        int32_t cutterDiameter = 0;
+        int32_t toothCount = 0;
+        double rakeAngle = 0;
+        double clearanceAngle = 0;
+        double helixAngle = 0;
+        double cuttingSpeed = 0;
+        double feedSpeed = 0;
+        double depthMm = 0;
+        int32_t cutWidth = 0;
+        int32_t workpieceMaterial = 0;
+        int32_t toolMaterial = 0;
+        sim::MillingDirection direction = sim::MillingDirection::Up;
+        static InputValues Of(const sim::SimState& s);
+        friend bool operator==(const InputValues&, const InputValues&) = default;
+    };
+
     bool started_ = false;
     int rows_ = 0;
     sim::RunFigures figures_;
     nlohmann::ordered_json inputs_; // as of the last recorded tick
+    InputValues inputValues_;       // the same, as the state's fields
     std::string comments_;          // the "# key=value" lines of Begin
     std::string body_;              // rows and change comments, in order
+    std::ostringstream row_;        // one row being formatted, its buffer kept
 };
 
 // "glodanje-28Cr4-P30-up" for the inputs of s, to name the files saved from the window; a

@@ -831,8 +831,8 @@ int Canvas::FontHeight() {
 }
 
 TextSize Canvas::TextExtent(const QString& text) {
-    const TextImage& t = RenderText(text);
-    return {t.advance, t.height};
+    TextCache& texts = Texts();
+    return {texts.Advance(text), texts.FontHeight()};
 }
 
 void Canvas::TextOut(int x, int y, const QString& text) {

@@ -88,6 +88,7 @@ struct TextCache::FontEntry {
     QFontMetrics metrics;
     int height; // px, ascent + descent
     std::unordered_map<QString, TextImage> texts;
+    std::unordered_map<QString, int> advances; // px, of texts measured and not rendered
 };
 
 TextCache::TextCache() = default;
@@ -142,6 +143,21 @@ const TextImage& TextCache::Render(const QString& text) {
         entry.texts.clear();
     }
     return entry.texts.emplace(text, RenderImage(entry.font, entry.metrics, text)).first->second;
+}
+
+int TextCache::Advance(const QString& text) {
+    FontEntry& entry = Current();
+    if (const auto rendered = entry.texts.find(text); rendered != entry.texts.end()) {
+        return rendered->second.advance;
+    }
+    if (const auto measured = entry.advances.find(text); measured != entry.advances.end()) {
+        return measured->second;
+    }
+    if (entry.advances.size() >= kMaxTextsPerFont) {
+        entry.advances.clear();
+    }
+    // The same measure RenderImage takes.
+    return entry.advances.emplace(text, entry.metrics.horizontalAdvance(text)).first->second;
 }
 
 } // namespace canvas

@@ -50,6 +50,10 @@ public:
     // text in the selected font; the reference stays valid until the next Render or
     // SelectFont.
     const TextImage& Render(const QString& text);
+    // px, the advance width Render gives text in the selected font, without rendering it when
+    // it was not rendered before: widths asked for and never drawn, such as an axis's trial
+    // labels, cost no glyph pixels.
+    int Advance(const QString& text);
 
 private:
     struct FontEntry;

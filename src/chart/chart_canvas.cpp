@@ -74,12 +74,22 @@ void TQixCanvas::UseChartPen(const TChartPen& pen) {
 }
 
 void TQixCanvas::SelectFont(const TChartFont& font) {
-    if (font.Name() != FontName_) {
-        FontName_ = font.Name();
-        FontFace_ = FontName_.toStdString();
+    const std::string* faceName = nullptr;
+    for (const auto& [name, converted] : Faces_) {
+        if (name == font.Name()) {
+            faceName = &converted;
+            break;
+        }
+    }
+    if (faceName == nullptr) {
+        if (Faces_.size() >= kMaxFaces) {
+            Faces_.clear();
+        }
+        Faces_.emplace_back(font.Name(), font.Name().toStdString());
+        faceName = &Faces_.back().second;
     }
     canvas::FontSpec face;
-    face.face = FontFace_;
+    face.face = *faceName;
     face.size = font.Size();
     face.colour = ToCanvasColour(font.Color());
     face.bold = font.Bold();

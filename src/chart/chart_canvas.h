@@ -15,10 +15,13 @@
 #include "canvas/canvas.h"
 
 #include <QString>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QImage;
 
@@ -110,8 +113,10 @@ public:
     canvas::Brush Brush() const { return GetDeviceHandle()->GetBrush(); }
 
 private:
-    QString FontName_;     // the face of the last font selected,
-    std::string FontFace_; // and the same as the canvas layer names it
+    // The faces selected so far, as the chart names them and as the canvas layer does: a chart
+    // switches between a few fonts on every pass, and each is converted once.
+    static constexpr std::size_t kMaxFaces = 8;
+    std::vector<std::pair<QString, std::string>> Faces_;
 };
 
 class TCanvas3D : public TQixCanvas {

@@ -7,6 +7,10 @@
 #include <cstdint>
 #include <limits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace numeric {
 
 // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2). Results beyond
@@ -26,6 +30,29 @@ inline int32_t Round(double x) {
     // This is nearbyint without its library call; the simulation's tick runs it 16800 times.
     const double shift = std::copysign(4503599627370496.0, x); // 2^52
     return static_cast<int32_t>((x + shift) - shift);
+}
+
+// Round(a) and Round(b) in one go: the same arithmetic on both lanes of a vector where the
+// processor has them (the workpiece moves 700 points twelve times a tick). Bit for bit the
+// results of Round, NaN and saturation included.
+inline void RoundPair(double a, double b, int32_t& ra, int32_t& rb) {
+#if defined(__SSE2__)
+    const __m128d x = _mm_set_pd(b, a);
+    const __m128d sign = _mm_and_pd(x, _mm_set1_pd(-0.0));
+    const __m128d shift = _mm_or_pd(_mm_set1_pd(4503599627370496.0), sign); // +-2^52
+    __m128d r = _mm_sub_pd(_mm_add_pd(x, shift), shift);
+    // Saturation (a NaN lane stays NaN through both), then NaN to 0; the lanes are whole
+    // numbers inside the int32 range, so truncation converts them exactly.
+    r = _mm_max_pd(r, _mm_set1_pd(-2147483648.0));
+    r = _mm_min_pd(r, _mm_set1_pd(2147483647.0));
+    r = _mm_and_pd(r, _mm_cmpord_pd(x, x));
+    const __m128i n = _mm_cvttpd_epi32(r);
+    ra = _mm_cvtsi128_si32(n);
+    rb = _mm_cvtsi128_si32(_mm_srli_si128(n, 4));
+#else
+    ra = Round(a);
+    rb = Round(b);
+#endif
 }
 
 } // namespace numeric

@@ -40,7 +40,8 @@ void RebuildWorkpiece(SimState& s) {
 void ShiftWorkpiece(SimState& s) {
     for (int i = 1; i <= kProfileLast; ++i) {
         s.ProfileX[i] = s.ProfileX[i] - s.FeedPerStep;
-        s.WorkpiecePoints[i] = {Round(s.ProfileX[i]), Round(s.ProfileY[i])};
+        numeric::RoundPair(s.ProfileX[i], s.ProfileY[i], s.WorkpiecePoints[i].x,
+                           s.WorkpiecePoints[i].y);
     }
 }
 

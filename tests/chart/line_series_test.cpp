@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace chart {
 namespace {
 
@@ -199,6 +202,112 @@ INSTANTIATE_TEST_SUITE_P(
                     TSeriesPointerStyle::psCross, TSeriesPointerStyle::psDiagCross,
                     TSeriesPointerStyle::psStar, TSeriesPointerStyle::psDiamond,
                     TSeriesPointerStyle::psSmallDot));
+
+// The same line drawn point by point, as every series whose points go through DrawPoint.
+class PointByPointLineSeries : public TLineSeries {
+protected:
+    bool DrawsPointByPoint() const override { return true; }
+};
+
+struct LineRunCase {
+    const char* name;
+    std::vector<std::pair<double, double>> points;
+    std::vector<TColor> colours;
+    int penWidth;
+    TPenStyle penStyle;
+    double xMin; // bottom axis minimum: above the first point's X enters at the plot edge
+};
+
+void PrintTo(const LineRunCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// The canvas as one series' drawing leaves it: pixels, pen and brush, pen position.
+struct SeriesDrawing {
+    std::vector<TColor> pixels;
+    canvas::Pen pen;
+    canvas::Brush brush;
+};
+
+SeriesDrawing DrawLine(TLineSeries& series, const LineRunCase& c) {
+    TChart chart;
+    MakePlainChart(chart, 120, 90);
+    series.SetParentChart(&chart);
+    series.LinePen.SetWidth(c.penWidth);
+    series.LinePen.SetStyle(c.penStyle);
+    chart.BottomAxis().SetAxisRange(c.xMin, 12);
+    chart.LeftAxis().SetAxisRange(0, 10);
+    for (std::size_t i = 0; i < c.points.size(); ++i) {
+        series.AddPoint(c.points[i].first, c.points[i].second, "", c.colours[i % c.colours.size()]);
+    }
+    SeriesDrawing result;
+    series.AfterDrawValues = [&result](TChartSeries* s) {
+        result.pen = s->ParentChart()->Canvas().Pen();
+        result.brush = s->ParentChart()->Canvas().Brush();
+    };
+    canvas::Canvas target(120, 90);
+    Draw(chart, target);
+    for (int y = 0; y < target.Height(); ++y) {
+        for (int x = 0; x < target.Width(); ++x) {
+            result.pixels.push_back(target.PixelAt(x, y));
+        }
+    }
+    series.SetParentChart(nullptr);
+    return result;
+}
+
+class LineRunTest : public testing::TestWithParam<LineRunCase> {};
+
+TEST_P(LineRunTest, RunsDrawWhatPointByPointDrawingDraws) {
+    TLineSeries runs;
+    PointByPointLineSeries single;
+    const SeriesDrawing a = DrawLine(runs, GetParam());
+    const SeriesDrawing b = DrawLine(single, GetParam());
+    EXPECT_EQ(a.pixels, b.pixels);
+    EXPECT_EQ(a.pen, b.pen);
+    EXPECT_EQ(a.brush, b.brush);
+    EXPECT_EQ(runs.OldX, single.OldX);
+    EXPECT_EQ(runs.OldY, single.OldY);
+    EXPECT_EQ(runs.OldColor, single.OldColor);
+    EXPECT_EQ(runs.BottomPos, single.BottomPos);
+}
+
+const std::vector<std::pair<double, double>> kZigzag{{0, 1}, {1, 9}, {2, 2},   {3, 8},
+                                                     {4, 5}, {5, 5}, {6, 0.5}, {7, 9.5},
+                                                     {8, 3}, {9, 3}, {10, 7},  {11, 6}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, LineRunTest,
+    testing::Values(
+        LineRunCase{"OneColour", kZigzag, {kGreen}, 1, TPenStyle::psSolid, 0},
+        LineRunCase{
+            "ColourChanges", kZigzag, {kGreen, kGreen, kRed, kBlue}, 1, TPenStyle::psSolid, 0},
+        LineRunCase{"Gaps", kZigzag, {kGreen, kGreen, clNone}, 1, TPenStyle::psSolid, 0},
+        LineRunCase{"GapAtTheEnd",
+                    kZigzag,
+                    {kGreen, kGreen, kGreen, kGreen, kGreen, kGreen, kGreen, kGreen, kGreen, kGreen,
+                     kGreen, clNone},
+                    1,
+                    TPenStyle::psSolid,
+                    0},
+        LineRunCase{"RepeatedPointsWide",
+                    {{0, 1}, {1, 5}, {1, 5}, {2, 5}, {2, 5}, {3, 2}, {3, 2}},
+                    {kBlue},
+                    3,
+                    TPenStyle::psSolid,
+                    0},
+        LineRunCase{
+            "RepeatedLastPoint", {{0, 1}, {4, 5}, {4, 5}}, {kRed}, 1, TPenStyle::psSolid, 0},
+        LineRunCase{"FarPoints",
+                    {{0, 1}, {1, 1e9}, {2, 4}, {3, -1e9}, {4, 6}, {5, 6}},
+                    {kGreen, kRed},
+                    2,
+                    TPenStyle::psSolid,
+                    0},
+        LineRunCase{"Dotted", kZigzag, {kGreen, kBlue}, 1, TPenStyle::psDot, 0},
+        LineRunCase{"EntersAtTheEdge", kZigzag, {kGreen, kRed}, 1, TPenStyle::psSolid, 2.5},
+        LineRunCase{"OnePointVisible", kZigzag, {kGreen}, 1, TPenStyle::psSolid, 10.5}),
+    [](const testing::TestParamInfo<LineRunCase>& info) { return info.param.name; });
 
 TEST(AreaSeriesTest, FillsDownToThePlotBottom) {
     TChart chart;

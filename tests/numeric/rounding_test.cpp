@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <ostream>
+#include <random>
 
 namespace numeric {
 namespace {
@@ -26,6 +29,20 @@ class RoundTest : public ::testing::TestWithParam<RoundCase> {};
 
 TEST_P(RoundTest, GivesTheNearestEvenIntegerWithinInt32) {
     EXPECT_EQ(Round(GetParam().x), GetParam().expected);
+}
+
+// Both lanes of the pair rounding, next to an ordinary value and next to NaN.
+TEST_P(RoundTest, PairGivesTheSameInBothLanes) {
+    const double x = GetParam().x;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    int32_t a = -7;
+    int32_t b = -7;
+    RoundPair(x, 3.5, a, b);
+    EXPECT_EQ(a, GetParam().expected);
+    EXPECT_EQ(b, 4);
+    RoundPair(nan, x, a, b);
+    EXPECT_EQ(a, 0);
+    EXPECT_EQ(b, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,6 +71,25 @@ TEST(RoundSweep, MatchesNearestEvenOverFractionsAndLargeValues) {
         ASSERT_EQ(Round(x), static_cast<int32_t>(std::nearbyint(x))) << x;
         const double big = i * 53687.0911;
         ASSERT_EQ(Round(big), static_cast<int32_t>(std::nearbyint(big))) << big;
+    }
+}
+
+// The pair rounding must give Round's result for every double: random bit patterns cover
+// subnormals, huge values, infinities and NaNs with payloads; random pixel-sized values cover
+// the halves the workpiece meets.
+TEST(RoundSweep, PairMatchesRoundOnRandomBitPatterns) {
+    std::mt19937_64 random(20261209);
+    for (int i = 0; i < 200000; ++i) {
+        const std::uint64_t bits = random();
+        double any = 0.0;
+        std::memcpy(&any, &bits, sizeof any);
+        const double pixel =
+            static_cast<double>(static_cast<std::int64_t>(random() % 4001) - 2000) / 4.0;
+        int32_t a = 0;
+        int32_t b = 0;
+        RoundPair(any, pixel, a, b);
+        ASSERT_EQ(a, Round(any)) << any;
+        ASSERT_EQ(b, Round(pixel)) << pixel;
     }
 }
 

@@ -107,14 +107,30 @@ std::string FormatReal(double value) {
     return std::string(buffer, r.ptr);
 }
 
+namespace {
+
+// A real as FormatReal writes it, put on the stream without a string in between (the window's
+// run log writes a row every tick).
+struct RealText {
+    double value;
+};
+
+std::ostream& operator<<(std::ostream& out, RealText real) {
+    char buffer[64];
+    const std::to_chars_result r =
+        std::to_chars(buffer, buffer + sizeof buffer, real.value, std::chars_format::general, 17);
+    return out.write(buffer, r.ptr - buffer);
+}
+
+} // namespace
+
 void WriteCsvRow(std::ostream& csv, int tick, const sim::SimState& s) {
     // The scroll keeps index 313, so the newest samples are still there after the tick.
     const int newest = sim::kTraceLength;
-    csv << tick << ',' << FormatReal(s.TimeAxis[newest]) << ','
-        << FormatReal(s.ChipSumTrace[newest]) << ',' << FormatReal(s.ChipTrace[newest]) << ','
-        << FormatReal(s.ForceTrace[newest]) << ',' << FormatReal(s.MeanForceTrace[newest]) << ','
-        << FormatReal(s.FeedTravel) << ',' << s.ActiveTeethCount << ',' << FormatReal(s.Phase)
-        << '\n';
+    csv << tick << ',' << RealText{s.TimeAxis[newest]} << ',' << RealText{s.ChipSumTrace[newest]}
+        << ',' << RealText{s.ChipTrace[newest]} << ',' << RealText{s.ForceTrace[newest]} << ','
+        << RealText{s.MeanForceTrace[newest]} << ',' << RealText{s.FeedTravel} << ','
+        << s.ActiveTeethCount << ',' << RealText{s.Phase} << '\n';
 }
 
 RunSummary RunToEnd(sim::SimState& s, std::optional<int> maxTicks, sim::RunObserver* observer,

@@ -2,6 +2,7 @@
 
 #include "chart/axis.h"
 #include "chart/chart_exception.h"
+#include "chart/chart_canvas.h"
 #include "chart/chart_panel.h"
 
 #include <array>
@@ -150,7 +151,79 @@ void TCustomSeries::DrawVisiblePoints() {
             series.MappedLast_ = -1;
         }
     } forget{*this};
-    TChartSeries::DrawVisiblePoints();
+    if (!DrawsLineRuns()) {
+        TChartSeries::DrawVisiblePoints();
+        return;
+    }
+    DrawPoint(FirstVisibleIndex);
+    DrawLineRuns();
+}
+
+bool TCustomSeries::DrawsLineRuns() const {
+    return JoinPoints_ && !DrawArea_ && !Stairs_ && !Pointer.Visible() && DrawsForward() &&
+           !DrawsPointByPoint() && FirstVisibleIndex >= 0 && LastVisibleIndex >= FirstVisibleIndex;
+}
+
+void TCustomSeries::DrawLineRuns() {
+    TQixCanvas& c = Canvas();
+    canvas::Canvas& target = *c.GetDeviceHandle();
+    TColor runColor = clNone; // colour of the points in Run_
+    const auto flush = [&] {
+        if (Run_.size() > 1) {
+            target.Polyline(Run_);
+            target.MoveTo(Run_.back().x, Run_.back().y);
+        }
+        Run_.clear();
+    };
+    int lastDrawn = -1;      // the last point DrawPoint would not have skipped
+    bool lastJoined = false; // whether a segment reached it
+    Run_.clear();
+    for (int index = FirstVisibleIndex + 1; index <= LastVisibleIndex; ++index) {
+        const int x = ScreenX(index);
+        const int y = ScreenY(index);
+        if (!Drawable(x) || !Drawable(y)) {
+            continue;
+        }
+        const TColor color = PointColor(index);
+        if (OldColor == clNone) {
+            OldX = x;
+            OldY = y;
+        }
+        lastDrawn = index;
+        lastJoined = !(x == OldX && y == OldY) && color != clNone;
+        if (lastJoined) {
+            if (color != runColor || Run_.empty() || Run_.back().x != OldX ||
+                Run_.back().y != OldY) {
+                flush();
+                if (color != runColor) {
+                    c.UseChartPen(LinePen);
+                    c.SetBrushStyle(TBrushStyle::bsClear);
+                    c.SetPenColor(color);
+                    runColor = color;
+                }
+                Run_.push_back({OldX, OldY});
+            }
+            Run_.push_back({x, y});
+        }
+        OldX = x;
+        OldY = y;
+        OldColor = color;
+    }
+    flush();
+    if (lastDrawn < 0) {
+        return;
+    }
+    // The state the last point's DrawPoint leaves behind.
+    const TColor color = PointColor(lastDrawn);
+    c.SetPenColor(clBlack);
+    c.SetBrushColor(color);
+    if (lastJoined) {
+        c.UseChartPen(LinePen);
+        c.SetBrushStyle(TBrushStyle::bsClear);
+        c.SetPenColor(color);
+    }
+    BottomPos = OriginY(lastDrawn);
+    OldBottomPos = BottomPos;
 }
 
 void TCustomSeries::DrawPoint(int index) {

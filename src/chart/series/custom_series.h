@@ -2,6 +2,7 @@
 // (TSeriesPointer) and the drawing of segments, steps, areas and markers (TCustomSeries).
 #pragma once
 
+#include "canvas/canvas.h"
 #include "chart/chart_pen.h"
 #include "chart/series/chart_series.h"
 
@@ -76,6 +77,9 @@ public:
     virtual void DrawPointMarker(int x, int y, TColor color, int index);
     // Base row of the area under point index: the plot's bottom row.
     virtual int OriginY(int index) const;
+    // Whether every point goes through DrawPoint; a subclass that draws its points its own way
+    // answers true.
+    virtual bool DrawsPointByPoint() const { return false; }
 
     TBrushStyle AreaBrush = TBrushStyle::bsSolid;
     TColor AreaColor() const { return AreaColor_; }
@@ -108,7 +112,11 @@ public:
     TColor OldColor = clBlack;
     double SlopeLimit = 1.0;
 
-    // Maps the visible points (and the one before) in one go, then draws them.
+    // Maps the visible points (and the one before) in one go, then draws them. Plain joined
+    // lines (no area, stairs or markers) are drawn in runs of one colour without going through
+    // DrawPoint for every point; the pixels and the canvas state at the end are those of the
+    // point-by-point drawing. A subclass that overrides DrawPoint turns the runs off with
+    // DrawsPointByPoint.
     void DrawVisiblePoints() override;
 
 private:
@@ -122,6 +130,11 @@ private:
                                                              : PointScreenY(index);
     }
     void DrawSegment(int x, int y, TColor color, int index, bool markers);
+    // True when the points after the first visible one are drawn by DrawLineRuns.
+    bool DrawsLineRuns() const;
+    // Draws the segments reaching points FirstVisibleIndex + 1 .. LastVisibleIndex as
+    // DrawPoint would, with the pen set once per run of one colour.
+    void DrawLineRuns();
     void PreparePointerColours(TColor color);
     int EdgeRow(int index) const;
 
@@ -131,6 +144,7 @@ private:
     int MappedLast_ = -1;
     std::vector<int> MappedX_;
     std::vector<int> MappedY_;
+    std::vector<canvas::CanvasPoint> Run_; // points of one run of DrawLineRuns, capacity kept
     TColor AreaColor_ = clAutomatic;
     bool Dark3D_ = true;
     bool DrawArea_ = false;
