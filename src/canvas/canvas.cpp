@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <tuple>
 #include <vector>
@@ -58,6 +59,33 @@ std::uint32_t ToPixel(Colour colour) {
     return 0xFF000000u | ((rgb & 0xFFu) << 16) | (rgb & 0xFF00u) | ((rgb >> 16) & 0xFFu);
 }
 
+// Pixel stores of a copy-mode span. Built twice, for AVX2 (32-byte stores) and for the base
+// instruction set, and picked once per process by the processor; both write the same pixels.
+#if defined(__x86_64__) && defined(__has_attribute)
+#if __has_attribute(target_clones)
+#define GLODANJE_WIDE_STORES __attribute__((target_clones("avx2", "default")))
+#endif
+#endif
+#ifndef GLODANJE_WIDE_STORES
+#define GLODANJE_WIDE_STORES
+#endif
+
+GLODANJE_WIDE_STORES void StorePixels(std::uint32_t* first, std::size_t count,
+                                      std::uint32_t pixel) {
+    for (std::size_t i = 0; i < count; ++i) {
+        first[i] = pixel;
+    }
+}
+
+void FillPixels(std::uint32_t* first, std::size_t count, std::uint32_t pixel) {
+    if (pixel == 0xFFFFFFFFu) {
+        // White: every byte the same, so the library's byte fill does it.
+        std::memset(first, 0xFF, count * sizeof(std::uint32_t));
+    } else {
+        StorePixels(first, count, pixel);
+    }
+}
+
 Int64 FloorDiv(Int64 num, Int64 den) {
     // den > 0
     Int64 q = num / den;
@@ -70,6 +98,20 @@ Int64 FloorDiv(Int64 num, Int64 den) {
 Int64 CeilDiv(Int64 num, Int64 den) {
     return -FloorDiv(-num, den);
 }
+
+// floor and ceil of a finite value well inside the 64-bit range, without a library call.
+Int64 FloorToInt(double v) {
+    const auto i = static_cast<Int64>(v);
+    return static_cast<double>(i) > v ? i - 1 : i;
+}
+
+Int64 CeilToInt(double v) {
+    const auto i = static_cast<Int64>(v);
+    return static_cast<double>(i) < v ? i + 1 : i;
+}
+
+// Crossings per row up to which insertion sort orders them.
+constexpr std::size_t kInsertionSortLimit = 32;
 
 constexpr Int64 kMinX = std::numeric_limits<int>::min() / 4;
 constexpr Int64 kMaxX = std::numeric_limits<int>::max() / 4;
@@ -173,33 +215,44 @@ struct Sector {
         }
         // With u = 2x + 1 - sumX: Ccw(s, p) = sy * u - sx * v and Ccw(p, e) = v * ex - u * ey.
         const Int64 k = 1 - sumX;
-        const ColumnRange h1 = HalfLine(2 * sy, sy * k - sx * v);
-        const ColumnRange h2 = HalfLine(-2 * ey, v * ex - ey * k);
+        const Int64 a1 = 2 * sy;
+        const Int64 m1 = sy * k - sx * v;
+        const Int64 a2 = -2 * ey;
+        const Int64 m2 = v * ex - ey * k;
         if (!wide) {
-            const ColumnRange r = range.Intersect(h1).Intersect(h2);
+            const ColumnRange r = Cut(Cut(range, a1, m1), a2, m2);
             if (!r.Empty()) {
                 sink(r);
             }
             return;
         }
-        const ColumnRange first = range.Intersect(h1);
+        const ColumnRange first = Cut(range, a1, m1);
         if (!first.Empty()) {
             sink(first);
         }
-        // h2 without h1 (h1 is a half-line, everything or nothing).
-        ColumnRange rest = range.Intersect(h2);
-        if (h1.Empty()) {
-            // nothing to remove
-        } else if (h1.lo == kMinX && h1.hi == kMaxX) {
-            return;
-        } else if (h1.lo == kMinX) {
-            rest.lo = std::max(rest.lo, h1.hi + 1);
-        } else {
-            rest.hi = std::min(rest.hi, h1.lo - 1);
-        }
+        // The part in h2 and not in h1: a1 * x + m1 < 0 is -a1 * x - m1 - 1 >= 0 in integers.
+        const ColumnRange rest = Cut(Cut(range, a2, m2), -a1, -m1 - 1);
         if (!rest.Empty()) {
             sink(rest);
         }
+    }
+
+private:
+    // The columns of `range` with a * x + m >= 0. That set is a half-line, so the range's two
+    // ends decide most rows without the division of HalfLine.
+    static ColumnRange Cut(const ColumnRange& range, Int64 a, Int64 m) {
+        if (range.Empty()) {
+            return range;
+        }
+        const bool loIn = static_cast<__int128>(a) * range.lo + m >= 0;
+        const bool hiIn = static_cast<__int128>(a) * range.hi + m >= 0;
+        if (loIn && hiIn) {
+            return range;
+        }
+        if (!loIn && !hiIn) {
+            return {1, 0};
+        }
+        return range.Intersect(HalfLine(a, m));
     }
 };
 
@@ -229,13 +282,23 @@ struct Canvas::ScanEdge {
     void StartAt(Int64 y) {
         const Int64 dy = y1 - y0;
         const Int64 dx = x1 - x0;
-        // ceil(n / dy) = floor((n + dy - 1) / dy)
-        const Int64 n = (y - y0) * dx + dy - 1;
-        const Int64 q = FloorDiv(n, dy);
-        x = x0 + q;
-        remainder = n - q * dy;
-        wholeStep = FloorDiv(dx, dy);
-        fracStep = dx - wholeStep * dy;
+        if (y == y0) {
+            // At the upper end the crossing is x0 itself (n = dy - 1 below): no division.
+            x = x0;
+            remainder = dy - 1;
+        } else {
+            // ceil(n / dy) = floor((n + dy - 1) / dy)
+            const Int64 n = (y - y0) * dx + dy - 1;
+            const Int64 q = FloorDiv(n, dy);
+            x = x0 + q;
+            remainder = n - q * dy;
+        }
+        // The step is needed only by an edge that reaches the next row; most edges of a
+        // finely sampled curve cross one row only.
+        if (y1 - y > 1) {
+            wholeStep = FloorDiv(dx, dy);
+            fracStep = dx - wholeStep * dy;
+        }
     }
     void NextRow() {
         x += wholeStep;
@@ -260,9 +323,10 @@ struct EllipseRows {
 };
 
 struct Canvas::ScanScratch {
-    std::vector<ScanEdge> edges;
-    std::vector<ScanEdge*> active;
-    std::vector<Int64> crossings;
+    std::vector<ScanEdge> edges;       // in outline order
+    std::vector<ScanEdge*> byRow;      // the same, ordered by the first row they cross
+    std::vector<std::size_t> rowStart; // per row: index in `byRow` of its first starting edge
+    std::vector<ScanEdge*> active;     // edges crossing the current row, ordered by crossing
     static constexpr std::size_t kEllipseSlots = 4;
     static constexpr Int64 kMaxCachedRows = 2048;
     std::array<EllipseRows, kEllipseSlots> ellipses;
@@ -370,7 +434,7 @@ void Canvas::FillSpan(int y, int x0, int x1, std::uint32_t pixel, PenMode mode) 
     }
     auto* line = Row(y);
     if (mode == PenMode::Copy) {
-        std::fill(line + x0, line + x1, pixel);
+        FillPixels(line + x0, static_cast<std::size_t>(x1 - x0), pixel);
         return;
     }
     for (int x = x0; x < x1; ++x) {
@@ -413,6 +477,11 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
         return;
     }
     const std::uint32_t on = PenPixel();
+    if (steps == 1) {
+        // One step draws only the start pixel, which is "on" in every pen style.
+        PutPixel(x0, y0, on, pen_.mode);
+        return;
+    }
     const std::uint32_t off = ToPixel(backColour_);
     const bool dotted = pen_.style == PenStyle::Dotted;
     const bool opaque = backMode_ == BackMode::Opaque;
@@ -434,17 +503,18 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
     // edge and the line painted over it agree).
     const bool xMajor = adx >= ady;
     const bool forward = xMajor ? dx > 0 : dy > 0;
-    const Int64 baseMajor = forward ? (xMajor ? x0 : y0) : (xMajor ? x1 : y1);
     const Int64 baseMinor = forward ? (xMajor ? y0 : x0) : (xMajor ? y1 : x1);
     const Int64 minorDelta = forward ? (xMajor ? dy : dx) : (xMajor ? -dy : -dx);
     const Int64 step = forward ? 1 : -1;
     Int64 major = xMajor ? x0 : y0;
-    // minor = baseMinor + floor(num / den), kept as quotient and remainder while num moves by
-    // +-2 * minorDelta per step (|minorDelta| <= steps, so one correction at most).
+    // minor = baseMinor + floor(num / den) with num = 2 * (major - baseMajor) * minorDelta +
+    // steps, where baseMajor is the major coordinate of the end baseMinor belongs to; kept as
+    // quotient and remainder while num moves by +-2 * minorDelta per step (|minorDelta| <=
+    // steps, so one correction at most). At the start point major - baseMajor is 0 forward and
+    // steps backward, so num / den is 0 or minorDelta, with the remainder steps in both cases.
     const Int64 den = 2 * steps;
-    const Int64 num = 2 * (major - baseMajor) * minorDelta + steps;
-    Int64 quotient = FloorDiv(num, den);
-    Int64 remainder = num - quotient * den;
+    Int64 quotient = forward ? 0 : minorDelta;
+    Int64 remainder = steps;
     const Int64 numStep = 2 * minorDelta * step;
     // Every pixel lies in the box of the two end points; when that box is inside the clip, a
     // solid copy needs no test per pixel and steps a pointer through the rows.
@@ -527,22 +597,24 @@ void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
                static_cast<double>(qx * qx + qy * qy) < r2;
     };
     const std::uint32_t pixel = PenPixel();
-    const int rowFirst = std::max<int>(static_cast<int>(std::floor(y0 - r)), clip_.top);
-    const int rowLast = std::min<int>(static_cast<int>(std::ceil(y1 + r)), clip_.bottom - 1);
+    const int rowFirst = std::max<int>(static_cast<int>(FloorToInt(y0 - r)), clip_.top);
+    const int rowLast = std::min<int>(static_cast<int>(CeilToInt(y1 + r)), clip_.bottom - 1);
     for (int row = rowFirst; row <= rowLast; ++row) {
         // A first estimate of the covered columns, then exact ends from the pixel test (the
-        // covered part of a row is contiguous: the band is convex).
+        // covered part of a row is contiguous: the band is convex). Every covered pixel,
+        // caps included, has -rLen <= across < rLen, so with dy > 0 its column lies between
+        // x0 + p and x0 + q; the margin of a pixel absorbs the rounding of p and q.
         const double py = static_cast<double>(row) - y0;
         double lo = std::min(x0, x1) - r - 1;
         double hi = std::max(x0, x1) + r + 1;
         if (dy != 0) {
             const double p = (static_cast<double>(dx) * py - rLen) / static_cast<double>(dy);
             const double q = (static_cast<double>(dx) * py + rLen) / static_cast<double>(dy);
-            lo = std::max(lo, x0 + std::min(p, q) - r - 1);
-            hi = std::min(hi, x0 + std::max(p, q) + r + 1);
+            lo = std::max(lo, x0 + p - 1);
+            hi = std::min(hi, x0 + q + 1);
         }
-        Int64 first = static_cast<Int64>(std::floor(lo));
-        Int64 last = static_cast<Int64>(std::ceil(hi));
+        Int64 first = FloorToInt(lo);
+        Int64 last = CeilToInt(hi);
         while (first <= last && !covered(first, row)) {
             ++first;
         }
@@ -624,15 +696,19 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
         scratch_ = std::make_unique<ScanScratch>();
     }
     std::vector<ScanEdge>& edges = scratch_->edges;
+    std::vector<ScanEdge*>& byRow = scratch_->byRow;
+    std::vector<std::size_t>& rowStart = scratch_->rowStart;
     std::vector<ScanEdge*>& active = scratch_->active;
-    std::vector<Int64>& crossings = scratch_->crossings;
     edges.clear();
     active.clear();
+    const Int64 clipTop = clip_.top;
+    const Int64 clipBottom = clip_.bottom;
     Int64 yMin = std::numeric_limits<Int64>::max();
     Int64 yMax = std::numeric_limits<Int64>::min();
-    for (std::size_t i = 0; i < points.size(); ++i) {
+    const std::size_t count = points.size();
+    for (std::size_t i = 0; i < count; ++i) {
         const CanvasPoint& a = points[i];
-        const CanvasPoint& b = points[(i + 1) % points.size()];
+        const CanvasPoint& b = points[i + 1 < count ? i + 1 : 0];
         if (a.y == b.y) {
             continue;
         }
@@ -642,35 +718,74 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
         e.x0 = down ? a.x : b.x;
         e.y1 = down ? b.y : a.y;
         e.x1 = down ? b.x : a.x;
+        // An edge wholly above or below the clip crosses none of the rows filled.
+        if (e.y1 <= clipTop || e.y0 >= clipBottom) {
+            continue;
+        }
         yMin = std::min(yMin, e.y0);
         yMax = std::max(yMax, e.y1);
         edges.push_back(e);
     }
-    std::sort(edges.begin(), edges.end(),
-              [](const ScanEdge& l, const ScanEdge& r) { return l.y0 < r.y0; });
-    const Int64 rowFirst = std::max<Int64>(yMin, clip_.top);
-    const Int64 rowEnd = std::min<Int64>(yMax, clip_.bottom);
+    if (edges.empty()) {
+        return;
+    }
+    const Int64 rowFirst = std::max(yMin, clipTop);
+    const Int64 rowEnd = std::min(yMax, clipBottom);
+    if (rowFirst >= rowEnd) {
+        return;
+    }
+    // Edges ordered by their first row by counting: every kept edge starts in [rowFirst,
+    // rowEnd), and the order among edges of one row does not matter (crossings are sorted).
+    const auto firstRow = [rowFirst](const ScanEdge& e) {
+        return static_cast<std::size_t>(std::max(e.y0, rowFirst) - rowFirst);
+    };
+    rowStart.assign(static_cast<std::size_t>(rowEnd - rowFirst) + 1, 0);
+    for (const ScanEdge& e : edges) {
+        ++rowStart[firstRow(e) + 1];
+    }
+    for (std::size_t r = 1; r < rowStart.size(); ++r) {
+        rowStart[r] += rowStart[r - 1];
+    }
+    byRow.resize(edges.size());
+    for (ScanEdge& e : edges) {
+        byRow[rowStart[firstRow(e)]++] = &e;
+    }
+
     std::size_t next = 0;
     const std::uint32_t fill = BrushPixel();
+    const Int64 clipLeft = clip_.left;
+    const Int64 clipRight = clip_.right;
     for (Int64 y = rowFirst; y < rowEnd; ++y) {
-        std::erase_if(active, [y](const ScanEdge* e) { return e->y1 <= y; });
+        std::size_t kept = 0;
         for (ScanEdge* e : active) {
-            e->NextRow();
-        }
-        for (; next < edges.size() && edges[next].y0 <= y; ++next) {
-            if (edges[next].y1 > y) {
-                edges[next].StartAt(y);
-                active.push_back(&edges[next]);
+            if (e->y1 > y) {
+                e->NextRow();
+                active[kept++] = e;
             }
         }
-        crossings.clear();
-        for (const ScanEdge* e : active) {
-            crossings.push_back(e->x);
+        active.resize(kept);
+        for (; next < byRow.size() && byRow[next]->y0 <= y; ++next) {
+            byRow[next]->StartAt(y);
+            active.push_back(byRow[next]);
         }
-        std::sort(crossings.begin(), crossings.end());
-        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
-            const Int64 from = std::max<Int64>(crossings[i], clip_.left);
-            const Int64 to = std::min<Int64>(crossings[i + 1], clip_.right);
+        // The order of the crossings changes little from row to row, so a few moves sort them;
+        // many crossings in one row take the general sort.
+        const auto byCrossing = [](const ScanEdge* l, const ScanEdge* r) { return l->x < r->x; };
+        if (active.size() <= kInsertionSortLimit) {
+            for (std::size_t i = 1; i < active.size(); ++i) {
+                ScanEdge* e = active[i];
+                std::size_t j = i;
+                for (; j > 0 && active[j - 1]->x > e->x; --j) {
+                    active[j] = active[j - 1];
+                }
+                active[j] = e;
+            }
+        } else {
+            std::sort(active.begin(), active.end(), byCrossing);
+        }
+        for (std::size_t i = 0; i + 1 < active.size(); i += 2) {
+            const Int64 from = std::max(active[i]->x, clipLeft);
+            const Int64 to = std::min(active[i + 1]->x, clipRight);
             if (from < to) {
                 FillSpan(static_cast<int>(y), static_cast<int>(from), static_cast<int>(to), fill,
                          pen_.mode);
@@ -688,11 +803,10 @@ void Canvas::Polygon(std::span<const CanvasPoint> points) {
     if (brush_.style == BrushStyle::Solid) {
         FillPolygon(points);
     }
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const CanvasPoint& a = points[i];
-        const CanvasPoint& b = points[(i + 1) % points.size()];
-        PenLine(a.x, a.y, b.x, b.y);
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+        PenLine(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y);
     }
+    PenLine(points.back().x, points.back().y, points.front().x, points.front().y);
 }
 
 void Canvas::Polyline(std::span<const CanvasPoint> points) {
@@ -749,6 +863,9 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
     const std::uint32_t fillPixel = BrushPixel();
     const std::uint32_t penPixel = PenPixel();
     const PenMode mode = pen_.mode;
+    // Fill and outline in one colour, copied: each row is the outer row cut by the sector
+    // (the inner ellipse lies within the outer one), written once.
+    const bool oneColour = doFill && penOn && mode == PenMode::Copy && fillPixel == penPixel;
     if (!scratch_) {
         scratch_ = std::make_unique<ScanScratch>();
     }
@@ -765,9 +882,6 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
         if (out.Empty()) {
             continue;
         }
-        const ColumnRange in = !hasInner              ? ColumnRange{1, 0}
-                               : innerRows != nullptr ? shifted(innerRows[y - y1], x1)
-                                                      : inner.Row(v, sumX);
         const auto span = [&](std::uint32_t pixel) {
             return [&, pixel](const ColumnRange& r) {
                 const Int64 from = std::max<Int64>(r.lo, clip_.left);
@@ -777,6 +891,14 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
                 }
             };
         };
+        if (oneColour) {
+            // The outline's two pieces and the fill between them make up the outer row.
+            sector.Clip(out, v, sumX, span(fillPixel));
+            continue;
+        }
+        const ColumnRange in = !hasInner              ? ColumnRange{1, 0}
+                               : innerRows != nullptr ? shifted(innerRows[y - y1], x1)
+                                                      : inner.Row(v, sumX);
         if (doFill) {
             sector.Clip(w == 0 ? out : in, v, sumX, span(fillPixel));
         }
