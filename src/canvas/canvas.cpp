@@ -55,7 +55,8 @@ constexpr std::array<Colour, 31> kSystemColours = {
 };
 
 std::uint32_t ToPixel(Colour colour) {
-    const Colour rgb = ColourToRgb(colour);
+    // Plain colours, the common case, need no look-up.
+    const Colour rgb = (colour & 0x80000000u) == 0 ? colour & 0x00FFFFFFu : ColourToRgb(colour);
     return 0xFF000000u | ((rgb & 0xFFu) << 16) | (rgb & 0xFF00u) | ((rgb >> 16) & 0xFFu);
 }
 
@@ -70,6 +71,9 @@ std::uint32_t ToPixel(Colour colour) {
 #define GLODANJE_WIDE_STORES
 #endif
 
+// Pixels up to which a span is stored in place.
+constexpr std::size_t kShortSpan = 8;
+
 GLODANJE_WIDE_STORES void StorePixels(std::uint32_t* first, std::size_t count,
                                       std::uint32_t pixel) {
     for (std::size_t i = 0; i < count; ++i) {
@@ -78,7 +82,12 @@ GLODANJE_WIDE_STORES void StorePixels(std::uint32_t* first, std::size_t count,
 }
 
 void FillPixels(std::uint32_t* first, std::size_t count, std::uint32_t pixel) {
-    if (pixel == 0xFFFFFFFFu) {
+    if (count <= kShortSpan) {
+        // Short spans, as at the edges of figures, cost less than a call.
+        for (std::size_t i = 0; i < count; ++i) {
+            first[i] = pixel;
+        }
+    } else if (pixel == 0xFFFFFFFFu) {
         // White: every byte the same, so the library's byte fill does it.
         std::memset(first, 0xFF, count * sizeof(std::uint32_t));
     } else {
@@ -415,11 +424,11 @@ void Canvas::RealizeBrush() {
     }
 }
 
-std::uint32_t Canvas::BrushPixel() const {
+inline std::uint32_t Canvas::BrushPixel() const {
     return ToPixel(brush_.colour);
 }
 
-std::uint32_t Canvas::PenPixel() const {
+inline std::uint32_t Canvas::PenPixel() const {
     return ToPixel(pen_.colour);
 }
 
@@ -442,7 +451,7 @@ void Canvas::FillSpan(int y, int x0, int x1, std::uint32_t pixel, PenMode mode) 
     }
 }
 
-void Canvas::PutPixel(int x, int y, std::uint32_t pixel, PenMode mode) {
+inline void Canvas::PutPixel(int x, int y, std::uint32_t pixel, PenMode mode) {
     if (x < clip_.left || x >= clip_.right || y < clip_.top || y >= clip_.bottom) {
         return;
     }
@@ -461,6 +470,16 @@ void Canvas::PenLine(int x0, int y0, int x1, int y1) {
     }
     const int width = PenWidth();
     if (width == 1) {
+        // Segments of at most one step, as along finely sampled outlines, are settled here:
+        // nothing for no step, the start pixel for one.
+        const Int64 dx = static_cast<Int64>(x1) - x0;
+        const Int64 dy = static_cast<Int64>(y1) - y0;
+        if (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1) {
+            if (dx != 0 || dy != 0) {
+                PutPixel(x0, y0, PenPixel(), pen_.mode);
+            }
+            return;
+        }
         ThinLine(x0, y0, x1, y1);
     } else {
         WideLine(x0, y0, x1, y1, width);
@@ -477,15 +496,13 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
         return;
     }
     const std::uint32_t on = PenPixel();
+    const PenMode mode = pen_.mode;
     if (steps == 1) {
         // One step draws only the start pixel, which is "on" in every pen style.
-        PutPixel(x0, y0, on, pen_.mode);
+        PutPixel(x0, y0, on, mode);
         return;
     }
-    const std::uint32_t off = ToPixel(backColour_);
     const bool dotted = pen_.style == PenStyle::Dotted;
-    const bool opaque = backMode_ == BackMode::Opaque;
-    const PenMode mode = pen_.mode;
 
     // Solid horizontal runs are the common case of frames, ticks and grids.
     if (!dotted && dy == 0) {
@@ -497,39 +514,108 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
         return;
     }
 
-    // One pixel per step of the major coordinate; the minor coordinate is the nearest one on
-    // the segment, halves toward +x or +y. It is computed from the endpoint with the smaller
-    // major coordinate, so a segment covers the same pixels in both directions (the polygon
-    // edge and the line painted over it agree).
+    // One pixel per step i = 0 .. steps - 1 of the major coordinate; the minor coordinate is the
+    // nearest one on the segment, halves toward +x or +y. It is computed from the endpoint with
+    // the smaller major coordinate (base), so a segment covers the same pixels in both
+    // directions (the polygon edge and the line painted over it agree):
+    //   minor(i) = baseMinor + floor(num(i) / den), num(i) = 2 * t(i) * minorDelta + steps,
+    // with t(i) the major distance from the base end and den = 2 * steps.
     const bool xMajor = adx >= ady;
     const bool forward = xMajor ? dx > 0 : dy > 0;
     const Int64 baseMinor = forward ? (xMajor ? y0 : x0) : (xMajor ? y1 : x1);
     const Int64 minorDelta = forward ? (xMajor ? dy : dx) : (xMajor ? -dy : -dx);
     const Int64 step = forward ? 1 : -1;
-    Int64 major = xMajor ? x0 : y0;
-    // minor = baseMinor + floor(num / den) with num = 2 * (major - baseMajor) * minorDelta +
-    // steps, where baseMajor is the major coordinate of the end baseMinor belongs to; kept as
-    // quotient and remainder while num moves by +-2 * minorDelta per step (|minorDelta| <=
-    // steps, so one correction at most). At the start point major - baseMajor is 0 forward and
-    // steps backward, so num / den is 0 or minorDelta, with the remainder steps in both cases.
+    const Int64 majorStart = xMajor ? x0 : y0;
     const Int64 den = 2 * steps;
-    Int64 quotient = forward ? 0 : minorDelta;
-    Int64 remainder = steps;
-    const Int64 numStep = 2 * minorDelta * step;
-    // Every pixel lies in the box of the two end points; when that box is inside the clip, a
-    // solid copy needs no test per pixel and steps a pointer through the rows.
+    // Below 2^30 steps num fits in 64 bits; beyond, it is worked out in 128.
+    const bool narrow = steps < (Int64{1} << 30);
+    const auto num = [&](Int64 i) {
+        const Int64 t = forward ? i : steps - i;
+        return 2 * static_cast<__int128>(t) * minorDelta + steps;
+    };
+    const auto floorOfNum = [&](Int64 i) -> Int64 {
+        if (narrow) {
+            const Int64 t = forward ? i : steps - i;
+            return FloorDiv(2 * t * minorDelta + steps, den);
+        }
+        const __int128 n = num(i);
+        __int128 q = n / den;
+        if (n % den != 0 && n < 0) {
+            --q;
+        }
+        return static_cast<Int64>(q);
+    };
+
+    // The steps whose pixels lie in the clip, found once, so that the walk needs no test per
+    // pixel. Usually the box of the end points is inside; otherwise the major coordinate gives
+    // a range of steps directly and the minor one, monotonic in i, by bisection.
+    Int64 first = 0;
+    Int64 end = steps;
     const bool boxInside = std::min(x0, x1) >= clip_.left && std::max(x0, x1) < clip_.right &&
                            std::min(y0, y1) >= clip_.top && std::max(y0, y1) < clip_.bottom;
-    if (boxInside && !dotted && mode == PenMode::Copy) {
-        const Int64 minor = baseMinor + quotient;
-        std::uint32_t* p =
-            xMajor ? Row(static_cast<int>(minor)) + major : Row(static_cast<int>(major)) + minor;
-        const std::ptrdiff_t majorStride = xMajor ? step : step * stride_;
-        const std::ptrdiff_t minorStride = xMajor ? stride_ : 1;
-        // The pointer never moves past the last pixel, so it stays inside the image.
-        for (Int64 i = 0;;) {
-            *p = on;
-            if (++i == steps) {
+    if (!boxInside) {
+        const Int64 majorLow = xMajor ? clip_.left : clip_.top;
+        const Int64 majorHigh = xMajor ? clip_.right : clip_.bottom;
+        const Int64 minorLow = xMajor ? clip_.top : clip_.left;
+        const Int64 minorHigh = xMajor ? clip_.bottom : clip_.right;
+        if (forward) {
+            first = std::max(first, majorLow - majorStart);
+            end = std::min(end, majorHigh - majorStart);
+        } else {
+            first = std::max(first, majorStart - majorHigh + 1);
+            end = std::min(end, majorStart - majorLow + 1);
+        }
+        if (first >= end) {
+            return;
+        }
+        const auto minorAt = [&](Int64 i) { return baseMinor + floorOfNum(i); };
+        // First step in [first, end) where `reached` holds; it holds from some step on.
+        const auto firstWhere = [&](auto reached) {
+            Int64 lo = first;
+            Int64 hi = end;
+            while (lo < hi) {
+                const Int64 mid = lo + (hi - lo) / 2;
+                if (reached(mid)) {
+                    hi = mid;
+                } else {
+                    lo = mid + 1;
+                }
+            }
+            return lo;
+        };
+        const bool rising = minorDelta * step >= 0;
+        const Int64 enter = rising ? firstWhere([&](Int64 i) { return minorAt(i) >= minorLow; })
+                                   : firstWhere([&](Int64 i) { return minorAt(i) < minorHigh; });
+        const Int64 leave = rising ? firstWhere([&](Int64 i) { return minorAt(i) >= minorHigh; })
+                                   : firstWhere([&](Int64 i) { return minorAt(i) < minorLow; });
+        first = enter;
+        end = leave;
+        if (first >= end) {
+            return;
+        }
+    }
+
+    // The minor coordinate is kept as quotient and remainder while num moves by
+    // +-2 * minorDelta per step (|minorDelta| <= steps, so one correction at most). At the
+    // start point num / den is 0 forward and minorDelta backward, with the remainder steps.
+    Int64 quotient = forward ? 0 : minorDelta;
+    Int64 remainder = steps;
+    if (first > 0) {
+        quotient = floorOfNum(first);
+        remainder = static_cast<Int64>(num(first) - static_cast<__int128>(quotient) * den);
+    }
+    const Int64 numStep = 2 * minorDelta * step;
+    const Int64 major = majorStart + step * first;
+    const Int64 minor = baseMinor + quotient;
+    std::uint32_t* p =
+        xMajor ? Row(static_cast<int>(minor)) + major : Row(static_cast<int>(major)) + minor;
+    const std::ptrdiff_t majorStride = xMajor ? step : step * stride_;
+    const std::ptrdiff_t minorStride = xMajor ? stride_ : 1;
+    const auto walk = [&](auto plot) {
+        // Every step from first to end lies in the clip, so the pointer stays in the image.
+        for (Int64 i = first;;) {
+            plot(p, i);
+            if (++i == end) {
                 break;
             }
             remainder += numStep;
@@ -542,30 +628,20 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
             }
             p += majorStride;
         }
+    };
+    if (!dotted && mode == PenMode::Copy) {
+        walk([on](std::uint32_t* q, Int64) { *q = on; });
         return;
     }
-    for (Int64 i = 0; i < steps; ++i, major += step) {
-        const Int64 minor = baseMinor + quotient;
-        remainder += numStep;
-        if (remainder >= den) {
-            remainder -= den;
-            ++quotient;
-        } else if (remainder < 0) {
-            remainder += den;
-            --quotient;
-        }
-        const Int64 x = xMajor ? major : minor;
-        const Int64 y = xMajor ? minor : major;
-        if (x < clip_.left || x >= clip_.right || y < clip_.top || y >= clip_.bottom) {
-            continue;
-        }
+    const std::uint32_t off = ToPixel(backColour_);
+    const bool opaque = backMode_ == BackMode::Opaque;
+    walk([=](std::uint32_t* q, Int64 i) {
         const bool dot = !dotted || (i / 3) % 2 == 0;
         if (dot || opaque) {
             const std::uint32_t pixel = dot ? on : off;
-            std::uint32_t& target = Row(static_cast<int>(y))[x];
-            target = mode == PenMode::Copy ? pixel : (~(pixel ^ target) | 0xFF000000u);
+            *q = mode == PenMode::Copy ? pixel : (~(pixel ^ *q) | 0xFF000000u);
         }
-    }
+    });
 }
 
 void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
@@ -596,35 +672,67 @@ void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
         return static_cast<double>(px * px + py * py) < r2 ||
                static_cast<double>(qx * qx + qy * qy) < r2;
     };
+    // With the end points and the width below 2^24 in size, every product the test compares
+    // lies below 2^53 and converts to a double exactly, so comparing it with rLen or r2 is the
+    // same as comparing the integer with the bound rounded to an integer: the same test
+    // without conversions.
+    constexpr Int64 kExactLimit = Int64{1} << 24;
+    const auto small = [kExactLimit](Int64 v) { return v > -kExactLimit && v < kExactLimit; };
+    const bool exactInIntegers =
+        small(x0) && small(y0) && small(x1) && small(y1) && small(width);
+    const Int64 acrossLow = -FloorToInt(rLen); // across >= -rLen
+    const Int64 acrossHigh = CeilToInt(rLen);  // across < rLen
+    const Int64 capLimit = CeilToInt(r2);      // squared distance < r2
+    const auto coveredInIntegers = [&](Int64 x, Int64 y) {
+        const Int64 px = x - x0;
+        const Int64 py = y - y0;
+        const Int64 along = dx * px + dy * py;
+        const Int64 across = dx * py - dy * px;
+        if (len2 > 0 && along >= 0 && along <= len2 && across >= acrossLow &&
+            across < acrossHigh) {
+            return true;
+        }
+        const Int64 qx = x - x1;
+        const Int64 qy = y - y1;
+        return px * px + py * py < capLimit || qx * qx + qy * qy < capLimit;
+    };
     const std::uint32_t pixel = PenPixel();
     const int rowFirst = std::max<int>(static_cast<int>(FloorToInt(y0 - r)), clip_.top);
     const int rowLast = std::min<int>(static_cast<int>(CeilToInt(y1 + r)), clip_.bottom - 1);
-    for (int row = rowFirst; row <= rowLast; ++row) {
-        // A first estimate of the covered columns, then exact ends from the pixel test (the
-        // covered part of a row is contiguous: the band is convex). Every covered pixel,
-        // caps included, has -rLen <= across < rLen, so with dy > 0 its column lies between
-        // x0 + p and x0 + q; the margin of a pixel absorbs the rounding of p and q.
-        const double py = static_cast<double>(row) - y0;
-        double lo = std::min(x0, x1) - r - 1;
-        double hi = std::max(x0, x1) + r + 1;
-        if (dy != 0) {
-            const double p = (static_cast<double>(dx) * py - rLen) / static_cast<double>(dy);
-            const double q = (static_cast<double>(dx) * py + rLen) / static_cast<double>(dy);
-            lo = std::max(lo, x0 + p - 1);
-            hi = std::min(hi, x0 + q + 1);
+    const auto rows = [&](auto test) {
+        for (int row = rowFirst; row <= rowLast; ++row) {
+            // A first estimate of the covered columns, then exact ends from the pixel test
+            // (the covered part of a row is contiguous: the band is convex). Every covered
+            // pixel, caps included, has -rLen <= across < rLen, so with dy > 0 its column lies
+            // between x0 + p and x0 + q; the margin of a pixel absorbs the rounding of p and q.
+            const double py = static_cast<double>(row) - y0;
+            double lo = std::min(x0, x1) - r - 1;
+            double hi = std::max(x0, x1) + r + 1;
+            if (dy != 0) {
+                const double p = (static_cast<double>(dx) * py - rLen) / static_cast<double>(dy);
+                const double q = (static_cast<double>(dx) * py + rLen) / static_cast<double>(dy);
+                lo = std::max(lo, x0 + p - 1);
+                hi = std::min(hi, x0 + q + 1);
+            }
+            Int64 first = FloorToInt(lo);
+            Int64 last = CeilToInt(hi);
+            while (first <= last && !test(first, row)) {
+                ++first;
+            }
+            while (last >= first && !test(last, row)) {
+                --last;
+            }
+            if (first <= last) {
+                FillSpan(row, static_cast<int>(std::max<Int64>(first, clip_.left)),
+                         static_cast<int>(std::min<Int64>(last + 1, clip_.right)), pixel,
+                         pen_.mode);
+            }
         }
-        Int64 first = FloorToInt(lo);
-        Int64 last = CeilToInt(hi);
-        while (first <= last && !covered(first, row)) {
-            ++first;
-        }
-        while (last >= first && !covered(last, row)) {
-            --last;
-        }
-        if (first <= last) {
-            FillSpan(row, static_cast<int>(std::max<Int64>(first, clip_.left)),
-                     static_cast<int>(std::min<Int64>(last + 1, clip_.right)), pixel, pen_.mode);
-        }
+    };
+    if (exactInIntegers) {
+        rows(coveredInIntegers);
+    } else {
+        rows(covered);
     }
 }
 
