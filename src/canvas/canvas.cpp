@@ -247,14 +247,24 @@ struct Sector {
     }
 
 private:
+    // a * x + m >= 0, in 64 bits unless they overflow.
+    static bool HalfLineHolds(Int64 a, Int64 m, Int64 x) {
+        Int64 product = 0;
+        Int64 sum = 0;
+        if (!__builtin_mul_overflow(a, x, &product) && !__builtin_add_overflow(product, m, &sum)) {
+            return sum >= 0;
+        }
+        return static_cast<__int128>(a) * x + m >= 0;
+    }
+
     // The columns of `range` with a * x + m >= 0. That set is a half-line, so the range's two
     // ends decide most rows without the division of HalfLine.
     static ColumnRange Cut(const ColumnRange& range, Int64 a, Int64 m) {
         if (range.Empty()) {
             return range;
         }
-        const bool loIn = static_cast<__int128>(a) * range.lo + m >= 0;
-        const bool hiIn = static_cast<__int128>(a) * range.hi + m >= 0;
+        const bool loIn = HalfLineHolds(a, m, range.lo);
+        const bool hiIn = HalfLineHolds(a, m, range.hi);
         if (loIn && hiIn) {
             return range;
         }
@@ -318,6 +328,27 @@ struct Canvas::ScanEdge {
         }
     }
 };
+
+namespace {
+
+// Orders the active edges by their crossing with the current row. The order changes little
+// from row to row, so a few moves sort them; many crossings in one row take the general sort.
+template <class Edge> void SortByCrossing(Edge** edges, std::size_t count) {
+    if (count <= kInsertionSortLimit) {
+        for (std::size_t i = 1; i < count; ++i) {
+            Edge* e = edges[i];
+            std::size_t j = i;
+            for (; j > 0 && edges[j - 1]->x > e->x; --j) {
+                edges[j] = edges[j - 1];
+            }
+            edges[j] = e;
+        }
+        return;
+    }
+    std::sort(edges, edges + count, [](const Edge* l, const Edge* r) { return l->x < r->x; });
+}
+
+} // namespace
 
 // The column ranges of every row of an ellipse in a box, relative to the box's left column.
 // They depend only on the ellipse and the box size (a box moved by whole pixels moves its
@@ -678,8 +709,7 @@ void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
     // without conversions.
     constexpr Int64 kExactLimit = Int64{1} << 24;
     const auto small = [kExactLimit](Int64 v) { return v > -kExactLimit && v < kExactLimit; };
-    const bool exactInIntegers =
-        small(x0) && small(y0) && small(x1) && small(y1) && small(width);
+    const bool exactInIntegers = small(x0) && small(y0) && small(x1) && small(y1) && small(width);
     const Int64 acrossLow = -FloorToInt(rLen); // across >= -rLen
     const Int64 acrossHigh = CeilToInt(rLen);  // across < rLen
     const Int64 capLimit = CeilToInt(r2);      // squared distance < r2
@@ -688,8 +718,7 @@ void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
         const Int64 py = y - y0;
         const Int64 along = dx * px + dy * py;
         const Int64 across = dx * py - dy * px;
-        if (len2 > 0 && along >= 0 && along <= len2 && across >= acrossLow &&
-            across < acrossHigh) {
+        if (len2 > 0 && along >= 0 && along <= len2 && across >= acrossLow && across < acrossHigh) {
             return true;
         }
         const Int64 qx = x - x1;
@@ -859,44 +888,55 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
         byRow[rowStart[firstRow(e)]++] = &e;
     }
 
-    std::size_t next = 0;
     const std::uint32_t fill = BrushPixel();
+    const PenMode mode = pen_.mode;
     const Int64 clipLeft = clip_.left;
     const Int64 clipRight = clip_.right;
-    for (Int64 y = rowFirst; y < rowEnd; ++y) {
+    // Rows are taken in runs over which the active edges stay the same: between two runs edges
+    // end and start, within a run each edge only steps to the next row.
+    active.resize(edges.size());
+    ScanEdge** const act = active.data();
+    std::size_t activeCount = 0;
+    std::size_t next = 0;
+    for (Int64 y = rowFirst; y < rowEnd;) {
         std::size_t kept = 0;
-        for (ScanEdge* e : active) {
+        for (std::size_t i = 0; i < activeCount; ++i) {
+            ScanEdge* e = act[i];
             if (e->y1 > y) {
                 e->NextRow();
-                active[kept++] = e;
+                act[kept++] = e;
             }
         }
-        active.resize(kept);
+        activeCount = kept;
         for (; next < byRow.size() && byRow[next]->y0 <= y; ++next) {
             byRow[next]->StartAt(y);
-            active.push_back(byRow[next]);
+            act[activeCount++] = byRow[next];
         }
-        // The order of the crossings changes little from row to row, so a few moves sort them;
-        // many crossings in one row take the general sort.
-        const auto byCrossing = [](const ScanEdge* l, const ScanEdge* r) { return l->x < r->x; };
-        if (active.size() <= kInsertionSortLimit) {
-            for (std::size_t i = 1; i < active.size(); ++i) {
-                ScanEdge* e = active[i];
-                std::size_t j = i;
-                for (; j > 0 && active[j - 1]->x > e->x; --j) {
-                    active[j] = active[j - 1];
+        Int64 runEnd = next < byRow.size() ? std::min(rowEnd, byRow[next]->y0) : rowEnd;
+        for (std::size_t i = 0; i < activeCount; ++i) {
+            runEnd = std::min(runEnd, act[i]->y1);
+        }
+        for (;;) {
+            SortByCrossing(act, activeCount);
+            for (std::size_t i = 0; i + 1 < activeCount; i += 2) {
+                const Int64 from = std::max(act[i]->x, clipLeft);
+                const Int64 to = std::min(act[i + 1]->x, clipRight);
+                if (from < to) {
+                    // The row lies in the clip and the span was cut to it.
+                    if (mode == PenMode::Copy) {
+                        FillPixels(Row(static_cast<int>(y)) + from,
+                                   static_cast<std::size_t>(to - from), fill);
+                    } else {
+                        FillSpan(static_cast<int>(y), static_cast<int>(from), static_cast<int>(to),
+                                 fill, mode);
+                    }
                 }
-                active[j] = e;
             }
-        } else {
-            std::sort(active.begin(), active.end(), byCrossing);
-        }
-        for (std::size_t i = 0; i + 1 < active.size(); i += 2) {
-            const Int64 from = std::max(active[i]->x, clipLeft);
-            const Int64 to = std::min(active[i + 1]->x, clipRight);
-            if (from < to) {
-                FillSpan(static_cast<int>(y), static_cast<int>(from), static_cast<int>(to), fill,
-                         pen_.mode);
+            if (++y == runEnd) {
+                break;
+            }
+            for (std::size_t i = 0; i < activeCount; ++i) {
+                act[i]->NextRow();
             }
         }
     }
