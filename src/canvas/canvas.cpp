@@ -718,8 +718,10 @@ void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
         const Int64 py = y - y0;
         const Int64 along = dx * px + dy * py;
         const Int64 across = dx * py - dy * px;
-        if (len2 > 0 && along >= 0 && along <= len2 && across >= acrossLow && across < acrossHigh) {
-            return true;
+        if (len2 > 0 && along >= 0 && along <= len2) {
+            // Beside the segment, a pixel outside the band is farther than r from both ends:
+            // its squared distance times len2 is along^2 + across^2 >= across^2 >= (r len)^2.
+            return across >= acrossLow && across < acrossHigh;
         }
         const Int64 qx = x - x1;
         const Int64 qy = y - y1;
@@ -915,6 +917,30 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
         Int64 runEnd = next < byRow.size() ? std::min(rowEnd, byRow[next]->y0) : rowEnd;
         for (std::size_t i = 0; i < activeCount; ++i) {
             runEnd = std::min(runEnd, act[i]->y1);
+        }
+        if (activeCount == 2) {
+            // One span per row, the common case of simple figures.
+            ScanEdge* a = act[0];
+            ScanEdge* b = act[1];
+            for (;;) {
+                const Int64 from = std::max(std::min(a->x, b->x), clipLeft);
+                const Int64 to = std::min(std::max(a->x, b->x), clipRight);
+                if (from < to) {
+                    if (mode == PenMode::Copy) {
+                        FillPixels(Row(static_cast<int>(y)) + from,
+                                   static_cast<std::size_t>(to - from), fill);
+                    } else {
+                        FillSpan(static_cast<int>(y), static_cast<int>(from), static_cast<int>(to),
+                                 fill, mode);
+                    }
+                }
+                if (++y == runEnd) {
+                    break;
+                }
+                a->NextRow();
+                b->NextRow();
+            }
+            continue;
         }
         for (;;) {
             SortByCrossing(act, activeCount);
