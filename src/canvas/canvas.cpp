@@ -104,10 +104,6 @@ Int64 FloorDiv(Int64 num, Int64 den) {
     return q;
 }
 
-Int64 CeilDiv(Int64 num, Int64 den) {
-    return -FloorDiv(-num, den);
-}
-
 // floor and ceil of a finite value well inside the 64-bit range, without a library call.
 Int64 FloorToInt(double v) {
     const auto i = static_cast<Int64>(v);
@@ -134,17 +130,6 @@ struct ColumnRange {
         return {std::max(lo, other.lo), std::min(hi, other.hi)};
     }
 };
-
-// Columns x with a * x + m >= 0.
-ColumnRange HalfLine(Int64 a, Int64 m) {
-    if (a > 0) {
-        return {CeilDiv(-m, a), kMaxX};
-    }
-    if (a < 0) {
-        return {kMinX, FloorDiv(m, -a)};
-    }
-    return m >= 0 ? ColumnRange{} : ColumnRange{1, 0};
-}
 
 // Ellipse inscribed in a box of width a and height b, in doubled coordinates relative to the
 // box centre: pixel centres are at odd or even offsets depending on the box, and every test is
@@ -188,6 +173,54 @@ struct DoubledEllipse {
     }
 };
 
+// The columns x with a * x + m >= 0 in a run of rows where m moves by mStep from
+// row to row: the bound's quotient floor(m / |a|) is stepped with its remainder, so that no
+// row needs a division.
+class SteppedHalfLine {
+public:
+    SteppedHalfLine(Int64 a, Int64 m, Int64 mStep) : a_(a), m_(m), mStep_(mStep) {
+        if (a_ != 0) {
+            den_ = a_ < 0 ? -a_ : a_;
+            quotient_ = FloorDiv(m_, den_);
+            remainder_ = m_ - quotient_ * den_;
+            wholeStep_ = FloorDiv(mStep_, den_);
+            fracStep_ = mStep_ - wholeStep_ * den_;
+        }
+    }
+    void NextRow() {
+        m_ += mStep_;
+        if (a_ != 0) {
+            quotient_ += wholeStep_;
+            remainder_ += fracStep_;
+            if (remainder_ >= den_) {
+                remainder_ -= den_;
+                ++quotient_;
+            }
+        }
+    }
+    // HalfLine(a, m): ceil(-m / a) = -floor(m / a) upward for a > 0, floor(m / -a) downward for
+    // a < 0.
+    ColumnRange Range() const {
+        if (a_ > 0) {
+            return {-quotient_, kMaxX};
+        }
+        if (a_ < 0) {
+            return {kMinX, quotient_};
+        }
+        return m_ >= 0 ? ColumnRange{} : ColumnRange{1, 0};
+    }
+
+private:
+    Int64 a_;
+    Int64 m_;
+    Int64 mStep_;
+    Int64 den_ = 1;
+    Int64 quotient_ = 0;
+    Int64 remainder_ = 0; // 0 <= remainder_ < den_
+    Int64 wholeStep_ = 0;
+    Int64 fracStep_ = 0;
+};
+
 // The angular sector of a pie or arc: from ray s counter-clockwise on the screen to ray e, both
 // in doubled coordinates relative to the box centre (y downward).
 struct Sector {
@@ -212,9 +245,21 @@ struct Sector {
         wide = turn < 0;
     }
 
-    // Emits the parts of `range` (row offset v) that lie in the sector: at most two.
+    // The sector's two half-lines in the row with offset v: Ccw(s, p) >= 0 and Ccw(p, e) >= 0.
+    // With u = 2x + 1 - sumX: Ccw(s, p) = sy * u - sx * v and Ccw(p, e) = v * ex - u * ey, so
+    // each is a * x + m >= 0 with m moving by a fixed amount from one row (v + 2) to the next.
+    SteppedHalfLine StartSide(Int64 v, Int64 sumX) const {
+        return SteppedHalfLine(2 * sy, sy * (1 - sumX) - sx * v, -2 * sx);
+    }
+    SteppedHalfLine EndSide(Int64 v, Int64 sumX) const {
+        return SteppedHalfLine(-2 * ey, v * ex - ey * (1 - sumX), 2 * ex);
+    }
+
+    // Emits the parts of `range` that lie in the sector, given the row's half-lines h1 (start
+    // side) and h2 (end side): at most two.
     template <class Sink>
-    void Clip(const ColumnRange& range, Int64 v, Int64 sumX, Sink&& sink) const {
+    void Clip(const ColumnRange& range, const ColumnRange& h1, const ColumnRange& h2,
+              Sink&& sink) const {
         if (range.Empty()) {
             return;
         }
@@ -222,56 +267,31 @@ struct Sector {
             sink(range);
             return;
         }
-        // With u = 2x + 1 - sumX: Ccw(s, p) = sy * u - sx * v and Ccw(p, e) = v * ex - u * ey.
-        const Int64 k = 1 - sumX;
-        const Int64 a1 = 2 * sy;
-        const Int64 m1 = sy * k - sx * v;
-        const Int64 a2 = -2 * ey;
-        const Int64 m2 = v * ex - ey * k;
         if (!wide) {
-            const ColumnRange r = Cut(Cut(range, a1, m1), a2, m2);
+            const ColumnRange r = range.Intersect(h1).Intersect(h2);
             if (!r.Empty()) {
                 sink(r);
             }
             return;
         }
-        const ColumnRange first = Cut(range, a1, m1);
+        const ColumnRange first = range.Intersect(h1);
         if (!first.Empty()) {
             sink(first);
         }
-        // The part in h2 and not in h1: a1 * x + m1 < 0 is -a1 * x - m1 - 1 >= 0 in integers.
-        const ColumnRange rest = Cut(Cut(range, a2, m2), -a1, -m1 - 1);
+        // h2 without h1 (h1 is a half-line, everything or nothing).
+        ColumnRange rest = range.Intersect(h2);
+        if (h1.Empty()) {
+            // nothing to remove
+        } else if (h1.lo == kMinX && h1.hi == kMaxX) {
+            return;
+        } else if (h1.lo == kMinX) {
+            rest.lo = std::max(rest.lo, h1.hi + 1);
+        } else {
+            rest.hi = std::min(rest.hi, h1.lo - 1);
+        }
         if (!rest.Empty()) {
             sink(rest);
         }
-    }
-
-private:
-    // a * x + m >= 0, in 64 bits unless they overflow.
-    static bool HalfLineHolds(Int64 a, Int64 m, Int64 x) {
-        Int64 product = 0;
-        Int64 sum = 0;
-        if (!__builtin_mul_overflow(a, x, &product) && !__builtin_add_overflow(product, m, &sum)) {
-            return sum >= 0;
-        }
-        return static_cast<__int128>(a) * x + m >= 0;
-    }
-
-    // The columns of `range` with a * x + m >= 0. That set is a half-line, so the range's two
-    // ends decide most rows without the division of HalfLine.
-    static ColumnRange Cut(const ColumnRange& range, Int64 a, Int64 m) {
-        if (range.Empty()) {
-            return range;
-        }
-        const bool loIn = HalfLineHolds(a, m, range.lo);
-        const bool hiIn = HalfLineHolds(a, m, range.hi);
-        if (loIn && hiIn) {
-            return range;
-        }
-        if (!loIn && !hiIn) {
-            return {1, 0};
-        }
-        return range.Intersect(HalfLine(a, m));
     }
 };
 
@@ -1049,8 +1069,18 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
         return r.Empty() ? r : ColumnRange{r.lo + by, r.hi + by};
     };
 
-    for (int y = std::max(y1, clip_.top); y < y2 && y < clip_.bottom; ++y) {
+    const int rowFirst = std::max(y1, clip_.top);
+    const Int64 vFirst = 2 * Int64{rowFirst} + 1 - sumY;
+    SteppedHalfLine startSide = sector.StartSide(vFirst, sumX);
+    SteppedHalfLine endSide = sector.EndSide(vFirst, sumX);
+    for (int y = rowFirst; y < y2 && y < clip_.bottom; ++y) {
         const Int64 v = 2 * Int64{y} + 1 - sumY;
+        if (y != rowFirst) {
+            startSide.NextRow();
+            endSide.NextRow();
+        }
+        const ColumnRange h1 = startSide.Range();
+        const ColumnRange h2 = endSide.Range();
         const ColumnRange out =
             outerRows != nullptr ? shifted(outerRows[y - y1], x1) : outer.Row(v, sumX);
         if (out.Empty()) {
@@ -1067,21 +1097,21 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
         };
         if (oneColour) {
             // The outline's two pieces and the fill between them make up the outer row.
-            sector.Clip(out, v, sumX, span(fillPixel));
+            sector.Clip(out, h1, h2, span(fillPixel));
             continue;
         }
         const ColumnRange in = !hasInner              ? ColumnRange{1, 0}
                                : innerRows != nullptr ? shifted(innerRows[y - y1], x1)
                                                       : inner.Row(v, sumX);
         if (doFill) {
-            sector.Clip(w == 0 ? out : in, v, sumX, span(fillPixel));
+            sector.Clip(w == 0 ? out : in, h1, h2, span(fillPixel));
         }
         if (penOn) {
             if (in.Empty()) {
-                sector.Clip(out, v, sumX, span(penPixel));
+                sector.Clip(out, h1, h2, span(penPixel));
             } else {
-                sector.Clip({out.lo, in.lo - 1}, v, sumX, span(penPixel));
-                sector.Clip({in.hi + 1, out.hi}, v, sumX, span(penPixel));
+                sector.Clip({out.lo, in.lo - 1}, h1, h2, span(penPixel));
+                sector.Clip({in.hi + 1, out.hi}, h1, h2, span(penPixel));
             }
         }
     }

@@ -396,6 +396,75 @@ INSTANTIATE_TEST_SUITE_P(Sectors, OneColourPieTest,
                              return std::string(info.param.name);
                          });
 
+// Inside the pie's fill without a pen: the pixel centre in the ellipse inscribed in the box and
+// in the counter-clockwise sector from the start ray to the end ray, in doubled coordinates
+// about the box centre.
+bool ReferenceInPie(const PieCase& c, long long x, long long y) {
+    const long long sumX = c.x1 + c.x2;
+    const long long sumY = c.y1 + c.y2;
+    const long long a = std::llabs(c.x2 - c.x1);
+    const long long b = std::llabs(c.y2 - c.y1);
+    const long long u = 2 * x + 1 - sumX;
+    const long long v = 2 * y + 1 - sumY;
+    if (u * u * b * b + v * v * a * a > a * a * b * b) {
+        return false;
+    }
+    long long sx = 2LL * c.x3 - sumX;
+    long long sy = 2LL * c.y3 - sumY;
+    long long ex = 2LL * c.x4 - sumX;
+    long long ey = 2LL * c.y4 - sumY;
+    if (sx == 0 && sy == 0) {
+        sx = 1;
+    }
+    if (ex == 0 && ey == 0) {
+        ex = 1;
+    }
+    const auto ccw = [](long long ax, long long ay, long long bx, long long by) {
+        return ay * bx - ax * by;
+    };
+    const long long turn = ccw(sx, sy, ex, ey);
+    if (turn == 0 && sx * ex + sy * ey > 0) {
+        return true;
+    }
+    const bool afterStart = ccw(sx, sy, u, v) >= 0;
+    const bool beforeEnd = ccw(u, v, ex, ey) >= 0;
+    return turn < 0 ? afterStart || beforeEnd : afterStart && beforeEnd;
+}
+
+class PieReferenceTest : public ::testing::TestWithParam<PieCase> {};
+
+TEST_P(PieReferenceTest, FillIsTheEllipseCutByTheSector) {
+    const PieCase& c = GetParam();
+    for (const CanvasRect clip : {CanvasRect{0, 0, 60, 60}, CanvasRect{7, 11, 45, 52}}) {
+        Canvas canvas(60, 60);
+        canvas.ClipToRect(clip);
+        canvas.SetPenStyle(PenStyle::Clear);
+        canvas.SetBrushColour(kTeal);
+        canvas.Pie(c.x1, c.y1, c.x2, c.y2, c.x3, c.y3, c.x4, c.y4);
+        PixelSet expected;
+        for (int y = clip.top; y < clip.bottom; ++y) {
+            for (int x = clip.left; x < clip.right; ++x) {
+                if (ReferenceInPie(c, x, y)) {
+                    expected.insert({x, y});
+                }
+            }
+        }
+        EXPECT_EQ(PixelsOf(canvas, kTeal), expected) << clip.left;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sectors, PieReferenceTest,
+    ::testing::Values(PieCase{"HalfDisk", 4, 4, 56, 56, 50, 10, 10, 50},
+                      PieCase{"HalfDiskReversed", 4, 4, 56, 56, 10, 50, 50, 10},
+                      PieCase{"Narrow", 2, 3, 57, 50, 57, 20, 57, 30},
+                      PieCase{"Wide", 5, 5, 55, 55, 55, 30, 30, 55},
+                      PieCase{"SteepRays", 1, 2, 58, 59, 31, -400, 27, 900},
+                      PieCase{"Whole", 10, 1, 50, 59, 20, 20, 20, 20},
+                      PieCase{"OddBox", 3, 7, 48, 40, 0, 0, 48, 7},
+                      PieCase{"FarRays", 6, 6, 54, 50, -kFar, 3, 17, kFar}),
+    [](const ::testing::TestParamInfo<PieCase>& info) { return std::string(info.param.name); });
+
 // --- Wide lines: the band of the pen's width about the segment, round caps ---
 
 bool ReferenceCovered(long long x0, long long y0, long long x1, long long y1, int width,
