@@ -115,6 +115,95 @@ Int64 CeilToInt(double v) {
     return static_cast<double>(i) < v ? i + 1 : i;
 }
 
+// A 1-px line as steps i = 0 .. steps - 1 of its major coordinate, one pixel each. The minor
+// coordinate of a step is the nearest one on the segment, halves toward +x or +y, computed from
+// the end with the smaller major coordinate (the base), so a segment covers the same pixels in
+// both directions (the polygon edge and the line painted over it agree):
+//   minor(i) = baseMinor + floor(Num(i) / den), Num(i) = 2 * t(i) * minorDelta + steps,
+// with t(i) the major distance of step i from the base end and den = 2 * steps.
+struct LineSteps {
+    bool xMajor;
+    bool forward; // the major coordinate grows from the start point
+    Int64 steps;  // >= 1
+    Int64 baseMinor;
+    Int64 minorDelta; // minor change from the base end to the other, |minorDelta| <= steps
+    Int64 step;       // +1 or -1, major change per step from the start point
+    Int64 majorStart;
+    Int64 den;
+
+    LineSteps(Int64 x0, Int64 y0, Int64 x1, Int64 y1) {
+        const Int64 dx = x1 - x0;
+        const Int64 dy = y1 - y0;
+        const Int64 adx = dx < 0 ? -dx : dx;
+        const Int64 ady = dy < 0 ? -dy : dy;
+        xMajor = adx >= ady;
+        forward = xMajor ? dx > 0 : dy > 0;
+        steps = std::max(adx, ady);
+        baseMinor = forward ? (xMajor ? y0 : x0) : (xMajor ? y1 : x1);
+        minorDelta = forward ? (xMajor ? dy : dx) : (xMajor ? -dy : -dx);
+        step = forward ? 1 : -1;
+        majorStart = xMajor ? x0 : y0;
+        den = 2 * steps;
+    }
+    Int64 T(Int64 i) const { return forward ? i : steps - i; }
+    __int128 Num(Int64 i) const { return 2 * static_cast<__int128>(T(i)) * minorDelta + steps; }
+    Int64 FloorOfNum(Int64 i) const {
+        if (steps < (Int64{1} << 30)) {
+            // Num fits in 64 bits.
+            return FloorDiv(2 * T(i) * minorDelta + steps, den);
+        }
+        const __int128 n = Num(i);
+        __int128 q = n / den;
+        if (n % den != 0 && n < 0) {
+            --q;
+        }
+        return static_cast<Int64>(q);
+    }
+    Int64 MinorAt(Int64 i) const { return baseMinor + FloorOfNum(i); }
+};
+
+// Narrows the steps [first, end) to those whose pixels lie in the clip: the major coordinate
+// gives a range of steps directly, and the minor one, monotonic in i, by bisection. False when
+// no step remains.
+bool ClipSteps(const LineSteps& line, const CanvasRect& clip, Int64& first, Int64& end) {
+    const Int64 majorLow = line.xMajor ? clip.left : clip.top;
+    const Int64 majorHigh = line.xMajor ? clip.right : clip.bottom;
+    const Int64 minorLow = line.xMajor ? clip.top : clip.left;
+    const Int64 minorHigh = line.xMajor ? clip.bottom : clip.right;
+    if (line.forward) {
+        first = std::max(first, majorLow - line.majorStart);
+        end = std::min(end, majorHigh - line.majorStart);
+    } else {
+        first = std::max(first, line.majorStart - majorHigh + 1);
+        end = std::min(end, line.majorStart - majorLow + 1);
+    }
+    if (first >= end) {
+        return false;
+    }
+    // First step in [first, end) where `reached` holds; it holds from some step on.
+    const auto firstWhere = [&](auto reached) {
+        Int64 lo = first;
+        Int64 hi = end;
+        while (lo < hi) {
+            const Int64 mid = lo + (hi - lo) / 2;
+            if (reached(line.MinorAt(mid))) {
+                hi = mid;
+            } else {
+                lo = mid + 1;
+            }
+        }
+        return lo;
+    };
+    const bool rising = line.minorDelta * line.step >= 0;
+    const Int64 enter = rising ? firstWhere([&](Int64 minor) { return minor >= minorLow; })
+                               : firstWhere([&](Int64 minor) { return minor < minorHigh; });
+    const Int64 leave = rising ? firstWhere([&](Int64 minor) { return minor >= minorHigh; })
+                               : firstWhere([&](Int64 minor) { return minor < minorLow; });
+    first = enter;
+    end = leave;
+    return first < end;
+}
+
 // Crossings per row up to which insertion sort orders them.
 constexpr std::size_t kInsertionSortLimit = 32;
 
@@ -565,99 +654,32 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
         return;
     }
 
-    // One pixel per step i = 0 .. steps - 1 of the major coordinate; the minor coordinate is the
-    // nearest one on the segment, halves toward +x or +y. It is computed from the endpoint with
-    // the smaller major coordinate (base), so a segment covers the same pixels in both
-    // directions (the polygon edge and the line painted over it agree):
-    //   minor(i) = baseMinor + floor(num(i) / den), num(i) = 2 * t(i) * minorDelta + steps,
-    // with t(i) the major distance from the base end and den = 2 * steps.
-    const bool xMajor = adx >= ady;
-    const bool forward = xMajor ? dx > 0 : dy > 0;
-    const Int64 baseMinor = forward ? (xMajor ? y0 : x0) : (xMajor ? y1 : x1);
-    const Int64 minorDelta = forward ? (xMajor ? dy : dx) : (xMajor ? -dy : -dx);
-    const Int64 step = forward ? 1 : -1;
-    const Int64 majorStart = xMajor ? x0 : y0;
-    const Int64 den = 2 * steps;
-    // Below 2^30 steps num fits in 64 bits; beyond, it is worked out in 128.
-    const bool narrow = steps < (Int64{1} << 30);
-    const auto num = [&](Int64 i) {
-        const Int64 t = forward ? i : steps - i;
-        return 2 * static_cast<__int128>(t) * minorDelta + steps;
-    };
-    const auto floorOfNum = [&](Int64 i) -> Int64 {
-        if (narrow) {
-            const Int64 t = forward ? i : steps - i;
-            return FloorDiv(2 * t * minorDelta + steps, den);
-        }
-        const __int128 n = num(i);
-        __int128 q = n / den;
-        if (n % den != 0 && n < 0) {
-            --q;
-        }
-        return static_cast<Int64>(q);
-    };
-
+    const LineSteps line(x0, y0, x1, y1);
     // The steps whose pixels lie in the clip, found once, so that the walk needs no test per
-    // pixel. Usually the box of the end points is inside; otherwise the major coordinate gives
-    // a range of steps directly and the minor one, monotonic in i, by bisection.
+    // pixel; usually the box of the end points is inside.
     Int64 first = 0;
     Int64 end = steps;
     const bool boxInside = std::min(x0, x1) >= clip_.left && std::max(x0, x1) < clip_.right &&
                            std::min(y0, y1) >= clip_.top && std::max(y0, y1) < clip_.bottom;
-    if (!boxInside) {
-        const Int64 majorLow = xMajor ? clip_.left : clip_.top;
-        const Int64 majorHigh = xMajor ? clip_.right : clip_.bottom;
-        const Int64 minorLow = xMajor ? clip_.top : clip_.left;
-        const Int64 minorHigh = xMajor ? clip_.bottom : clip_.right;
-        if (forward) {
-            first = std::max(first, majorLow - majorStart);
-            end = std::min(end, majorHigh - majorStart);
-        } else {
-            first = std::max(first, majorStart - majorHigh + 1);
-            end = std::min(end, majorStart - majorLow + 1);
-        }
-        if (first >= end) {
-            return;
-        }
-        const auto minorAt = [&](Int64 i) { return baseMinor + floorOfNum(i); };
-        // First step in [first, end) where `reached` holds; it holds from some step on.
-        const auto firstWhere = [&](auto reached) {
-            Int64 lo = first;
-            Int64 hi = end;
-            while (lo < hi) {
-                const Int64 mid = lo + (hi - lo) / 2;
-                if (reached(mid)) {
-                    hi = mid;
-                } else {
-                    lo = mid + 1;
-                }
-            }
-            return lo;
-        };
-        const bool rising = minorDelta * step >= 0;
-        const Int64 enter = rising ? firstWhere([&](Int64 i) { return minorAt(i) >= minorLow; })
-                                   : firstWhere([&](Int64 i) { return minorAt(i) < minorHigh; });
-        const Int64 leave = rising ? firstWhere([&](Int64 i) { return minorAt(i) >= minorHigh; })
-                                   : firstWhere([&](Int64 i) { return minorAt(i) < minorLow; });
-        first = enter;
-        end = leave;
-        if (first >= end) {
-            return;
-        }
+    if (!boxInside && !ClipSteps(line, clip_, first, end)) {
+        return;
     }
+    const bool xMajor = line.xMajor;
+    const Int64 step = line.step;
+    const Int64 den = line.den;
 
-    // The minor coordinate is kept as quotient and remainder while num moves by
+    // The minor coordinate is kept as quotient and remainder while Num moves by
     // +-2 * minorDelta per step (|minorDelta| <= steps, so one correction at most). At the
-    // start point num / den is 0 forward and minorDelta backward, with the remainder steps.
-    Int64 quotient = forward ? 0 : minorDelta;
+    // start point Num / den is 0 forward and minorDelta backward, with the remainder steps.
+    Int64 quotient = line.forward ? 0 : line.minorDelta;
     Int64 remainder = steps;
     if (first > 0) {
-        quotient = floorOfNum(first);
-        remainder = static_cast<Int64>(num(first) - static_cast<__int128>(quotient) * den);
+        quotient = line.FloorOfNum(first);
+        remainder = static_cast<Int64>(line.Num(first) - static_cast<__int128>(quotient) * den);
     }
-    const Int64 numStep = 2 * minorDelta * step;
-    const Int64 major = majorStart + step * first;
-    const Int64 minor = baseMinor + quotient;
+    const Int64 numStep = 2 * line.minorDelta * step;
+    const Int64 major = line.majorStart + step * first;
+    const Int64 minor = line.baseMinor + quotient;
     std::uint32_t* p =
         xMajor ? Row(static_cast<int>(minor)) + major : Row(static_cast<int>(major)) + minor;
     const std::ptrdiff_t majorStride = xMajor ? step : step * stride_;
