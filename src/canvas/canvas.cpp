@@ -204,6 +204,10 @@ bool ClipSteps(const LineSteps& line, const CanvasRect& clip, Int64& first, Int6
     return first < end;
 }
 
+// Bound on the end points and the width of a wide line below which its pixel test is exact in
+// 64-bit integers (all products stay below 2^53).
+constexpr Int64 kWideLineExactLimit = Int64{1} << 24;
+
 // Crossings per row up to which insertion sort orders them.
 constexpr std::size_t kInsertionSortLimit = 32;
 
@@ -749,8 +753,7 @@ void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
     // lies below 2^53 and converts to a double exactly, so comparing it with rLen or r2 is the
     // same as comparing the integer with the bound rounded to an integer: the same test
     // without conversions.
-    constexpr Int64 kExactLimit = Int64{1} << 24;
-    const auto small = [kExactLimit](Int64 v) { return v > -kExactLimit && v < kExactLimit; };
+    const auto small = [](Int64 v) { return v > -kWideLineExactLimit && v < kWideLineExactLimit; };
     const bool exactInIntegers = small(x0) && small(y0) && small(x1) && small(y1) && small(width);
     const Int64 acrossLow = -FloorToInt(rLen); // across >= -rLen
     const Int64 acrossHigh = CeilToInt(rLen);  // across < rLen
