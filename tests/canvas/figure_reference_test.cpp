@@ -462,7 +462,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PieCase{"SteepRays", 1, 2, 58, 59, 31, -400, 27, 900},
                       PieCase{"Whole", 10, 1, 50, 59, 20, 20, 20, 20},
                       PieCase{"OddBox", 3, 7, 48, 40, 0, 0, 48, 7},
-                      PieCase{"FarRays", 6, 6, 54, 50, -kFar, 3, 17, kFar}),
+                      PieCase{"FarRays", 6, 6, 54, 50, -1000000, 3, 17, 1000000}),
     [](const ::testing::TestParamInfo<PieCase>& info) { return std::string(info.param.name); });
 
 // --- Wide lines: the band of the pen's width about the segment, round caps ---
