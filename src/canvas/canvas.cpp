@@ -485,6 +485,63 @@ struct Canvas::ScanScratch {
     std::array<EllipseRows, kEllipseSlots> ellipses;
     std::size_t nextEllipse = 0;
 
+    // The polygon's edges that cross rows of [clipTop, clipBottom) (horizontal ones cross
+    // none), in `edges`, and in `byRow` ordered by the first row they cross; rowFirst and
+    // rowEnd get the rows the polygon can fill. False when it fills none.
+    bool CollectEdges(std::span<const CanvasPoint> points, Int64 clipTop, Int64 clipBottom,
+                      Int64& rowFirst, Int64& rowEnd) {
+        edges.clear();
+        Int64 yMin = std::numeric_limits<Int64>::max();
+        Int64 yMax = std::numeric_limits<Int64>::min();
+        const std::size_t count = points.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            const CanvasPoint& a = points[i];
+            const CanvasPoint& b = points[i + 1 < count ? i + 1 : 0];
+            if (a.y == b.y) {
+                continue;
+            }
+            ScanEdge e;
+            const bool down = a.y < b.y;
+            e.y0 = down ? a.y : b.y;
+            e.x0 = down ? a.x : b.x;
+            e.y1 = down ? b.y : a.y;
+            e.x1 = down ? b.x : a.x;
+            // An edge wholly above or below the clip crosses none of the rows filled.
+            if (e.y1 <= clipTop || e.y0 >= clipBottom) {
+                continue;
+            }
+            yMin = std::min(yMin, e.y0);
+            yMax = std::max(yMax, e.y1);
+            edges.push_back(e);
+        }
+        if (edges.empty()) {
+            return false;
+        }
+        rowFirst = std::max(yMin, clipTop);
+        rowEnd = std::min(yMax, clipBottom);
+        if (rowFirst >= rowEnd) {
+            return false;
+        }
+        // Edges ordered by their first row by counting: every kept edge starts in [rowFirst,
+        // rowEnd), and the order among edges of one row does not matter (crossings are sorted).
+        const Int64 top = rowFirst;
+        const auto firstRow = [top](const ScanEdge& e) {
+            return static_cast<std::size_t>(std::max(e.y0, top) - top);
+        };
+        rowStart.assign(static_cast<std::size_t>(rowEnd - rowFirst) + 1, 0);
+        for (const ScanEdge& e : edges) {
+            ++rowStart[firstRow(e) + 1];
+        }
+        for (std::size_t r = 1; r < rowStart.size(); ++r) {
+            rowStart[r] += rowStart[r - 1];
+        }
+        byRow.resize(edges.size());
+        for (ScanEdge& e : edges) {
+            byRow[rowStart[firstRow(e)]++] = &e;
+        }
+        return true;
+    }
+
     // Rows of `e` in a box of boxWidth x boxHeight, or null for boxes too tall to keep.
     const ColumnRange* RowsOf(const DoubledEllipse& e, Int64 boxWidth, Int64 boxHeight) {
         if (boxHeight > kMaxCachedRows || boxWidth > kMaxX / 4) {
@@ -879,61 +936,14 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
     if (!scratch_) {
         scratch_ = std::make_unique<ScanScratch>();
     }
-    std::vector<ScanEdge>& edges = scratch_->edges;
-    std::vector<ScanEdge*>& byRow = scratch_->byRow;
-    std::vector<std::size_t>& rowStart = scratch_->rowStart;
+    Int64 rowFirst = 0;
+    Int64 rowEnd = 0;
+    if (!scratch_->CollectEdges(points, clip_.top, clip_.bottom, rowFirst, rowEnd)) {
+        return;
+    }
+    const std::vector<ScanEdge>& edges = scratch_->edges;
+    const std::vector<ScanEdge*>& byRow = scratch_->byRow;
     std::vector<ScanEdge*>& active = scratch_->active;
-    edges.clear();
-    active.clear();
-    const Int64 clipTop = clip_.top;
-    const Int64 clipBottom = clip_.bottom;
-    Int64 yMin = std::numeric_limits<Int64>::max();
-    Int64 yMax = std::numeric_limits<Int64>::min();
-    const std::size_t count = points.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        const CanvasPoint& a = points[i];
-        const CanvasPoint& b = points[i + 1 < count ? i + 1 : 0];
-        if (a.y == b.y) {
-            continue;
-        }
-        ScanEdge e;
-        const bool down = a.y < b.y;
-        e.y0 = down ? a.y : b.y;
-        e.x0 = down ? a.x : b.x;
-        e.y1 = down ? b.y : a.y;
-        e.x1 = down ? b.x : a.x;
-        // An edge wholly above or below the clip crosses none of the rows filled.
-        if (e.y1 <= clipTop || e.y0 >= clipBottom) {
-            continue;
-        }
-        yMin = std::min(yMin, e.y0);
-        yMax = std::max(yMax, e.y1);
-        edges.push_back(e);
-    }
-    if (edges.empty()) {
-        return;
-    }
-    const Int64 rowFirst = std::max(yMin, clipTop);
-    const Int64 rowEnd = std::min(yMax, clipBottom);
-    if (rowFirst >= rowEnd) {
-        return;
-    }
-    // Edges ordered by their first row by counting: every kept edge starts in [rowFirst,
-    // rowEnd), and the order among edges of one row does not matter (crossings are sorted).
-    const auto firstRow = [rowFirst](const ScanEdge& e) {
-        return static_cast<std::size_t>(std::max(e.y0, rowFirst) - rowFirst);
-    };
-    rowStart.assign(static_cast<std::size_t>(rowEnd - rowFirst) + 1, 0);
-    for (const ScanEdge& e : edges) {
-        ++rowStart[firstRow(e) + 1];
-    }
-    for (std::size_t r = 1; r < rowStart.size(); ++r) {
-        rowStart[r] += rowStart[r - 1];
-    }
-    byRow.resize(edges.size());
-    for (ScanEdge& e : edges) {
-        byRow[rowStart[firstRow(e)]++] = &e;
-    }
 
     const std::uint32_t fill = BrushPixel();
     const PenMode mode = pen_.mode;
