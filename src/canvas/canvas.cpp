@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <tuple>
 #include <vector>
@@ -54,8 +55,44 @@ constexpr std::array<Colour, 31> kSystemColours = {
 };
 
 std::uint32_t ToPixel(Colour colour) {
-    const Colour rgb = ColourToRgb(colour);
+    // Plain colours, the common case, need no look-up.
+    const Colour rgb = (colour & 0x80000000u) == 0 ? colour & 0x00FFFFFFu : ColourToRgb(colour);
     return 0xFF000000u | ((rgb & 0xFFu) << 16) | (rgb & 0xFF00u) | ((rgb >> 16) & 0xFFu);
+}
+
+// Pixel stores of a copy-mode span. Built twice, for AVX2 (32-byte stores) and for the base
+// instruction set, and picked once per process by the processor; both write the same pixels.
+#if defined(__x86_64__) && defined(__has_attribute)
+#if __has_attribute(target_clones)
+#define GLODANJE_WIDE_STORES __attribute__((target_clones("avx2", "default")))
+#endif
+#endif
+#ifndef GLODANJE_WIDE_STORES
+#define GLODANJE_WIDE_STORES
+#endif
+
+// Pixels up to which a span is stored in place.
+constexpr std::size_t kShortSpan = 8;
+
+GLODANJE_WIDE_STORES void StorePixels(std::uint32_t* first, std::size_t count,
+                                      std::uint32_t pixel) {
+    for (std::size_t i = 0; i < count; ++i) {
+        first[i] = pixel;
+    }
+}
+
+void FillPixels(std::uint32_t* first, std::size_t count, std::uint32_t pixel) {
+    if (count <= kShortSpan) {
+        // Short spans, as at the edges of figures, cost less than a call.
+        for (std::size_t i = 0; i < count; ++i) {
+            first[i] = pixel;
+        }
+    } else if (pixel == 0xFFFFFFFFu) {
+        // White: every byte the same, so the library's byte fill does it.
+        std::memset(first, 0xFF, count * sizeof(std::uint32_t));
+    } else {
+        StorePixels(first, count, pixel);
+    }
 }
 
 Int64 FloorDiv(Int64 num, Int64 den) {
@@ -67,9 +104,112 @@ Int64 FloorDiv(Int64 num, Int64 den) {
     return q;
 }
 
-Int64 CeilDiv(Int64 num, Int64 den) {
-    return -FloorDiv(-num, den);
+// floor and ceil of a finite value well inside the 64-bit range, without a library call.
+Int64 FloorToInt(double v) {
+    const auto i = static_cast<Int64>(v);
+    return static_cast<double>(i) > v ? i - 1 : i;
 }
+
+Int64 CeilToInt(double v) {
+    const auto i = static_cast<Int64>(v);
+    return static_cast<double>(i) < v ? i + 1 : i;
+}
+
+// A 1-px line as steps i = 0 .. steps - 1 of its major coordinate, one pixel each. The minor
+// coordinate of a step is the nearest one on the segment, halves toward +x or +y, computed from
+// the end with the smaller major coordinate (the base), so a segment covers the same pixels in
+// both directions (the polygon edge and the line painted over it agree):
+//   minor(i) = baseMinor + floor(Num(i) / den), Num(i) = 2 * t(i) * minorDelta + steps,
+// with t(i) the major distance of step i from the base end and den = 2 * steps.
+struct LineSteps {
+    bool xMajor;
+    bool forward; // the major coordinate grows from the start point
+    Int64 steps;  // >= 1
+    Int64 baseMinor;
+    Int64 minorDelta; // minor change from the base end to the other, |minorDelta| <= steps
+    Int64 step;       // +1 or -1, major change per step from the start point
+    Int64 majorStart;
+    Int64 den;
+
+    LineSteps(Int64 x0, Int64 y0, Int64 x1, Int64 y1) {
+        const Int64 dx = x1 - x0;
+        const Int64 dy = y1 - y0;
+        const Int64 adx = dx < 0 ? -dx : dx;
+        const Int64 ady = dy < 0 ? -dy : dy;
+        xMajor = adx >= ady;
+        forward = xMajor ? dx > 0 : dy > 0;
+        steps = std::max(adx, ady);
+        baseMinor = forward ? (xMajor ? y0 : x0) : (xMajor ? y1 : x1);
+        minorDelta = forward ? (xMajor ? dy : dx) : (xMajor ? -dy : -dx);
+        step = forward ? 1 : -1;
+        majorStart = xMajor ? x0 : y0;
+        den = 2 * steps;
+    }
+    Int64 T(Int64 i) const { return forward ? i : steps - i; }
+    __int128 Num(Int64 i) const { return 2 * static_cast<__int128>(T(i)) * minorDelta + steps; }
+    Int64 FloorOfNum(Int64 i) const {
+        if (steps < (Int64{1} << 30)) {
+            // Num fits in 64 bits.
+            return FloorDiv(2 * T(i) * minorDelta + steps, den);
+        }
+        const __int128 n = Num(i);
+        __int128 q = n / den;
+        if (n % den != 0 && n < 0) {
+            --q;
+        }
+        return static_cast<Int64>(q);
+    }
+    Int64 MinorAt(Int64 i) const { return baseMinor + FloorOfNum(i); }
+};
+
+// Narrows the steps [first, end) to those whose pixels lie in the clip: the major coordinate
+// gives a range of steps directly, and the minor one, monotonic in i, by bisection. False when
+// no step remains.
+bool ClipSteps(const LineSteps& line, const CanvasRect& clip, Int64& first, Int64& end) {
+    const Int64 majorLow = line.xMajor ? clip.left : clip.top;
+    const Int64 majorHigh = line.xMajor ? clip.right : clip.bottom;
+    const Int64 minorLow = line.xMajor ? clip.top : clip.left;
+    const Int64 minorHigh = line.xMajor ? clip.bottom : clip.right;
+    if (line.forward) {
+        first = std::max(first, majorLow - line.majorStart);
+        end = std::min(end, majorHigh - line.majorStart);
+    } else {
+        first = std::max(first, line.majorStart - majorHigh + 1);
+        end = std::min(end, line.majorStart - majorLow + 1);
+    }
+    if (first >= end) {
+        return false;
+    }
+    // First step in [first, end) where `reached` holds; it holds from some step on.
+    const auto firstWhere = [&](auto reached) {
+        Int64 lo = first;
+        Int64 hi = end;
+        while (lo < hi) {
+            const Int64 mid = lo + (hi - lo) / 2;
+            if (reached(line.MinorAt(mid))) {
+                hi = mid;
+            } else {
+                lo = mid + 1;
+            }
+        }
+        return lo;
+    };
+    const bool rising = line.minorDelta * line.step >= 0;
+    const Int64 enter = rising ? firstWhere([&](Int64 minor) { return minor >= minorLow; })
+                               : firstWhere([&](Int64 minor) { return minor < minorHigh; });
+    const Int64 leave = rising ? firstWhere([&](Int64 minor) { return minor >= minorHigh; })
+                               : firstWhere([&](Int64 minor) { return minor < minorLow; });
+    first = enter;
+    end = leave;
+    return first < end;
+}
+
+// Bound on the end points and the width of a wide line below which its pixel test is exact in
+// 64-bit integers (all products stay below 2^53).
+constexpr Int64 kWideLineExactLimit = Int64{1} << 24;
+
+// Crossings per row up to which insertion sort orders them.
+constexpr std::size_t kInsertionSortLimit = 32;
 
 constexpr Int64 kMinX = std::numeric_limits<int>::min() / 4;
 constexpr Int64 kMaxX = std::numeric_limits<int>::max() / 4;
@@ -83,17 +223,6 @@ struct ColumnRange {
         return {std::max(lo, other.lo), std::min(hi, other.hi)};
     }
 };
-
-// Columns x with a * x + m >= 0.
-ColumnRange HalfLine(Int64 a, Int64 m) {
-    if (a > 0) {
-        return {CeilDiv(-m, a), kMaxX};
-    }
-    if (a < 0) {
-        return {kMinX, FloorDiv(m, -a)};
-    }
-    return m >= 0 ? ColumnRange{} : ColumnRange{1, 0};
-}
 
 // Ellipse inscribed in a box of width a and height b, in doubled coordinates relative to the
 // box centre: pixel centres are at odd or even offsets depending on the box, and every test is
@@ -137,6 +266,54 @@ struct DoubledEllipse {
     }
 };
 
+// The columns x with a * x + m >= 0 in a run of rows where m moves by mStep from
+// row to row: the bound's quotient floor(m / |a|) is stepped with its remainder, so that no
+// row needs a division.
+class SteppedHalfLine {
+public:
+    SteppedHalfLine(Int64 a, Int64 m, Int64 mStep) : a_(a), m_(m), mStep_(mStep) {
+        if (a_ != 0) {
+            den_ = a_ < 0 ? -a_ : a_;
+            quotient_ = FloorDiv(m_, den_);
+            remainder_ = m_ - quotient_ * den_;
+            wholeStep_ = FloorDiv(mStep_, den_);
+            fracStep_ = mStep_ - wholeStep_ * den_;
+        }
+    }
+    void NextRow() {
+        m_ += mStep_;
+        if (a_ != 0) {
+            quotient_ += wholeStep_;
+            remainder_ += fracStep_;
+            if (remainder_ >= den_) {
+                remainder_ -= den_;
+                ++quotient_;
+            }
+        }
+    }
+    // HalfLine(a, m): ceil(-m / a) = -floor(m / a) upward for a > 0, floor(m / -a) downward for
+    // a < 0.
+    ColumnRange Range() const {
+        if (a_ > 0) {
+            return {-quotient_, kMaxX};
+        }
+        if (a_ < 0) {
+            return {kMinX, quotient_};
+        }
+        return m_ >= 0 ? ColumnRange{} : ColumnRange{1, 0};
+    }
+
+private:
+    Int64 a_;
+    Int64 m_;
+    Int64 mStep_;
+    Int64 den_ = 1;
+    Int64 quotient_ = 0;
+    Int64 remainder_ = 0; // 0 <= remainder_ < den_
+    Int64 wholeStep_ = 0;
+    Int64 fracStep_ = 0;
+};
+
 // The angular sector of a pie or arc: from ray s counter-clockwise on the screen to ray e, both
 // in doubled coordinates relative to the box centre (y downward).
 struct Sector {
@@ -161,9 +338,21 @@ struct Sector {
         wide = turn < 0;
     }
 
-    // Emits the parts of `range` (row offset v) that lie in the sector: at most two.
+    // The sector's two half-lines in the row with offset v: Ccw(s, p) >= 0 and Ccw(p, e) >= 0.
+    // With u = 2x + 1 - sumX: Ccw(s, p) = sy * u - sx * v and Ccw(p, e) = v * ex - u * ey, so
+    // each is a * x + m >= 0 with m moving by a fixed amount from one row (v + 2) to the next.
+    SteppedHalfLine StartSide(Int64 v, Int64 sumX) const {
+        return SteppedHalfLine(2 * sy, sy * (1 - sumX) - sx * v, -2 * sx);
+    }
+    SteppedHalfLine EndSide(Int64 v, Int64 sumX) const {
+        return SteppedHalfLine(-2 * ey, v * ex - ey * (1 - sumX), 2 * ex);
+    }
+
+    // Emits the parts of `range` that lie in the sector, given the row's half-lines h1 (start
+    // side) and h2 (end side): at most two.
     template <class Sink>
-    void Clip(const ColumnRange& range, Int64 v, Int64 sumX, Sink&& sink) const {
+    void Clip(const ColumnRange& range, const ColumnRange& h1, const ColumnRange& h2,
+              Sink&& sink) const {
         if (range.Empty()) {
             return;
         }
@@ -171,10 +360,6 @@ struct Sector {
             sink(range);
             return;
         }
-        // With u = 2x + 1 - sumX: Ccw(s, p) = sy * u - sx * v and Ccw(p, e) = v * ex - u * ey.
-        const Int64 k = 1 - sumX;
-        const ColumnRange h1 = HalfLine(2 * sy, sy * k - sx * v);
-        const ColumnRange h2 = HalfLine(-2 * ey, v * ex - ey * k);
         if (!wide) {
             const ColumnRange r = range.Intersect(h1).Intersect(h2);
             if (!r.Empty()) {
@@ -229,13 +414,23 @@ struct Canvas::ScanEdge {
     void StartAt(Int64 y) {
         const Int64 dy = y1 - y0;
         const Int64 dx = x1 - x0;
-        // ceil(n / dy) = floor((n + dy - 1) / dy)
-        const Int64 n = (y - y0) * dx + dy - 1;
-        const Int64 q = FloorDiv(n, dy);
-        x = x0 + q;
-        remainder = n - q * dy;
-        wholeStep = FloorDiv(dx, dy);
-        fracStep = dx - wholeStep * dy;
+        if (y == y0) {
+            // At the upper end the crossing is x0 itself (n = dy - 1 below): no division.
+            x = x0;
+            remainder = dy - 1;
+        } else {
+            // ceil(n / dy) = floor((n + dy - 1) / dy)
+            const Int64 n = (y - y0) * dx + dy - 1;
+            const Int64 q = FloorDiv(n, dy);
+            x = x0 + q;
+            remainder = n - q * dy;
+        }
+        // The step is needed only by an edge that reaches the next row; most edges of a
+        // finely sampled curve cross one row only.
+        if (y1 - y > 1) {
+            wholeStep = FloorDiv(dx, dy);
+            fracStep = dx - wholeStep * dy;
+        }
     }
     void NextRow() {
         x += wholeStep;
@@ -246,6 +441,27 @@ struct Canvas::ScanEdge {
         }
     }
 };
+
+namespace {
+
+// Orders the active edges by their crossing with the current row. The order changes little
+// from row to row, so a few moves sort them; many crossings in one row take the general sort.
+template <class Edge> void SortByCrossing(Edge** edges, std::size_t count) {
+    if (count <= kInsertionSortLimit) {
+        for (std::size_t i = 1; i < count; ++i) {
+            Edge* e = edges[i];
+            std::size_t j = i;
+            for (; j > 0 && edges[j - 1]->x > e->x; --j) {
+                edges[j] = edges[j - 1];
+            }
+            edges[j] = e;
+        }
+        return;
+    }
+    std::sort(edges, edges + count, [](const Edge* l, const Edge* r) { return l->x < r->x; });
+}
+
+} // namespace
 
 // The column ranges of every row of an ellipse in a box, relative to the box's left column.
 // They depend only on the ellipse and the box size (a box moved by whole pixels moves its
@@ -260,13 +476,71 @@ struct EllipseRows {
 };
 
 struct Canvas::ScanScratch {
-    std::vector<ScanEdge> edges;
-    std::vector<ScanEdge*> active;
-    std::vector<Int64> crossings;
+    std::vector<ScanEdge> edges;       // in outline order
+    std::vector<ScanEdge*> byRow;      // the same, ordered by the first row they cross
+    std::vector<std::size_t> rowStart; // per row: index in `byRow` of its first starting edge
+    std::vector<ScanEdge*> active;     // edges crossing the current row, ordered by crossing
     static constexpr std::size_t kEllipseSlots = 4;
     static constexpr Int64 kMaxCachedRows = 2048;
     std::array<EllipseRows, kEllipseSlots> ellipses;
     std::size_t nextEllipse = 0;
+
+    // The polygon's edges that cross rows of [clipTop, clipBottom) (horizontal ones cross
+    // none), in `edges`, and in `byRow` ordered by the first row they cross; rowFirst and
+    // rowEnd get the rows the polygon can fill. False when it fills none.
+    bool CollectEdges(std::span<const CanvasPoint> points, Int64 clipTop, Int64 clipBottom,
+                      Int64& rowFirst, Int64& rowEnd) {
+        edges.clear();
+        Int64 yMin = std::numeric_limits<Int64>::max();
+        Int64 yMax = std::numeric_limits<Int64>::min();
+        const std::size_t count = points.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            const CanvasPoint& a = points[i];
+            const CanvasPoint& b = points[i + 1 < count ? i + 1 : 0];
+            if (a.y == b.y) {
+                continue;
+            }
+            ScanEdge e;
+            const bool down = a.y < b.y;
+            e.y0 = down ? a.y : b.y;
+            e.x0 = down ? a.x : b.x;
+            e.y1 = down ? b.y : a.y;
+            e.x1 = down ? b.x : a.x;
+            // An edge wholly above or below the clip crosses none of the rows filled.
+            if (e.y1 <= clipTop || e.y0 >= clipBottom) {
+                continue;
+            }
+            yMin = std::min(yMin, e.y0);
+            yMax = std::max(yMax, e.y1);
+            edges.push_back(e);
+        }
+        if (edges.empty()) {
+            return false;
+        }
+        rowFirst = std::max(yMin, clipTop);
+        rowEnd = std::min(yMax, clipBottom);
+        if (rowFirst >= rowEnd) {
+            return false;
+        }
+        // Edges ordered by their first row by counting: every kept edge starts in [rowFirst,
+        // rowEnd), and the order among edges of one row does not matter (crossings are sorted).
+        const Int64 top = rowFirst;
+        const auto firstRow = [top](const ScanEdge& e) {
+            return static_cast<std::size_t>(std::max(e.y0, top) - top);
+        };
+        rowStart.assign(static_cast<std::size_t>(rowEnd - rowFirst) + 1, 0);
+        for (const ScanEdge& e : edges) {
+            ++rowStart[firstRow(e) + 1];
+        }
+        for (std::size_t r = 1; r < rowStart.size(); ++r) {
+            rowStart[r] += rowStart[r - 1];
+        }
+        byRow.resize(edges.size());
+        for (ScanEdge& e : edges) {
+            byRow[rowStart[firstRow(e)]++] = &e;
+        }
+        return true;
+    }
 
     // Rows of `e` in a box of boxWidth x boxHeight, or null for boxes too tall to keep.
     const ColumnRange* RowsOf(const DoubledEllipse& e, Int64 boxWidth, Int64 boxHeight) {
@@ -351,11 +625,11 @@ void Canvas::RealizeBrush() {
     }
 }
 
-std::uint32_t Canvas::BrushPixel() const {
+inline std::uint32_t Canvas::BrushPixel() const {
     return ToPixel(brush_.colour);
 }
 
-std::uint32_t Canvas::PenPixel() const {
+inline std::uint32_t Canvas::PenPixel() const {
     return ToPixel(pen_.colour);
 }
 
@@ -370,7 +644,7 @@ void Canvas::FillSpan(int y, int x0, int x1, std::uint32_t pixel, PenMode mode) 
     }
     auto* line = Row(y);
     if (mode == PenMode::Copy) {
-        std::fill(line + x0, line + x1, pixel);
+        FillPixels(line + x0, static_cast<std::size_t>(x1 - x0), pixel);
         return;
     }
     for (int x = x0; x < x1; ++x) {
@@ -378,7 +652,7 @@ void Canvas::FillSpan(int y, int x0, int x1, std::uint32_t pixel, PenMode mode) 
     }
 }
 
-void Canvas::PutPixel(int x, int y, std::uint32_t pixel, PenMode mode) {
+inline void Canvas::PutPixel(int x, int y, std::uint32_t pixel, PenMode mode) {
     if (x < clip_.left || x >= clip_.right || y < clip_.top || y >= clip_.bottom) {
         return;
     }
@@ -397,6 +671,16 @@ void Canvas::PenLine(int x0, int y0, int x1, int y1) {
     }
     const int width = PenWidth();
     if (width == 1) {
+        // Segments of at most one step, as along finely sampled outlines, are settled here:
+        // nothing for no step, the start pixel for one.
+        const Int64 dx = static_cast<Int64>(x1) - x0;
+        const Int64 dy = static_cast<Int64>(y1) - y0;
+        if (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1) {
+            if (dx != 0 || dy != 0) {
+                PutPixel(x0, y0, PenPixel(), pen_.mode);
+            }
+            return;
+        }
         ThinLine(x0, y0, x1, y1);
     } else {
         WideLine(x0, y0, x1, y1, width);
@@ -413,10 +697,13 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
         return;
     }
     const std::uint32_t on = PenPixel();
-    const std::uint32_t off = ToPixel(backColour_);
-    const bool dotted = pen_.style == PenStyle::Dotted;
-    const bool opaque = backMode_ == BackMode::Opaque;
     const PenMode mode = pen_.mode;
+    if (steps == 1) {
+        // One step draws only the start pixel, which is "on" in every pen style.
+        PutPixel(x0, y0, on, mode);
+        return;
+    }
+    const bool dotted = pen_.style == PenStyle::Dotted;
 
     // Solid horizontal runs are the common case of frames, ticks and grids.
     if (!dotted && dy == 0) {
@@ -428,38 +715,41 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
         return;
     }
 
-    // One pixel per step of the major coordinate; the minor coordinate is the nearest one on
-    // the segment, halves toward +x or +y. It is computed from the endpoint with the smaller
-    // major coordinate, so a segment covers the same pixels in both directions (the polygon
-    // edge and the line painted over it agree).
-    const bool xMajor = adx >= ady;
-    const bool forward = xMajor ? dx > 0 : dy > 0;
-    const Int64 baseMajor = forward ? (xMajor ? x0 : y0) : (xMajor ? x1 : y1);
-    const Int64 baseMinor = forward ? (xMajor ? y0 : x0) : (xMajor ? y1 : x1);
-    const Int64 minorDelta = forward ? (xMajor ? dy : dx) : (xMajor ? -dy : -dx);
-    const Int64 step = forward ? 1 : -1;
-    Int64 major = xMajor ? x0 : y0;
-    // minor = baseMinor + floor(num / den), kept as quotient and remainder while num moves by
-    // +-2 * minorDelta per step (|minorDelta| <= steps, so one correction at most).
-    const Int64 den = 2 * steps;
-    const Int64 num = 2 * (major - baseMajor) * minorDelta + steps;
-    Int64 quotient = FloorDiv(num, den);
-    Int64 remainder = num - quotient * den;
-    const Int64 numStep = 2 * minorDelta * step;
-    // Every pixel lies in the box of the two end points; when that box is inside the clip, a
-    // solid copy needs no test per pixel and steps a pointer through the rows.
+    const LineSteps line(x0, y0, x1, y1);
+    // The steps whose pixels lie in the clip, found once, so that the walk needs no test per
+    // pixel; usually the box of the end points is inside.
+    Int64 first = 0;
+    Int64 end = steps;
     const bool boxInside = std::min(x0, x1) >= clip_.left && std::max(x0, x1) < clip_.right &&
                            std::min(y0, y1) >= clip_.top && std::max(y0, y1) < clip_.bottom;
-    if (boxInside && !dotted && mode == PenMode::Copy) {
-        const Int64 minor = baseMinor + quotient;
-        std::uint32_t* p =
-            xMajor ? Row(static_cast<int>(minor)) + major : Row(static_cast<int>(major)) + minor;
-        const std::ptrdiff_t majorStride = xMajor ? step : step * stride_;
-        const std::ptrdiff_t minorStride = xMajor ? stride_ : 1;
-        // The pointer never moves past the last pixel, so it stays inside the image.
-        for (Int64 i = 0;;) {
-            *p = on;
-            if (++i == steps) {
+    if (!boxInside && !ClipSteps(line, clip_, first, end)) {
+        return;
+    }
+    const bool xMajor = line.xMajor;
+    const Int64 step = line.step;
+    const Int64 den = line.den;
+
+    // The minor coordinate is kept as quotient and remainder while Num moves by
+    // +-2 * minorDelta per step (|minorDelta| <= steps, so one correction at most). At the
+    // start point Num / den is 0 forward and minorDelta backward, with the remainder steps.
+    Int64 quotient = line.forward ? 0 : line.minorDelta;
+    Int64 remainder = steps;
+    if (first > 0) {
+        quotient = line.FloorOfNum(first);
+        remainder = static_cast<Int64>(line.Num(first) - static_cast<__int128>(quotient) * den);
+    }
+    const Int64 numStep = 2 * line.minorDelta * step;
+    const Int64 major = line.majorStart + step * first;
+    const Int64 minor = line.baseMinor + quotient;
+    std::uint32_t* p =
+        xMajor ? Row(static_cast<int>(minor)) + major : Row(static_cast<int>(major)) + minor;
+    const std::ptrdiff_t majorStride = xMajor ? step : step * stride_;
+    const std::ptrdiff_t minorStride = xMajor ? stride_ : 1;
+    const auto walk = [&](auto plot) {
+        // Every step from first to end lies in the clip, so the pointer stays in the image.
+        for (Int64 i = first;;) {
+            plot(p, i);
+            if (++i == end) {
                 break;
             }
             remainder += numStep;
@@ -472,30 +762,20 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
             }
             p += majorStride;
         }
+    };
+    if (!dotted && mode == PenMode::Copy) {
+        walk([on](std::uint32_t* q, Int64) { *q = on; });
         return;
     }
-    for (Int64 i = 0; i < steps; ++i, major += step) {
-        const Int64 minor = baseMinor + quotient;
-        remainder += numStep;
-        if (remainder >= den) {
-            remainder -= den;
-            ++quotient;
-        } else if (remainder < 0) {
-            remainder += den;
-            --quotient;
-        }
-        const Int64 x = xMajor ? major : minor;
-        const Int64 y = xMajor ? minor : major;
-        if (x < clip_.left || x >= clip_.right || y < clip_.top || y >= clip_.bottom) {
-            continue;
-        }
+    const std::uint32_t off = ToPixel(backColour_);
+    const bool opaque = backMode_ == BackMode::Opaque;
+    walk([=](std::uint32_t* q, Int64 i) {
         const bool dot = !dotted || (i / 3) % 2 == 0;
         if (dot || opaque) {
             const std::uint32_t pixel = dot ? on : off;
-            std::uint32_t& target = Row(static_cast<int>(y))[x];
-            target = mode == PenMode::Copy ? pixel : (~(pixel ^ target) | 0xFF000000u);
+            *q = mode == PenMode::Copy ? pixel : (~(pixel ^ *q) | 0xFF000000u);
         }
-    }
+    });
 }
 
 void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
@@ -526,33 +806,66 @@ void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
         return static_cast<double>(px * px + py * py) < r2 ||
                static_cast<double>(qx * qx + qy * qy) < r2;
     };
+    // With the end points and the width below 2^24 in size, every product the test compares
+    // lies below 2^53 and converts to a double exactly, so comparing it with rLen or r2 is the
+    // same as comparing the integer with the bound rounded to an integer: the same test
+    // without conversions.
+    const auto small = [](Int64 v) { return v > -kWideLineExactLimit && v < kWideLineExactLimit; };
+    const bool exactInIntegers = small(x0) && small(y0) && small(x1) && small(y1) && small(width);
+    const Int64 acrossLow = -FloorToInt(rLen); // across >= -rLen
+    const Int64 acrossHigh = CeilToInt(rLen);  // across < rLen
+    const Int64 capLimit = CeilToInt(r2);      // squared distance < r2
+    const auto coveredInIntegers = [&](Int64 x, Int64 y) {
+        const Int64 px = x - x0;
+        const Int64 py = y - y0;
+        const Int64 along = dx * px + dy * py;
+        const Int64 across = dx * py - dy * px;
+        if (len2 > 0 && along >= 0 && along <= len2) {
+            // Beside the segment, a pixel outside the band is farther than r from both ends:
+            // its squared distance times len2 is along^2 + across^2 >= across^2 >= (r len)^2.
+            return across >= acrossLow && across < acrossHigh;
+        }
+        const Int64 qx = x - x1;
+        const Int64 qy = y - y1;
+        return px * px + py * py < capLimit || qx * qx + qy * qy < capLimit;
+    };
     const std::uint32_t pixel = PenPixel();
-    const int rowFirst = std::max<int>(static_cast<int>(std::floor(y0 - r)), clip_.top);
-    const int rowLast = std::min<int>(static_cast<int>(std::ceil(y1 + r)), clip_.bottom - 1);
-    for (int row = rowFirst; row <= rowLast; ++row) {
-        // A first estimate of the covered columns, then exact ends from the pixel test (the
-        // covered part of a row is contiguous: the band is convex).
-        const double py = static_cast<double>(row) - y0;
-        double lo = std::min(x0, x1) - r - 1;
-        double hi = std::max(x0, x1) + r + 1;
-        if (dy != 0) {
-            const double p = (static_cast<double>(dx) * py - rLen) / static_cast<double>(dy);
-            const double q = (static_cast<double>(dx) * py + rLen) / static_cast<double>(dy);
-            lo = std::max(lo, x0 + std::min(p, q) - r - 1);
-            hi = std::min(hi, x0 + std::max(p, q) + r + 1);
+    const int rowFirst = std::max<int>(static_cast<int>(FloorToInt(y0 - r)), clip_.top);
+    const int rowLast = std::min<int>(static_cast<int>(CeilToInt(y1 + r)), clip_.bottom - 1);
+    const auto rows = [&](auto test) {
+        for (int row = rowFirst; row <= rowLast; ++row) {
+            // A first estimate of the covered columns, then exact ends from the pixel test
+            // (the covered part of a row is contiguous: the band is convex). Every covered
+            // pixel, caps included, has -rLen <= across < rLen, so with dy > 0 its column lies
+            // between x0 + p and x0 + q; the margin of a pixel absorbs the rounding of p and q.
+            const double py = static_cast<double>(row) - y0;
+            double lo = std::min(x0, x1) - r - 1;
+            double hi = std::max(x0, x1) + r + 1;
+            if (dy != 0) {
+                const double p = (static_cast<double>(dx) * py - rLen) / static_cast<double>(dy);
+                const double q = (static_cast<double>(dx) * py + rLen) / static_cast<double>(dy);
+                lo = std::max(lo, x0 + p - 1);
+                hi = std::min(hi, x0 + q + 1);
+            }
+            Int64 first = FloorToInt(lo);
+            Int64 last = CeilToInt(hi);
+            while (first <= last && !test(first, row)) {
+                ++first;
+            }
+            while (last >= first && !test(last, row)) {
+                --last;
+            }
+            if (first <= last) {
+                FillSpan(row, static_cast<int>(std::max<Int64>(first, clip_.left)),
+                         static_cast<int>(std::min<Int64>(last + 1, clip_.right)), pixel,
+                         pen_.mode);
+            }
         }
-        Int64 first = static_cast<Int64>(std::floor(lo));
-        Int64 last = static_cast<Int64>(std::ceil(hi));
-        while (first <= last && !covered(first, row)) {
-            ++first;
-        }
-        while (last >= first && !covered(last, row)) {
-            --last;
-        }
-        if (first <= last) {
-            FillSpan(row, static_cast<int>(std::max<Int64>(first, clip_.left)),
-                     static_cast<int>(std::min<Int64>(last + 1, clip_.right)), pixel, pen_.mode);
-        }
+    };
+    if (exactInIntegers) {
+        rows(coveredInIntegers);
+    } else {
+        rows(covered);
     }
 }
 
@@ -623,57 +936,88 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
     if (!scratch_) {
         scratch_ = std::make_unique<ScanScratch>();
     }
-    std::vector<ScanEdge>& edges = scratch_->edges;
-    std::vector<ScanEdge*>& active = scratch_->active;
-    std::vector<Int64>& crossings = scratch_->crossings;
-    edges.clear();
-    active.clear();
-    Int64 yMin = std::numeric_limits<Int64>::max();
-    Int64 yMax = std::numeric_limits<Int64>::min();
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const CanvasPoint& a = points[i];
-        const CanvasPoint& b = points[(i + 1) % points.size()];
-        if (a.y == b.y) {
-            continue;
-        }
-        ScanEdge e;
-        const bool down = a.y < b.y;
-        e.y0 = down ? a.y : b.y;
-        e.x0 = down ? a.x : b.x;
-        e.y1 = down ? b.y : a.y;
-        e.x1 = down ? b.x : a.x;
-        yMin = std::min(yMin, e.y0);
-        yMax = std::max(yMax, e.y1);
-        edges.push_back(e);
+    Int64 rowFirst = 0;
+    Int64 rowEnd = 0;
+    if (!scratch_->CollectEdges(points, clip_.top, clip_.bottom, rowFirst, rowEnd)) {
+        return;
     }
-    std::sort(edges.begin(), edges.end(),
-              [](const ScanEdge& l, const ScanEdge& r) { return l.y0 < r.y0; });
-    const Int64 rowFirst = std::max<Int64>(yMin, clip_.top);
-    const Int64 rowEnd = std::min<Int64>(yMax, clip_.bottom);
-    std::size_t next = 0;
+    const std::vector<ScanEdge>& edges = scratch_->edges;
+    const std::vector<ScanEdge*>& byRow = scratch_->byRow;
+    std::vector<ScanEdge*>& active = scratch_->active;
+
     const std::uint32_t fill = BrushPixel();
-    for (Int64 y = rowFirst; y < rowEnd; ++y) {
-        std::erase_if(active, [y](const ScanEdge* e) { return e->y1 <= y; });
-        for (ScanEdge* e : active) {
-            e->NextRow();
-        }
-        for (; next < edges.size() && edges[next].y0 <= y; ++next) {
-            if (edges[next].y1 > y) {
-                edges[next].StartAt(y);
-                active.push_back(&edges[next]);
+    const PenMode mode = pen_.mode;
+    const Int64 clipLeft = clip_.left;
+    const Int64 clipRight = clip_.right;
+    // Rows are taken in runs over which the active edges stay the same: between two runs edges
+    // end and start, within a run each edge only steps to the next row.
+    active.resize(edges.size());
+    ScanEdge** const act = active.data();
+    std::size_t activeCount = 0;
+    std::size_t next = 0;
+    for (Int64 y = rowFirst; y < rowEnd;) {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < activeCount; ++i) {
+            ScanEdge* e = act[i];
+            if (e->y1 > y) {
+                e->NextRow();
+                act[kept++] = e;
             }
         }
-        crossings.clear();
-        for (const ScanEdge* e : active) {
-            crossings.push_back(e->x);
+        activeCount = kept;
+        for (; next < byRow.size() && byRow[next]->y0 <= y; ++next) {
+            byRow[next]->StartAt(y);
+            act[activeCount++] = byRow[next];
         }
-        std::sort(crossings.begin(), crossings.end());
-        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
-            const Int64 from = std::max<Int64>(crossings[i], clip_.left);
-            const Int64 to = std::min<Int64>(crossings[i + 1], clip_.right);
-            if (from < to) {
-                FillSpan(static_cast<int>(y), static_cast<int>(from), static_cast<int>(to), fill,
-                         pen_.mode);
+        Int64 runEnd = next < byRow.size() ? std::min(rowEnd, byRow[next]->y0) : rowEnd;
+        for (std::size_t i = 0; i < activeCount; ++i) {
+            runEnd = std::min(runEnd, act[i]->y1);
+        }
+        if (activeCount == 2) {
+            // One span per row, the common case of simple figures.
+            ScanEdge* a = act[0];
+            ScanEdge* b = act[1];
+            for (;;) {
+                const Int64 from = std::max(std::min(a->x, b->x), clipLeft);
+                const Int64 to = std::min(std::max(a->x, b->x), clipRight);
+                if (from < to) {
+                    if (mode == PenMode::Copy) {
+                        FillPixels(Row(static_cast<int>(y)) + from,
+                                   static_cast<std::size_t>(to - from), fill);
+                    } else {
+                        FillSpan(static_cast<int>(y), static_cast<int>(from), static_cast<int>(to),
+                                 fill, mode);
+                    }
+                }
+                if (++y == runEnd) {
+                    break;
+                }
+                a->NextRow();
+                b->NextRow();
+            }
+            continue;
+        }
+        for (;;) {
+            SortByCrossing(act, activeCount);
+            for (std::size_t i = 0; i + 1 < activeCount; i += 2) {
+                const Int64 from = std::max(act[i]->x, clipLeft);
+                const Int64 to = std::min(act[i + 1]->x, clipRight);
+                if (from < to) {
+                    // The row lies in the clip and the span was cut to it.
+                    if (mode == PenMode::Copy) {
+                        FillPixels(Row(static_cast<int>(y)) + from,
+                                   static_cast<std::size_t>(to - from), fill);
+                    } else {
+                        FillSpan(static_cast<int>(y), static_cast<int>(from), static_cast<int>(to),
+                                 fill, mode);
+                    }
+                }
+            }
+            if (++y == runEnd) {
+                break;
+            }
+            for (std::size_t i = 0; i < activeCount; ++i) {
+                act[i]->NextRow();
             }
         }
     }
@@ -688,11 +1032,10 @@ void Canvas::Polygon(std::span<const CanvasPoint> points) {
     if (brush_.style == BrushStyle::Solid) {
         FillPolygon(points);
     }
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const CanvasPoint& a = points[i];
-        const CanvasPoint& b = points[(i + 1) % points.size()];
-        PenLine(a.x, a.y, b.x, b.y);
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+        PenLine(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y);
     }
+    PenLine(points.back().x, points.back().y, points.front().x, points.front().y);
 }
 
 void Canvas::Polyline(std::span<const CanvasPoint> points) {
@@ -749,6 +1092,9 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
     const std::uint32_t fillPixel = BrushPixel();
     const std::uint32_t penPixel = PenPixel();
     const PenMode mode = pen_.mode;
+    // Fill and outline in one colour, copied: each row is the outer row cut by the sector
+    // (the inner ellipse lies within the outer one), written once.
+    const bool oneColour = doFill && penOn && mode == PenMode::Copy && fillPixel == penPixel;
     if (!scratch_) {
         scratch_ = std::make_unique<ScanScratch>();
     }
@@ -758,16 +1104,23 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
         return r.Empty() ? r : ColumnRange{r.lo + by, r.hi + by};
     };
 
-    for (int y = std::max(y1, clip_.top); y < y2 && y < clip_.bottom; ++y) {
+    const int rowFirst = std::max(y1, clip_.top);
+    const Int64 vFirst = 2 * Int64{rowFirst} + 1 - sumY;
+    SteppedHalfLine startSide = sector.StartSide(vFirst, sumX);
+    SteppedHalfLine endSide = sector.EndSide(vFirst, sumX);
+    for (int y = rowFirst; y < y2 && y < clip_.bottom; ++y) {
         const Int64 v = 2 * Int64{y} + 1 - sumY;
+        if (y != rowFirst) {
+            startSide.NextRow();
+            endSide.NextRow();
+        }
+        const ColumnRange h1 = startSide.Range();
+        const ColumnRange h2 = endSide.Range();
         const ColumnRange out =
             outerRows != nullptr ? shifted(outerRows[y - y1], x1) : outer.Row(v, sumX);
         if (out.Empty()) {
             continue;
         }
-        const ColumnRange in = !hasInner              ? ColumnRange{1, 0}
-                               : innerRows != nullptr ? shifted(innerRows[y - y1], x1)
-                                                      : inner.Row(v, sumX);
         const auto span = [&](std::uint32_t pixel) {
             return [&, pixel](const ColumnRange& r) {
                 const Int64 from = std::max<Int64>(r.lo, clip_.left);
@@ -777,15 +1130,23 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
                 }
             };
         };
+        if (oneColour) {
+            // The outline's two pieces and the fill between them make up the outer row.
+            sector.Clip(out, h1, h2, span(fillPixel));
+            continue;
+        }
+        const ColumnRange in = !hasInner              ? ColumnRange{1, 0}
+                               : innerRows != nullptr ? shifted(innerRows[y - y1], x1)
+                                                      : inner.Row(v, sumX);
         if (doFill) {
-            sector.Clip(w == 0 ? out : in, v, sumX, span(fillPixel));
+            sector.Clip(w == 0 ? out : in, h1, h2, span(fillPixel));
         }
         if (penOn) {
             if (in.Empty()) {
-                sector.Clip(out, v, sumX, span(penPixel));
+                sector.Clip(out, h1, h2, span(penPixel));
             } else {
-                sector.Clip({out.lo, in.lo - 1}, v, sumX, span(penPixel));
-                sector.Clip({in.hi + 1, out.hi}, v, sumX, span(penPixel));
+                sector.Clip({out.lo, in.lo - 1}, h1, h2, span(penPixel));
+                sector.Clip({in.hi + 1, out.hi}, h1, h2, span(penPixel));
             }
         }
     }

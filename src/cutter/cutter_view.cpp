@@ -20,6 +20,26 @@ namespace {
 constexpr int kGulletArcSegments = 32;
 constexpr double kHalfTurnExact = std::numbers::pi;
 
+// cos and sin of the arc's inner corner angles i * pi / kGulletArcSegments (index i), the same
+// for every gullet: worked out once.
+struct ArcAngles {
+    std::array<double, kGulletArcSegments> cos{};
+    std::array<double, kGulletArcSegments> sin{};
+};
+
+const ArcAngles& GulletArcAngles() {
+    static const ArcAngles angles = [] {
+        ArcAngles t;
+        for (int i = 1; i < kGulletArcSegments; ++i) {
+            const double a = kHalfTurnExact * i / kGulletArcSegments;
+            t.cos[static_cast<std::size_t>(i)] = std::cos(a);
+            t.sin[static_cast<std::size_t>(i)] = std::sin(a);
+        }
+        return t;
+    }();
+    return angles;
+}
+
 } // namespace
 
 CutterView::CutterView() = default;
@@ -95,10 +115,10 @@ std::array<CanvasPoint, 2 + kGulletArcSegments - 1> GulletOnChord(const ToothOut
     const double ny = ux * side;
     points[0] = {rakeBase.x, rakeBase.y};
     points[1] = {chordFar.x, chordFar.y};
-    for (int i = 1; i < kGulletArcSegments; ++i) {
-        const double a = kHalfTurnExact * i / kGulletArcSegments;
-        points[1 + i] = {sim::Round(mx + ux * std::cos(a) + nx * std::sin(a)),
-                         sim::Round(my + uy * std::cos(a) + ny * std::sin(a))};
+    const ArcAngles& arc = GulletArcAngles();
+    for (std::size_t i = 1; i < arc.cos.size(); ++i) {
+        points[1 + i] = {sim::Round(mx + ux * arc.cos[i] + nx * arc.sin[i]),
+                         sim::Round(my + uy * arc.cos[i] + ny * arc.sin[i])};
     }
     return points;
 }

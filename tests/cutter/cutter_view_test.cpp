@@ -219,6 +219,28 @@ TEST(CutterViewTest, EveryRedrawStartsFromAnEmptyField) {
     EXPECT_EQ(view.Image(), fresh.Image());
 }
 
+// The canvas keeps its scan buffers and ellipse rows from one figure to the next: a view that
+// has drawn other pictures, with more and larger teeth and another cut, draws the same pixels
+// as a fresh one.
+TEST(CutterViewTest, RedrawsAfterOtherPicturesMatchAFreshView) {
+    sim::SimState twenty = sim::MidRunState(sim::MillingDirection::Up, 800);
+    twenty.ToothCount = 20;
+    twenty.ToothPitch = 6.283185 / 20;
+    twenty.GulletRadius = 9;
+    twenty.FlankLength = 20;
+    twenty.RakeFaceLength = 24;
+    const sim::SimState down = sim::MidRunState(sim::MillingDirection::Down, 500);
+    const sim::SimState start = sim::StartupState();
+    CutterView reused;
+    for (const sim::SimState* s :
+         std::vector<const sim::SimState*>{&twenty, &down, &start, &twenty, &down}) {
+        reused.RedrawCutterView(*s, s->Phase + 0.1);
+        CutterView fresh;
+        fresh.RedrawCutterView(*s, s->Phase + 0.1);
+        EXPECT_EQ(reused.Image(), fresh.Image()) << s->ToothCount;
+    }
+}
+
 TEST(CutterViewTest, PhaseTurnsEveryTooth) {
     const sim::SimState s = sim::StartupState();
     CutterView atZero;
