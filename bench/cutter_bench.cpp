@@ -51,6 +51,21 @@ void BM_RedrawCutterViewMidRun(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawCutterViewMidRun)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// The same state redrawn at the phases a run passes through (the teeth turn between ticks), so
+// that the figures are not the same ones every time.
+void BM_RedrawCutterViewTurning(benchmark::State& state) {
+    const sim::SimState s = sim::MidRunState(sim::MillingDirection::Up, 800);
+    cutter::CutterView view;
+    constexpr int kPhases = 97;
+    int k = 0;
+    for (auto _ : state) {
+        view.RedrawCutterView(s, s.ToothPitch * k / kPhases);
+        k = (k + 1) % kPhases;
+        benchmark::DoNotOptimize(view.Bitmap());
+    }
+}
+BENCHMARK(BM_RedrawCutterViewTurning)->Unit(benchmark::kMicrosecond);
+
 // The most teeth the tooth-count field allows.
 void BM_RedrawCutterViewTwentyTeeth(benchmark::State& state) {
     sim::SimState s = sim::MidRunState(sim::MillingDirection::Up, 800);

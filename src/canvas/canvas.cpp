@@ -433,12 +433,13 @@ struct Canvas::ScanEdge {
         }
     }
     void NextRow() {
-        x += wholeStep;
+        // The carry is worked out without a branch: along a sloped edge it comes at no
+        // pattern a branch predictor could follow.
+        const Int64 dy = y1 - y0;
         remainder += fracStep;
-        if (remainder >= y1 - y0) {
-            remainder -= y1 - y0;
-            ++x;
-        }
+        const Int64 carry = remainder >= dy ? 1 : 0;
+        remainder -= dy & -carry;
+        x += wholeStep + carry;
     }
 };
 
@@ -747,20 +748,30 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
     const std::ptrdiff_t minorStride = xMajor ? stride_ : 1;
     const auto walk = [&](auto plot) {
         // Every step from first to end lies in the clip, so the pointer stays in the image.
-        for (Int64 i = first;;) {
-            plot(p, i);
-            if (++i == end) {
-                break;
+        // The remainder moves one way along the whole line, so only one correction can occur;
+        // it is taken without a branch, as it comes at no pattern a predictor could follow.
+        if (numStep >= 0) {
+            for (Int64 i = first;;) {
+                plot(p, i);
+                if (++i == end) {
+                    break;
+                }
+                remainder += numStep;
+                const Int64 carry = remainder >= den ? 1 : 0;
+                remainder -= den & -carry;
+                p += majorStride + (minorStride & -static_cast<std::ptrdiff_t>(carry));
             }
-            remainder += numStep;
-            if (remainder >= den) {
-                remainder -= den;
-                p += minorStride;
-            } else if (remainder < 0) {
-                remainder += den;
-                p -= minorStride;
+        } else {
+            for (Int64 i = first;;) {
+                plot(p, i);
+                if (++i == end) {
+                    break;
+                }
+                remainder += numStep;
+                const Int64 borrow = remainder < 0 ? 1 : 0;
+                remainder += den & -borrow;
+                p += majorStride - (minorStride & -static_cast<std::ptrdiff_t>(borrow));
             }
-            p += majorStride;
         }
     };
     if (!dotted && mode == PenMode::Copy) {
@@ -1286,11 +1297,11 @@ void Canvas::DrawText(int x, int y, const QString& text, int angleDegrees) {
         const int rowEnd = std::min(t.inkHeight, clip_.bottom - top);
         for (int my = rowFirst; my < rowEnd; ++my) {
             const std::uint8_t* ink = t.ink.data() + static_cast<std::size_t>(my) * t.inkWidth;
-            std::uint32_t* line = Row(top + my) + (left + colFirst);
-            for (int mx = colFirst; mx < colEnd; ++mx, ++line) {
-                if (ink[mx] != 0) {
-                    *line = pixel;
-                }
+            std::uint32_t* line = Row(top + my) + left;
+            // Ink is 0 or 1: a mask selects the pen or the old pixel, with no branch per pixel.
+            for (int mx = colFirst; mx < colEnd; ++mx) {
+                const std::uint32_t mask = 0u - ink[mx];
+                line[mx] = (line[mx] & ~mask) | (pixel & mask);
             }
         }
         return;

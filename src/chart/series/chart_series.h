@@ -79,8 +79,8 @@ public:
     virtual QString PointLabel(int index) const;
     // Whether any point carries a non-empty label.
     bool HasTextLabels() const;
-    virtual double XAt(int index) const { return XValues_->ScaledValue(index); }
-    virtual double YAt(int index) const { return YValues_->ScaledValue(index); }
+    double XAt(int index) const { return XValues_->ScaledValue(index); }
+    double YAt(int index) const { return YValues_->ScaledValue(index); }
     virtual int PointScreenX(int index) const;
     virtual int PointScreenY(int index) const;
     virtual double StackValue(int index) const { return YAt(index); }

@@ -1,8 +1,8 @@
 #include "chart/series/custom_series.h"
 
 #include "chart/axis.h"
-#include "chart/chart_exception.h"
 #include "chart/chart_canvas.h"
+#include "chart/chart_exception.h"
 #include "chart/chart_panel.h"
 
 #include <array>
@@ -135,10 +135,15 @@ void TCustomSeries::DrawVisiblePoints() {
         const auto count = static_cast<std::size_t>(LastVisibleIndex - first + 1);
         MappedX_.resize(count);
         MappedY_.resize(count);
+        const TChartValueList& xs = XValues();
+        const TChartValueList& ys = YValues();
+        // The visible indices lie in both lists (checked once here, so the reads need not be).
+        static_cast<void>(xs.ScaledValue(LastVisibleIndex));
+        static_cast<void>(ys.ScaledValue(LastVisibleIndex));
         for (std::size_t k = 0; k < count; ++k) {
             const int index = first + static_cast<int>(k);
-            MappedX_[k] = h.Map(XAt(index));
-            MappedY_[k] = v.Map(YAt(index));
+            MappedX_[k] = h.Map(xs.ScaledValueUnchecked(index));
+            MappedY_[k] = v.Map(ys.ScaledValueUnchecked(index));
         }
         MappedFirst_ = first;
         MappedLast_ = LastVisibleIndex;
