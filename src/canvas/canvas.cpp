@@ -843,28 +843,44 @@ void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
     const std::uint32_t pixel = PenPixel();
     const int rowFirst = std::max<int>(static_cast<int>(FloorToInt(y0 - r)), clip_.top);
     const int rowLast = std::min<int>(static_cast<int>(CeilToInt(y1 + r)), clip_.bottom - 1);
+    // The covered columns first..last of a row: a first estimate, then exact ends from the
+    // pixel test (the covered part of a row is contiguous: the band is convex). Every covered
+    // pixel, caps included, has -rLen <= across < rLen, so with dy > 0 its column lies between
+    // x0 + p and x0 + q; the margin of a pixel absorbs the rounding of p and q.
+    const auto span = [&](auto test, int row, Int64& first, Int64& last) {
+        const double py = static_cast<double>(row) - y0;
+        double lo = std::min(x0, x1) - r - 1;
+        double hi = std::max(x0, x1) + r + 1;
+        if (dy != 0) {
+            const double p = (static_cast<double>(dx) * py - rLen) / static_cast<double>(dy);
+            const double q = (static_cast<double>(dx) * py + rLen) / static_cast<double>(dy);
+            lo = std::max(lo, x0 + p - 1);
+            hi = std::min(hi, x0 + q + 1);
+        }
+        first = FloorToInt(lo);
+        last = CeilToInt(hi);
+        while (first <= last && !test(first, row)) {
+            ++first;
+        }
+        while (last >= first && !test(last, row)) {
+            --last;
+        }
+    };
+    // Along a vertical segment every row from y0 to y1 has the same columns: such a pixel is
+    // beside the segment (0 <= along <= len2), where only its column decides. The span of row
+    // y0 serves them all.
+    const bool vertical = dx == 0 && dy > 0;
     const auto rows = [&](auto test) {
+        Int64 sideFirst = 0;
+        Int64 sideLast = -1;
+        if (vertical) {
+            span(test, y0, sideFirst, sideLast);
+        }
         for (int row = rowFirst; row <= rowLast; ++row) {
-            // A first estimate of the covered columns, then exact ends from the pixel test
-            // (the covered part of a row is contiguous: the band is convex). Every covered
-            // pixel, caps included, has -rLen <= across < rLen, so with dy > 0 its column lies
-            // between x0 + p and x0 + q; the margin of a pixel absorbs the rounding of p and q.
-            const double py = static_cast<double>(row) - y0;
-            double lo = std::min(x0, x1) - r - 1;
-            double hi = std::max(x0, x1) + r + 1;
-            if (dy != 0) {
-                const double p = (static_cast<double>(dx) * py - rLen) / static_cast<double>(dy);
-                const double q = (static_cast<double>(dx) * py + rLen) / static_cast<double>(dy);
-                lo = std::max(lo, x0 + p - 1);
-                hi = std::min(hi, x0 + q + 1);
-            }
-            Int64 first = FloorToInt(lo);
-            Int64 last = CeilToInt(hi);
-            while (first <= last && !test(first, row)) {
-                ++first;
-            }
-            while (last >= first && !test(last, row)) {
-                --last;
+            Int64 first = sideFirst;
+            Int64 last = sideLast;
+            if (!vertical || row < y0 || row > y1) {
+                span(test, row, first, last);
             }
             if (first <= last) {
                 FillSpan(row, static_cast<int>(std::max<Int64>(first, clip_.left)),

@@ -531,7 +531,12 @@ INSTANTIATE_TEST_SUITE_P(
                       WideLineCase{"Diagonal", 44, 3, 3, 44},
                       WideLineCase{"FarShallow", -kBeyondExact, -kBeyondExact / 2, kBeyondExact,
                                    kBeyondExact / 2 + 40},
-                      WideLineCase{"FarSteep", 12, -kBeyondExact, 30, kBeyondExact}),
+                      WideLineCase{"FarSteep", 12, -kBeyondExact, 30, kBeyondExact},
+                      WideLineCase{"VerticalFromAbove", 20, -10, 20, 30},
+                      WideLineCase{"VerticalPastBothEnds", 30, -20, 30, 70},
+                      WideLineCase{"VerticalAtTheLeftEdge", 0, 40, 0, 6},
+                      WideLineCase{"VerticalStartingBelow", 10, 60, 10, 30},
+                      WideLineCase{"FarVertical", 17, -kBeyondExact, 17, kBeyondExact}),
     [](const ::testing::TestParamInfo<WideLineCase>& info) {
         return std::string(info.param.name);
     });
