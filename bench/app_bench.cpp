@@ -5,34 +5,12 @@
 #include "app/measurements_window.h"
 #include "chart/chart.h"
 
+#include "allocation_counter.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QTimer>
-#include <atomic>
+
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-// Counts heap allocations so that the benchmarks can report how many a steady-state pass makes.
-std::atomic<long> g_allocations{0};
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -51,7 +29,7 @@ void BM_WindowTick(benchmark::State& state, int direction) {
     for (int i = 0; i < kStartTick; ++i)
         form.Timer1Timer();
     form.Chart1->PaintNow();
-    const long before = g_allocations.load();
+    const long before = bench::AllocationCount();
     long ticks = 0;
     for (auto _ : state) {
         form.Timer1Timer();
@@ -59,7 +37,7 @@ void BM_WindowTick(benchmark::State& state, int direction) {
         ++ticks;
     }
     state.counters["allocs_per_tick"] =
-        static_cast<double>(g_allocations.load() - before) / static_cast<double>(ticks);
+        static_cast<double>(bench::AllocationCount() - before) / static_cast<double>(ticks);
     benchmark::DoNotOptimize(form.State().ForceTrace[313]);
 }
 

@@ -5,33 +5,10 @@
 #include "oscillograph/oscillograph.h"
 #include "sim/scenarios.h"
 
+#include "allocation_counter.h"
 #include <QApplication>
-#include <atomic>
+
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-// Counts heap allocations so that the refill and the drawing pass can report how many they
-// make.
-std::atomic<long> g_allocations{0};
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -63,7 +40,7 @@ void BM_RefillThreeSeries(benchmark::State& state) {
         }
     };
     refill();
-    const long before = g_allocations.load();
+    const long before = bench::AllocationCount();
     long refills = 0;
     for (auto _ : state) {
         refill();
@@ -71,7 +48,7 @@ void BM_RefillThreeSeries(benchmark::State& state) {
         benchmark::DoNotOptimize(series[2].PointCount());
     }
     state.counters["allocs_per_refill"] =
-        static_cast<double>(g_allocations.load() - before) / static_cast<double>(refills);
+        static_cast<double>(bench::AllocationCount() - before) / static_cast<double>(refills);
 }
 BENCHMARK(BM_RefillThreeSeries)->Unit(benchmark::kMicrosecond);
 
@@ -89,7 +66,7 @@ void RunDrawPasses(benchmark::State& state, int scale) {
     canvas::Canvas target(width, height);
     const chart::TRect bounds{0, 0, width, height};
     chart.DrawTo(&target, bounds);
-    const long before = g_allocations.load();
+    const long before = bench::AllocationCount();
     long passes = 0;
     for (auto _ : state) {
         chart.Canvas().MarkDirty();
@@ -98,7 +75,7 @@ void RunDrawPasses(benchmark::State& state, int scale) {
         benchmark::ClobberMemory();
     }
     state.counters["allocs_per_pass"] =
-        static_cast<double>(g_allocations.load() - before) / static_cast<double>(passes);
+        static_cast<double>(bench::AllocationCount() - before) / static_cast<double>(passes);
     state.counters["pixels"] = static_cast<double>(width) * height;
 }
 

@@ -2,33 +2,11 @@
 
 #include "sim/scenarios.h"
 
+#include "allocation_counter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-// Counts heap allocations so that the benchmarks can report how many a steady-state pass makes.
-std::atomic<long> g_allocations{0};
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -39,7 +17,7 @@ void BM_RedrawCutterViewMidRun(benchmark::State& state) {
     const sim::SimState s = sim::MidRunState(direction, 800);
     cutter::CutterView view;
     view.RedrawCutterView(s, s.Phase);
-    const long before = g_allocations.load();
+    const long before = bench::AllocationCount();
     long redraws = 0;
     for (auto _ : state) {
         view.RedrawCutterView(s, s.Phase);
@@ -47,7 +25,7 @@ void BM_RedrawCutterViewMidRun(benchmark::State& state) {
         benchmark::DoNotOptimize(view.Bitmap());
     }
     state.counters["allocs_per_redraw"] =
-        static_cast<double>(g_allocations.load() - before) / static_cast<double>(redraws);
+        static_cast<double>(bench::AllocationCount() - before) / static_cast<double>(redraws);
 }
 BENCHMARK(BM_RedrawCutterViewMidRun)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
