@@ -982,6 +982,19 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
     ScanEdge** const act = active.data();
     std::size_t activeCount = 0;
     std::size_t next = 0;
+    // Columns from..to - 1 of row y, cut to the clip (the row lies in it).
+    const auto fillRow = [&](Int64 y, Int64 from, Int64 to) {
+        from = std::max(from, clipLeft);
+        to = std::min(to, clipRight);
+        if (from >= to) {
+            return;
+        }
+        if (mode == PenMode::Copy) {
+            FillPixels(Row(static_cast<int>(y)) + from, static_cast<std::size_t>(to - from), fill);
+        } else {
+            FillSpan(static_cast<int>(y), static_cast<int>(from), static_cast<int>(to), fill, mode);
+        }
+    };
     for (Int64 y = rowFirst; y < rowEnd;) {
         std::size_t kept = 0;
         for (std::size_t i = 0; i < activeCount; ++i) {
@@ -1005,17 +1018,7 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
             ScanEdge* a = act[0];
             ScanEdge* b = act[1];
             for (;;) {
-                const Int64 from = std::max(std::min(a->x, b->x), clipLeft);
-                const Int64 to = std::min(std::max(a->x, b->x), clipRight);
-                if (from < to) {
-                    if (mode == PenMode::Copy) {
-                        FillPixels(Row(static_cast<int>(y)) + from,
-                                   static_cast<std::size_t>(to - from), fill);
-                    } else {
-                        FillSpan(static_cast<int>(y), static_cast<int>(from), static_cast<int>(to),
-                                 fill, mode);
-                    }
-                }
+                fillRow(y, std::min(a->x, b->x), std::max(a->x, b->x));
                 if (++y == runEnd) {
                     break;
                 }
@@ -1027,18 +1030,7 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
         for (;;) {
             SortByCrossing(act, activeCount);
             for (std::size_t i = 0; i + 1 < activeCount; i += 2) {
-                const Int64 from = std::max(act[i]->x, clipLeft);
-                const Int64 to = std::min(act[i + 1]->x, clipRight);
-                if (from < to) {
-                    // The row lies in the clip and the span was cut to it.
-                    if (mode == PenMode::Copy) {
-                        FillPixels(Row(static_cast<int>(y)) + from,
-                                   static_cast<std::size_t>(to - from), fill);
-                    } else {
-                        FillSpan(static_cast<int>(y), static_cast<int>(from), static_cast<int>(to),
-                                 fill, mode);
-                    }
-                }
+                fillRow(y, act[i]->x, act[i + 1]->x);
             }
             if (++y == runEnd) {
                 break;
