@@ -1,4 +1,5 @@
 #include "canvas/canvas.h"
+#include "canvas/pixel_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -680,43 +681,9 @@ TEST(CanvasTextTest, TextRespectsTheClip) {
 
 // --- Lines stepped without clip tests, copies between canvases, texts kept per font ---
 
-// The pixels of a 1-px line from (x0, y0) to (x1, y1) without its end pixel, by the rule: one
-// pixel per step of the major coordinate, the minor one nearest to the segment (halves toward
-// +x or +y), taken from the end with the smaller major coordinate.
-std::set<std::pair<int, int>> ReferenceLine(int x0, int y0, int x1, int y1) {
-    std::set<std::pair<int, int>> pixels;
-    const long long dx = x1 - x0;
-    const long long dy = y1 - y0;
-    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const long long steps = std::max(std::llabs(dx), std::llabs(dy));
-    const bool forward = xMajor ? dx > 0 : dy > 0;
-    const long long baseMajor = forward ? (xMajor ? x0 : y0) : (xMajor ? x1 : y1);
-    const long long baseMinor = forward ? (xMajor ? y0 : x0) : (xMajor ? y1 : x1);
-    const long long delta = forward ? (xMajor ? dy : dx) : (xMajor ? -dy : -dx);
-    for (long long i = 0; i < steps; ++i) {
-        const long long major = (xMajor ? x0 : y0) + (forward ? i : -i);
-        const long long num = 2 * (major - baseMajor) * delta + steps;
-        const long long den = 2 * steps;
-        const long long q = num >= 0 ? num / den : -((-num + den - 1) / den);
-        const long long minor = baseMinor + q;
-        pixels.insert(xMajor
-                          ? std::pair<int, int>(static_cast<int>(major), static_cast<int>(minor))
-                          : std::pair<int, int>(static_cast<int>(minor), static_cast<int>(major)));
-    }
-    return pixels;
-}
-
-std::set<std::pair<int, int>> PixelsOf(const Canvas& canvas, Colour colour) {
-    std::set<std::pair<int, int>> pixels;
-    for (int y = 0; y < canvas.Height(); ++y) {
-        for (int x = 0; x < canvas.Width(); ++x) {
-            if (canvas.PixelAt(x, y) == colour) {
-                pixels.insert({x, y});
-            }
-        }
-    }
-    return pixels;
-}
+using test::PixelsOf;
+using test::PixelsOfLine;
+using test::ReferenceLine;
 
 struct SegmentCase {
     const char* name;
@@ -729,7 +696,7 @@ class UnclippedLineTest : public ::testing::TestWithParam<SegmentCase> {};
 // pixel by pixel. Both give the rule's pixels (cut to the clip).
 TEST_P(UnclippedLineTest, SamepixelsInsideAndAcrossTheClip) {
     const SegmentCase& c = GetParam();
-    const auto expected = ReferenceLine(c.x0, c.y0, c.x1, c.y1);
+    const auto expected = PixelsOfLine(ReferenceLine(c.x0, c.y0, c.x1, c.y1, {0, 0, 40, 40}));
     Canvas open(40, 40);
     open.SetPenColour(kRed);
     open.MoveTo(c.x0, c.y0);
@@ -741,13 +708,8 @@ TEST_P(UnclippedLineTest, SamepixelsInsideAndAcrossTheClip) {
     clipped.ClipToRect({0, 0, 40, 20});
     clipped.MoveTo(c.x0, c.y0);
     clipped.LineTo(c.x1, c.y1);
-    std::set<std::pair<int, int>> cut;
-    for (const auto& p : expected) {
-        if (p.second < 20) {
-            cut.insert(p);
-        }
-    }
-    EXPECT_EQ(PixelsOf(clipped, kRed), cut);
+    EXPECT_EQ(PixelsOf(clipped, kRed),
+              PixelsOfLine(ReferenceLine(c.x0, c.y0, c.x1, c.y1, {0, 0, 40, 20})));
 }
 
 INSTANTIATE_TEST_SUITE_P(

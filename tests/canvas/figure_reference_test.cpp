@@ -3,6 +3,7 @@
 // written straight from the pixel rules, pixel by pixel, including the cases the shortcuts
 // single out: clip edges on every side, coordinates far outside, many crossings in one row.
 #include "canvas/canvas.h"
+#include "canvas/pixel_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -23,66 +24,11 @@ constexpr Colour kRed = 0x0000FF;
 constexpr Colour kGrey = 0x8C8C8C;
 constexpr Colour kTeal = 0xB4AAAA;
 
-using PixelSet = std::set<std::pair<int, int>>;
-
-PixelSet PixelsOf(const Canvas& canvas, Colour colour) {
-    PixelSet pixels;
-    for (int y = 0; y < canvas.Height(); ++y) {
-        for (int x = 0; x < canvas.Width(); ++x) {
-            if (canvas.PixelAt(x, y) == colour) {
-                pixels.insert({x, y});
-            }
-        }
-    }
-    return pixels;
-}
-
-bool InRect(const CanvasRect& r, long long x, long long y) {
-    return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-}
-
-long long FloorDivision(long long num, long long den) {
-    return num >= 0 ? num / den : -((-num + den - 1) / den);
-}
-
-// Step i of a 1-px line and its pixel, for the steps whose pixels lie in `window`: one pixel
-// per step of the major coordinate, the minor one nearest to the segment (halves toward +x or
-// +y), taken from the end with the smaller major coordinate.
-struct LinePixel {
-    long long step;
-    int x;
-    int y;
-};
-
-std::vector<LinePixel> ReferenceLine(long long x0, long long y0, long long x1, long long y1,
-                                     const CanvasRect& window) {
-    std::vector<LinePixel> pixels;
-    const long long dx = x1 - x0;
-    const long long dy = y1 - y0;
-    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const long long steps = std::max(std::llabs(dx), std::llabs(dy));
-    const bool forward = xMajor ? dx > 0 : dy > 0;
-    const long long baseMajor = forward ? (xMajor ? x0 : y0) : (xMajor ? x1 : y1);
-    const long long baseMinor = forward ? (xMajor ? y0 : x0) : (xMajor ? y1 : x1);
-    const long long delta = forward ? (xMajor ? dy : dx) : (xMajor ? -dy : -dx);
-    const long long start = xMajor ? x0 : y0;
-    const long long low = xMajor ? window.left : window.top;
-    const long long high = xMajor ? window.right : window.bottom;
-    for (long long major = low; major < high; ++major) {
-        const long long i = forward ? major - start : start - major;
-        if (i < 0 || i >= steps) {
-            continue;
-        }
-        const long long minor =
-            baseMinor + FloorDivision(2 * (major - baseMajor) * delta + steps, 2 * steps);
-        const long long x = xMajor ? major : minor;
-        const long long y = xMajor ? minor : major;
-        if (InRect(window, x, y)) {
-            pixels.push_back({i, static_cast<int>(x), static_cast<int>(y)});
-        }
-    }
-    return pixels;
-}
+using test::FloorDivision;
+using test::LinePixel;
+using test::PixelSet;
+using test::PixelsOf;
+using test::ReferenceLine;
 
 // --- 1-px lines that cross the clip ---
 
