@@ -9,6 +9,9 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 #include <limits>
 #include <tuple>
 #include <vector>
@@ -60,25 +63,41 @@ std::uint32_t ToPixel(Colour colour) {
     return 0xFF000000u | ((rgb & 0xFFu) << 16) | (rgb & 0xFF00u) | ((rgb >> 16) & 0xFFu);
 }
 
-// Pixel stores of a copy-mode span. Built twice, for AVX2 (32-byte stores) and for the base
-// instruction set, and picked once per process by the processor; both write the same pixels.
-#if defined(__x86_64__) && defined(__has_attribute)
-#if __has_attribute(target_clones)
-#define GLODANJE_WIDE_STORES __attribute__((target_clones("avx2", "default")))
-#endif
-#endif
-#ifndef GLODANJE_WIDE_STORES
-#define GLODANJE_WIDE_STORES
-#endif
-
 // Pixels up to which a span is stored in place.
 constexpr std::size_t kShortSpan = 8;
 
-GLODANJE_WIDE_STORES void StorePixels(std::uint32_t* first, std::size_t count,
-                                      std::uint32_t pixel) {
+// Pixel stores of a copy-mode span, for AVX2 (32-byte stores) and for the base instruction set,
+// picked once per process by the processor; both write the same pixels.
+void StorePixelsPlain(std::uint32_t* first, std::size_t count, std::uint32_t pixel) {
     for (std::size_t i = 0; i < count; ++i) {
         first[i] = pixel;
     }
+}
+
+#if defined(__x86_64__)
+// Eight pixels per store; the last store ends at the span's end and may overlap the one before
+// it, so no pixel-by-pixel tail is left. Needs more than kShortSpan pixels.
+__attribute__((target("avx2"))) void StorePixelsAvx2(std::uint32_t* first, std::size_t count,
+                                                     std::uint32_t pixel) {
+    const __m256i eight = _mm256_set1_epi32(static_cast<int>(pixel));
+    std::uint32_t* const last = first + count - 8;
+    for (std::uint32_t* p = first; p < last; p += 8) {
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), eight);
+    }
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(last), eight);
+}
+#endif
+
+using StoreRoutine = void (*)(std::uint32_t*, std::size_t, std::uint32_t);
+
+// The widest stores the processor has, chosen once per process.
+StoreRoutine ChooseStorePixels() {
+#if defined(__x86_64__)
+    if (__builtin_cpu_supports("avx2")) {
+        return StorePixelsAvx2;
+    }
+#endif
+    return StorePixelsPlain;
 }
 
 void FillPixels(std::uint32_t* first, std::size_t count, std::uint32_t pixel) {
@@ -91,7 +110,8 @@ void FillPixels(std::uint32_t* first, std::size_t count, std::uint32_t pixel) {
         // White: every byte the same, so the library's byte fill does it.
         std::memset(first, 0xFF, count * sizeof(std::uint32_t));
     } else {
-        StorePixels(first, count, pixel);
+        static const StoreRoutine storePixels = ChooseStorePixels();
+        storePixels(first, count, pixel);
     }
 }
 
@@ -432,14 +452,16 @@ struct Canvas::ScanEdge {
             fracStep = dx - wholeStep * dy;
         }
     }
-    void NextRow() {
-        // The carry is worked out without a branch: along a sloped edge it comes at no
-        // pattern a branch predictor could follow.
+    void NextRow() { Step(x, remainder); }
+    // Steps a crossing and its remainder, held apart from the edge, to the next row. The carry
+    // is worked out without a branch: along a sloped edge it comes at no pattern a branch
+    // predictor could follow.
+    void Step(Int64& crossing, Int64& rest) const {
         const Int64 dy = y1 - y0;
-        remainder += fracStep;
-        const Int64 carry = remainder >= dy ? 1 : 0;
-        remainder -= dy & -carry;
-        x += wholeStep + carry;
+        rest += fracStep;
+        const Int64 carry = rest >= dy ? 1 : 0;
+        rest -= dy & -carry;
+        crossing += wholeStep + carry;
     }
 };
 
@@ -1014,17 +1036,26 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
             runEnd = std::min(runEnd, act[i]->y1);
         }
         if (activeCount == 2) {
-            // One span per row, the common case of simple figures.
-            ScanEdge* a = act[0];
-            ScanEdge* b = act[1];
+            // One span per row, the common case of simple figures. The two crossings are
+            // stepped in locals, kept in registers over the run, and stored back for the next.
+            ScanEdge& a = *act[0];
+            ScanEdge& b = *act[1];
+            Int64 ax = a.x;
+            Int64 ar = a.remainder;
+            Int64 bx = b.x;
+            Int64 br = b.remainder;
             for (;;) {
-                fillRow(y, std::min(a->x, b->x), std::max(a->x, b->x));
+                fillRow(y, std::min(ax, bx), std::max(ax, bx));
                 if (++y == runEnd) {
                     break;
                 }
-                a->NextRow();
-                b->NextRow();
+                a.Step(ax, ar);
+                b.Step(bx, br);
             }
+            a.x = ax;
+            a.remainder = ar;
+            b.x = bx;
+            b.remainder = br;
             continue;
         }
         for (;;) {

@@ -181,13 +181,13 @@ TEST_P(SpanFillTest, FillsExactlyTheSpanAndNotXorRestores) {
 
 INSTANTIATE_TEST_SUITE_P(
     Widths, SpanFillTest,
-    ::testing::Values(SpanCase{"OnePixel", 3, 1, kTeal}, SpanCase{"LongestShort", 5, 8, kTeal},
-                      SpanCase{"FirstLong", 5, 9, kTeal}, SpanCase{"OneWideStore", 1, 8, kTeal},
-                      SpanCase{"WideStoresAndTail", 3, 37, kTeal},
-                      SpanCase{"Unaligned", 7, 121, kTeal},
-                      SpanCase{"WhiteShort", 2, 5, kColourWhite},
-                      SpanCase{"WhiteLong", 1, 133, kColourWhite},
-                      SpanCase{"AlmostWhite", 1, 133, 0xFFFFFE}),
+    ::testing::Values(
+        SpanCase{"OnePixel", 3, 1, kTeal}, SpanCase{"LongestShort", 5, 8, kTeal},
+        SpanCase{"FirstLong", 5, 9, kTeal}, SpanCase{"OneWideStore", 1, 8, kTeal},
+        SpanCase{"WideStoresAndTail", 3, 37, kTeal}, SpanCase{"TwoWholeStores", 2, 16, kTeal},
+        SpanCase{"TailOverlapsAllButOne", 4, 17, kTeal}, SpanCase{"Unaligned", 7, 121, kTeal},
+        SpanCase{"WhiteShort", 2, 5, kColourWhite}, SpanCase{"WhiteLong", 1, 133, kColourWhite},
+        SpanCase{"AlmostWhite", 1, 133, 0xFFFFFE}),
     [](const ::testing::TestParamInfo<SpanCase>& info) { return std::string(info.param.name); });
 
 // --- Polygons: even-odd fill from the crossings rounded up ---
