@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
+#include <span>
 
 namespace cutter {
 
@@ -19,6 +21,13 @@ namespace {
 // 0.05 px of the true half-circle.
 constexpr int kGulletArcSegments = 32;
 constexpr double kHalfTurnExact = std::numbers::pi;
+
+// The hub's box, and the square around its centre that its disk covers with room to spare
+// (the square's corners lie 42 px from the centre, the disk's edge 49 px).
+constexpr canvas::CanvasRect kHubBox{100, 33, 200, 133};
+constexpr int kHubCentreX = 150;
+constexpr int kHubCentreY = 83;
+constexpr int kHubClearRadius = 30;
 
 // cos and sin of the arc's inner corner angles i * pi / kGulletArcSegments (index i), the same
 // for every gullet: worked out once.
@@ -67,9 +76,19 @@ void CutterView::RedrawCutterView(const sim::SimState& s, double phase) {
         // The geometry does not depend on the tooth angle, so one evaluation serves every tooth.
         const ToothGeometry geometry = ComputeToothGeometry(s);
         const sim::MillingDirection direction = s.MillingDirection;
-        for (int32_t k = 0; k < s.ToothCount; ++k) {
-            const double toothAngle = k * s.ToothPitch + phase;
-            DrawTooth(ComputeToothOutline(s, geometry, toothAngle, direction), s.GulletRadius);
+        teeth_.resize(static_cast<std::size_t>(s.ToothCount));
+        for (std::size_t k = 0; k < teeth_.size(); ++k) {
+            const double toothAngle = static_cast<int32_t>(k) * s.ToothPitch + phase;
+            teeth_[k] = ComputeToothOutline(s, geometry, toothAngle, direction);
+        }
+        // Neighbouring teeth share the radial edge from the centre to their common chord end;
+        // it is drawn by the later tooth only, which gives the same pixels as DrawTooth for
+        // every tooth.
+        for (std::size_t k = 0; k < teeth_.size(); ++k) {
+            DrawToothBody(teeth_[k], k + 1 < teeth_.size()
+                                         ? EdgeRepaintedByNext(teeth_[k], teeth_[k + 1])
+                                         : RepaintedEdge::None);
+            DrawGullet(teeth_[k], s.GulletRadius);
         }
     }
     DrawCutterHub(s);
@@ -126,6 +145,43 @@ std::array<CanvasPoint, 2 + kGulletArcSegments - 1> GulletOnChord(const ToothOut
 } // namespace
 
 void CutterView::DrawTooth(const ToothOutline& tooth, double gulletRadius) {
+    DrawToothBody(tooth, RepaintedEdge::None);
+    DrawGullet(tooth, gulletRadius);
+}
+
+// A drawing step may be left out when every pixel it writes is written again later in the same
+// redraw. The outline's edge 0-1 runs from the centre to point 1, edge 5-6 from point 5 back to
+// the centre, each without its end pixel; a line covers the same pixels between its ends in
+// both directions.
+//  - Point 5 of this tooth is point 1 of the next (up milling): this tooth's edge 5-6 (point 5
+//    and the pixels between) is covered by the next tooth's edge 0-1 (the pixels between) and
+//    by the first pixel of its edge 1-2.
+//  - Point 1 of this tooth is point 5 of the next (down milling): this tooth's edge 0-1 (the
+//    centre and the pixels between) is covered by the next tooth's edge 5-6 (point 5 and the
+//    pixels between) and, for the centre, by its edge 0-1, or by the hub that is drawn after
+//    the teeth.
+CutterView::RepaintedEdge CutterView::EdgeRepaintedByNext(const ToothOutline& tooth,
+                                                          const ToothOutline& next) {
+    const auto& p = tooth.ToothPoints;
+    const auto& q = next.ToothPoints;
+    const auto same = [](const sim::IntPoint& a, const sim::IntPoint& b) {
+        return a.x == b.x && a.y == b.y;
+    };
+    if (!same(p[0], p[6]) || !same(q[0], q[6]) || !same(p[0], q[0])) {
+        return RepaintedEdge::None;
+    }
+    if (same(p[5], q[1]) && !same(q[1], q[2])) {
+        return RepaintedEdge::Last;
+    }
+    const bool centreUnderHub = std::abs(p[0].x - kHubCentreX) < kHubClearRadius &&
+                                std::abs(p[0].y - kHubCentreY) < kHubClearRadius;
+    if (same(p[1], q[5]) && (!same(q[0], q[1]) || centreUnderHub)) {
+        return RepaintedEdge::First;
+    }
+    return RepaintedEdge::None;
+}
+
+void CutterView::DrawToothBody(const ToothOutline& tooth, RepaintedEdge omitted) {
     Canvas& c = Surface();
     c.SetPenWidth(1);
     c.SetBrushColour(kToothColour);
@@ -134,8 +190,20 @@ void CutterView::DrawTooth(const ToothOutline& tooth, double gulletRadius) {
     for (std::size_t i = 0; i < outline.size(); ++i) {
         outline[i] = {tooth.ToothPoints[i].x, tooth.ToothPoints[i].y};
     }
+    if (omitted == RepaintedEdge::None) {
+        c.Polygon(outline);
+        return;
+    }
+    // The fill, then the outline without the repainted edge; edge 6-0 has no length.
+    c.SetPenStyle(PenStyle::Clear);
     c.Polygon(outline);
+    c.SetPenStyle(PenStyle::Solid);
+    const std::span<const CanvasPoint> all(outline);
+    c.Polyline(omitted == RepaintedEdge::Last ? all.first(6) : all.last(6));
+}
 
+void CutterView::DrawGullet(const ToothOutline& tooth, double gulletRadius) {
+    Canvas& c = Surface();
     c.SetBrushColour(kFieldColour);
     c.SetPenColour(kFieldColour);
     const double h = gulletRadius;
@@ -164,7 +232,7 @@ void CutterView::DrawCutterHub(const sim::SimState& s) {
     c.SetPenColour(kHubColour);
     c.SetBrushColour(kHubColour);
     // A fixed box: the centre never moves from (150, 83).
-    c.Ellipse(100, 33, 200, 133);
+    c.Ellipse(kHubBox.left, kHubBox.top, kHubBox.right, kHubBox.bottom);
     c.SetPenColour(kLineColour);
     c.SetPenStyle(PenStyle::Dotted);
     // The dotted lines' gaps take the hub colour, the last brush that filled a figure.

@@ -51,10 +51,18 @@ public:
     bool SavePng(const std::string& path) const;
 
 private:
+    // A radial edge of a tooth outline that the next tooth's outline paints over pixel for
+    // pixel, so that drawing it changes nothing in the picture.
+    enum class RepaintedEdge { None, First, Last };
+
     canvas::Canvas& Surface(); // the bitmap, created on first use
+    static RepaintedEdge EdgeRepaintedByNext(const ToothOutline& tooth, const ToothOutline& next);
+    void DrawToothBody(const ToothOutline& tooth, RepaintedEdge omitted);
+    void DrawGullet(const ToothOutline& tooth, double gulletRadius);
 
     std::unique_ptr<canvas::Canvas> bitmap_;
     std::vector<canvas::CanvasPoint> points_; // reused polygon buffer
+    std::vector<ToothOutline> teeth_;         // reused: the outlines of one redraw
 };
 
 // Draws the picture of s at the given phase into a fresh view and writes it as a PNG of

@@ -464,5 +464,58 @@ std::vector<GulletGridCase> GulletGridCases() {
 INSTANTIATE_TEST_SUITE_P(EveryCount, GulletGridTest, ::testing::ValuesIn(GulletGridCases()),
                          GulletGridName);
 
+// A redraw leaves out the radial edge that the next tooth paints over; the picture must be the
+// one the designed steps give when every tooth is drawn whole.
+struct WholeTeethCase {
+    int teeth;
+    const char* diameter;
+    sim::MillingDirection direction;
+};
+
+std::string WholeTeethName(const ::testing::TestParamInfo<WholeTeethCase>& info) {
+    return (info.param.direction == sim::MillingDirection::Down ? "Down" : "Up") +
+           std::to_string(info.param.teeth) + "Teeth" + info.param.diameter + "mm";
+}
+
+class WholeTeethTest : public ::testing::TestWithParam<WholeTeethCase> {};
+
+TEST_P(WholeTeethTest, RedrawMatchesTheStepsWithEveryToothWhole) {
+    sim::SimState s = sim::MidRunState(GetParam().direction, 300);
+    ASSERT_TRUE(sim::SetCutterDiameter(s, GetParam().diameter).input.applied());
+    ASSERT_TRUE(sim::SetToothCount(s, std::to_string(GetParam().teeth)).applied());
+    CutterView fast;
+    CutterView steps;
+    constexpr int kPhases = 23;
+    for (int i = 0; i < kPhases; ++i) {
+        const double phase = i * s.ToothPitch / kPhases;
+        fast.RedrawCutterView(s, phase);
+        steps.DrawWorkpiece(s);
+        const ToothGeometry geometry = ComputeToothGeometry(s);
+        for (int k = 0; k < s.ToothCount; ++k) {
+            steps.DrawTooth(
+                ComputeToothOutline(s, geometry, k * s.ToothPitch + phase, s.MillingDirection),
+                s.GulletRadius);
+        }
+        steps.DrawCutterHub(s);
+        ASSERT_TRUE(fast.Image() == steps.Image()) << "phase " << phase;
+    }
+}
+
+std::vector<WholeTeethCase> WholeTeethCases() {
+    std::vector<WholeTeethCase> cases;
+    for (const sim::MillingDirection direction :
+         {sim::MillingDirection::Up, sim::MillingDirection::Down}) {
+        for (const char* diameter : {"50", "100", "180"}) {
+            for (const int teeth : {4, 5, 8, 13, 20}) {
+                cases.push_back({teeth, diameter, direction});
+            }
+        }
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Grid, WholeTeethTest, ::testing::ValuesIn(WholeTeethCases()),
+                         WholeTeethName);
+
 } // namespace
 } // namespace cutter
