@@ -228,6 +228,33 @@ bool ClipSteps(const LineSteps& line, const CanvasRect& clip, Int64& first, Int6
 // 64-bit integers (all products stay below 2^53).
 constexpr Int64 kWideLineExactLimit = Int64{1} << 24;
 
+// floor((a + b * t) / c) for t = t0, t0 + 1, ... (c > 0), stepped as quotient and remainder so
+// that only the first value needs a division.
+class FloorStepper {
+public:
+    FloorStepper(Int64 a, Int64 b, Int64 c, Int64 t0) : c_(c) {
+        const Int64 n = a + b * t0;
+        quotient_ = FloorDiv(n, c);
+        remainder_ = n - quotient_ * c;
+        wholeStep_ = FloorDiv(b, c);
+        fracStep_ = b - wholeStep_ * c;
+    }
+    Int64 Value() const { return quotient_; }
+    void Next() {
+        remainder_ += fracStep_;
+        const Int64 carry = remainder_ >= c_ ? 1 : 0;
+        remainder_ -= c_ & -carry;
+        quotient_ += wholeStep_ + carry;
+    }
+
+private:
+    Int64 c_;
+    Int64 quotient_ = 0;
+    Int64 remainder_ = 0; // 0 <= remainder < c
+    Int64 wholeStep_ = 0;
+    Int64 fracStep_ = 0; // 0 <= fracStep < c
+};
+
 // Crossings per row up to which insertion sort orders them.
 constexpr std::size_t kInsertionSortLimit = 32;
 
@@ -911,10 +938,58 @@ void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
             }
         }
     };
-    if (exactInIntegers) {
+    if (exactInIntegers && dy > 0 && dx != 0) {
+        SlopedWideRows(
+            x0, y0, x1, y1, rowFirst, rowLast, {acrossLow, acrossHigh, capLimit},
+            [&](int row, Int64& first, Int64& last) { span(coveredInIntegers, row, first, last); });
+    } else if (exactInIntegers) {
         rows(coveredInIntegers);
     } else {
         rows(covered);
+    }
+}
+
+// The rows of a sloped wide line (y0 < y1, x0 != x1) in exact integers. A row farther than the
+// pen's radius from both ends meets no cap, so its pixels are those of the band alone: with
+// px = x - x0 and py = row - y0, acrossLow <= dx py - dy px < acrossHigh and
+// 0 <= dx px + dy py <= len2, four bounds on px, each stepped from row to row without a
+// division. Rows near an end take `capRow`, the pixel test.
+template <class CapRow>
+void Canvas::SlopedWideRows(int x0, int y0, int x1, int y1, int rowFirst, int rowLast,
+                            const WideBounds& bounds, CapRow capRow) {
+    const Int64 dx = static_cast<Int64>(x1) - x0;
+    const Int64 dy = static_cast<Int64>(y1) - y0;
+    const Int64 len2 = dx * dx + dy * dy;
+    const Int64 py0 = static_cast<Int64>(rowFirst) - y0;
+    // dy px > dx py - acrossHigh, dy px <= dx py - acrossLow.
+    FloorStepper acrossFirst(-bounds.acrossHigh, dx, dy, py0); // + 1
+    FloorStepper acrossLast(-bounds.acrossLow, dx, dy, py0);
+    // dx px >= -dy py and dx px <= len2 - dy py, divided by |dx|.
+    const Int64 adx = dx > 0 ? dx : -dx;
+    FloorStepper alongFirst =
+        dx > 0 ? FloorStepper(adx - 1, -dy, adx, py0) : FloorStepper(adx - 1 - len2, dy, adx, py0);
+    FloorStepper alongLast =
+        dx > 0 ? FloorStepper(len2, -dy, adx, py0) : FloorStepper(0, dy, adx, py0);
+    const std::uint32_t pixel = PenPixel();
+    for (int row = rowFirst; row <= rowLast; ++row) {
+        const Int64 py = static_cast<Int64>(row) - y0;
+        const Int64 qy = static_cast<Int64>(row) - y1;
+        Int64 first = 0;
+        Int64 last = -1;
+        if (py * py >= bounds.capLimit && qy * qy >= bounds.capLimit) {
+            first = x0 + std::max(acrossFirst.Value() + 1, alongFirst.Value());
+            last = x0 + std::min(acrossLast.Value(), alongLast.Value());
+        } else {
+            capRow(row, first, last);
+        }
+        if (first <= last) {
+            FillSpan(row, static_cast<int>(std::max<Int64>(first, clip_.left)),
+                     static_cast<int>(std::min<Int64>(last + 1, clip_.right)), pixel, pen_.mode);
+        }
+        acrossFirst.Next();
+        acrossLast.Next();
+        alongFirst.Next();
+        alongLast.Next();
     }
 }
 

@@ -220,6 +220,16 @@ private:
     void PenLine(int x0, int y0, int x1, int y1);
     void ThinLine(int x0, int y0, int x1, int y1);
     void WideLine(int x0, int y0, int x1, int y1, int width);
+    // Exact integer bounds of a wide line's pixel test: the band's -rLen and rLen rounded
+    // inward, and r^2 rounded up.
+    struct WideBounds {
+        std::int64_t acrossLow;
+        std::int64_t acrossHigh;
+        std::int64_t capLimit;
+    };
+    template <class CapRow>
+    void SlopedWideRows(int x0, int y0, int x1, int y1, int rowFirst, int rowLast,
+                        const WideBounds& bounds, CapRow capRow);
     void EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, bool fill, bool outline,
                         bool radii);
     TextCache& Texts(); // the text cache with the current font selected

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <ostream>
+#include <random>
 #include <set>
 #include <string>
 #include <utility>
@@ -463,6 +464,34 @@ TEST_P(WideLineReferenceTest, CoversThePixelsOfTheBandAndTheCaps) {
             }
         }
         EXPECT_EQ(PixelsOf(canvas, kRed), expected) << "width " << width;
+    }
+}
+
+// Many short segments in every direction, each end near the picture or past its edge, as the
+// gullet chords are: every pixel against the reference test.
+TEST(WideLineSweepTest, EverySegmentCoversThePixelsOfTheReference) {
+    std::mt19937 random(20261209);
+    std::uniform_int_distribution<int> coordinate(-6, 45);
+    for (int i = 0; i < 1500; ++i) {
+        const int x0 = coordinate(random);
+        const int y0 = coordinate(random);
+        const int x1 = coordinate(random);
+        const int y1 = coordinate(random);
+        const int width = 2 + i % 5;
+        Canvas canvas(40, 40);
+        canvas.SetPen({kRed, width, PenStyle::Solid, PenMode::Copy});
+        canvas.MoveTo(x0, y0);
+        canvas.LineTo(x1, y1);
+        PixelSet expected;
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 40; ++x) {
+                if (ReferenceCovered(x0, y0, x1, y1, width, x, y)) {
+                    expected.insert({x, y});
+                }
+            }
+        }
+        ASSERT_EQ(PixelsOf(canvas, kRed), expected)
+            << "(" << x0 << ", " << y0 << ")-(" << x1 << ", " << y1 << ") width " << width;
     }
 }
 
