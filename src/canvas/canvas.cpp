@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #if defined(__x86_64__)
@@ -90,7 +91,7 @@ __attribute__((target("avx2"))) void StorePixelsAvx2(std::uint32_t* first, std::
 
 using StoreRoutine = void (*)(std::uint32_t*, std::size_t, std::uint32_t);
 
-// The widest stores the processor has, chosen once per process.
+// The widest stores the processor has.
 StoreRoutine ChooseStorePixels() {
 #if defined(__x86_64__)
     if (__builtin_cpu_supports("avx2")) {
@@ -100,18 +101,47 @@ StoreRoutine ChooseStorePixels() {
     return StorePixelsPlain;
 }
 
-void FillPixels(std::uint32_t* first, std::size_t count, std::uint32_t pixel) {
+// The store routine, chosen on the first long span; constant-initialised, so that it is set
+// before any figure is drawn, and read without a guard.
+void StorePixelsFirst(std::uint32_t* first, std::size_t count, std::uint32_t pixel);
+std::atomic<StoreRoutine> storePixels{StorePixelsFirst};
+
+void StorePixelsFirst(std::uint32_t* first, std::size_t count, std::uint32_t pixel) {
+    const StoreRoutine chosen = ChooseStorePixels();
+    storePixels.store(chosen, std::memory_order_relaxed);
+    chosen(first, count, pixel);
+}
+
+// Up to kShortSpan pixels, as at the edges of figures, stored in place: 4 to 8 by two 16-byte
+// stores that may overlap, 1 to 3 by three single stores that may repeat a pixel.
+inline void StoreShortSpan(std::uint32_t* first, std::size_t count, std::uint32_t pixel) {
+#if defined(__x86_64__)
+    if (count >= 4) {
+        const __m128i four = _mm_set1_epi32(static_cast<int>(pixel));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(first), four);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(first + count - 4), four);
+        return;
+    }
+    if (count > 0) {
+        first[0] = pixel;
+        first[count / 2] = pixel;
+        first[count - 1] = pixel;
+    }
+#else
+    for (std::size_t i = 0; i < count; ++i) {
+        first[i] = pixel;
+    }
+#endif
+}
+
+inline void FillPixels(std::uint32_t* first, std::size_t count, std::uint32_t pixel) {
     if (count <= kShortSpan) {
-        // Short spans, as at the edges of figures, cost less than a call.
-        for (std::size_t i = 0; i < count; ++i) {
-            first[i] = pixel;
-        }
+        StoreShortSpan(first, count, pixel);
     } else if (pixel == 0xFFFFFFFFu) {
         // White: every byte the same, so the library's byte fill does it.
         std::memset(first, 0xFF, count * sizeof(std::uint32_t));
     } else {
-        static const StoreRoutine storePixels = ChooseStorePixels();
-        storePixels(first, count, pixel);
+        storePixels.load(std::memory_order_relaxed)(first, count, pixel);
     }
 }
 

@@ -183,7 +183,9 @@ TEST_P(SpanFillTest, FillsExactlyTheSpanAndNotXorRestores) {
 INSTANTIATE_TEST_SUITE_P(
     Widths, SpanFillTest,
     ::testing::Values(
-        SpanCase{"OnePixel", 3, 1, kTeal}, SpanCase{"LongestShort", 5, 8, kTeal},
+        SpanCase{"OnePixel", 3, 1, kTeal}, SpanCase{"TwoPixels", 6, 2, kTeal},
+        SpanCase{"ThreePixels", 1, 3, kTeal}, SpanCase{"FourPixels", 2, 4, kTeal},
+        SpanCase{"FivePixels", 7, 5, kTeal}, SpanCase{"LongestShort", 5, 8, kTeal},
         SpanCase{"FirstLong", 5, 9, kTeal}, SpanCase{"OneWideStore", 1, 8, kTeal},
         SpanCase{"WideStoresAndTail", 3, 37, kTeal}, SpanCase{"TwoWholeStores", 2, 16, kTeal},
         SpanCase{"TailOverlapsAllButOne", 4, 17, kTeal}, SpanCase{"Unaligned", 7, 121, kTeal},
