@@ -751,13 +751,23 @@ void Canvas::PenLine(int x0, int y0, int x1, int y1) {
     }
     const int width = PenWidth();
     if (width == 1) {
-        // Segments of at most one step, as along finely sampled outlines, are settled here:
-        // nothing for no step, the start pixel for one.
+        // Segments of at most two steps, as along finely sampled outlines, are settled here:
+        // nothing for no step, the start pixel for one. Two steps draw the start pixel and the
+        // middle one, both "on" in every pen style: the middle of the major coordinate, and
+        // the minor one nearest to the segment, halves toward +x or +y (from either end).
         const Int64 dx = static_cast<Int64>(x1) - x0;
         const Int64 dy = static_cast<Int64>(y1) - y0;
-        if (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1) {
-            if (dx != 0 || dy != 0) {
-                PutPixel(x0, y0, PenPixel(), pen_.mode);
+        if (dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2) {
+            if (dx == 0 && dy == 0) {
+                return;
+            }
+            const std::uint32_t on = PenPixel();
+            PutPixel(x0, y0, on, pen_.mode);
+            if (dx == 2 || dx == -2 || dy == 2 || dy == -2) {
+                const auto middle = [](Int64 a, Int64 b) {
+                    return static_cast<int>((a + b + 1) >> 1);
+                };
+                PutPixel(middle(x0, x1), middle(y0, y1), on, pen_.mode);
             }
             return;
         }

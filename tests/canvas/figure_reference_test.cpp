@@ -109,16 +109,21 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.name);
     });
 
+constexpr std::pair<PenStyle, PenMode> kShortLinePens[] = {{PenStyle::Solid, PenMode::Copy},
+                                                           {PenStyle::Dotted, PenMode::Copy},
+                                                           {PenStyle::Solid, PenMode::NotXor}};
+
 TEST(ShortLineTest, OneStepDrawsTheStartPixelAndTwoStepsFollowTheRule) {
     const CanvasRect clip{2, 2, 9, 9};
-    for (int dy = -2; dy <= 2; ++dy) {
-        for (int dx = -2; dx <= 2; ++dx) {
+    for (int dy = -3; dy <= 3; ++dy) {
+        for (int dx = -3; dx <= 3; ++dx) {
             // From the middle, and from a corner of the clip, where some steps fall outside.
             for (const auto& [x0, y0] : std::vector<std::pair<int, int>>{{5, 5}, {2, 8}, {1, 5}}) {
-                for (const PenStyle style : {PenStyle::Solid, PenStyle::Dotted}) {
+                for (const auto& [style, mode] : kShortLinePens) {
+                    // Not-xor on the white field gives the pen's colour for a pixel drawn once.
                     Canvas canvas(11, 11);
                     canvas.ClipToRect(clip);
-                    canvas.SetPen({kRed, 1, style, PenMode::Copy});
+                    canvas.SetPen({kRed, 1, style, mode});
                     canvas.MoveTo(x0, y0);
                     canvas.LineTo(x0 + dx, y0 + dy);
                     PixelSet expected;
