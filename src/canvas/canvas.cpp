@@ -869,8 +869,12 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
     }
     const std::uint32_t off = ToPixel(backColour_);
     const bool opaque = backMode_ == BackMode::Opaque;
-    walk([=](std::uint32_t* q, Int64 i) {
-        const bool dot = !dotted || (i / 3) % 2 == 0;
+    // The walk takes the steps in order from `first`, so the dot pattern is counted along
+    // (step i is "on" when i mod 6 < 3) instead of divided out at every pixel.
+    Int64 patternStep = first % 6;
+    walk([&](std::uint32_t* q, Int64) {
+        const bool dot = !dotted || patternStep < 3;
+        patternStep = patternStep == 5 ? 0 : patternStep + 1;
         if (dot || opaque) {
             const std::uint32_t pixel = dot ? on : off;
             *q = mode == PenMode::Copy ? pixel : (~(pixel ^ *q) | 0xFF000000u);
