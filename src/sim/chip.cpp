@@ -3,7 +3,12 @@
 #include "sim/arithmetic.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace sim {
 namespace {
@@ -33,7 +38,7 @@ public:
 
     // Passes points whose sine lies below `limit` (below = true) or above it.
     SineScreen(double limit, bool below)
-        : limit_(limit), limitSquared_(limit * limit), below_(below) {}
+        : limitSquared_(limit * limit), below_(below), either_(below ? limit > 0 : limit < 0) {}
 
     bool Passes(const SimState& s, int j) const {
         if (s.WorkpiecePoints[j].y == kCentreY) {
@@ -43,16 +48,75 @@ public:
         const double dy = s.ProfileY[j] - kCentreY;
         const double dxSquared = dx * dx;
         const double bound = limitSquared_ * (dxSquared + dy * dy); // (limit x radius)^2
-        if (below_) {
-            return limit_ > 0 ? dx < 0 || dxSquared < bound : dx < 0 && dxSquared > bound;
+        // On the searched side of the centre, and (either_) or (otherwise) beyond the limit.
+        const bool side = below_ ? dx < 0 : dx > 0;
+        return either_ ? side || dxSquared < bound : side && dxSquared > bound;
+    }
+
+    // The first point from j leftward that the screen does not pass, or point 1.
+    int SkipLeftward(const SimState& s, int j) const {
+#if defined(__SSE2__)
+        // Four points j - 3 .. j per step, bit 3 for point j.
+        while (j >= 5) {
+            const int passed = PassMask(s, j - 3) | (PassMask(s, j - 1) << 2);
+            if (passed != 0b1111) {
+                // The highest point not passed.
+                return j - 3 + (std::bit_width(static_cast<unsigned>(~passed & 0b1111)) - 1);
+            }
+            j -= 4;
         }
-        return limit_ < 0 ? dx > 0 || dxSquared < bound : dx > 0 && dxSquared > bound;
+#endif
+        while (j > 1 && Passes(s, j)) {
+            --j;
+        }
+        return j;
+    }
+
+    // The first point from j rightward that the screen does not pass, or the last point.
+    int SkipRightward(const SimState& s, int j) const {
+#if defined(__SSE2__)
+        // Four points j .. j + 3 per step, bit 0 for point j.
+        while (j + 3 < kProfileLast) {
+            const int passed = PassMask(s, j) | (PassMask(s, j + 2) << 2);
+            if (passed != 0b1111) {
+                // The lowest point not passed.
+                return j + std::countr_zero(static_cast<unsigned>(~passed & 0b1111));
+            }
+            j += 4;
+        }
+#endif
+        while (j < kProfileLast && Passes(s, j)) {
+            ++j;
+        }
+        return j;
     }
 
 private:
-    double limit_;
+#if defined(__SSE2__)
+    // Passes for points i (bit 0) and i + 1 (bit 1), both lanes with the same operations in the
+    // same order as Passes.
+    int PassMask(const SimState& s, int i) const {
+        const __m128d zero = _mm_setzero_pd();
+        const __m128d dx = _mm_sub_pd(_mm_loadu_pd(&s.ProfileX[i]), _mm_set1_pd(kCentreX));
+        const __m128d dy = _mm_sub_pd(_mm_loadu_pd(&s.ProfileY[i]), _mm_set1_pd(kCentreY));
+        const __m128d dxSquared = _mm_mul_pd(dx, dx);
+        const __m128d bound =
+            _mm_mul_pd(_mm_set1_pd(limitSquared_), _mm_add_pd(dxSquared, _mm_mul_pd(dy, dy)));
+        const __m128d side = below_ ? _mm_cmplt_pd(dx, zero) : _mm_cmpgt_pd(dx, zero);
+        const __m128d passed = either_ ? _mm_or_pd(side, _mm_cmplt_pd(dxSquared, bound))
+                                       : _mm_and_pd(side, _mm_cmpgt_pd(dxSquared, bound));
+        // Points i and i + 1 as (x, y, x, y); the y lanes spread over each point's 64 bits.
+        const __m128i points =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(&s.WorkpiecePoints[i]));
+        const __m128i atCentre = _mm_shuffle_epi32(
+            _mm_cmpeq_epi32(points, _mm_set1_epi32(kCentreY)), _MM_SHUFFLE(3, 3, 1, 1));
+        return _mm_movemask_pd(_mm_andnot_pd(_mm_castsi128_pd(atCentre), passed));
+    }
+#endif
+
     double limitSquared_;
     bool below_;
+    bool either_; // a point passes on its side of the centre whatever its distance
 };
 
 // px: how far a point may lie outside the cutter circle and still count as on it. Points the
@@ -149,9 +213,8 @@ void CutUpMilling(SimState& s, ProfileSearch search) {
     const bool quick = search == ProfileSearch::Quick;
     int j = 2;
     while (true) {
-        if (quick && j < kProfileLast && screen.Passes(s, j)) {
-            ++j;
-            continue;
+        if (quick) {
+            j = screen.SkipRightward(s, j);
         }
         MeasurePoint(s, j);
         if (j == kProfileLast || !(passedAngle >= s.PointAngle)) {
@@ -176,9 +239,8 @@ void CutDownMilling(SimState& s, ProfileSearch search) {
     const bool quick = search == ProfileSearch::Quick;
     int j = kProfileLast - 1;
     while (true) {
-        if (quick && j > 1 && screen.Passes(s, j)) {
-            --j;
-            continue;
+        if (quick) {
+            j = screen.SkipLeftward(s, j);
         }
         MeasurePoint(s, j);
         if (j == 1 || !(s.PointAngle >= s.ActiveAngle[k])) {
