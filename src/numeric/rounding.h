@@ -65,15 +65,23 @@ inline void RoundPair(double a, double b, int32_t& ra, int32_t& rb) {
 // Bit for bit Round's results.
 inline void RoundTwoPoints(double x0, double y0, double x1, double y1, int32_t (&out)[4]) {
 #if defined(__SSE2__)
-    const __m128i rx = RoundLanes(_mm_set_pd(x1, x0));
-    const __m128i ry = RoundLanes(_mm_set_pd(y1, y0));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi32(rx, ry));
-#else
+    // The processor's conversion rounds to nearest with ties to even in the default rounding
+    // mode, as Round does. It gives INT32_MIN for NaN and for values out of range; any lane
+    // holding INT32_MIN is done again by Round, which also gives INT32_MIN where that is right.
+    const __m128i rx = _mm_cvtpd_epi32(_mm_set_pd(x1, x0));
+    const __m128i ry = _mm_cvtpd_epi32(_mm_set_pd(y1, y0));
+    const __m128i r = _mm_unpacklo_epi32(rx, ry);
+    const __m128i atMinimum =
+        _mm_cmpeq_epi32(r, _mm_set1_epi32(std::numeric_limits<int32_t>::min()));
+    if (_mm_movemask_epi8(atMinimum) == 0) [[likely]] {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), r);
+        return;
+    }
+#endif
     out[0] = Round(x0);
     out[1] = Round(y0);
     out[2] = Round(x1);
     out[3] = Round(y1);
-#endif
 }
 
 } // namespace numeric
