@@ -478,11 +478,13 @@ INSTANTIATE_TEST_SUITE_P(ToothCountsDirectionsDepths, ProfileRunTest,
 // exactly where the plain search stops, with identical states; a pair of blockers in one step
 // must stop it at the first one the search meets.
 enum class Blocker {
-    Single,        // one blocker at point k
-    PairGapOne,    // blockers at k and one point further along the search
-    PairGapTwo,    // ... two points further
-    PairGapThree,  // ... three points further
-    AtCentreHeight // one blocker at k at the centre's height (left of the centre), up milling
+    Single,         // one blocker at point k
+    PairGapOne,     // blockers at k and one point further along the search
+    PairGapTwo,     // ... two points further
+    PairGapThree,   // ... three points further
+    AtCentreHeight, // one blocker at k at the centre's height (left of the centre), up milling
+    PassThrough     // a point at k at the centre's height that the screen leaves to the exact
+                    // test and the search passes: the search goes on from k to the end
 };
 
 struct ScreenCase {
@@ -515,7 +517,8 @@ SimState ScreenedState(const ScreenCase& c) {
 }
 
 // Puts a point at i that stops the search: on the far side of the tooth, or at the centre's
-// height left of the centre, where up milling's search takes the fixed right angle.
+// height left of the centre, where the searches take the fixed right angle (which stops up
+// milling's search unless the tooth has passed a quarter turn, and never stops down milling's).
 void PlaceBlocker(SimState& s, int i, bool down, bool atCentreHeight) {
     if (atCentreHeight) {
         s.ProfileX[i] = 100.0;
@@ -541,7 +544,8 @@ TEST_P(ScreenTest, StopsWhereThePlainSearchStopsAtEveryPosition) {
     const int last = down ? kProfileLast - 1 : kProfileLast;
     for (int k = first; k <= last; ++k) {
         SimState quick = ScreenedState(c);
-        PlaceBlocker(quick, k, down, c.blocker == Blocker::AtCentreHeight);
+        PlaceBlocker(quick, k, down,
+                     c.blocker == Blocker::AtCentreHeight || c.blocker == Blocker::PassThrough);
         const int second = down ? k - gap : k + gap;
         if (gap > 0 && second >= first && second <= last) {
             PlaceBlocker(quick, second, down, false);
@@ -554,8 +558,9 @@ TEST_P(ScreenTest, StopsWhereThePlainSearchStopsAtEveryPosition) {
             CutUpMilling(quick, ProfileSearch::Quick);
             CutUpMilling(plain, ProfileSearch::Plain);
         }
-        ASSERT_EQ(plain.ProfileIndex, k) << "blocker at " << k;
-        ASSERT_EQ(quick.ProfileIndex, k) << "blocker at " << k;
+        const int stop = c.blocker != Blocker::PassThrough ? k : down ? 1 : kProfileLast;
+        ASSERT_EQ(plain.ProfileIndex, stop) << "blocker at " << k;
+        ASSERT_EQ(quick.ProfileIndex, stop) << "blocker at " << k;
         ASSERT_TRUE(StatesIdentical(quick, plain)) << "blocker at " << k;
     }
 }
@@ -576,7 +581,9 @@ INSTANTIATE_TEST_SUITE_P(
         ScreenCase{"UpGapTwo", MillingDirection::Up, 0.6, Blocker::PairGapTwo},
         ScreenCase{"UpGapThree", MillingDirection::Up, 0.6, Blocker::PairGapThree},
         ScreenCase{"UpBelowZero", MillingDirection::Up, 0.001, Blocker::PairGapThree},
-        ScreenCase{"UpAtCentreHeight", MillingDirection::Up, 0.6, Blocker::AtCentreHeight}),
+        ScreenCase{"UpAtCentreHeight", MillingDirection::Up, 0.6, Blocker::AtCentreHeight},
+        ScreenCase{"UpPastCentreHeight", MillingDirection::Up, 1.6, Blocker::PassThrough},
+        ScreenCase{"DownPastCentreHeight", MillingDirection::Down, 0.3, Blocker::PassThrough}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class RandomProfileScreenTest : public ::testing::TestWithParam<MillingDirection> {};
