@@ -58,7 +58,7 @@ public:
 #if defined(__SSE2__)
         // Four points j - 3 .. j per step, bit 3 for point j.
         while (j >= 5) {
-            const int passed = PassMask(s, j - 3) | (PassMask(s, j - 1) << 2);
+            const int passed = PassMask(s, j - 3);
             if (passed != 0b1111) {
                 // The highest point not passed.
                 return j - 3 + (std::bit_width(static_cast<unsigned>(~passed & 0b1111)) - 1);
@@ -77,7 +77,7 @@ public:
 #if defined(__SSE2__)
         // Four points j .. j + 3 per step, bit 0 for point j.
         while (j + 3 < kProfileLast) {
-            const int passed = PassMask(s, j) | (PassMask(s, j + 2) << 2);
+            const int passed = PassMask(s, j);
             if (passed != 0b1111) {
                 // The lowest point not passed.
                 return j + std::countr_zero(static_cast<unsigned>(~passed & 0b1111));
@@ -93,9 +93,25 @@ public:
 
 private:
 #if defined(__SSE2__)
-    // Passes for points i (bit 0) and i + 1 (bit 1), both lanes with the same operations in the
-    // same order as Passes.
+    // Passes for points i .. i + 3, bit n for point i + n: every lane with the same operations in
+    // the same order as Passes.
     int PassMask(const SimState& s, int i) const {
+        const int beyond =
+            _mm_movemask_pd(BeyondLimit(s, i)) | (_mm_movemask_pd(BeyondLimit(s, i + 2)) << 2);
+        // The four y's of the rounded points, gathered from their (x, y) pairs.
+        const __m128i pointsLow =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(&s.WorkpiecePoints[i]));
+        const __m128i pointsHigh =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(&s.WorkpiecePoints[i + 2]));
+        const __m128 ys = _mm_shuffle_ps(_mm_castsi128_ps(pointsLow), _mm_castsi128_ps(pointsHigh),
+                                         _MM_SHUFFLE(3, 1, 3, 1));
+        const int atCentre = _mm_movemask_ps(
+            _mm_castsi128_ps(_mm_cmpeq_epi32(_mm_castps_si128(ys), _mm_set1_epi32(kCentreY))));
+        return beyond & ~atCentre;
+    }
+
+    // The side and limit tests of Passes for points i and i + 1, as lane masks.
+    __m128d BeyondLimit(const SimState& s, int i) const {
         const __m128d zero = _mm_setzero_pd();
         const __m128d dx = _mm_sub_pd(_mm_loadu_pd(&s.ProfileX[i]), _mm_set1_pd(kCentreX));
         const __m128d dy = _mm_sub_pd(_mm_loadu_pd(&s.ProfileY[i]), _mm_set1_pd(kCentreY));
@@ -103,14 +119,8 @@ private:
         const __m128d bound =
             _mm_mul_pd(_mm_set1_pd(limitSquared_), _mm_add_pd(dxSquared, _mm_mul_pd(dy, dy)));
         const __m128d side = below_ ? _mm_cmplt_pd(dx, zero) : _mm_cmpgt_pd(dx, zero);
-        const __m128d passed = either_ ? _mm_or_pd(side, _mm_cmplt_pd(dxSquared, bound))
-                                       : _mm_and_pd(side, _mm_cmpgt_pd(dxSquared, bound));
-        // Points i and i + 1 as (x, y, x, y); the y lanes spread over each point's 64 bits.
-        const __m128i points =
-            _mm_loadu_si128(reinterpret_cast<const __m128i*>(&s.WorkpiecePoints[i]));
-        const __m128i atCentre = _mm_shuffle_epi32(
-            _mm_cmpeq_epi32(points, _mm_set1_epi32(kCentreY)), _MM_SHUFFLE(3, 3, 1, 1));
-        return _mm_movemask_pd(_mm_andnot_pd(_mm_castsi128_pd(atCentre), passed));
+        return either_ ? _mm_or_pd(side, _mm_cmplt_pd(dxSquared, bound))
+                       : _mm_and_pd(side, _mm_cmpgt_pd(dxSquared, bound));
     }
 #endif
 
