@@ -1,9 +1,11 @@
 // One tick of the core while the cutter is in the cut: start-up inputs, "28Cr4" with "P30",
 // ticks 795 to 804 of the run, in up and in down milling, with the quick and the plain profile
-// search. The state is restored every ten ticks, outside the timing.
+// search. The state is restored every ten ticks, outside the timing. Also the workpiece's move
+// alone, the largest share of a tick.
 
 #include "sim/run.h"
 #include "sim/scenarios.h"
+#include "sim/workpiece.h"
 
 #include <benchmark/benchmark.h>
 
@@ -42,8 +44,29 @@ void BM_TickDownMillingPlainSearch(benchmark::State& state) {
     TickInTheCut(state, sim::MillingDirection::Down, sim::ProfileSearch::Plain);
 }
 
+// One sub-step's move of the whole profile (twelve per tick), mid-run in down milling. The
+// profile drifts left by the feed; the state is restored every thousand moves.
+void BM_ShiftWorkpiece(benchmark::State& state) {
+    const sim::SimState base = sim::MidRunState(sim::MillingDirection::Down, kFirstTick - 1);
+    sim::SimState s = base;
+    int sinceRestore = 0;
+    for (auto _ : state) {
+        if (sinceRestore == 1000) {
+            state.PauseTiming();
+            s = base;
+            sinceRestore = 0;
+            state.ResumeTiming();
+        }
+        sim::ShiftWorkpiece(s);
+        benchmark::DoNotOptimize(s.WorkpiecePoints.data());
+        benchmark::ClobberMemory();
+        ++sinceRestore;
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_ShiftWorkpiece)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TickUpMilling)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TickDownMilling)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TickUpMillingPlainSearch)->Unit(benchmark::kMicrosecond);

@@ -3,7 +3,12 @@
 #include "sim/arithmetic.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace sim {
 namespace {
@@ -33,7 +38,7 @@ public:
 
     // Passes points whose sine lies below `limit` (below = true) or above it.
     SineScreen(double limit, bool below)
-        : limit_(limit), limitSquared_(limit * limit), below_(below) {}
+        : limitSquared_(limit * limit), below_(below), either_(below ? limit > 0 : limit < 0) {}
 
     bool Passes(const SimState& s, int j) const {
         if (s.WorkpiecePoints[j].y == kCentreY) {
@@ -43,16 +48,85 @@ public:
         const double dy = s.ProfileY[j] - kCentreY;
         const double dxSquared = dx * dx;
         const double bound = limitSquared_ * (dxSquared + dy * dy); // (limit x radius)^2
-        if (below_) {
-            return limit_ > 0 ? dx < 0 || dxSquared < bound : dx < 0 && dxSquared > bound;
+        // On the searched side of the centre, and (either_) or (otherwise) beyond the limit.
+        const bool side = below_ ? dx < 0 : dx > 0;
+        return either_ ? side || dxSquared < bound : side && dxSquared > bound;
+    }
+
+    // The first point from j leftward that the screen does not pass, or point 1.
+    int SkipLeftward(const SimState& s, int j) const {
+#if defined(__SSE2__)
+        // Four points j - 3 .. j per step, bit 3 for point j.
+        while (j >= 5) {
+            const int passed = PassMask(s, j - 3);
+            if (passed != 0b1111) {
+                // The highest point not passed.
+                return j - 3 + (std::bit_width(static_cast<unsigned>(~passed & 0b1111)) - 1);
+            }
+            j -= 4;
         }
-        return limit_ < 0 ? dx > 0 || dxSquared < bound : dx > 0 && dxSquared > bound;
+#endif
+        while (j > 1 && Passes(s, j)) {
+            --j;
+        }
+        return j;
+    }
+
+    // The first point from j rightward that the screen does not pass, or the last point.
+    int SkipRightward(const SimState& s, int j) const {
+#if defined(__SSE2__)
+        // Four points j .. j + 3 per step, bit 0 for point j.
+        while (j + 3 < kProfileLast) {
+            const int passed = PassMask(s, j);
+            if (passed != 0b1111) {
+                // The lowest point not passed.
+                return j + std::countr_zero(static_cast<unsigned>(~passed & 0b1111));
+            }
+            j += 4;
+        }
+#endif
+        while (j < kProfileLast && Passes(s, j)) {
+            ++j;
+        }
+        return j;
     }
 
 private:
-    double limit_;
+#if defined(__SSE2__)
+    // Passes for points i .. i + 3, bit n for point i + n: every lane with the same operations in
+    // the same order as Passes.
+    int PassMask(const SimState& s, int i) const {
+        const int beyond =
+            _mm_movemask_pd(BeyondLimit(s, i)) | (_mm_movemask_pd(BeyondLimit(s, i + 2)) << 2);
+        // The four y's of the rounded points, gathered from their (x, y) pairs.
+        const __m128i pointsLow =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(&s.WorkpiecePoints[i]));
+        const __m128i pointsHigh =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(&s.WorkpiecePoints[i + 2]));
+        const __m128 ys = _mm_shuffle_ps(_mm_castsi128_ps(pointsLow), _mm_castsi128_ps(pointsHigh),
+                                         _MM_SHUFFLE(3, 1, 3, 1));
+        const int atCentre = _mm_movemask_ps(
+            _mm_castsi128_ps(_mm_cmpeq_epi32(_mm_castps_si128(ys), _mm_set1_epi32(kCentreY))));
+        return beyond & ~atCentre;
+    }
+
+    // The side and limit tests of Passes for points i and i + 1, as lane masks.
+    __m128d BeyondLimit(const SimState& s, int i) const {
+        const __m128d zero = _mm_setzero_pd();
+        const __m128d dx = _mm_sub_pd(_mm_loadu_pd(&s.ProfileX[i]), _mm_set1_pd(kCentreX));
+        const __m128d dy = _mm_sub_pd(_mm_loadu_pd(&s.ProfileY[i]), _mm_set1_pd(kCentreY));
+        const __m128d dxSquared = _mm_mul_pd(dx, dx);
+        const __m128d bound =
+            _mm_mul_pd(_mm_set1_pd(limitSquared_), _mm_add_pd(dxSquared, _mm_mul_pd(dy, dy)));
+        const __m128d side = below_ ? _mm_cmplt_pd(dx, zero) : _mm_cmpgt_pd(dx, zero);
+        return either_ ? _mm_or_pd(side, _mm_cmplt_pd(dxSquared, bound))
+                       : _mm_and_pd(side, _mm_cmpgt_pd(dxSquared, bound));
+    }
+#endif
+
     double limitSquared_;
     bool below_;
+    bool either_; // a point passes on its side of the centre whatever its distance
 };
 
 // px: how far a point may lie outside the cutter circle and still count as on it. Points the
@@ -149,9 +223,8 @@ void CutUpMilling(SimState& s, ProfileSearch search) {
     const bool quick = search == ProfileSearch::Quick;
     int j = 2;
     while (true) {
-        if (quick && j < kProfileLast && screen.Passes(s, j)) {
-            ++j;
-            continue;
+        if (quick) {
+            j = screen.SkipRightward(s, j);
         }
         MeasurePoint(s, j);
         if (j == kProfileLast || !(passedAngle >= s.PointAngle)) {
@@ -176,9 +249,8 @@ void CutDownMilling(SimState& s, ProfileSearch search) {
     const bool quick = search == ProfileSearch::Quick;
     int j = kProfileLast - 1;
     while (true) {
-        if (quick && j > 1 && screen.Passes(s, j)) {
-            --j;
-            continue;
+        if (quick) {
+            j = screen.SkipLeftward(s, j);
         }
         MeasurePoint(s, j);
         if (j == 1 || !(s.PointAngle >= s.ActiveAngle[k])) {

@@ -38,8 +38,22 @@ void RebuildWorkpiece(SimState& s) {
 }
 
 void ShiftWorkpiece(SimState& s) {
-    for (int i = 1; i <= kProfileLast; ++i) {
-        s.ProfileX[i] = s.ProfileX[i] - s.FeedPerStep;
+    // The feed is read once: the stores into ProfileX could otherwise alias it.
+    const double feed = s.FeedPerStep;
+    // Two points per step; each point gets the same subtraction and rounding as on its own.
+    int i = 1;
+    for (; i + 1 <= kProfileLast; i += 2) {
+        const double x0 = s.ProfileX[i] - feed;
+        const double x1 = s.ProfileX[i + 1] - feed;
+        s.ProfileX[i] = x0;
+        s.ProfileX[i + 1] = x1;
+        int32_t rounded[4];
+        numeric::RoundTwoPoints(x0, s.ProfileY[i], x1, s.ProfileY[i + 1], rounded);
+        s.WorkpiecePoints[i] = {rounded[0], rounded[1]};
+        s.WorkpiecePoints[i + 1] = {rounded[2], rounded[3]};
+    }
+    for (; i <= kProfileLast; ++i) {
+        s.ProfileX[i] = s.ProfileX[i] - feed;
         numeric::RoundPair(s.ProfileX[i], s.ProfileY[i], s.WorkpiecePoints[i].x,
                            s.WorkpiecePoints[i].y);
     }

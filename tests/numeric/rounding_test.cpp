@@ -45,6 +45,27 @@ TEST_P(RoundTest, PairGivesTheSameInBothLanes) {
     EXPECT_EQ(b, GetParam().expected);
 }
 
+// Each of the four places of the two-point rounding, the other three holding other values.
+TEST_P(RoundTest, TwoPointsGiveTheSameInEveryPlace) {
+    const double x = GetParam().x;
+    const int32_t e = GetParam().expected;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        double x0, y0, x1, y1;
+        int32_t expected[4];
+    } rows[] = {{x, 1.5, -2.5, nan, {e, 2, -2, 0}},
+                {nan, x, 1.5, -2.5, {0, e, 2, -2}},
+                {-2.5, nan, x, 1.5, {-2, 0, e, 2}},
+                {1.5, -2.5, nan, x, {2, -2, 0, e}}};
+    for (const auto& row : rows) {
+        int32_t out[4] = {-7, -7, -7, -7};
+        RoundTwoPoints(row.x0, row.y0, row.x1, row.y1, out);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(out[i], row.expected[i]) << "place " << i;
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Values, RoundTest,
     ::testing::Values(
@@ -90,6 +111,27 @@ TEST(RoundSweep, PairMatchesRoundOnRandomBitPatterns) {
         RoundPair(any, pixel, a, b);
         ASSERT_EQ(a, Round(any)) << any;
         ASSERT_EQ(b, Round(pixel)) << pixel;
+    }
+}
+
+// The two-point rounding must give Round's result in every place for every double.
+TEST(RoundSweep, TwoPointsMatchRoundOnRandomBitPatterns) {
+    std::mt19937_64 random(16);
+    for (int i = 0; i < 100000; ++i) {
+        double v[4];
+        for (double& d : v) {
+            const std::uint64_t bits = random();
+            if (bits % 2 == 0) {
+                std::memcpy(&d, &bits, sizeof d);
+            } else {
+                d = static_cast<double>(static_cast<std::int64_t>(bits % 4001) - 2000) / 4.0;
+            }
+        }
+        int32_t out[4] = {};
+        RoundTwoPoints(v[0], v[1], v[2], v[3], out);
+        for (int k = 0; k < 4; ++k) {
+            ASSERT_EQ(out[k], Round(v[k])) << v[k] << " in place " << k;
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include "sim/cutting_inputs.h"
 #include "sim/run.h"
 #include "sim/scenarios.h"
+#include "sim/state_compare.h"
 #include "sim/tool_inputs.h"
 #include "sim/workpiece.h"
 
@@ -12,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -470,6 +472,161 @@ std::string ProfileRunName(const ::testing::TestParamInfo<ProfileRunCase>& info)
 
 INSTANTIATE_TEST_SUITE_P(ToothCountsDirectionsDepths, ProfileRunTest,
                          ::testing::ValuesIn(ProfileRunCases()), ProfileRunName);
+
+// The quick search screens several points per step. Profiles where every point passes the
+// screen except chosen blockers, at every position along the profile, must stop the quick search
+// exactly where the plain search stops, with identical states; a pair of blockers in one step
+// must stop it at the first one the search meets.
+enum class Blocker {
+    Single,         // one blocker at point k
+    PairGapOne,     // blockers at k and one point further along the search
+    PairGapTwo,     // ... two points further
+    PairGapThree,   // ... three points further
+    AtCentreHeight, // one blocker at k at the centre's height (left of the centre), up milling
+    PassThrough     // a point at k at the centre's height that the screen leaves to the exact
+                    // test and the search passes: the search goes on from k to the end
+};
+
+struct ScreenCase {
+    const char* name;
+    MillingDirection direction;
+    double toothAngle; // rad, ActiveAngle[1]
+    Blocker blocker;
+};
+
+std::ostream& operator<<(std::ostream& os, const ScreenCase& c) {
+    return os << c.name;
+}
+
+// A state whose profile points all lie far on the searched side: left of the centre for up
+// milling (the search passes them rightward), right of it for down milling (leftward).
+SimState ScreenedState(const ScreenCase& c) {
+    SimState s = StartedState(c.direction);
+    const bool down = c.direction == MillingDirection::Down;
+    for (int i = 1; i <= kProfileLast; ++i) {
+        s.ProfileX[i] = down ? 600.25 : -100.25;
+        s.ProfileY[i] = 100.5;
+        s.WorkpiecePoints[i] = {Round(s.ProfileX[i]), Round(s.ProfileY[i])};
+    }
+    s.ActiveTeethCount = 1;
+    s.ActiveTooth = 1;
+    s.ActiveAngle[1] = c.toothAngle;
+    s.ActiveTipX[1] = kCentreX + s.CutterRadius * std::sin(c.toothAngle);
+    s.ActiveTipY[1] = kCentreY + s.CutterRadius * std::cos(c.toothAngle);
+    return s;
+}
+
+// Puts a point at i that stops the search: on the far side of the tooth, or at the centre's
+// height left of the centre, where the searches take the fixed right angle (which stops up
+// milling's search unless the tooth has passed a quarter turn, and never stops down milling's).
+void PlaceBlocker(SimState& s, int i, bool down, bool atCentreHeight) {
+    if (atCentreHeight) {
+        s.ProfileX[i] = 100.0;
+        s.ProfileY[i] = 83.25;
+    } else {
+        s.ProfileX[i] = down ? -100.25 : 600.25;
+        s.ProfileY[i] = 100.5;
+    }
+    s.WorkpiecePoints[i] = {Round(s.ProfileX[i]), Round(s.ProfileY[i])};
+}
+
+class ScreenTest : public ::testing::TestWithParam<ScreenCase> {};
+
+TEST_P(ScreenTest, StopsWhereThePlainSearchStopsAtEveryPosition) {
+    const ScreenCase& c = GetParam();
+    const bool down = c.direction == MillingDirection::Down;
+    const int gap = c.blocker == Blocker::PairGapOne     ? 1
+                    : c.blocker == Blocker::PairGapTwo   ? 2
+                    : c.blocker == Blocker::PairGapThree ? 3
+                                                         : 0;
+    // The search runs from 699 down to 1, or from 2 up to 700.
+    const int first = down ? 1 : 2;
+    const int last = down ? kProfileLast - 1 : kProfileLast;
+    for (int k = first; k <= last; ++k) {
+        SimState quick = ScreenedState(c);
+        PlaceBlocker(quick, k, down,
+                     c.blocker == Blocker::AtCentreHeight || c.blocker == Blocker::PassThrough);
+        const int second = down ? k - gap : k + gap;
+        if (gap > 0 && second >= first && second <= last) {
+            PlaceBlocker(quick, second, down, false);
+        }
+        SimState plain = quick;
+        if (down) {
+            CutDownMilling(quick, ProfileSearch::Quick);
+            CutDownMilling(plain, ProfileSearch::Plain);
+        } else {
+            CutUpMilling(quick, ProfileSearch::Quick);
+            CutUpMilling(plain, ProfileSearch::Plain);
+        }
+        const int stop = c.blocker != Blocker::PassThrough ? k : down ? 1 : kProfileLast;
+        ASSERT_EQ(plain.ProfileIndex, stop) << "blocker at " << k;
+        ASSERT_EQ(quick.ProfileIndex, stop) << "blocker at " << k;
+        ASSERT_TRUE(StatesIdentical(quick, plain)) << "blocker at " << k;
+    }
+}
+
+// Positive tooth angles give the screen's narrow test (side and limit), negative ones in down
+// milling and small ones in up milling (the previous sub-step's angle below zero) its wide one
+// (side or limit).
+INSTANTIATE_TEST_SUITE_P(
+    Blockers, ScreenTest,
+    ::testing::Values(
+        ScreenCase{"DownSingle", MillingDirection::Down, 0.3, Blocker::Single},
+        ScreenCase{"DownGapOne", MillingDirection::Down, 0.3, Blocker::PairGapOne},
+        ScreenCase{"DownGapTwo", MillingDirection::Down, 0.3, Blocker::PairGapTwo},
+        ScreenCase{"DownGapThree", MillingDirection::Down, 0.3, Blocker::PairGapThree},
+        ScreenCase{"DownNegativeAngle", MillingDirection::Down, -0.4, Blocker::PairGapTwo},
+        ScreenCase{"UpSingle", MillingDirection::Up, 0.6, Blocker::Single},
+        ScreenCase{"UpGapOne", MillingDirection::Up, 0.6, Blocker::PairGapOne},
+        ScreenCase{"UpGapTwo", MillingDirection::Up, 0.6, Blocker::PairGapTwo},
+        ScreenCase{"UpGapThree", MillingDirection::Up, 0.6, Blocker::PairGapThree},
+        ScreenCase{"UpBelowZero", MillingDirection::Up, 0.001, Blocker::PairGapThree},
+        ScreenCase{"UpAtCentreHeight", MillingDirection::Up, 0.6, Blocker::AtCentreHeight},
+        ScreenCase{"UpPastCentreHeight", MillingDirection::Up, 1.6, Blocker::PassThrough},
+        ScreenCase{"DownPastCentreHeight", MillingDirection::Down, 0.3, Blocker::PassThrough}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class RandomProfileScreenTest : public ::testing::TestWithParam<MillingDirection> {};
+
+// Scattered profiles around the cutter, a fifth of the points at the centre's height and some
+// straight above or below the centre, against tooth angles over the whole circle: the quick
+// search must leave the state the plain search leaves.
+TEST_P(RandomProfileScreenTest, LeavesThePlainSearchsState) {
+    const bool down = GetParam() == MillingDirection::Down;
+    std::mt19937_64 random(down ? 16 : 61);
+    std::uniform_real_distribution<double> xs(-150.0, 450.0);
+    std::uniform_real_distribution<double> ys(-120.0, 300.0);
+    std::uniform_real_distribution<double> angles(-1.6, 1.6);
+    for (int trial = 0; trial < 400; ++trial) {
+        SimState quick = ScreenedState({"", GetParam(), angles(random), Blocker::Single});
+        // Mostly points on the searched side with a few strays, so that searches run long.
+        const int strays = static_cast<int>(random() % 40);
+        for (int i = 1; i <= kProfileLast; ++i) {
+            if (static_cast<int>(random() % 1000) >= strays) {
+                continue;
+            }
+            quick.ProfileX[i] = random() % 8 == 0 ? 150.0 : xs(random);
+            quick.ProfileY[i] = random() % 5 == 0 ? 83.0 : ys(random);
+            quick.WorkpiecePoints[i] = {Round(quick.ProfileX[i]), Round(quick.ProfileY[i])};
+        }
+        SimState plain = quick;
+        if (down) {
+            CutDownMilling(quick, ProfileSearch::Quick);
+            CutDownMilling(plain, ProfileSearch::Plain);
+        } else {
+            CutUpMilling(quick, ProfileSearch::Quick);
+            CutUpMilling(plain, ProfileSearch::Plain);
+        }
+        ASSERT_TRUE(StatesIdentical(quick, plain)) << "trial " << trial;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Directions, RandomProfileScreenTest,
+                         ::testing::Values(MillingDirection::Up, MillingDirection::Down),
+                         [](const auto& info) {
+                             return std::string(info.param == MillingDirection::Down ? "Down"
+                                                                                     : "Up");
+                         });
 
 } // namespace
 } // namespace sim

@@ -181,7 +181,12 @@ INSTANTIATE_TEST_SUITE_P(
                       RunCase{"StartUpDown", MillingDirection::Down, "100", "8", "100", "150"},
                       RunCase{"FullDepthUp", MillingDirection::Up, "50", "20", "250", "300"},
                       RunCase{"FullDepthDown", MillingDirection::Down, "50", "20", "250", "300"},
-                      RunCase{"ShallowDown", MillingDirection::Down, "180", "4", "5", "600"}),
+                      RunCase{"ShallowDown", MillingDirection::Down, "180", "4", "5", "600"},
+                      RunCase{"FourTeethDeepDown", MillingDirection::Down, "160", "4", "400",
+                              "200"},
+                      RunCase{"TwelveTeethUp", MillingDirection::Up, "120", "12", "150", "400"},
+                      RunCase{"TwelveTeethDown", MillingDirection::Down, "120", "12", "150", "400"},
+                      RunCase{"SixteenTeethDown", MillingDirection::Down, "80", "16", "70", "240"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
