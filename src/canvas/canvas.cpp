@@ -1005,8 +1005,8 @@ void Canvas::SlopedWideRows(int x0, int y0, int x1, int y1, int rowFirst, int ro
     const Int64 dy = static_cast<Int64>(y1) - y0;
     const Int64 len2 = dx * dx + dy * dy;
     const Int64 py0 = static_cast<Int64>(rowFirst) - y0;
-    // dy px > dx py - acrossHigh, dy px <= dx py - acrossLow.
-    FloorStepper acrossFirst(-bounds.acrossHigh, dx, dy, py0); // + 1
+    // dy px > dx py - acrossHigh (px from acrossBelow + 1), dy px <= dx py - acrossLow.
+    FloorStepper acrossBelow(-bounds.acrossHigh, dx, dy, py0);
     FloorStepper acrossLast(-bounds.acrossLow, dx, dy, py0);
     // dx px >= -dy py and dx px <= len2 - dy py, divided by |dx|.
     const Int64 adx = dx > 0 ? dx : -dx;
@@ -1021,7 +1021,7 @@ void Canvas::SlopedWideRows(int x0, int y0, int x1, int y1, int rowFirst, int ro
         Int64 first = 0;
         Int64 last = -1;
         if (py * py >= bounds.capLimit && qy * qy >= bounds.capLimit) {
-            first = x0 + std::max(acrossFirst.Value() + 1, alongFirst.Value());
+            first = x0 + std::max(acrossBelow.Value() + 1, alongFirst.Value());
             last = x0 + std::min(acrossLast.Value(), alongLast.Value());
         } else {
             capRow(row, first, last);
@@ -1030,7 +1030,7 @@ void Canvas::SlopedWideRows(int x0, int y0, int x1, int y1, int rowFirst, int ro
             FillSpan(row, static_cast<int>(std::max<Int64>(first, clip_.left)),
                      static_cast<int>(std::min<Int64>(last + 1, clip_.right)), pixel, pen_.mode);
         }
-        acrossFirst.Next();
+        acrossBelow.Next();
         acrossLast.Next();
         alongFirst.Next();
         alongLast.Next();

@@ -152,14 +152,14 @@ void CutterView::DrawTooth(const ToothOutline& tooth, double gulletRadius) {
 // A drawing step may be left out when every pixel it writes is written again later in the same
 // redraw. The outline's edge 0-1 runs from the centre to point 1, edge 5-6 from point 5 back to
 // the centre, each without its end pixel; a line covers the same pixels between its ends in
-// both directions.
+// both directions. Edges 1-2 .. 4-5 are never left out, and the last tooth leaves out nothing,
+// so a left-out edge's pixels between its ends are always drawn again by a later tooth.
 //  - Point 5 of this tooth is point 1 of the next (up milling): this tooth's edge 5-6 (point 5
-//    and the pixels between) is covered by the next tooth's edge 0-1 (the pixels between) and
-//    by the first pixel of its edge 1-2.
+//    and the pixels between) is drawn again by the next tooth's edge 0-1, and point 5 by the
+//    first pixel of its edge 1-2.
 //  - Point 1 of this tooth is point 5 of the next (down milling): this tooth's edge 0-1 (the
-//    centre and the pixels between) is covered by the next tooth's edge 5-6 (point 5 and the
-//    pixels between) and, for the centre, by its edge 0-1, or by the hub that is drawn after
-//    the teeth.
+//    centre and the pixels between) is drawn again by the next tooth's edge 5-6, and the centre
+//    by the hub, which is drawn after the teeth.
 CutterView::RepaintedEdge CutterView::EdgeRepaintedByNext(const ToothOutline& tooth,
                                                           const ToothOutline& next) {
     const auto& p = tooth.ToothPoints;
@@ -175,7 +175,7 @@ CutterView::RepaintedEdge CutterView::EdgeRepaintedByNext(const ToothOutline& to
     }
     const bool centreUnderHub = std::abs(p[0].x - kHubCentreX) < kHubClearRadius &&
                                 std::abs(p[0].y - kHubCentreY) < kHubClearRadius;
-    if (same(p[1], q[5]) && (!same(q[0], q[1]) || centreUnderHub)) {
+    if (same(p[1], q[5]) && centreUnderHub) {
         return RepaintedEdge::First;
     }
     return RepaintedEdge::None;
