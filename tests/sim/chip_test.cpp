@@ -530,6 +530,17 @@ void PlaceBlocker(SimState& s, int i, bool down, bool atCentreHeight) {
     s.WorkpiecePoints[i] = {Round(s.ProfileX[i]), Round(s.ProfileY[i])};
 }
 
+// The active tooth's cut in `quick` with the quick search and in `plain` with the plain one.
+void CutQuickAndPlain(SimState& quick, SimState& plain, bool down) {
+    if (down) {
+        CutDownMilling(quick, ProfileSearch::Quick);
+        CutDownMilling(plain, ProfileSearch::Plain);
+    } else {
+        CutUpMilling(quick, ProfileSearch::Quick);
+        CutUpMilling(plain, ProfileSearch::Plain);
+    }
+}
+
 class ScreenTest : public ::testing::TestWithParam<ScreenCase> {};
 
 TEST_P(ScreenTest, StopsWhereThePlainSearchStopsAtEveryPosition) {
@@ -551,13 +562,7 @@ TEST_P(ScreenTest, StopsWhereThePlainSearchStopsAtEveryPosition) {
             PlaceBlocker(quick, second, down, false);
         }
         SimState plain = quick;
-        if (down) {
-            CutDownMilling(quick, ProfileSearch::Quick);
-            CutDownMilling(plain, ProfileSearch::Plain);
-        } else {
-            CutUpMilling(quick, ProfileSearch::Quick);
-            CutUpMilling(plain, ProfileSearch::Plain);
-        }
+        CutQuickAndPlain(quick, plain, down);
         const int stop = c.blocker != Blocker::PassThrough ? k : down ? 1 : kProfileLast;
         ASSERT_EQ(plain.ProfileIndex, stop) << "blocker at " << k;
         ASSERT_EQ(quick.ProfileIndex, stop) << "blocker at " << k;
@@ -610,13 +615,7 @@ TEST_P(RandomProfileScreenTest, LeavesThePlainSearchsState) {
             quick.WorkpiecePoints[i] = {Round(quick.ProfileX[i]), Round(quick.ProfileY[i])};
         }
         SimState plain = quick;
-        if (down) {
-            CutDownMilling(quick, ProfileSearch::Quick);
-            CutDownMilling(plain, ProfileSearch::Plain);
-        } else {
-            CutUpMilling(quick, ProfileSearch::Quick);
-            CutUpMilling(plain, ProfileSearch::Plain);
-        }
+        CutQuickAndPlain(quick, plain, down);
         ASSERT_TRUE(StatesIdentical(quick, plain)) << "trial " << trial;
     }
 }
