@@ -1,6 +1,7 @@
 #include "cutter/cutter_view.h"
 
 #include "sim/scenarios.h"
+#include "sim/tool_inputs.h"
 
 #include "allocation_counter.h"
 
@@ -47,11 +48,10 @@ BENCHMARK(BM_RedrawCutterViewTurning)->Unit(benchmark::kMicrosecond);
 // The most teeth the tooth-count field allows.
 void BM_RedrawCutterViewTwentyTeeth(benchmark::State& state) {
     sim::SimState s = sim::MidRunState(sim::MillingDirection::Up, 800);
-    s.ToothCount = 20;
-    s.ToothPitch = 6.283185 / 20;
-    s.GulletRadius = 9;
-    s.FlankLength = 20;
-    s.RakeFaceLength = 24;
+    if (!sim::SetToothCount(s, "20").applied()) {
+        state.SkipWithError("20 teeth refused");
+        return;
+    }
     cutter::CutterView view;
     for (auto _ : state) {
         view.RedrawCutterView(s, 0.1);

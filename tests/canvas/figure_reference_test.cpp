@@ -29,6 +29,7 @@ using test::FloorDivision;
 using test::LinePixel;
 using test::PixelSet;
 using test::PixelsOf;
+using test::PixelsWhere;
 using test::ReferenceLine;
 
 // --- 1-px lines that cross the clip ---
@@ -242,14 +243,8 @@ TEST_P(PolygonReferenceTest, FillMatchesTheEvenOddRuleInsideAndAcrossTheClip) {
         canvas.SetPenStyle(PenStyle::Clear);
         canvas.SetBrushColour(kTeal);
         canvas.Polygon(c.points);
-        PixelSet expected;
-        for (int y = clip.top; y < clip.bottom; ++y) {
-            for (int x = clip.left; x < clip.right; ++x) {
-                if (ReferenceInside(c.points, x, y)) {
-                    expected.insert({x, y});
-                }
-            }
-        }
+        const PixelSet expected =
+            PixelsWhere(clip, [&](int x, int y) { return ReferenceInside(c.points, x, y); });
         EXPECT_EQ(PixelsOf(canvas, kTeal), expected) << clip.left;
     }
 }
@@ -395,14 +390,8 @@ TEST_P(PieReferenceTest, FillIsTheEllipseCutByTheSector) {
         canvas.SetPenStyle(PenStyle::Clear);
         canvas.SetBrushColour(kTeal);
         canvas.Pie(c.x1, c.y1, c.x2, c.y2, c.x3, c.y3, c.x4, c.y4);
-        PixelSet expected;
-        for (int y = clip.top; y < clip.bottom; ++y) {
-            for (int x = clip.left; x < clip.right; ++x) {
-                if (ReferenceInPie(c, x, y)) {
-                    expected.insert({x, y});
-                }
-            }
-        }
+        const PixelSet expected =
+            PixelsWhere(clip, [&](int x, int y) { return ReferenceInPie(c, x, y); });
         EXPECT_EQ(PixelsOf(canvas, kTeal), expected) << clip.left;
     }
 }
@@ -462,14 +451,9 @@ TEST_P(WideLineReferenceTest, CoversThePixelsOfTheBandAndTheCaps) {
         canvas.SetPen({kRed, width, PenStyle::Solid, PenMode::Copy});
         canvas.MoveTo(c.x0, c.y0);
         canvas.LineTo(c.x1, c.y1);
-        PixelSet expected;
-        for (int y = 0; y < 48; ++y) {
-            for (int x = 0; x < 48; ++x) {
-                if (ReferenceCovered(c.x0, c.y0, c.x1, c.y1, width, x, y)) {
-                    expected.insert({x, y});
-                }
-            }
-        }
+        const PixelSet expected = PixelsWhere({0, 0, 48, 48}, [&](int x, int y) {
+            return ReferenceCovered(c.x0, c.y0, c.x1, c.y1, width, x, y);
+        });
         EXPECT_EQ(PixelsOf(canvas, kRed), expected) << "width " << width;
     }
 }
@@ -489,14 +473,9 @@ TEST(WideLineSweepTest, EverySegmentCoversThePixelsOfTheReference) {
         canvas.SetPen({kRed, width, PenStyle::Solid, PenMode::Copy});
         canvas.MoveTo(x0, y0);
         canvas.LineTo(x1, y1);
-        PixelSet expected;
-        for (int y = 0; y < 40; ++y) {
-            for (int x = 0; x < 40; ++x) {
-                if (ReferenceCovered(x0, y0, x1, y1, width, x, y)) {
-                    expected.insert({x, y});
-                }
-            }
-        }
+        const PixelSet expected = PixelsWhere({0, 0, 40, 40}, [&](int x, int y) {
+            return ReferenceCovered(x0, y0, x1, y1, width, x, y);
+        });
         ASSERT_EQ(PixelsOf(canvas, kRed), expected)
             << "(" << x0 << ", " << y0 << ")-(" << x1 << ", " << y1 << ") width " << width;
     }

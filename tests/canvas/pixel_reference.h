@@ -26,6 +26,19 @@ inline PixelSet PixelsOf(const Canvas& canvas, Colour colour) {
     return pixels;
 }
 
+// The pixels of `area` for which inside(x, y) holds.
+template <class Inside> PixelSet PixelsWhere(const CanvasRect& area, Inside inside) {
+    PixelSet pixels;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (inside(x, y)) {
+                pixels.insert({x, y});
+            }
+        }
+    }
+    return pixels;
+}
+
 inline bool InRect(const CanvasRect& r, long long x, long long y) {
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }

@@ -224,11 +224,7 @@ TEST(CutterViewTest, EveryRedrawStartsFromAnEmptyField) {
 // as a fresh one.
 TEST(CutterViewTest, RedrawsAfterOtherPicturesMatchAFreshView) {
     sim::SimState twenty = sim::MidRunState(sim::MillingDirection::Up, 800);
-    twenty.ToothCount = 20;
-    twenty.ToothPitch = 6.283185 / 20;
-    twenty.GulletRadius = 9;
-    twenty.FlankLength = 20;
-    twenty.RakeFaceLength = 24;
+    ASSERT_TRUE(sim::SetToothCount(twenty, "20").applied());
     const sim::SimState down = sim::MidRunState(sim::MillingDirection::Down, 500);
     const sim::SimState start = sim::StartupState();
     CutterView reused;
