@@ -1,6 +1,6 @@
 // A sweep of all ten workpiece materials against the nine tooth counts 4..20: ninety full runs
 // at the start values otherwise, on one thread and on two.
-#include "batch/sweep.h"
+#include "lab/sweep.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,9 +8,9 @@ namespace {
 
 void BM_MaterialsByTeeth(benchmark::State& state) {
     const int jobs = static_cast<int>(state.range(0));
-    batch::SweepRequest request;
+    lab::SweepRequest request;
     request.base.toolMaterial = 3; // P30
-    request.plan.kind = batch::SweepKind::Field;
+    request.plan.kind = lab::SweepKind::Field;
     request.plan.field = sim::InputField::Teeth;
     request.plan.from = 4;
     request.plan.to = 20;
@@ -20,7 +20,7 @@ void BM_MaterialsByTeeth(benchmark::State& state) {
         size_t rows = 0;
         for (int workpiece = 1; workpiece <= 10; ++workpiece) {
             request.base.workpieceMaterial = workpiece;
-            rows += batch::RunSweep(request).rows.size();
+            rows += lab::RunSweep(request).rows.size();
         }
         benchmark::DoNotOptimize(rows);
     }

@@ -2,9 +2,9 @@
 
 #include "app/form1.h"
 #include "app/form2.h"
-#include "app/language.h"
 #include "app/scenario_tools.h"
 #include "app/user_messages.h"
+#include "language/language.h"
 
 #include <QSettings>
 #include <exception>
@@ -30,14 +30,15 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
 
 int RunProject1(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    const LanguageOption option = TakeLanguageOption(args);
+    const language::LanguageOption option = language::TakeLanguageOption(args);
     if (!option.error.empty()) {
         std::cerr << "glodanje: " << option.error << '\n';
         return 2;
     }
     TApplication application(argc, argv);
     // The option holds for this run only; the menu's choice is the one remembered.
-    SetLanguage(option.language.value_or(SavedLanguage(*UserSettings())));
+    language::SetLanguage(
+        option.language.value_or(language::SavedLanguage(*language::UserSettings())));
     TForm1 form1;
     TForm2 form2;
     form1.SetInstructions(&form2);

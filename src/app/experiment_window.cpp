@@ -32,15 +32,15 @@ namespace {
 std::vector<sim::InputField> SweepFields() {
     std::vector<sim::InputField> fields;
     for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
-        if (batch::IsBatchInput(fieldSpec)) {
+        if (lab::IsRunInput(fieldSpec)) {
             fields.push_back(fieldSpec.field);
         }
     }
     return fields;
 }
 
-constexpr batch::SweepKind kListKinds[] = {batch::SweepKind::Workpiece, batch::SweepKind::Tool,
-                                           batch::SweepKind::Direction};
+constexpr lab::SweepKind kListKinds[] = {lab::SweepKind::Workpiece, lab::SweepKind::Tool,
+                                         lab::SweepKind::Direction};
 
 const char* const kTableHeaders[] = {
     QT_TRANSLATE_NOOP("app::TExperimentWindow", "Vrednost"),
@@ -67,8 +67,8 @@ int ItemIndex(const QComboBox* box) {
 
 } // namespace
 
-batch::BatchOptions FixedInputsOf(const TForm1& form) {
-    batch::BatchOptions options;
+lab::RunInputs FixedInputsOf(const TForm1& form) {
+    lab::RunInputs options;
     const std::pair<sim::InputField, const widgets::TSpinEdit*> edits[] = {
         {sim::InputField::Diameter, form.SpinEdit1}, {sim::InputField::Teeth, form.SpinEdit2},
         {sim::InputField::Rake, form.SpinEdit3},     {sim::InputField::Clearance, form.SpinEdit4},
@@ -128,7 +128,7 @@ TExperimentWindow::TExperimentWindow(Source source, QWidget* owner)
     StatusLabel = new QLabel(this);
     Chart = new chart::TChart(this);
     Chart->setMinimumSize(640, 400);
-    plot_ = std::make_unique<batch::SweepPlot>(*Chart);
+    plot_ = std::make_unique<lab::SweepPlot>(*Chart);
     Table = new QTableWidget(0, static_cast<int>(std::size(kTableHeaders)), this);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -184,10 +184,10 @@ void TExperimentWindow::RetranslateUi() {
     setWindowTitle(tr("Eksperiment"));
     const std::vector<sim::InputField> fields = SweepFields();
     for (size_t i = 0; i < fields.size(); ++i) {
-        batch::SweepPlan plan;
+        lab::SweepPlan plan;
         plan.field = fields[i];
         InputChoice->setItemText(static_cast<int>(i),
-                                 QString::fromStdString(batch::SweepAxisTitle(plan)));
+                                 QString::fromStdString(lab::SweepAxisTitle(plan)));
     }
     for (size_t i = 0; i < std::size(kListChoices); ++i) {
         InputChoice->setItemText(static_cast<int>(fields.size() + i), tr(kListChoices[i]));
@@ -243,8 +243,8 @@ void TExperimentWindow::StopWorker() {
     }
 }
 
-batch::SweepPlan TExperimentWindow::CurrentPlan() const {
-    batch::SweepPlan plan;
+lab::SweepPlan TExperimentWindow::CurrentPlan() const {
+    lab::SweepPlan plan;
     const std::vector<sim::InputField> fields = SweepFields();
     const auto choice = static_cast<size_t>(InputChoice->currentIndex());
     if (choice >= fields.size()) {
@@ -336,16 +336,16 @@ void TExperimentWindow::RunClick() {
     if (Running()) {
         return;
     }
-    batch::SweepRequest request;
+    lab::SweepRequest request;
     request.base = source_();
     request.plan = CurrentPlan();
-    if (const std::string error = batch::CheckSweepPlan(request.plan); !error.empty()) {
+    if (const std::string error = lab::CheckSweepPlan(request.plan); !error.empty()) {
         SetStatus([error] { return QString::fromStdString(error); });
         return;
     }
-    request.jobs = batch::DefaultJobs();
+    request.jobs = lab::DefaultJobs();
     rows_.clear();
-    points_ = batch::SweepPoints(request.plan).size();
+    points_ = lab::SweepPoints(request.plan).size();
     Table->setRowCount(0);
     Progress->setRange(0, static_cast<int>(points_));
     Progress->setValue(0);
@@ -358,12 +358,12 @@ void TExperimentWindow::RunClick() {
     cancel_ = false;
     request.cancel = &cancel_;
     // Rows come back through the event loop, so the window is only touched on its own thread.
-    request.onRow = [this](size_t index, const batch::SweepRow& row) {
+    request.onRow = [this](size_t index, const lab::SweepRow& row) {
         QMetaObject::invokeMethod(
             this, [this, index, row] { RowArrived(index, row); }, Qt::QueuedConnection);
     };
     worker_ = std::thread([this, request] {
-        const batch::SweepResult result = batch::RunSweep(request);
+        const lab::SweepResult result = lab::RunSweep(request);
         QMetaObject::invokeMethod(
             this, [this, cancelled = result.cancelled] { SweepEnded(cancelled); },
             Qt::QueuedConnection);
@@ -375,7 +375,7 @@ void TExperimentWindow::CancelClick() {
     cancel_ = true;
 }
 
-void TExperimentWindow::RowArrived(size_t, const batch::SweepRow& row) {
+void TExperimentWindow::RowArrived(size_t, const lab::SweepRow& row) {
     rows_.push_back(row);
     plot_->AddRow(row);
     Chart->update();
@@ -385,7 +385,7 @@ void TExperimentWindow::RowArrived(size_t, const batch::SweepRow& row) {
     Progress->setValue(static_cast<int>(rows_.size()));
 }
 
-void TExperimentWindow::FillRow(int r, const batch::SweepRow& row) {
+void TExperimentWindow::FillRow(int r, const lab::SweepRow& row) {
     const auto cell = [this, r](int column, const QString& text) {
         Table->setItem(r, column, new QTableWidgetItem(text));
     };
@@ -411,7 +411,7 @@ void TExperimentWindow::SweepEnded(bool cancelled) {
         worker_.join();
     }
     size_t ran = 0;
-    for (const batch::SweepRow& row : rows_) {
+    for (const lab::SweepRow& row : rows_) {
         ran += row.ran ? 1 : 0;
     }
     SetStatus([this, cancelled, ran, points = points_] {
@@ -436,9 +436,9 @@ void TExperimentWindow::UpdateExponent() {
         ExponentLabel->clear();
         return;
     }
-    const std::optional<double> fit = batch::FitMeanForceExponent(rows_);
+    const std::optional<double> fit = lab::FitMeanForceExponent(rows_);
     std::optional<double> material;
-    for (const batch::SweepRow& row : rows_) {
+    for (const lab::SweepRow& row : rows_) {
         if (row.ran && row.chipExponent) {
             material = row.chipExponent;
             break;
@@ -470,7 +470,7 @@ void TExperimentWindow::SaveCsvClick() {
         return;
     }
     std::ostringstream csv;
-    batch::WriteSweepCsv(csv, rows_);
+    lab::WriteSweepCsv(csv, rows_);
     const std::string text = csv.str();
     if (!WriteWhole(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())))) {
         SetStatus([this, path] { return tr("Datoteka %1 nije upisana.").arg(path); });
@@ -483,8 +483,8 @@ void TExperimentWindow::SavePngClick() {
     if (path.isEmpty()) {
         return;
     }
-    canvas::Canvas target(batch::kSweepPlotWidth, batch::kSweepPlotHeight);
-    Chart->DrawTo(&target, chart::TRect{0, 0, batch::kSweepPlotWidth, batch::kSweepPlotHeight});
+    canvas::Canvas target(lab::kSweepPlotWidth, lab::kSweepPlotHeight);
+    Chart->DrawTo(&target, chart::TRect{0, 0, lab::kSweepPlotWidth, lab::kSweepPlotHeight});
     Chart->update();
     if (!target.Image().save(path, "PNG")) {
         SetStatus([this, path] { return tr("Datoteka %1 nije upisana.").arg(path); });

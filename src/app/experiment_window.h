@@ -5,8 +5,8 @@
 // The plot and the table can be saved; a finished series can be kept to compare with the next.
 #pragma once
 
-#include "batch/sweep.h"
-#include "batch/sweep_plot.h"
+#include "lab/sweep.h"
+#include "lab/sweep_plot.h"
 
 #include <QWidget>
 #include <atomic>
@@ -34,7 +34,7 @@ class TForm1;
 
 // The fixed inputs of a run as the main window holds them: the field texts, the materials
 // chosen in the two lists and the direction.
-batch::BatchOptions FixedInputsOf(const TForm1& form);
+lab::RunInputs FixedInputsOf(const TForm1& form);
 
 class TExperimentWindow;
 
@@ -45,7 +45,7 @@ class TExperimentWindow : public QWidget {
     Q_OBJECT
 
 public:
-    using Source = std::function<batch::BatchOptions()>;
+    using Source = std::function<lab::RunInputs()>;
     // A window of its own, owned by owner; source gives the fixed inputs at each "Pokreni".
     TExperimentWindow(Source source, QWidget* owner);
     ~TExperimentWindow() override;
@@ -54,10 +54,10 @@ public:
     std::function<QString(const QString&, const QString&, const QString&)> ChooseSaveFile;
 
     bool Running() const { return worker_.joinable(); }
-    const std::vector<batch::SweepRow>& Rows() const { return rows_; }
-    const batch::SweepPlot& Plot() const { return *plot_; }
+    const std::vector<lab::SweepRow>& Rows() const { return rows_; }
+    const lab::SweepPlot& Plot() const { return *plot_; }
     // The plan the controls describe now.
-    batch::SweepPlan CurrentPlan() const;
+    lab::SweepPlan CurrentPlan() const;
 
     QComboBox* InputChoice = nullptr; // what varies
     QDoubleSpinBox* FromEdit = nullptr;
@@ -97,21 +97,21 @@ private:
     void ShowLimits();
     // Shows text() in the status line now and again after a language change.
     void SetStatus(std::function<QString()> text);
-    void FillRow(int r, const batch::SweepRow& row);
+    void FillRow(int r, const lab::SweepRow& row);
     // The legend name of series number ("Serija 2").
     QString SeriesName(int number) const;
     void InputChoiceChange();
     void RangeChange();
     void LogAxesChange();
-    void RowArrived(size_t index, const batch::SweepRow& row);
+    void RowArrived(size_t index, const lab::SweepRow& row);
     void SweepEnded(bool cancelled);
     void UpdateExponent();
     void UpdateButtons();
     void StopWorker();
 
     Source source_;
-    std::unique_ptr<batch::SweepPlot> plot_;
-    std::vector<batch::SweepRow> rows_;
+    std::unique_ptr<lab::SweepPlot> plot_;
+    std::vector<lab::SweepRow> rows_;
     size_t points_ = 0;
     std::atomic<bool> cancel_{false};
     std::thread worker_;

@@ -3,7 +3,7 @@
 #include "app/experiment_window.h"
 #include "app/form1.h"
 #include "app/lab_tools.h"
-#include "app/language.h"
+#include "language/language.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -61,14 +61,14 @@ void AddLanguageMenu(QMenuBar* bar) {
     QMenu* menu = AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "&Jezik / Language"));
     menu->setObjectName(QString::fromUtf8(kLanguageMenuName));
     auto* group = new QActionGroup(menu);
-    const auto add = [&](const char* text, Language language) {
+    const auto add = [&](const char* text, language::Language language) {
         QAction* item = AddAction(menu, text, {}, [language] { ChooseLanguage(language); });
         item->setCheckable(true);
-        item->setData(QString::fromUtf8(LanguageCode(language)));
+        item->setData(QString::fromUtf8(language::LanguageCode(language)));
         group->addAction(item);
     };
-    add(QT_TRANSLATE_NOOP("app::MainMenu", "Srpski"), Language::Serbian);
-    add(QT_TRANSLATE_NOOP("app::MainMenu", "English"), Language::English);
+    add(QT_TRANSLATE_NOOP("app::MainMenu", "Srpski"), language::Language::Serbian);
+    add(QT_TRANSLATE_NOOP("app::MainMenu", "English"), language::Language::English);
     CheckCurrentLanguage(bar);
 }
 
@@ -78,15 +78,15 @@ void CheckCurrentLanguage(QMenuBar* bar) {
     const auto* menu = bar->findChild<QMenu*>(QString::fromUtf8(kLanguageMenuName));
     if (menu == nullptr)
         return;
-    const QString current = QString::fromUtf8(LanguageCode(CurrentLanguage()));
+    const QString current = QString::fromUtf8(language::LanguageCode(language::CurrentLanguage()));
     for (QAction* item : menu->actions())
         item->setChecked(item->data().toString() == current);
 }
 
-void ChooseLanguage(Language language) {
-    if (!SetLanguage(language))
+void ChooseLanguage(language::Language language) {
+    if (!language::SetLanguage(language))
         return;
-    SaveLanguage(*UserSettings(), language);
+    language::SaveLanguage(*language::UserSettings(), language);
 }
 
 QMenuBar* InstallMainMenu(TForm1& form, LabTools& tools) {

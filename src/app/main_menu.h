@@ -8,6 +8,10 @@ class QAction;
 class QMenuBar;
 class QWidget;
 
+namespace language {
+enum class Language;
+} // namespace language
+
 namespace app {
 
 class LabTools;
@@ -28,8 +32,7 @@ void CheckCurrentLanguage(QMenuBar* bar);
 
 // What the language menu's items do: shows the language at once and remembers it in the
 // user's settings (nothing happens when its translation cannot be loaded).
-enum class Language;
-void ChooseLanguage(Language language);
+void ChooseLanguage(language::Language language);
 
 // The client area that holds the designed controls.
 QWidget* ClientArea(const TForm1& form);

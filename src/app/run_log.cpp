@@ -1,7 +1,7 @@
 #include "app/run_log.h"
 
-#include "batch/batch_report.h"
-#include "batch/batch_run.h"
+#include "lab/report.h"
+#include "lab/run_csv.h"
 
 #include <optional>
 #include <ostream>
@@ -52,7 +52,7 @@ std::string InputText(const nlohmann::ordered_json& value) {
         return {};
     }
     if (value.is_number_float()) {
-        return batch::FormatReal(value.get<double>());
+        return lab::FormatReal(value.get<double>());
     }
     return value.dump();
 }
@@ -71,7 +71,7 @@ std::string CsvCell(const std::string& text) {
 } // namespace
 
 void RunLog::Add(const sim::SimState& s, const sim::RunFigures& figures, bool finished) {
-    entries_.push_back({batch::ReportInputs(s), figures, sim::Measure(s, figures), finished});
+    entries_.push_back({lab::ReportInputs(s), figures, sim::Measure(s, figures), finished});
 }
 
 void RunLog::Remove(int i) {
@@ -82,7 +82,7 @@ void RunLog::Remove(int i) {
 
 std::vector<std::string> RunLog::Columns() {
     std::vector<std::string> columns;
-    const nlohmann::ordered_json inputs = batch::ReportInputs(sim::SimState{});
+    const nlohmann::ordered_json inputs = lab::ReportInputs(sim::SimState{});
     for (const auto& item : inputs.items()) {
         columns.push_back(item.key());
     }
@@ -93,7 +93,7 @@ std::vector<std::string> RunLog::Columns() {
 }
 
 int RunLog::InputColumns() {
-    return static_cast<int>(batch::ReportInputs(sim::SimState{}).size());
+    return static_cast<int>(lab::ReportInputs(sim::SimState{}).size());
 }
 
 std::vector<std::string> RunLog::Cells(int i) const {
@@ -104,7 +104,7 @@ std::vector<std::string> RunLog::Cells(int i) const {
     }
     for (const ResultColumn& result : kResults) {
         const std::optional<double> value = result.value(entry);
-        cells.push_back(value ? batch::FormatReal(*value) : std::string());
+        cells.push_back(value ? lab::FormatReal(*value) : std::string());
     }
     return cells;
 }

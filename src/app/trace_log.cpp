@@ -1,7 +1,7 @@
 #include "app/trace_log.h"
 
-#include "batch/batch_report.h"
-#include "batch/batch_run.h"
+#include "lab/report.h"
+#include "lab/run_csv.h"
 
 #include <algorithm>
 #include <ostream>
@@ -26,7 +26,7 @@ TraceLog::InputValues TraceLog::InputValues::Of(const sim::SimState& s) {
 void TraceLog::Begin(const sim::SimState& s) {
     Clear();
     started_ = true;
-    inputs_ = batch::ReportInputs(s);
+    inputs_ = lab::ReportInputs(s);
     inputValues_ = InputValues::Of(s);
     for (const auto& [key, value] : inputs_.items()) {
         comments_ += "# " + key + '=' + ValueText(value) + '\n';
@@ -54,7 +54,7 @@ void TraceLog::RecordTick(const sim::SimState& s) {
     const InputValues values = InputValues::Of(s);
     if (!(values == inputValues_)) {
         inputValues_ = values;
-        nlohmann::ordered_json inputs = batch::ReportInputs(s);
+        nlohmann::ordered_json inputs = lab::ReportInputs(s);
         if (inputs != inputs_) {
             std::string line = "# tick=" + std::to_string(figures_.ticks);
             for (const auto& [key, value] : inputs.items()) {
@@ -67,7 +67,7 @@ void TraceLog::RecordTick(const sim::SimState& s) {
         }
     }
     row_.str(std::string());
-    batch::WriteCsvRow(row_, figures_.ticks, s);
+    lab::WriteCsvRow(row_, figures_.ticks, s);
     body_ += row_.view();
     if (++rows_ == kMaxRows) {
         body_ += "# the log is full: later ticks are not kept\n";
@@ -75,11 +75,11 @@ void TraceLog::RecordTick(const sim::SimState& s) {
 }
 
 void TraceLog::WriteCsv(std::ostream& out) const {
-    out << comments_ << batch::kCsvHeader << '\n' << body_;
+    out << comments_ << lab::kCsvHeader << '\n' << body_;
 }
 
 std::string DefaultFileStem(const sim::SimState& s) {
-    const nlohmann::ordered_json inputs = batch::ReportInputs(s);
+    const nlohmann::ordered_json inputs = lab::ReportInputs(s);
     std::string stem = "glodanje";
     for (const char* key : {"workpiece_material", "tool_material", "direction"}) {
         if (inputs[key].is_string()) {

@@ -65,12 +65,12 @@ TEST_F(ExperimentWindowTest, SmallSweepFillsPlotAndTableWithTheBatchRows) {
     EXPECT_EQ(window->StatusLabel->text(), QString::fromUtf8("Gotovo: 3 od 3 izvođenja."));
 
     // The rows are those of the shared engine for the main window's inputs.
-    batch::SweepRequest request;
+    lab::SweepRequest request;
     request.base = FixedInputsOf(*form);
     EXPECT_EQ(request.base.workpieceMaterial, 2);
     EXPECT_EQ(request.base.toolMaterial, 3);
     request.plan = window->CurrentPlan();
-    const batch::SweepResult direct = batch::RunSweep(request);
+    const lab::SweepResult direct = lab::RunSweep(request);
     ASSERT_EQ(direct.rows.size(), 3u);
     for (size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(window->Rows()[i].meanForce, direct.rows[i].meanForce) << i;
@@ -139,7 +139,7 @@ TEST_F(ExperimentWindowTest, RangeFieldsFollowTheInputsTable) {
     window->InputChoice->setCurrentIndex(window->InputChoice->findText("Svi materijali obratka"));
     EXPECT_FALSE(window->FromEdit->isEnabled());
     EXPECT_FALSE(window->LogAxes->isEnabled());
-    EXPECT_EQ(window->CurrentPlan().kind, batch::SweepKind::Workpiece);
+    EXPECT_EQ(window->CurrentPlan().kind, lab::SweepKind::Workpiece);
 }
 
 TEST_F(ExperimentWindowTest, SavesTheTableAsCsvAndThePlotAsPng) {
@@ -152,14 +152,14 @@ TEST_F(ExperimentWindowTest, SavesTheTableAsCsvAndThePlotAsPng) {
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = csv.readAll().split('\n');
     ASSERT_EQ(lines.size(), 4); // header, up, down, and the end of the last line
-    EXPECT_EQ(lines[0].toStdString(), batch::kSweepCsvHeader);
+    EXPECT_EQ(lines[0].toStdString(), lab::kSweepCsvHeader);
     EXPECT_TRUE(lines[1].startsWith("up,"));
     EXPECT_TRUE(lines[2].startsWith("down,"));
 
     answer = dir.filePath("plot.png");
     QTest::mouseClick(window->SavePngButton, Qt::LeftButton);
     const QImage image(answer);
-    EXPECT_EQ(image.size(), QSize(batch::kSweepPlotWidth, batch::kSweepPlotHeight));
+    EXPECT_EQ(image.size(), QSize(lab::kSweepPlotWidth, lab::kSweepPlotHeight));
 
     answer = dir.filePath("missing/plot.png");
     QTest::mouseClick(window->SavePngButton, Qt::LeftButton);

@@ -7,6 +7,7 @@
 #include "chart/chart.h"
 #include "chart/series/line_series.h"
 #include "cutter/cutter_view.h"
+#include "lab/run_csv.h"
 #include "sim/input_fields.h"
 #include "sim/materials.h"
 #include "sim/run.h"
@@ -386,11 +387,11 @@ TEST_F(Form1Test, AZoomHoldsWhileTheRunGoesOnAndTheForceMaximumOverridesIt) {
 // The CSV glodanje-batch writes, built here from the window's own ticks.
 std::string WindowRunAsCsv(TForm1& form) {
     std::ostringstream csv;
-    csv << batch::kCsvHeader << '\n';
+    csv << lab::kCsvHeader << '\n';
     int tick = 0;
     while (form.State().TimerEnabled) {
         form.Timer1Timer();
-        batch::WriteCsvRow(csv, ++tick, form.State());
+        lab::WriteCsvRow(csv, ++tick, form.State());
     }
     return csv.str();
 }

@@ -4,10 +4,10 @@
 #include "app/form1.h"
 #include "app/instruction_pictures.h"
 #include "app/lab_test_support.h"
-#include "app/language.h"
 #include "app/main_menu.h"
 #include "app/scenario_tools.h"
-#include "batch/sweep.h"
+#include "lab/sweep.h"
+#include "language/language.h"
 #include "sim/materials.h"
 
 #include <QAction>
@@ -36,12 +36,12 @@ protected:
         LabWindowTest::SetUp();
     }
     void TearDown() override {
-        SetLanguage(Language::Serbian);
+        language::SetLanguage(language::Language::Serbian);
         QSettings::setDefaultFormat(QSettings::NativeFormat);
     }
 
-    static void Switch(Language language) {
-        ASSERT_TRUE(SetLanguage(language));
+    static void Switch(language::Language language) {
+        ASSERT_TRUE(language::SetLanguage(language));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     }
 
@@ -85,7 +85,7 @@ protected:
 
 TEST_F(LanguageSwitchTest, MainWindowTakesEnglishAndComesBackToTheDesignedTexts) {
     const std::map<std::string, QString> serbian = Captions();
-    Switch(Language::English);
+    Switch(language::Language::English);
     EXPECT_EQ(form->windowTitle(), "Cutting force in peripheral milling");
     EXPECT_EQ(form->Button1->text(), "Run");
     EXPECT_EQ(form->Button3->text(), "Pause");
@@ -105,7 +105,7 @@ TEST_F(LanguageSwitchTest, MainWindowTakesEnglishAndComesBackToTheDesignedTexts)
     for (const QLabel* label : ClientArea(*form)->findChildren<QLabel*>())
         EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
 
-    Switch(Language::Serbian);
+    Switch(language::Language::Serbian);
     EXPECT_EQ(Captions(), serbian);
 }
 
@@ -126,13 +126,13 @@ TEST_F(LanguageSwitchTest, DegreeMarksFollowTheEndsOfTheirLabels) {
         EXPECT_EQ(a.mark->x(), a.designedLeft);
         serbianGaps.push_back(gap(a));
     }
-    Switch(Language::English);
+    Switch(language::Language::English);
     // "Clearance angle, " is longer and "Helix angle, " shorter than the Serbian texts.
     EXPECT_GT(angles[1].mark->x(), 66);
     EXPECT_LT(angles[2].mark->x(), 106);
     for (size_t i = 0; i < std::size(angles); ++i)
         EXPECT_EQ(gap(angles[i]), serbianGaps[i]) << i;
-    Switch(Language::Serbian);
+    Switch(language::Language::Serbian);
     for (const Angle& a : angles)
         EXPECT_EQ(a.mark->x(), a.designedLeft);
 }
@@ -141,21 +141,21 @@ TEST_F(LanguageSwitchTest, ChosenMaterialsAndTypedTextsStayAndNoHandlerRuns) {
     form->ComboBox1->setCurrentIndex(2);
     form->ComboBox2->setEditText(QStringLiteral("P3"));
     const sim::SimState before = form->State();
-    Switch(Language::English);
+    Switch(language::Language::English);
     EXPECT_EQ(form->ComboBox1->currentText(), QString::fromUtf8(sim::kWorkpieceMaterials[2].name));
     EXPECT_EQ(form->ComboBox2->currentText(), "P3");
     EXPECT_EQ(form->State().WorkpieceMaterial, before.WorkpieceMaterial);
     EXPECT_EQ(form->State().ToolMaterial, before.ToolMaterial);
-    Switch(Language::Serbian);
+    Switch(language::Language::Serbian);
     EXPECT_EQ(form->ComboBox2->currentText(), "P3");
 }
 
 TEST_F(LanguageSwitchTest, CoreWarningsAreShownInTheChosenLanguage) {
-    Switch(Language::English);
+    Switch(language::Language::English);
     QTest::mouseClick(form->Button1, Qt::LeftButton);
     ASSERT_FALSE(said.empty());
     EXPECT_EQ(said.back(), "warning: Choose the tool and the workpiece material!");
-    Switch(Language::Serbian);
+    Switch(language::Language::Serbian);
     QTest::mouseClick(form->Button1, Qt::LeftButton);
     EXPECT_EQ(said.back(), "warning: Izaberite materijal alata i obratka!");
 }
@@ -163,12 +163,12 @@ TEST_F(LanguageSwitchTest, CoreWarningsAreShownInTheChosenLanguage) {
 TEST_F(LanguageSwitchTest, InstructionsAreDrawnAgainInEachLanguage) {
     const QImage serbianText = instructions->Image2->pixmap().toImage();
     const QImage serbianPicture = instructions->Image1->pixmap().toImage();
-    Switch(Language::English);
+    Switch(language::Language::English);
     EXPECT_EQ(instructions->windowTitle(), "Instructions");
     EXPECT_NE(instructions->Image2->pixmap().toImage(), serbianText);
     EXPECT_NE(instructions->Image1->pixmap().toImage(), serbianPicture);
     EXPECT_TRUE(InstructionParagraphs()[1].contains(QString::fromUtf8("“Run”")));
-    Switch(Language::Serbian);
+    Switch(language::Language::Serbian);
     EXPECT_EQ(instructions->windowTitle(), "Instrukcije");
     EXPECT_EQ(instructions->Image2->pixmap().toImage(), serbianText);
     EXPECT_EQ(instructions->Image1->pixmap().toImage(), serbianPicture);
@@ -177,13 +177,13 @@ TEST_F(LanguageSwitchTest, InstructionsAreDrawnAgainInEachLanguage) {
 TEST_F(LanguageSwitchTest, MeasurementsAndRunLogWindowsFollow) {
     TMeasurementsWindow* measurements = form->Tools().MeasurementsWindow();
     TRunLogWindow* runLog = form->Tools().RunLogWindow();
-    Switch(Language::English);
+    Switch(language::Language::English);
     EXPECT_EQ(measurements->windowTitle(), "Measurements");
     EXPECT_EQ(measurements->AddToLogButton->text(), "Add to the run log");
     EXPECT_EQ(runLog->windowTitle(), "Run log");
     EXPECT_EQ(runLog->Table->horizontalHeaderItem(9)->text(), "Workpiece");
     EXPECT_EQ(runLog->ClearButton->text(), "Clear all");
-    Switch(Language::Serbian);
+    Switch(language::Language::Serbian);
     EXPECT_EQ(measurements->windowTitle(), "Merenja");
     EXPECT_EQ(measurements->AddToLogButton->text(), "Dodaj u dnevnik");
     EXPECT_EQ(runLog->Table->horizontalHeaderItem(9)->text(), "Obradak");
@@ -198,17 +198,17 @@ TEST_F(LanguageSwitchTest, LanguageMenuSwitchesAtOnceAndRemembersTheChoice) {
     EXPECT_TRUE(serbian->isChecked());
     english->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    EXPECT_EQ(CurrentLanguage(), Language::English);
+    EXPECT_EQ(language::CurrentLanguage(), language::Language::English);
     EXPECT_EQ(form->Button1->text(), "Run");
     EXPECT_TRUE(english->isChecked());
-    EXPECT_EQ(SavedLanguage(*UserSettings()), Language::English);
+    EXPECT_EQ(language::SavedLanguage(*language::UserSettings()), language::Language::English);
 
     serbian->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    EXPECT_EQ(CurrentLanguage(), Language::Serbian);
+    EXPECT_EQ(language::CurrentLanguage(), language::Language::Serbian);
     EXPECT_EQ(form->Button1->text(), "Proces");
     EXPECT_TRUE(serbian->isChecked());
-    EXPECT_EQ(SavedLanguage(*UserSettings()), Language::Serbian);
+    EXPECT_EQ(language::SavedLanguage(*language::UserSettings()), language::Language::Serbian);
 }
 
 // Every text the experiment window shows: title, labels, buttons, list items, headers, cells,
@@ -248,7 +248,7 @@ TEST_F(LanguageSwitchTest, ExperimentWindowFollowsWithItsRowsAndPlot) {
               QString::fromUtf8("preskočeno: Izaberite materijal alata i obratka!"));
     EXPECT_EQ(window->StatusLabel->text(), QString::fromUtf8("Gotovo: 0 od 2 izvođenja."));
 
-    Switch(Language::English);
+    Switch(language::Language::English);
     EXPECT_EQ(window->windowTitle(), "Experiment");
     EXPECT_EQ(window->RunButton->text(), "Start");
     EXPECT_EQ(window->SaveCsvButton->text(), "Save the table as CSV...");
@@ -274,7 +274,7 @@ TEST_F(LanguageSwitchTest, ExperimentWindowFollowsWithItsRowsAndPlot) {
         }
     }
 
-    Switch(Language::Serbian);
+    Switch(language::Language::Serbian);
     EXPECT_EQ(ExperimentTexts(*window), serbian);
 }
 
@@ -282,24 +282,24 @@ TEST_F(LanguageSwitchTest, ExperimentLimitsFollowTheChosenField) {
     TExperimentWindow* window = ShowExperiment(*form);
     window->InputChoice->setCurrentIndex(static_cast<int>(sim::InputField::Depth));
     const double from = window->FromEdit->value();
-    Switch(Language::English);
+    Switch(language::Language::English);
     EXPECT_EQ(window->LimitsLabel->text(),
               "Field limits: 0.5 to 50 mm; “To” is not below “From”, the step is at least 0.1. "
               "A depth of cut above half the cutter diameter is skipped.");
     EXPECT_EQ(window->FromEdit->value(), from);
-    Switch(Language::Serbian);
+    Switch(language::Language::Serbian);
     EXPECT_TRUE(window->LimitsLabel->text().startsWith(QString::fromUtf8("Granice polja: 0.5")));
 }
 
 TEST_F(LanguageSwitchTest, BatchPlotTextsFollowTheLanguage) {
-    batch::SweepPlan plan;
+    lab::SweepPlan plan;
     plan.field = sim::InputField::Helix;
-    Switch(Language::English);
-    EXPECT_EQ(batch::SweepAxisTitle(plan), "Helix angle, °");
-    EXPECT_EQ(batch::TranslatedCoreText("Materijal alata nije zadat!"), "No tool material chosen!");
-    EXPECT_EQ(batch::TranslatedCoreText("--depth: x"), "--depth: x");
-    Switch(Language::Serbian);
-    EXPECT_EQ(batch::SweepAxisTitle(plan), "Ugao nagiba sečiva, °");
+    Switch(language::Language::English);
+    EXPECT_EQ(lab::SweepAxisTitle(plan), "Helix angle, °");
+    EXPECT_EQ(lab::TranslatedCoreText("Materijal alata nije zadat!"), "No tool material chosen!");
+    EXPECT_EQ(lab::TranslatedCoreText("--depth: x"), "--depth: x");
+    Switch(language::Language::Serbian);
+    EXPECT_EQ(lab::SweepAxisTitle(plan), "Ugao nagiba sečiva, °");
 }
 
 class ScenarioLanguageTest : public LanguageSwitchTest {
@@ -314,14 +314,14 @@ protected:
 
 TEST_F(ScenarioLanguageTest, MenuItemsFollowAndComeBack) {
     const ScenarioTools& s = form->Scenarios();
-    Switch(Language::English);
+    Switch(language::Language::English);
     EXPECT_EQ(s.OpenAction->text(), QString::fromUtf8("Open scenario…"));
     EXPECT_EQ(s.SaveAction->text(), QString::fromUtf8("Save scenario…"));
     EXPECT_EQ(s.RecentMenu->title(), "Recent");
     EXPECT_EQ(s.TextAction->text(), "Exercise text");
     emit s.RecentMenu->aboutToShow();
     EXPECT_EQ(s.RecentMenu->actions().value(0)->text(), "(none)");
-    Switch(Language::Serbian);
+    Switch(language::Language::Serbian);
     EXPECT_EQ(s.OpenAction->text(), QString::fromUtf8("Otvori scenario…"));
     EXPECT_EQ(s.SaveAction->text(), QString::fromUtf8("Sačuvaj scenario…"));
     EXPECT_EQ(s.RecentMenu->title(), "Nedavni");
@@ -334,13 +334,13 @@ TEST_F(ScenarioLanguageTest, ScenarioTitleSurvivesEverySwitch) {
     const QString serbian = form->windowTitle();
     EXPECT_EQ(serbian, QString::fromUtf8("Odredjivanje otpora rezanja pri obimnom glodanju — "
                                          "Ugao nagiba sečiva i vrh sile"));
-    Switch(Language::English);
+    Switch(language::Language::English);
     EXPECT_EQ(form->windowTitle(), QString::fromUtf8("Cutting force in peripheral milling — "
                                                      "Ugao nagiba sečiva i vrh sile"));
-    Switch(Language::Serbian);
+    Switch(language::Language::Serbian);
     EXPECT_EQ(form->windowTitle(), serbian);
-    Switch(Language::English);
-    Switch(Language::English);
+    Switch(language::Language::English);
+    Switch(language::Language::English);
     EXPECT_TRUE(
         form->windowTitle().endsWith(QString::fromUtf8(" — Ugao nagiba sečiva i vrh sile")));
 }
@@ -351,7 +351,7 @@ TEST_F(ScenarioLanguageTest, BadFileIsReportedInEnglish) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[glodanje]\ndiameter = 160\ndiameter = 170\n");
     file.close();
-    Switch(Language::English);
+    Switch(language::Language::English);
     said.clear();
     EXPECT_FALSE(form->Scenarios().Open(path));
     ASSERT_EQ(said.size(), 2u);

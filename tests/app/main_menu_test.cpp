@@ -1,6 +1,7 @@
 // The menu bar of the main window and what its "Datoteka" items save: the traces as the batch
 // runner writes them, and the two pictures as the batch runner draws them.
 #include "app/main_menu.h"
+#include "lab/run_csv.h"
 
 #include "app/lab_test_support.h"
 #include "batch/batch_pictures.h"
@@ -117,7 +118,7 @@ TEST_F(MainMenuTest, SavedTracesEqualTheBatchCsvAfterTheComments) {
     std::ostringstream err;
     ASSERT_EQ(batch::RunBatchCommand({"--workpiece", "28Cr4", "--tool", "P30"}, out, err),
               batch::kExitDone);
-    const size_t header = saved.find(batch::kCsvHeader);
+    const size_t header = saved.find(lab::kCsvHeader);
     ASSERT_NE(header, std::string::npos);
     EXPECT_EQ(saved.substr(header), out.str());
     const std::string comments = saved.substr(0, header);

@@ -1,4 +1,5 @@
 #include "app/trace_log.h"
+#include "lab/run_csv.h"
 
 #include "batch/batch_run.h"
 #include "sim/cutting_inputs.h"
@@ -41,8 +42,8 @@ TEST(TraceLog, BeginsWithTheInputsThenTheHeader) {
     EXPECT_NE(csv.find("# workpiece_material=28Cr4\n# tool_material=P30\n# direction=down\n"),
               std::string::npos);
     EXPECT_EQ(CountLines(csv, "# "), 12u);
-    EXPECT_EQ(csv.substr(csv.size() - std::string(batch::kCsvHeader).size() - 1),
-              std::string(batch::kCsvHeader) + "\n");
+    EXPECT_EQ(csv.substr(csv.size() - std::string(lab::kCsvHeader).size() - 1),
+              std::string(lab::kCsvHeader) + "\n");
 }
 
 // Each row is the batch runner's row of the same tick; an input changed during the run is a
@@ -60,10 +61,10 @@ TEST(TraceLog, RowsAreTheBatchRowsAndInputChangesAreCommentedAtTheirTick) {
         }
         sim::Timer1Timer(s, nullptr);
         log.RecordTick(s);
-        batch::WriteCsvRow(rows, tick, s);
+        lab::WriteCsvRow(rows, tick, s);
     }
     const std::string csv = Csv(log);
-    const std::string header = std::string(batch::kCsvHeader) + "\n";
+    const std::string header = std::string(lab::kCsvHeader) + "\n";
     EXPECT_EQ(csv.substr(csv.find(header) + header.size()), rows.str());
     EXPECT_EQ(log.Rows(), 5);
     EXPECT_EQ(log.Figures().ticks, 5);

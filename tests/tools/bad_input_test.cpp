@@ -12,6 +12,7 @@
 #include <vector>
 
 namespace batch {
+using namespace lab;
 namespace {
 
 struct BadInputCase {

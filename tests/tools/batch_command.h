@@ -8,6 +8,7 @@
 #include <vector>
 
 namespace batch {
+using namespace lab;
 
 struct CommandOutput {
     int status;

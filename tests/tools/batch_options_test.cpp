@@ -1,5 +1,7 @@
 #include "batch/batch_options.h"
 
+#include "lab/field_text.h"
+
 #include "sim/materials.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include <vector>
 
 namespace batch {
+using namespace lab;
 namespace {
 
 struct DepthCase {
@@ -246,7 +249,7 @@ TEST(Readme, OptionTableAgreesWithTheInputsTable) {
     const std::vector<ReadmeRow> rows = ReadmeOptionRows();
     size_t next = 0;
     for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
-        if (!IsBatchInput(fieldSpec)) {
+        if (!IsRunInput(fieldSpec)) {
             continue;
         }
         ASSERT_LT(next, rows.size()) << fieldSpec.key;

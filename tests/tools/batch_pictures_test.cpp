@@ -12,6 +12,7 @@
 #include <sstream>
 
 namespace batch {
+using namespace lab;
 namespace {
 
 struct PictureRun {

@@ -1,5 +1,6 @@
-#include "batch/batch_report.h"
 #include "batch/batch_run.h"
+#include "lab/report.h"
+#include "lab/run_csv.h"
 
 #include "sim/scenarios.h"
 
@@ -13,6 +14,7 @@
 #include <string>
 
 namespace batch {
+using namespace lab;
 namespace {
 
 namespace fs = std::filesystem;

@@ -1,4 +1,5 @@
 #include "batch/batch_run.h"
+#include "lab/run_csv.h"
 #include "tools/batch_command.h"
 
 #include "sim/scenarios.h"
@@ -12,6 +13,7 @@
 #include <vector>
 
 namespace batch {
+using namespace lab;
 namespace {
 
 std::vector<std::string> Split(const std::string& text, char separator) {

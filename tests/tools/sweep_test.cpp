@@ -1,5 +1,6 @@
-#include "batch/sweep.h"
 #include "batch/sweep_command.h"
+#include "lab/run_csv.h"
+#include "lab/sweep.h"
 #include "tools/batch_command.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <vector>
 
 namespace batch {
+using namespace lab;
 namespace {
 
 std::vector<std::string> Concat(std::vector<std::string> a, const std::vector<std::string>& b) {

@@ -1,5 +1,7 @@
 #include "batch/batch_options.h"
 
+#include "lab/field_text.h"
+
 #include "scenario/scenario_file.h"
 #include "sim/materials.h"
 #include "sim/startup.h"
@@ -44,11 +46,11 @@ std::string UsageLine(const std::string& option, const std::string& description)
 // "cutter diameter, 50..180" and the like for a field's option.
 std::string InputDescription(const sim::InputFieldSpec& fieldSpec) {
     std::string text =
-        std::string(fieldSpec.name) + ", " + FieldNumberText(fieldSpec, fieldSpec.minimum);
+        std::string(fieldSpec.name) + ", " + lab::FieldNumberText(fieldSpec, fieldSpec.minimum);
     if (fieldSpec.maximumFollowsDiameter) {
         text += " to half the diameter";
     } else {
-        text += ".." + FieldNumberText(fieldSpec, fieldSpec.maximum);
+        text += ".." + lab::FieldNumberText(fieldSpec, fieldSpec.maximum);
     }
     if (fieldSpec.field == sim::InputField::Clearance) {
         text += " (raised to the minimum for the teeth)";
@@ -62,7 +64,7 @@ std::string InputDescription(const sim::InputFieldSpec& fieldSpec) {
 std::string InputUsageLines() {
     std::string lines;
     for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
-        if (IsBatchInput(fieldSpec)) {
+        if (lab::IsRunInput(fieldSpec)) {
             lines += UsageLine(std::string("--") + fieldSpec.key + " " + OptionValueName(fieldSpec),
                                InputDescription(fieldSpec));
         }
@@ -81,7 +83,7 @@ std::string CheckSweepOptions(const BatchOptions& o) {
     if (!o.viewPngPath.empty() || !o.chartPngPath.empty() || !o.reportPath.empty()) {
         return "--view-png, --chart-png and --report describe one run, not a --sweep";
     }
-    if (o.logAxes && o.sweep->kind != SweepKind::Field) {
+    if (o.logAxes && o.sweep->kind != lab::SweepKind::Field) {
         return "--log needs a sweep of a numeric input";
     }
     return {};
@@ -137,39 +139,6 @@ std::string OptionValueName(const sim::InputFieldSpec& fieldSpec) {
     return name;
 }
 
-std::string FieldNumberText(const sim::InputFieldSpec& fieldSpec, int32_t value) {
-    return fieldSpec.scale == 1
-               ? std::to_string(value)
-               : sim::FormatGeneral(value / static_cast<double>(fieldSpec.scale), '.');
-}
-
-std::optional<std::string> DepthTextToTenths(const std::string& text) {
-    size_t i = 0;
-    std::string sign;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        sign = text[i] == '-' ? "-" : "";
-        ++i;
-    }
-    std::string whole;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
-        whole += text[i++];
-    }
-    std::string tenth = "0";
-    if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
-        ++i;
-        if (i + 1 != text.size() || !std::isdigit(static_cast<unsigned char>(text[i]))) {
-            return std::nullopt;
-        }
-        tenth = text[i++];
-    }
-    if (whole.empty() || i != text.size() || whole.size() > 9) {
-        return std::nullopt;
-    }
-    // Drop leading zeros so the text reads as its field would show the number.
-    const std::string tenths = std::to_string(std::stoll(whole + tenth));
-    return tenths == "0" ? tenths : sign + tenths;
-}
-
 ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
     ParseResult result;
     BatchOptions& o = result.options;
@@ -200,7 +169,7 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
     const auto tenths = [](std::optional<std::string>& slot, const sim::InputFieldSpec& fieldSpec) {
         assert(fieldSpec.scale == 10);
         return [&slot, &fieldSpec](const std::string& value) {
-            slot = DepthTextToTenths(value);
+            slot = lab::DepthTextToTenths(value);
             return slot ? std::string()
                         : "--" + std::string(fieldSpec.key) + ": '" + value + "' is not a " +
                               fieldSpec.key + " in " + fieldSpec.unit + " with at most one decimal";
@@ -235,7 +204,7 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
         {"--report", path(o.reportPath, "--report")},
         {"--sweep",
          [&o](const std::string& value) {
-             SweepParse sweep = ParseSweepText(value);
+             lab::SweepParse sweep = lab::ParseSweepText(value);
              o.sweep = sweep.plan;
              return sweep.error;
          }},
@@ -251,7 +220,7 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
          }},
     };
     for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
-        if (IsBatchInput(fieldSpec)) {
+        if (lab::IsRunInput(fieldSpec)) {
             std::optional<std::string>& slot = o.fields[fieldSpec.field];
             const Setter set =
                 fieldSpec.scale == 1 ? Setter(field(slot)) : Setter(tenths(slot, fieldSpec));

@@ -1,9 +1,9 @@
 // glodanje-batch: one milling simulation without a window; see --help.
 
-#include "app/language.h"
 #include "batch/batch_pictures.h"
 #include "batch/batch_run.h"
-#include "batch/sweep_plot.h"
+#include "lab/sweep_plot.h"
+#include "language/language.h"
 #include "sim/user_text.h"
 
 #include <QApplication>
@@ -36,7 +36,7 @@ void WriteTranslatedLines(const std::string& text, std::ostream& err) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    const app::LanguageOption language = app::TakeLanguageOption(args);
+    const language::LanguageOption language = language::TakeLanguageOption(args);
     if (!language.error.empty()) {
         std::cerr << "glodanje-batch: " << language.error << '\n';
         return batch::kExitBadInput;
@@ -51,17 +51,17 @@ int main(int argc, char** argv) {
             needApplication();
         return batch::MakePngPictures(options);
     };
-    const auto sweepPlot = [&](const std::string& path, const batch::SweepPlan& plan,
-                               const std::vector<batch::SweepRow>& rows, bool logAxes) {
+    const auto sweepPlot = [&](const std::string& path, const lab::SweepPlan& plan,
+                               const std::vector<lab::SweepRow>& rows, bool logAxes) {
         needApplication();
-        return batch::SaveSweepPng(path, plan, rows, logAxes);
+        return lab::SaveSweepPng(path, plan, rows, logAxes);
     };
     // Serbian, the default, needs no translation and writes straight through.
-    if (language.language.value_or(app::Language::Serbian) == app::Language::Serbian)
+    if (language.language.value_or(language::Language::Serbian) == language::Language::Serbian)
         return batch::RunBatchCommand(args, std::cout, std::cerr, pictures, sweepPlot);
 
     needApplication();
-    if (!app::SetLanguage(app::Language::English)) {
+    if (!language::SetLanguage(language::Language::English)) {
         std::cerr << "glodanje-batch: the English translation cannot be loaded\n";
         return batch::kExitBadInput;
     }

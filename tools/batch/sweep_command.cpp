@@ -1,5 +1,7 @@
 #include "batch/sweep_command.h"
 
+#include "lab/run_csv.h"
+
 #include <fstream>
 #include <ostream>
 
@@ -10,11 +12,11 @@ constexpr const char* kProgram = "glodanje-batch: ";
 
 } // namespace
 
-void WriteSweepSummary(std::ostream& err, const std::vector<SweepRow>& rows, size_t points,
+void WriteSweepSummary(std::ostream& err, const std::vector<lab::SweepRow>& rows, size_t points,
                        bool logAxes) {
     size_t ran = 0;
     std::optional<double> materialExponent;
-    for (const SweepRow& row : rows) {
+    for (const lab::SweepRow& row : rows) {
         if (row.ran) {
             ++ran;
             if (!materialExponent) {
@@ -27,13 +29,13 @@ void WriteSweepSummary(std::ostream& err, const std::vector<SweepRow>& rows, siz
         return;
     }
     err << "fitted exponent of the mean force: ";
-    if (const std::optional<double> fit = FitMeanForceExponent(rows)) {
-        err << FormatReal(*fit);
+    if (const std::optional<double> fit = lab::FitMeanForceExponent(rows)) {
+        err << lab::FormatReal(*fit);
     } else {
         err << "none";
     }
     err << " (workpiece material exponent: "
-        << (materialExponent ? FormatReal(*materialExponent) : std::string("none")) << ")\n";
+        << (materialExponent ? lab::FormatReal(*materialExponent) : std::string("none")) << ")\n";
 }
 
 int RunSweepCommand(const BatchOptions& options, std::ostream& out, std::ostream& err,
@@ -50,19 +52,19 @@ int RunSweepCommand(const BatchOptions& options, std::ostream& out, std::ostream
             return kExitCannotWrite;
         }
     }
-    SweepRequest request;
+    lab::SweepRequest request;
     request.base = options;
     request.plan = *options.sweep;
-    request.jobs = options.jobs.value_or(DefaultJobs());
-    const SweepResult result = RunSweep(request);
-    for (const SweepRow& row : result.rows) {
+    request.jobs = options.jobs.value_or(lab::DefaultJobs());
+    const lab::SweepResult result = lab::RunSweep(request);
+    for (const lab::SweepRow& row : result.rows) {
         if (!row.ran) {
-            err << kProgram << row.point.label << ": skipped: " << TranslatedCoreText(row.skipped)
-                << '\n';
+            err << kProgram << row.point.label
+                << ": skipped: " << lab::TranslatedCoreText(row.skipped) << '\n';
         }
     }
     std::ostream& csv = options.csvPath.empty() ? out : file;
-    WriteSweepCsv(csv, result.rows);
+    lab::WriteSweepCsv(csv, result.rows);
     csv.flush();
     if (!csv) {
         err << kProgram << "cannot write the CSV\n";
@@ -76,7 +78,7 @@ int RunSweepCommand(const BatchOptions& options, std::ostream& out, std::ostream
             return kExitCannotWrite;
         }
     }
-    WriteSweepSummary(err, result.rows, SweepPoints(*options.sweep).size(), options.logAxes);
+    WriteSweepSummary(err, result.rows, lab::SweepPoints(*options.sweep).size(), options.logAxes);
     return kExitDone;
 }
 

@@ -3,7 +3,7 @@
 // glodanje-batch --sweep: the series of runs, its CSV, its plot and its summary.
 
 #include "batch/batch_run.h"
-#include "batch/sweep.h"
+#include "lab/sweep.h"
 
 #include <iosfwd>
 
@@ -16,7 +16,7 @@ int RunSweepCommand(const BatchOptions& options, std::ostream& out, std::ostream
 
 // The summary lines for standard error: the runs made, and with logAxes the fitted exponent
 // of the mean force beside the workpiece material's exponent.
-void WriteSweepSummary(std::ostream& err, const std::vector<SweepRow>& rows, size_t points,
+void WriteSweepSummary(std::ostream& err, const std::vector<lab::SweepRow>& rows, size_t points,
                        bool logAxes);
 
 } // namespace batch

@@ -1,6 +1,6 @@
 // The language choice: the "--lang" option, the remembered setting, and the English translation
 // file, which must translate every text the program shows.
-#include "app/language.h"
+#include "language/language.h"
 
 #include "sim/input_fields.h"
 #include "sim/materials.h"
@@ -14,7 +14,7 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
-namespace app {
+namespace language {
 namespace {
 
 struct OptionRow {
@@ -168,4 +168,4 @@ TEST_F(CompiledTranslationTest, TranslatesTheCoreTextsAndSwitchesBack) {
 }
 
 } // namespace
-} // namespace app
+} // namespace language

@@ -4,7 +4,7 @@
 <context>
     <name>app::DesktopMessages</name>
     <message>
-        <location filename="../user_messages.cpp" line="+17"/>
+        <location filename="../../app/user_messages.cpp" line="+17"/>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
@@ -12,7 +12,7 @@
 <context>
     <name>app::Instructions</name>
     <message>
-        <location filename="../instruction_pictures.cpp" line="+476"/>
+        <location filename="../../app/instruction_pictures.cpp" line="+476"/>
         <source>Program modeluje komponente otpora rezanja pri obimnom glodanju ravnih površina, i to za istosmerno i za suprotnosmerno glodanje.</source>
         <translation>The program models the components of the cutting force in peripheral milling of flat surfaces, for both down milling and up milling.</translation>
     </message>
@@ -60,7 +60,7 @@
 <context>
     <name>app::LabTools</name>
     <message>
-        <location filename="../lab_tools.cpp" line="+77"/>
+        <location filename="../../app/lab_tools.cpp" line="+77"/>
         <source>Greška</source>
         <translation>Error</translation>
     </message>
@@ -111,7 +111,7 @@ Licence: GNU GPL, version 3 or later.</translation>
 <context>
     <name>app::MainMenu</name>
     <message>
-        <location filename="../main_menu.cpp" line="+61"/>
+        <location filename="../../app/main_menu.cpp" line="+61"/>
         <source>&amp;Jezik / Language</source>
         <translation>&amp;Jezik / Language</translation>
     </message>
@@ -186,7 +186,7 @@ Licence: GNU GPL, version 3 or later.</translation>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../scenario_tools.cpp" line="+170"/>
+        <location filename="../../app/scenario_tools.cpp" line="+170"/>
         <source>Otvori scenario…</source>
         <translation>Open scenario…</translation>
     </message>
@@ -329,7 +329,7 @@ Nothing was changed.</translation>
 <context>
     <name>app::TExperimentWindow</name>
     <message>
-        <location filename="../experiment_window.cpp" line="+46"/>
+        <location filename="../../app/experiment_window.cpp" line="+46"/>
         <source>Vrednost</source>
         <translation>Value</translation>
     </message>
@@ -508,12 +508,12 @@ Nothing was changed.</translation>
 <context>
     <name>app::TForm1</name>
     <message>
-        <location filename="../form1.cpp" line="+485"/>
+        <location filename="../../app/form1.cpp" line="+485"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../form1_texts.cpp" line="+84"/>
+        <location filename="../../app/form1_texts.cpp" line="+84"/>
         <source>Odredjivanje otpora rezanja pri obimnom glodanju</source>
         <translation>Cutting force in peripheral milling</translation>
     </message>
@@ -571,7 +571,7 @@ Nothing was changed.</translation>
 <context>
     <name>app::TForm2</name>
     <message>
-        <location filename="../form2.cpp" line="+41"/>
+        <location filename="../../app/form2.cpp" line="+41"/>
         <source>Instrukcije</source>
         <translation>Instructions</translation>
     </message>
@@ -579,7 +579,7 @@ Nothing was changed.</translation>
 <context>
     <name>app::TMeasurementsWindow</name>
     <message>
-        <location filename="../measurements_window.cpp" line="+43"/>
+        <location filename="../../app/measurements_window.cpp" line="+43"/>
         <source>Broj obrta glodala</source>
         <translation>Spindle speed</translation>
     </message>
@@ -746,7 +746,7 @@ Forces and power are compared once the materials are chosen.</translation>
 <context>
     <name>app::TRunLogWindow</name>
     <message>
-        <location filename="../run_log_window.cpp" line="+20"/>
+        <location filename="../../app/run_log_window.cpp" line="+20"/>
         <source>D, mm</source>
         <translation>D, mm</translation>
     </message>
@@ -902,9 +902,9 @@ Forces and power are compared once the materials are chosen.</translation>
     </message>
 </context>
 <context>
-    <name>batch::SweepPlot</name>
+    <name>lab::SweepPlot</name>
     <message>
-        <location filename="../../../tools/batch/sweep_plot.cpp" line="+90"/>
+        <location filename="../../lab/sweep_plot.cpp" line="+90"/>
         <source>Srednja sila pri promeni jednog ulaza</source>
         <translation>Mean force as one input varies</translation>
     </message>
@@ -924,7 +924,7 @@ Forces and power are compared once the materials are chosen.</translation>
         <translation>textbook</translation>
     </message>
     <message>
-        <location filename="../../../tools/batch/sweep.cpp" line="+215"/>
+        <location filename="../../lab/sweep.cpp" line="+215"/>
         <source>Smer glodanja</source>
         <translation>Milling direction</translation>
     </message>

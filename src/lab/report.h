@@ -10,7 +10,7 @@
 
 #include <iosfwd>
 
-namespace batch {
+namespace lab {
 
 // The report of the run that left s and gathered figures. Every value is a number in the unit
 // its key names; a textbook value that needs a force constant is null when none is known.
@@ -23,4 +23,4 @@ nlohmann::ordered_json ReportInputs(const sim::SimState& s);
 // Writes the report, indented, with a final line end.
 void WriteRunReport(std::ostream& out, const sim::SimState& s, const sim::RunFigures& figures);
 
-} // namespace batch
+} // namespace lab

@@ -1,4 +1,4 @@
-#include "batch/sweep_plot.h"
+#include "lab/sweep_plot.h"
 
 #include "canvas/canvas.h"
 #include "chart/series/bar_series.h"
@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 #include <QImage>
 
-namespace batch {
+namespace lab {
 
 using namespace chart;
 
@@ -20,7 +20,7 @@ constexpr int kPointerSize = 3;             // pixels
 
 // A text of the plot in the current language.
 QString Text(const char* source) {
-    return QCoreApplication::translate("batch::SweepPlot", source);
+    return QCoreApplication::translate("lab::SweepPlot", source);
 }
 
 bool IsCategorical(const SweepPlan& plan) {
@@ -87,9 +87,9 @@ SweepPlot::~SweepPlot() {
 
 void SweepPlot::SetChartTitles() {
     chart_.Title.SetText(
-        {Text(QT_TRANSLATE_NOOP("batch::SweepPlot", "Srednja sila pri promeni jednog ulaza"))});
+        {Text(QT_TRANSLATE_NOOP("lab::SweepPlot", "Srednja sila pri promeni jednog ulaza"))});
     chart_.LeftAxis().Title.SetCaption(
-        Text(QT_TRANSLATE_NOOP("batch::SweepPlot", "Srednja sila, N")));
+        Text(QT_TRANSLATE_NOOP("lab::SweepPlot", "Srednja sila, N")));
     chart_.BottomAxis().Title.SetCaption(QString::fromStdString(SweepAxisTitle(plan_)));
 }
 
@@ -176,8 +176,8 @@ void SweepPlot::ApplyTitles() {
     const auto titled = [](const QString& name, const QString& text) {
         return name.isEmpty() ? text : name + QStringLiteral(": ") + text;
     };
-    const QString simulated = Text(QT_TRANSLATE_NOOP("batch::SweepPlot", "simulacija"));
-    const QString textbook = Text(QT_TRANSLATE_NOOP("batch::SweepPlot", "udžbenik"));
+    const QString simulated = Text(QT_TRANSLATE_NOOP("lab::SweepPlot", "simulacija"));
+    const QString textbook = Text(QT_TRANSLATE_NOOP("lab::SweepPlot", "udžbenik"));
     series_[0]->SetTitle(titled(name_, simulated));
     series_[1]->SetTitle(titled(name_, textbook));
     series_[2]->SetTitle(titled(keptName_, simulated));
@@ -202,4 +202,4 @@ std::string SaveSweepPng(const std::string& path, const SweepPlan& plan,
     return {};
 }
 
-} // namespace batch
+} // namespace lab

@@ -12,7 +12,7 @@
 
 class QSettings;
 
-namespace app {
+namespace language {
 
 enum class Language { Serbian, English };
 
@@ -45,4 +45,4 @@ void SaveLanguage(QSettings& settings, Language language);
 // (tests move it with QSettings::setPath).
 std::unique_ptr<QSettings> UserSettings();
 
-} // namespace app
+} // namespace language

@@ -5,7 +5,7 @@
 // textbook value as a marker) for materials and directions. A second pair of series keeps an
 // earlier sweep for comparison, in its own colour, with a legend.
 
-#include "batch/sweep.h"
+#include "lab/sweep.h"
 
 #include "chart/chart.h"
 #include "chart/series/chart_series.h"
@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-namespace batch {
+namespace lab {
 
 inline constexpr int kSweepPlotWidth = 800;  // pixels
 inline constexpr int kSweepPlotHeight = 500; // pixels
@@ -71,4 +71,4 @@ private:
 std::string SaveSweepPng(const std::string& path, const SweepPlan& plan,
                          const std::vector<SweepRow>& rows, bool logAxes);
 
-} // namespace batch
+} // namespace lab

@@ -1,6 +1,6 @@
 #pragma once
 
-// Prepared states shared by the tests, the benchmarks and the tools, so that "start-up state
+// Prepared states shared by the tests and the benchmarks, so that "start-up state
 // with 28Cr4 and P30, mid-run" is built in one place.
 
 #include "sim/run.h"

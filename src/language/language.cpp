@@ -1,11 +1,11 @@
-#include "app/language.h"
+#include "language/language.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <QSettings>
 #include <QTranslator>
 
-namespace app {
+namespace language {
 namespace {
 
 constexpr const char* kLanguageKey = "language";
@@ -96,4 +96,4 @@ std::unique_ptr<QSettings> UserSettings() {
                                        QStringLiteral("glodanje"), QStringLiteral("glodanje"));
 }
 
-} // namespace app
+} // namespace language

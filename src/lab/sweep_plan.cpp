@@ -1,11 +1,12 @@
-#include "batch/sweep_plan.h"
+#include "lab/sweep_plan.h"
 
-#include "batch/batch_options.h"
+#include "lab/field_text.h"
+#include "lab/run_inputs.h"
 
 #include "sim/materials.h"
 #include "sim/text_conversion.h"
 
-namespace batch {
+namespace lab {
 namespace {
 
 // "5:20:5" split at the colons.
@@ -85,7 +86,7 @@ SweepParse ParseSweepText(const std::string& text) {
         return result;
     }
     const sim::InputFieldSpec* fieldSpec = sim::FindInputField(key);
-    if (fieldSpec == nullptr || !IsBatchInput(*fieldSpec)) {
+    if (fieldSpec == nullptr || !IsRunInput(*fieldSpec)) {
         result.error = "--sweep: '" + key +
                        "' is no input (diameter, teeth, rake, clearance, helix, speed, feed, "
                        "depth, width, workpiece, tool, direction)";
@@ -150,4 +151,4 @@ std::vector<SweepPoint> SweepPoints(const SweepPlan& plan) {
     return points;
 }
 
-} // namespace batch
+} // namespace lab

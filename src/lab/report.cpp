@@ -1,4 +1,4 @@
-#include "batch/batch_report.h"
+#include "lab/report.h"
 
 #include "sim/materials.h"
 
@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-namespace batch {
+namespace lab {
 namespace {
 
 using json = nlohmann::ordered_json;
@@ -118,4 +118,4 @@ void WriteRunReport(std::ostream& out, const sim::SimState& s, const sim::RunFig
     out << RunReport(s, figures).dump(2) << '\n';
 }
 
-} // namespace batch
+} // namespace lab

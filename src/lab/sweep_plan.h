@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace batch {
+namespace lab {
 
 enum class SweepKind {
     Field,     // a numeric input over FROM..TO by STEP
@@ -51,4 +51,4 @@ struct SweepPoint {
 
 std::vector<SweepPoint> SweepPoints(const SweepPlan& plan);
 
-} // namespace batch
+} // namespace lab

@@ -7,9 +7,8 @@
 // result does not depend on the number of threads. Plain C++: the window and the batch runner
 // share it.
 
-#include "batch/batch_options.h"
-#include "batch/batch_run.h"
-#include "batch/sweep_plan.h"
+#include "lab/run_inputs.h"
+#include "lab/sweep_plan.h"
 
 #include <atomic>
 #include <cstdint>
@@ -18,10 +17,10 @@
 #include <string>
 #include <vector>
 
-namespace batch {
+namespace lab {
 
 // The options of the run for point index: base with the swept input replaced.
-BatchOptions PointOptions(const BatchOptions& base, const SweepPlan& plan, size_t index);
+RunInputs PointOptions(const RunInputs& base, const SweepPlan& plan, size_t index);
 
 // What one run gives.
 struct SweepRow {
@@ -44,12 +43,12 @@ struct SweepRow {
 
 // Runs one point to the end of the feed or maxTicks ticks. cancel (may be null) is read after
 // every tick; a cancelled run returns nullopt.
-std::optional<SweepRow> RunSweepPoint(const BatchOptions& options, const SweepPoint& point,
+std::optional<SweepRow> RunSweepPoint(const RunInputs& options, const SweepPoint& point,
                                       std::optional<int> maxTicks,
                                       const std::atomic<bool>* cancel = nullptr);
 
 struct SweepRequest {
-    BatchOptions base; // the fixed inputs and --ticks
+    RunInputs base; // the fixed inputs and --ticks
     SweepPlan plan;
     int jobs = 1; // threads, >= 1
     // Called with each row in input order, one call at a time, from a worker thread; may be
@@ -88,4 +87,4 @@ std::string TranslatedCoreText(const std::string& source);
 // The default thread count: the cores the machine has, at least 1.
 int DefaultJobs();
 
-} // namespace batch
+} // namespace lab

@@ -1,4 +1,7 @@
-#include "batch/sweep.h"
+#include "lab/sweep.h"
+
+#include "lab/run.h"
+#include "lab/run_csv.h"
 
 #include "sim/materials.h"
 #include "sim/user_text.h"
@@ -12,10 +15,10 @@
 #include <ostream>
 #include <thread>
 
-namespace batch {
+namespace lab {
 
-BatchOptions PointOptions(const BatchOptions& base, const SweepPlan& plan, size_t index) {
-    BatchOptions options = base;
+RunInputs PointOptions(const RunInputs& base, const SweepPlan& plan, size_t index) {
+    RunInputs options = base;
     const auto row = static_cast<int>(index) + 1;
     switch (plan.kind) {
     case SweepKind::Field:
@@ -35,7 +38,7 @@ BatchOptions PointOptions(const BatchOptions& base, const SweepPlan& plan, size_
     return options;
 }
 
-std::optional<SweepRow> RunSweepPoint(const BatchOptions& options, const SweepPoint& point,
+std::optional<SweepRow> RunSweepPoint(const RunInputs& options, const SweepPoint& point,
                                       std::optional<int> maxTicks,
                                       const std::atomic<bool>* cancel) {
     SweepRow row;
@@ -212,7 +215,7 @@ std::string SweepAxisTitle(const SweepPlan& plan) {
     case SweepKind::Tool:
         return TranslatedCoreText(sim::kToolMaterialPrompt);
     case SweepKind::Direction:
-        return QCoreApplication::translate("batch::SweepPlot", "Smer glodanja").toStdString();
+        return QCoreApplication::translate("lab::SweepPlot", "Smer glodanja").toStdString();
     }
     return {};
 }
@@ -225,4 +228,4 @@ int DefaultJobs() {
     return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
 }
 
-} // namespace batch
+} // namespace lab
