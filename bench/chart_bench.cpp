@@ -6,7 +6,7 @@
 #include "sim/scenarios.h"
 
 #include "allocation_counter.h"
-#include <QApplication>
+#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

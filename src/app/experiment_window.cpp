@@ -4,6 +4,7 @@
 #include "app/measurements_window.h"
 #include "canvas/canvas.h"
 #include "chart/chart.h"
+#include "chart/chart_widget.h"
 #include "widgets/spin_edit.h"
 
 #include <QCheckBox>
@@ -126,8 +127,9 @@ TExperimentWindow::TExperimentWindow(Source source, QWidget* owner)
     SaveCsvButton = new QPushButton(this);
     SavePngButton = new QPushButton(this);
     StatusLabel = new QLabel(this);
-    Chart = new chart::TChart(this);
-    Chart->setMinimumSize(640, 400);
+    ChartWidget = new chart::TChartWidget(this);
+    ChartWidget->setMinimumSize(640, 400);
+    Chart = &ChartWidget->Chart();
     plot_ = std::make_unique<lab::SweepPlot>(*Chart);
     Table = new QTableWidget(0, static_cast<int>(std::size(kTableHeaders)), this);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -159,7 +161,7 @@ TExperimentWindow::TExperimentWindow(Source source, QWidget* owner)
     layout->addLayout(range);
     layout->addLayout(actions);
     layout->addWidget(StatusLabel);
-    layout->addWidget(Chart, 3);
+    layout->addWidget(ChartWidget, 3);
     layout->addWidget(Table, 2);
 
     connect(InputChoice, &QComboBox::currentIndexChanged, this, [this] { InputChoiceChange(); });

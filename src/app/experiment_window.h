@@ -26,7 +26,8 @@ class QTableWidget;
 
 namespace chart {
 class TChart;
-}
+class TChartWidget;
+} // namespace chart
 
 namespace app {
 
@@ -74,7 +75,8 @@ public:
     QPushButton* SavePngButton = nullptr;
     QLabel* StatusLabel = nullptr;
     QTableWidget* Table = nullptr;
-    chart::TChart* Chart = nullptr;
+    chart::TChart* Chart = nullptr; // the chart shown by ChartWidget
+    chart::TChartWidget* ChartWidget = nullptr;
 
     void RunClick();
     void CancelClick();

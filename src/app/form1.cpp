@@ -7,6 +7,7 @@
 #include "app/main_menu.h"
 #include "app/scenario_tools.h"
 #include "chart/chart.h"
+#include "chart/chart_widget.h"
 #include "chart/series/line_series.h"
 #include "oscillograph/oscillograph.h"
 #include "sim/axis_inputs.h"
@@ -236,7 +237,8 @@ void TForm1::CreateControls() {
         8, 368);
     Button3 = MakeButton(this, "Pauza", 72, 416, 57);
 
-    Chart1 = Place(new chart::TChart(this), 216, 344, 385, 161);
+    Chart1Widget = Place(new chart::TChartWidget(this), 216, 344, 385, 161);
+    Chart1 = &Chart1Widget->Chart();
     series1_ = std::make_unique<chart::TLineSeries>();
     series2_ = std::make_unique<chart::TLineSeries>();
     series3_ = std::make_unique<chart::TLineSeries>();
@@ -299,10 +301,10 @@ void TForm1::SetTabOrder() {
             previous = widget;
         }
     };
-    chain({Button1,      Button2,   SpinEdit1,  SpinEdit2,  SpinEdit3, SpinEdit4,
-           SpinEdit8,    SpinEdit5, SpinEdit6,  SpinEdit7,  Edit1,     SpinEdit9,
-           ComboBox1,    ComboBox2, Button3,    Chart1,     Button4,   RadioButton1,
-           RadioButton2, Button5,   SpinEdit10, SpinEdit11, Edit2});
+    chain({Button1,      Button2,   SpinEdit1,  SpinEdit2,    SpinEdit3, SpinEdit4,
+           SpinEdit8,    SpinEdit5, SpinEdit6,  SpinEdit7,    Edit1,     SpinEdit9,
+           ComboBox1,    ComboBox2, Button3,    Chart1Widget, Button4,   RadioButton1,
+           RadioButton2, Button5,   SpinEdit10, SpinEdit11,   Edit2});
 }
 
 void TForm1::ConnectHandlers() {

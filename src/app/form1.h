@@ -31,6 +31,7 @@ class TSpinEdit;
 }
 namespace chart {
 class TChart;
+class TChartWidget;
 class TLineSeries;
 } // namespace chart
 
@@ -122,7 +123,8 @@ public:
     widgets::TSpinEdit* SpinEdit9 = nullptr;
     QComboBox *ComboBox1 = nullptr, *ComboBox2 = nullptr;
     QPushButton* Button3 = nullptr;
-    chart::TChart* Chart1 = nullptr;
+    chart::TChart* Chart1 = nullptr; // the chart shown by Chart1Widget
+    chart::TChartWidget* Chart1Widget = nullptr;
     QPushButton* Button4 = nullptr;
     QRadioButton *RadioButton1 = nullptr, *RadioButton2 = nullptr;
     QPushButton* Button5 = nullptr;

@@ -15,7 +15,7 @@ constexpr TColor clBtnShadow = 0x80000010;
 
 } // namespace
 
-TCustomChart::TCustomChart(QWidget* parent) : TCustomAxisPanel(parent) {
+TCustomChart::TCustomChart() {
     Constructed_ = false;
     // The series types are registered when the first chart is made, at start-up.
     static const bool registered = (RegisterStandardSeriesTypes(), true);
@@ -36,7 +36,7 @@ TCustomChart::TCustomChart(QWidget* parent) : TCustomAxisPanel(parent) {
     Legend.OnChange = repaint;
     Legend.Font.OnChange = repaint;
     Legend.Frame.OnChange = repaint;
-    SavedCursor_ = static_cast<int>(cursor().shape());
+    SavedCursor_ = CursorShape();
     Constructed_ = true;
 }
 

@@ -112,7 +112,7 @@ struct TSavedAxisState {
 
 class TCustomChart : public TCustomAxisPanel {
 public:
-    explicit TCustomChart(QWidget* parent = nullptr);
+    TCustomChart();
     ~TCustomChart() override;
 
     TChartTitle Title;
@@ -163,12 +163,14 @@ public:
     // (a drag) to go on clears it.
     bool CancelMouse = false;
 
-    // Mouse handling (also called by the Qt event handlers): button, keys, client pixel.
+    // Mouse handling (called by the device's event handlers): button, keys, client pixel.
     void ChartMouseDown(TMouseButton button, int x, int y, bool doubleClick = false);
     // The part under the client pixel (x, y); Plot only while some series is active.
     TChartClickedPart CalcClickedPart(int x, int y);
     void ChartMouseMove(int x, int y);
     void ChartMouseUp(TMouseButton button, int x, int y);
+    // The mouse left the chart: the cursor it had before any series changed it.
+    void ChartMouseLeft();
 
     // TCustomAxisPanel steps.
     int WallSize(const TChartAxis& axis) const override;
@@ -178,13 +180,6 @@ public:
     void DrawZoomRectangle() override;
     virtual void DrawBackImage(const TRect& rect);
     virtual void FillPanelBackground(const TRect& rect);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
     void DrawTitle(TChartTitle& title, bool isFoot);
@@ -208,9 +203,8 @@ private:
     int SavedCursor_ = 0;
 };
 
-class TChart : public TCustomChart {
-public:
-    explicit TChart(QWidget* parent = nullptr) : TCustomChart(parent) {}
-};
+// The chart engine: draws onto its canvas, into any target (DrawTo), with or without a window.
+// TChartWidget (chart_widget.h) shows one in a window.
+class TChart : public TCustomChart {};
 
 } // namespace chart

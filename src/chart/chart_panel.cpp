@@ -2,19 +2,13 @@
 
 #include "chart/series/chart_series.h"
 
-#include <QPainter>
-#include <QResizeEvent>
 #include <algorithm>
 
 namespace chart {
 
 // --- TCustomQixPanel ---
 
-TCustomQixPanel::TCustomQixPanel(QWidget* parent) : QWidget(parent) {
-    // The whole client area is painted from the buffer: no background erase.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setAttribute(Qt::WA_NoSystemBackground);
-    setMouseTracking(true);
+TCustomQixPanel::TCustomQixPanel() {
     Canvas_.OnInvalidate = [this] { update(); };
     EnsureScreenCanvas();
     Canvas_.SetTarget(Screen_.get());
@@ -22,6 +16,42 @@ TCustomQixPanel::TCustomQixPanel(QWidget* parent) : QWidget(parent) {
 }
 
 TCustomQixPanel::~TCustomQixPanel() = default;
+
+void TCustomQixPanel::resize(int width, int height) {
+    if (Device_ != nullptr) {
+        Device_->ResizeDevice(width, height);
+        return;
+    }
+    if (width != Width_ || height != Height_) {
+        Width_ = width;
+        Height_ = height;
+        DiscardBuffer();
+    }
+}
+
+void TCustomQixPanel::update() {
+    if (Device_ != nullptr) {
+        Device_->UpdateDevice();
+    }
+}
+
+void TCustomQixPanel::RepaintNow() {
+    if (Device_ != nullptr) {
+        Device_->RepaintDevice();
+    }
+}
+
+int TCustomQixPanel::CursorShape() const {
+    return Device_ != nullptr ? Device_->DeviceCursor() : CursorShape_;
+}
+
+void TCustomQixPanel::SetCursorShape(int shape) {
+    if (Device_ != nullptr) {
+        Device_->SetDeviceCursor(shape);
+    } else {
+        CursorShape_ = shape;
+    }
+}
 
 void TCustomQixPanel::EnsureScreenCanvas() {
     const int w = std::max(width(), 1);
@@ -116,12 +146,6 @@ void TCustomQixPanel::PaintNow() {
     }
 }
 
-void TCustomQixPanel::paintEvent(QPaintEvent* /*event*/) {
-    PaintNow();
-    QPainter painter(this);
-    painter.drawImage(0, 0, Screen_->Image());
-}
-
 void TCustomQixPanel::DiscardBuffer() {
     if (Canvas_.GetBuffered()) {
         Canvas_.SetBuffered(false);
@@ -131,19 +155,9 @@ void TCustomQixPanel::DiscardBuffer() {
     }
 }
 
-void TCustomQixPanel::resizeEvent(QResizeEvent* event) {
-    DiscardBuffer();
-    QWidget::resizeEvent(event);
-}
-
-void TCustomQixPanel::moveEvent(QMoveEvent* event) {
-    DiscardBuffer();
-    QWidget::moveEvent(event);
-}
-
 // --- TCustomAxisPanel ---
 
-TCustomAxisPanel::TCustomAxisPanel(QWidget* parent) : TCustomQixPanel(parent) {
+TCustomAxisPanel::TCustomAxisPanel() {
     Constructed_ = false;
     BottomAxis_ = std::make_unique<TChartAxis>(this, TAxisKind::Bottom);
     TopAxis_ = std::make_unique<TChartAxis>(this, TAxisKind::Top);

@@ -1,5 +1,6 @@
 // The chart control's lower layers. TCustomQixPanel owns the chart canvas, the margins,
-// the plot rectangle and the buffered paint; TCustomAxisPanel adds the series list, the
+// the plot rectangle and the buffered paint, and is shown through a TChartDevice (a window,
+// chart_widget.h) or drawn into pictures without one; TCustomAxisPanel adds the series list, the
 // five axes and the drawing pass, whose steps TCustomChart fills in (chart.h).
 #pragma once
 
@@ -7,7 +8,7 @@
 #include "chart/chart_canvas.h"
 #include "chart/chart_types.h"
 
-#include <QWidget>
+#include <QSize>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -36,10 +37,45 @@ struct TZoomPanningRecord {
     bool Active = false;
 };
 
-class TCustomQixPanel : public QWidget {
+// What a chart needs of the device that shows it: its size, a repaint (later or at once) and
+// the mouse cursor. A chart without a device has a size of its own and repaints nothing.
+class TChartDevice {
 public:
-    explicit TCustomQixPanel(QWidget* parent = nullptr);
-    ~TCustomQixPanel() override;
+    virtual ~TChartDevice() = default;
+    virtual QSize DeviceSize() const = 0;
+    virtual void ResizeDevice(int width, int height) = 0;
+    // Repaints when the event loop next runs.
+    virtual void UpdateDevice() = 0;
+    // Repaints at once.
+    virtual void RepaintDevice() = 0;
+    // A Qt::CursorShape value.
+    virtual int DeviceCursor() const = 0;
+    virtual void SetDeviceCursor(int shape) = 0;
+};
+
+class TCustomQixPanel {
+public:
+    TCustomQixPanel();
+    virtual ~TCustomQixPanel();
+    TCustomQixPanel(const TCustomQixPanel&) = delete;
+    TCustomQixPanel& operator=(const TCustomQixPanel&) = delete;
+
+    // The device that shows the chart (not owned; null: none). Its size becomes the chart's.
+    void AttachDevice(TChartDevice* device) { Device_ = device; }
+    // Pixels of the client area: the device's, or the chart's own without one.
+    int width() const { return Device_ != nullptr ? Device_->DeviceSize().width() : Width_; }
+    int height() const { return Device_ != nullptr ? Device_->DeviceSize().height() : Height_; }
+    QSize size() const { return QSize(width(), height()); }
+    void resize(int width, int height);
+    // Asks the device for a paint when the event loop next runs (nothing without a device).
+    void update();
+    // Paints at once on the device (nothing without one).
+    void RepaintNow();
+    // The mouse cursor over the chart, a Qt::CursorShape value.
+    int CursorShape() const;
+    void SetCursorShape(int shape);
+    // The device's resize or move: a buffer drawn for the old place is not shown again.
+    void DeviceMoved() { DiscardBuffer(); }
 
     // Margins in percent of the panel's width (left, right) or height (top, bottom).
     int MarginLeft() const { return MarginLeft_; }
@@ -106,10 +142,6 @@ protected:
         update();
     }
 
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-
     bool Constructed_ = false;
     TPlotGeometry Plot_;
     std::unique_ptr<canvas::Canvas> Screen_; // the control's own canvas
@@ -117,6 +149,10 @@ protected:
 private:
     void DiscardBuffer();
 
+    TChartDevice* Device_ = nullptr;
+    int Width_ = 0;       // pixels, without a device
+    int Height_ = 0;      // pixels, without a device
+    int CursorShape_ = 0; // Qt::ArrowCursor, without a device
     int MarginLeft_ = 3;
     int MarginTop_ = 4;
     int MarginRight_ = 3;
@@ -134,7 +170,7 @@ private:
 
 class TCustomAxisPanel : public TCustomQixPanel, public TAxisHost {
 public:
-    explicit TCustomAxisPanel(QWidget* parent = nullptr);
+    TCustomAxisPanel();
     ~TCustomAxisPanel() override;
 
     TChartAxis& BottomAxis() { return *BottomAxis_; }

@@ -4,7 +4,6 @@
 
 #include "chart/series/chart_series.h"
 
-#include <QMouseEvent>
 #include <cstdlib>
 
 namespace chart {
@@ -18,17 +17,6 @@ constexpr int kMinZoomDrag = 16;
 
 bool InRect(const TRect& r, int x, int y) {
     return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
-}
-
-TMouseButton ToChartButton(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::RightButton:
-        return TMouseButton::mbRight;
-    case Qt::MiddleButton:
-        return TMouseButton::mbMiddle;
-    default:
-        return TMouseButton::mbLeft;
-    }
 }
 
 } // namespace
@@ -99,7 +87,7 @@ void TCustomChart::ZoomToValues(double leftLow, double leftHigh, double rightLow
                                a.Minimum() + (lows[k] - a.Minimum()) / 3.0);
             }
             PaintNow();
-            repaint();
+            RepaintNow();
         }
     }
     for (int k = 0; k < 4; ++k) {
@@ -134,12 +122,12 @@ void TCustomChart::UndoZoom() {
 
 void TCustomChart::StartDrag(TMouseButton button, int x, int y) {
     if (AllowZoom_ && button == TMouseButton::mbLeft) {
-        setCursor(Qt::ArrowCursor);
+        SetCursorShape(Qt::ArrowCursor);
         Zoom = TZoomPanningRecord{x, y, x, y, true};
         DrawDragRectangleOnScreen();
     }
     if (AllowPanning_ != TPanningMode::pmNone && button == TMouseButton::mbRight) {
-        setCursor(Qt::ArrowCursor);
+        SetCursorShape(Qt::ArrowCursor);
         Scroll = TZoomPanningRecord{x, y, x, y, true};
     }
 }
@@ -295,8 +283,8 @@ void TCustomChart::ChartMouseMove(int x, int y) {
             break;
         }
     }
-    if (cursor().shape() != static_cast<Qt::CursorShape>(shape)) {
-        setCursor(static_cast<Qt::CursorShape>(shape));
+    if (CursorShape() != shape) {
+        SetCursorShape(shape);
     }
     for (TChartSeries* s : SeriesList()) {
         s->MouseMoved(x, y);
@@ -326,33 +314,8 @@ void TCustomChart::ChartMouseUp(TMouseButton button, int x, int y) {
     Scroll.Active = false;
 }
 
-void TCustomChart::mousePressEvent(QMouseEvent* event) {
-    QWidget::mousePressEvent(event);
-    const QPoint p = event->position().toPoint();
-    ChartMouseDown(ToChartButton(event->button()), p.x(), p.y());
-}
-
-void TCustomChart::mouseDoubleClickEvent(QMouseEvent* event) {
-    QWidget::mouseDoubleClickEvent(event);
-    const QPoint p = event->position().toPoint();
-    ChartMouseDown(ToChartButton(event->button()), p.x(), p.y(), true);
-}
-
-void TCustomChart::mouseMoveEvent(QMouseEvent* event) {
-    QWidget::mouseMoveEvent(event);
-    const QPoint p = event->position().toPoint();
-    ChartMouseMove(p.x(), p.y());
-}
-
-void TCustomChart::mouseReleaseEvent(QMouseEvent* event) {
-    QWidget::mouseReleaseEvent(event);
-    const QPoint p = event->position().toPoint();
-    ChartMouseUp(ToChartButton(event->button()), p.x(), p.y());
-}
-
-void TCustomChart::leaveEvent(QEvent* event) {
-    QWidget::leaveEvent(event);
-    setCursor(static_cast<Qt::CursorShape>(SavedCursor_));
+void TCustomChart::ChartMouseLeft() {
+    SetCursorShape(SavedCursor_);
 }
 
 } // namespace chart

@@ -5,6 +5,7 @@
 #include "app/form2.h"
 #include "batch/batch_run.h"
 #include "chart/chart.h"
+#include "chart/chart_widget.h"
 #include "chart/series/line_series.h"
 #include "cutter/cutter_view.h"
 #include "lab/run_csv.h"
@@ -132,7 +133,7 @@ TEST_F(Form1Test, StartsWithTheStartStateAndPictureWithoutRunningAnyHandler) {
     expected.RedrawCutterView(sim::StartupState(), 0);
     EXPECT_EQ(form->CutterPicture(), expected.Image());
     EXPECT_EQ(form->Image1->geometry(), QRect(216, 24, 385, 313));
-    EXPECT_EQ(form->Chart1->geometry(), QRect(216, 344, 385, 161));
+    EXPECT_EQ(form->Chart1Widget->geometry(), QRect(216, 344, 385, 161));
     EXPECT_GE(form->width(), 601);
     EXPECT_GE(form->height(), 505);
 }
@@ -360,9 +361,9 @@ TEST_F(Form1Test, AZoomHoldsWhileTheRunGoesOnAndTheForceMaximumOverridesIt) {
     form->Timer1->stop();
     Tick(600);
     form->Chart1->PaintNow();
-    QTest::mousePress(form->Chart1, Qt::LeftButton, {}, {100, 40});
-    QTest::mouseMove(form->Chart1, {150, 90});
-    QTest::mouseRelease(form->Chart1, Qt::LeftButton, {}, {150, 90});
+    QTest::mousePress(form->Chart1Widget, Qt::LeftButton, {}, {100, 40});
+    QTest::mouseMove(form->Chart1Widget, {150, 90});
+    QTest::mouseRelease(form->Chart1Widget, Qt::LeftButton, {}, {150, 90});
     ASSERT_TRUE(form->Chart1->Zoomed());
     const double bottomMin = form->Chart1->BottomAxis().Minimum();
     const double bottomMax = form->Chart1->BottomAxis().Maximum();
@@ -376,9 +377,9 @@ TEST_F(Form1Test, AZoomHoldsWhileTheRunGoesOnAndTheForceMaximumOverridesIt) {
     EXPECT_TRUE(said.empty());
 
     // The reverse drag gives the automatic time axis back, and the newest samples show again.
-    QTest::mousePress(form->Chart1, Qt::LeftButton, {}, {150, 90});
-    QTest::mouseMove(form->Chart1, {100, 40});
-    QTest::mouseRelease(form->Chart1, Qt::LeftButton, {}, {100, 40});
+    QTest::mousePress(form->Chart1Widget, Qt::LeftButton, {}, {150, 90});
+    QTest::mouseMove(form->Chart1Widget, {100, 40});
+    QTest::mouseRelease(form->Chart1Widget, Qt::LeftButton, {}, {100, 40});
     EXPECT_TRUE(form->Chart1->BottomAxis().Automatic());
     form->Chart1->PaintNow();
     EXPECT_EQ(form->Chart1->BottomAxis().CurrentMaximum, state().TimeAxis[sim::kTraceLength]);

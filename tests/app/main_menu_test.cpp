@@ -1,6 +1,7 @@
 // The menu bar of the main window and what its "Datoteka" items save: the traces as the batch
 // runner writes them, and the two pictures as the batch runner draws them.
 #include "app/main_menu.h"
+#include "chart/chart_widget.h"
 #include "lab/run_csv.h"
 
 #include "app/lab_test_support.h"
@@ -69,7 +70,7 @@ TEST_F(MainMenuTest, DesignedControlsKeepTheirPlacesBelowTheBar) {
     EXPECT_EQ(form->size(), QSize(TForm1::kClientWidth, TForm1::kClientHeight + bar));
     EXPECT_EQ(form->Image1->parentWidget(), client);
     EXPECT_EQ(form->Image1->geometry(), QRect(216, 24, 385, 313));
-    EXPECT_EQ(form->Chart1->geometry(), QRect(216, 344, 385, 161));
+    EXPECT_EQ(form->Chart1Widget->geometry(), QRect(216, 344, 385, 161));
     EXPECT_EQ(form->Button2->geometry(), QRect(8, 480, 57, 25));
     EXPECT_EQ(form->Image1->mapTo(form.get(), QPoint(0, 0)), QPoint(216, 24 + bar));
     EXPECT_TRUE(form->Button1->isVisible());

@@ -1,4 +1,6 @@
 #include "oscillograph/oscillograph.h"
+
+#include "chart/chart_widget.h"
 #include "sim/sim_state.h"
 
 #include <QTest>
@@ -31,14 +33,14 @@ protected:
         ConfigureChart1(chart, series1, series2, series3);
         state = SyntheticTraces(600);
         FeedOscillograph(state, series1, series2, series3);
-        chart.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&chart));
+        widget.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&widget));
         chart.PaintNow();
     }
     void Drag(Qt::MouseButton button, QPoint from, QPoint to) {
-        QTest::mousePress(&chart, button, {}, from);
-        QTest::mouseMove(&chart, to);
-        QTest::mouseRelease(&chart, button, {}, to);
+        QTest::mousePress(&widget, button, {}, from);
+        QTest::mouseMove(&widget, to);
+        QTest::mouseRelease(&widget, button, {}, to);
         chart.PaintNow();
     }
     struct Range {
@@ -47,7 +49,8 @@ protected:
     };
     static Range RangeOf(const TChartAxis& a) { return {a.Minimum(), a.Maximum(), a.Automatic()}; }
 
-    TChart chart;
+    TChartWidget widget;
+    TChart& chart = widget.Chart();
     TLineSeries series1;
     TLineSeries series2;
     TLineSeries series3;
@@ -164,23 +167,23 @@ TEST_F(ChartZoomTest, RightDragScrollsByTheDraggedValueWidth) {
 
 TEST_F(ChartZoomTest, LeavingThePlotEndsTheScroll) {
     const double max = chart.BottomAxis().Maximum();
-    QTest::mousePress(&chart, Qt::RightButton, {}, {200, 80});
+    QTest::mousePress(&widget, Qt::RightButton, {}, {200, 80});
     ASSERT_TRUE(chart.Scroll.Active);
-    QTest::mouseMove(&chart, {200, 3});
+    QTest::mouseMove(&widget, {200, 3});
     EXPECT_FALSE(chart.Scroll.Active);
-    QTest::mouseMove(&chart, {150, 80});
-    QTest::mouseRelease(&chart, Qt::RightButton, {}, {150, 80});
+    QTest::mouseMove(&widget, {150, 80});
+    QTest::mouseRelease(&widget, Qt::RightButton, {}, {150, 80});
     EXPECT_EQ(chart.BottomAxis().Maximum(), max);
     EXPECT_TRUE(chart.BottomAxis().Automatic());
 }
 
 TEST_F(ChartZoomTest, DragRectangleDrawnTwiceLeavesThePicture) {
     const QImage before = chart.ScreenCanvas().Image().copy();
-    QTest::mousePress(&chart, Qt::LeftButton, {}, {100, 40});
-    QTest::mouseMove(&chart, {112, 52});
+    QTest::mousePress(&widget, Qt::LeftButton, {}, {100, 40});
+    QTest::mouseMove(&widget, {112, 52});
     EXPECT_NE(chart.ScreenCanvas().Image(), before);
-    QTest::mouseMove(&chart, {114, 50});
-    QTest::mouseRelease(&chart, Qt::LeftButton, {}, {114, 50});
+    QTest::mouseMove(&widget, {114, 50});
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, {114, 50});
     EXPECT_EQ(chart.ScreenCanvas().Image(), before);
 }
 
@@ -202,17 +205,17 @@ TEST_F(ChartZoomTest, AllowScrollCanVetoAndClickCanCancelTheDrag) {
     EXPECT_EQ(chart.BottomAxis().Maximum(), max);
     int clicks = 0;
     chart.OnClickBackground = [&](TCustomChart*, TMouseButton, int, int) { ++clicks; };
-    QTest::mousePress(&chart, Qt::LeftButton, {}, {300, 40});
+    QTest::mousePress(&widget, Qt::LeftButton, {}, {300, 40});
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(chart.Zoom.Active); // the handler left the cancel flag set
-    QTest::mouseRelease(&chart, Qt::LeftButton, {}, {300, 40});
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, {300, 40});
     chart.OnClickBackground = [&](TCustomChart* c, TMouseButton, int, int) {
         ++clicks;
         c->CancelMouse = false;
     };
-    QTest::mousePress(&chart, Qt::LeftButton, {}, {300, 40});
+    QTest::mousePress(&widget, Qt::LeftButton, {}, {300, 40});
     EXPECT_TRUE(chart.Zoom.Active);
-    QTest::mouseRelease(&chart, Qt::LeftButton, {}, {300, 40});
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, {300, 40});
 }
 
 TEST_F(ChartZoomTest, NewAxisMaximumOverridesTheZoomOfThatAxis) {

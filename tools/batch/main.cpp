@@ -6,7 +6,7 @@
 #include "language/language.h"
 #include "sim/user_text.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -15,12 +15,12 @@
 
 namespace {
 
-// The oscillograph is a widget and its texts need fonts: both need the application object,
-// which runs on the offscreen platform unless another one is asked for.
-std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv) {
+// The texts of the pictures need fonts, and fonts need the application object, which runs on
+// the offscreen platform unless another one is asked for. No window is ever made.
+std::unique_ptr<QGuiApplication> MakeApplication(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 // Each line of the error output that is a text of the core, in the current language; the
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
         std::cerr << "glodanje-batch: " << language.error << '\n';
         return batch::kExitBadInput;
     }
-    std::unique_ptr<QApplication> application;
+    std::unique_ptr<QGuiApplication> application;
     const auto needApplication = [&] {
         if (!application)
             application = MakeApplication(argc, argv);
