@@ -26,7 +26,7 @@ void TickInTheCut(benchmark::State& state, sim::MillingDirection direction,
             sinceRestore = 0;
             state.ResumeTiming();
         }
-        benchmark::DoNotOptimize(sim::Timer1Timer(s, nullptr, search));
+        benchmark::DoNotOptimize(sim::RunTick(s, nullptr, search));
         ++sinceRestore;
     }
 }

@@ -62,10 +62,6 @@ const char* const kListChoices[] = {
     QT_TRANSLATE_NOOP("app::TExperimentWindow", "Svi materijali alata"),
     QT_TRANSLATE_NOOP("app::TExperimentWindow", "Oba smera glodanja")};
 
-int ItemIndex(const QComboBox* box) {
-    return box->currentIndex();
-}
-
 } // namespace
 
 lab::RunInputs FixedInputsOf(const TForm1& form) {
@@ -79,13 +75,16 @@ lab::RunInputs FixedInputsOf(const TForm1& form) {
     for (const auto& [field, edit] : edits) {
         options.fields[field] = edit->Text().toStdString();
     }
-    if (ItemIndex(form.ComboBox1) >= 0) {
-        options.workpieceMaterial = ItemIndex(form.ComboBox1) + 1;
+    // The materials the main window's run would use: the core's choice, which the combo boxes
+    // set by the text they show, whether picked from the list or typed.
+    const sim::SimState& s = form.State();
+    if (s.WorkpieceMaterial != 0) {
+        options.workpieceMaterial = s.WorkpieceMaterial;
     }
-    if (ItemIndex(form.ComboBox2) >= 0) {
-        options.toolMaterial = ItemIndex(form.ComboBox2) + 1;
+    if (s.ToolMaterial != 0) {
+        options.toolMaterial = s.ToolMaterial;
     }
-    options.direction = form.State().MillingDirection;
+    options.direction = s.MillingDirection;
     return options;
 }
 

@@ -122,7 +122,9 @@ QComboBox* MakeComboBox(QWidget* parent, const char* prompt, const Items& items,
     return Place(box, left, top, 193, 21);
 }
 
-// The index of the item the combo box's text names exactly, -1 when the text names none.
+// The index of the item the combo box's text names exactly (case and all), -1 when the text
+// names none: a material typed in counts as chosen, as one picked from the list. This is the one
+// rule; the core keeps the choice, and the experiment window reads it from there.
 int ItemIndex(const QComboBox* box) {
     return box->findText(box->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
@@ -386,7 +388,7 @@ void TForm1::RedrawCutterView(const sim::SimState& s, double phase) {
 }
 
 void TForm1::Timer1Timer() {
-    const sim::TickReport report = sim::Timer1Timer(state_, this);
+    const sim::TickReport report = sim::RunTick(state_, this);
     tools_->AfterTick(state_, report.feedLimitDisabledTimer);
     SyncTimer();
 }

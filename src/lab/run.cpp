@@ -92,7 +92,7 @@ RunSummary RunToEnd(sim::SimState& s, std::optional<int> maxTicks, sim::RunObser
     RunSummary summary;
     bool stopped = false;
     while (!stopped && (!maxTicks || summary.ticksRun < *maxTicks)) {
-        stopped = sim::Timer1Timer(s, observer).feedLimitDisabledTimer;
+        stopped = sim::RunTick(s, observer).feedLimitDisabledTimer;
         const int tick = ++summary.ticksRun;
         if (afterTick && !afterTick(tick, s)) {
             stopped = true;

@@ -1,5 +1,7 @@
 #include "lab/sweep_plot.h"
 
+#include "lab/write_error.h"
+
 #include "canvas/canvas.h"
 #include "chart/series/bar_series.h"
 #include "chart/series/line_series.h"
@@ -197,7 +199,7 @@ std::string SaveSweepPng(const std::string& path, const SweepPlan& plan,
     canvas::Canvas target(kSweepPlotWidth, kSweepPlotHeight);
     chart.DrawTo(&target, TRect{0, 0, kSweepPlotWidth, kSweepPlotHeight});
     if (!target.Image().save(QString::fromStdString(path), "PNG")) {
-        return "cannot write '" + path + "'";
+        return CannotWriteMessage(path);
     }
     return {};
 }

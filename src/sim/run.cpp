@@ -41,7 +41,7 @@ bool AdvanceSubStep(SimState& s, ProfileSearch search) {
     return disabled;
 }
 
-TickReport Timer1Timer(SimState& s, RunObserver* observer, ProfileSearch search) {
+TickReport RunTick(SimState& s, RunObserver* observer, ProfileSearch search) {
     TickReport report;
     for (int step = 0; step < kSubStepsPerTick; ++step) {
         // Disabling the timer does not end the tick: the remaining sub-steps still run.

@@ -22,8 +22,7 @@ bool AdvanceSubStep(SimState& s, ProfileSearch search = ProfileSearch::Quick);
 // One timer tick: 12 sub-steps, then the chip, force and revolution-mean samples, the time axis,
 // the oscillograph feed, the scroll of the traces and the redraw at the current phase.
 // The observer may be null (no drawing). Both profile searches give the same results.
-TickReport Timer1Timer(SimState& s, RunObserver* observer,
-                       ProfileSearch search = ProfileSearch::Quick);
+TickReport RunTick(SimState& s, RunObserver* observer, ProfileSearch search = ProfileSearch::Quick);
 
 // "Proces": reloads the material constants and, when they allow it, enables the timer.
 MaterialsReport StartRun(SimState& s);

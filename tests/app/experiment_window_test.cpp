@@ -3,6 +3,7 @@
 #include "app/experiment_window.h"
 
 #include "app/lab_test_support.h"
+#include "sim/materials.h"
 #include "widgets/spin_edit.h"
 
 #include <QCheckBox>
@@ -165,6 +166,37 @@ TEST_F(ExperimentWindowTest, SavesTheTableAsCsvAndThePlotAsPng) {
     QTest::mouseClick(window->SavePngButton, Qt::LeftButton);
     EXPECT_TRUE(window->StatusLabel->text().contains(QString::fromUtf8("nije upisana")));
 }
+
+// The experiment runs with the materials the main window's run would use, however the combo
+// box got its text.
+struct MaterialTextCase {
+    const char* name;
+    const char* typed;    // typed over a choice of C35 from the list; null: nothing typed
+    const char* expected; // the workpiece material both runs use
+};
+
+class ExperimentMaterialTest : public LabWindowTest,
+                               public ::testing::WithParamInterface<MaterialTextCase> {};
+
+TEST_P(ExperimentMaterialTest, MatchesTheMainWindowsRun) {
+    form->ComboBox1->setCurrentIndex(form->ComboBox1->findText(QStringLiteral("C35")));
+    if (GetParam().typed != nullptr) {
+        form->ComboBox1->setEditText(QString::fromUtf8(GetParam().typed));
+    }
+    const int expected = sim::FindWorkpieceMaterial(GetParam().expected);
+    ASSERT_GT(expected, 0);
+    EXPECT_EQ(form->State().WorkpieceMaterial, expected);
+    EXPECT_EQ(FixedInputsOf(*form).workpieceMaterial, std::optional<int>(expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ExperimentMaterialTest,
+    ::testing::Values(MaterialTextCase{"PickedFromTheList", nullptr, "C35"},
+                      MaterialTextCase{"TypedExactly", "28Cr4", "28Cr4"},
+                      // Another case names no material: the choice before it stays.
+                      MaterialTextCase{"TypedInAnotherCase", "28cr4", "C35"},
+                      MaterialTextCase{"TypedPartly", "28C", "C35"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace app

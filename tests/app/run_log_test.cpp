@@ -13,7 +13,7 @@ namespace {
 sim::RunFigures RunToEnd(sim::SimState& s) {
     sim::RunFigures figures;
     while (s.TimerEnabled) {
-        sim::Timer1Timer(s, nullptr);
+        sim::RunTick(s, nullptr);
         sim::RecordTick(figures, s);
     }
     return figures;

@@ -31,7 +31,7 @@ TEST(TraceLog, BeginsWithTheInputsThenTheHeader) {
     TraceLog log;
     EXPECT_FALSE(log.Started());
     sim::SimState s = sim::StartedState(sim::MillingDirection::Down);
-    sim::Timer1Timer(s, nullptr);
+    sim::RunTick(s, nullptr);
     log.RecordTick(s); // before Begin: not recorded
     EXPECT_EQ(log.Figures().ticks, 0);
 
@@ -59,7 +59,7 @@ TEST(TraceLog, RowsAreTheBatchRowsAndInputChangesAreCommentedAtTheirTick) {
             sim::SelectToolMaterial(s, sim::FindToolMaterial("K40") - 1);
             rows << "# tick=4 cutting_speed_m_per_min=70.0 tool_material=K40\n";
         }
-        sim::Timer1Timer(s, nullptr);
+        sim::RunTick(s, nullptr);
         log.RecordTick(s);
         lab::WriteCsvRow(rows, tick, s);
     }

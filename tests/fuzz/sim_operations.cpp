@@ -287,15 +287,15 @@ std::string SimDriver::Ticks(ByteSource& in) {
         const int period = settings_.searchComparePeriod;
         if (period != 0 && ticksRun_ % period == 0) {
             sim::SimState plain = s_;
-            sim::Timer1Timer(plain, nullptr, sim::ProfileSearch::Plain);
-            sim::Timer1Timer(s_, nullptr, sim::ProfileSearch::Quick);
+            sim::RunTick(plain, nullptr, sim::ProfileSearch::Plain);
+            sim::RunTick(s_, nullptr, sim::ProfileSearch::Quick);
             if (const std::set<std::string> differ = sim::FieldsThatDiffer(plain, s_);
                 !differ.empty()) {
                 return "tick " + std::to_string(ticksRun_) + ": the profile searches differ in " +
                        Joined(differ);
             }
         } else {
-            sim::Timer1Timer(s_, nullptr);
+            sim::RunTick(s_, nullptr);
         }
         ++ticksRun_;
         if (std::string broken = CheckInvariants(s_); !broken.empty()) {

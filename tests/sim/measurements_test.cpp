@@ -61,7 +61,7 @@ TEST_P(WholeRunFigures, MatchTheRunnersSummary) {
     const SimState before = s;
     RunFigures figures;
     while (s.TimerEnabled) {
-        Timer1Timer(s, nullptr);
+        RunTick(s, nullptr);
         RecordTick(figures, s);
     }
     EXPECT_EQ(figures.ticks, 1556);

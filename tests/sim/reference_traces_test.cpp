@@ -67,7 +67,7 @@ TEST_P(ReferenceTraceTest, WholeRunMatchesTheRecordedSamplesAndSummary) {
     int forceTicks = 0;
     bool stopped = false;
     while (!stopped && ticks < 5000) {
-        stopped = Timer1Timer(s, nullptr).feedLimitDisabledTimer;
+        stopped = RunTick(s, nullptr).feedLimitDisabledTimer;
         ++ticks;
         const double force = s.ForceTrace[kTraceLength];
         if (force != 0) {

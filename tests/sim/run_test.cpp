@@ -33,14 +33,14 @@ public:
     }
 };
 
-TEST(Timer1Timer, FirstForceAfterTheEdgeReachesTheCutterAndEndOfFeed) {
+TEST(RunTick, FirstForceAfterTheEdgeReachesTheCutterAndEndOfFeed) {
     SimState s = StartedState();
     int firstForceTick = 0;
     int ticks = 0;
     bool stopped = false;
     while (!stopped) {
         ++ticks;
-        stopped = Timer1Timer(s, nullptr).feedLimitDisabledTimer;
+        stopped = RunTick(s, nullptr).feedLimitDisabledTimer;
         if (firstForceTick == 0 && s.ForceTrace[313] > 0) {
             firstForceTick = ticks;
             EXPECT_GT(s.ChipTrace[313], 0.0);
@@ -60,11 +60,11 @@ TEST(Timer1Timer, FirstForceAfterTheEdgeReachesTheCutterAndEndOfFeed) {
     EXPECT_LT(s.FeedTravel, 350.0 + s.FeedPerStep);
 }
 
-TEST(Timer1Timer, TellsTheObserverAfterTheTimeAxisAndBeforeTheScroll) {
+TEST(RunTick, TellsTheObserverAfterTheTimeAxisAndBeforeTheScroll) {
     SimState s = MidRunState(MillingDirection::Up, 600);
     RecordingObserver observer;
     const double timeBefore = s.TimeAxis[313];
-    Timer1Timer(s, &observer);
+    RunTick(s, &observer);
     ASSERT_EQ(observer.calls.size(), 2u);
     EXPECT_EQ(observer.calls[0].what, "feed");
     EXPECT_DOUBLE_EQ(observer.calls[0].newestTime, timeBefore + 0.0015);
@@ -74,7 +74,7 @@ TEST(Timer1Timer, TellsTheObserverAfterTheTimeAxisAndBeforeTheScroll) {
     EXPECT_EQ(s.ForceTrace[312], s.ForceTrace[313]); // scrolled after the feed
 }
 
-TEST(Timer1Timer, PhaseWrapsOneStepShortOfThePitch) {
+TEST(RunTick, PhaseWrapsOneStepShortOfThePitch) {
     SimState s = StartedState();
     s.Phase = s.PhaseLimit;
     AdvanceSubStep(s);
@@ -90,7 +90,7 @@ TEST(Timer1Timer, PhaseWrapsOneStepShortOfThePitch) {
     EXPECT_EQ(s.Phase, 0.0);
 }
 
-TEST(Timer1Timer, ProcesAfterTheEndRunsOneMoreTick) {
+TEST(RunTick, ProcesAfterTheEndRunsOneMoreTick) {
     SimState s = StartedState();
     RunTicks(s, 2000);
     ASSERT_FALSE(s.TimerEnabled);
@@ -98,7 +98,7 @@ TEST(Timer1Timer, ProcesAfterTheEndRunsOneMoreTick) {
     const double x = s.ProfileX[1];
     const double time = s.TimeAxis[313];
     ASSERT_TRUE(StartRun(s).mayStart);
-    const TickReport report = Timer1Timer(s, nullptr);
+    const TickReport report = RunTick(s, nullptr);
     EXPECT_TRUE(report.feedLimitDisabledTimer);
     EXPECT_FALSE(s.TimerEnabled);
     EXPECT_EQ(s.FeedTravel, travel);
@@ -106,7 +106,7 @@ TEST(Timer1Timer, ProcesAfterTheEndRunsOneMoreTick) {
     EXPECT_DOUBLE_EQ(s.TimeAxis[313], time + 0.0015);
 }
 
-TEST(Timer1Timer, PauseAndResumeContinueWithoutAGap) {
+TEST(RunTick, PauseAndResumeContinueWithoutAGap) {
     SimState straight = MidRunState(MillingDirection::Up, 700);
     SimState paused = MidRunState(MillingDirection::Up, 400);
     PauseRun(paused);
@@ -167,8 +167,8 @@ TEST_P(QuickSearchTest, WholeRunsAreBitIdenticalToThePlainSearch) {
     while (!stopped && tick < 3000) {
         ++tick;
         const bool quickStopped =
-            Timer1Timer(quick, nullptr, ProfileSearch::Quick).feedLimitDisabledTimer;
-        stopped = Timer1Timer(plain, nullptr, ProfileSearch::Plain).feedLimitDisabledTimer;
+            RunTick(quick, nullptr, ProfileSearch::Quick).feedLimitDisabledTimer;
+        stopped = RunTick(plain, nullptr, ProfileSearch::Plain).feedLimitDisabledTimer;
         ASSERT_EQ(quickStopped, stopped);
         ASSERT_TRUE(StatesIdentical(quick, plain)) << "tick " << tick;
     }

@@ -27,7 +27,7 @@ int RunTicks(SimState& s, int ticks) {
     int run = 0;
     while (run < ticks) {
         ++run;
-        if (Timer1Timer(s, nullptr).feedLimitDisabledTimer) {
+        if (RunTick(s, nullptr).feedLimitDisabledTimer) {
             break;
         }
     }

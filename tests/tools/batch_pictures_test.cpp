@@ -3,6 +3,7 @@
 #include "batch/batch_pictures.h"
 #include "batch/batch_run.h"
 #include "cutter/cutter_view.h"
+#include "lab/sweep_plot.h"
 #include "sim/scenarios.h"
 
 #include <QDir>
@@ -72,6 +73,36 @@ TEST(BatchWithoutPictures, RefusesPictureOptions) {
         RunBatchCommand({"--workpiece", "28Cr4", "--tool", "P30", "--view-png", "v.png"}, out, err),
         kExitBadInput);
 }
+
+// Every file the runner writes, named with a line break inside a folder that does not exist:
+// the complaint is one line, with the break written as "\n", and the status says so.
+struct UnwritableCase {
+    const char* name;
+    std::vector<std::string> args; // the unwritable path is added after these
+};
+
+class CannotWriteTest : public ::testing::TestWithParam<UnwritableCase> {};
+
+TEST_P(CannotWriteTest, OneLineWithTheBreakEscaped) {
+    const std::string path = ::testing::TempDir() + "no such\nfolder/out";
+    std::vector<std::string> args = {"--workpiece", "28Cr4", "--tool", "P30", "--ticks", "1"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    args.push_back(path);
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatchCommand(args, out, err, MakePngPictures, SaveSweepPng), kExitCannotWrite);
+    const std::string escaped = ::testing::TempDir() + "no such\\nfolder/out";
+    EXPECT_EQ(err.str().substr(err.str().find("glodanje-batch: ")),
+              "glodanje-batch: cannot write '" + escaped + "'\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryOutput, CannotWriteTest,
+    ::testing::Values(UnwritableCase{"Csv", {"--csv"}}, UnwritableCase{"Report", {"--report"}},
+                      UnwritableCase{"ViewPng", {"--view-png"}},
+                      UnwritableCase{"ChartPng", {"--chart-png"}},
+                      UnwritableCase{"SweepCsv", {"--sweep", "direction=both", "--csv"}},
+                      UnwritableCase{"SweepPng", {"--sweep", "direction=both", "--sweep-png"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace batch

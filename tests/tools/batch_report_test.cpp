@@ -41,7 +41,7 @@ TEST(ReportOption, WritesTheMeasurementsOfTheRunAsJson) {
     sim::SimState s = sim::StartedState(sim::MillingDirection::Down);
     sim::RunFigures figures;
     while (s.TimerEnabled) {
-        sim::Timer1Timer(s, nullptr);
+        sim::RunTick(s, nullptr);
         sim::RecordTick(figures, s);
     }
     const sim::Measurements m = sim::Measure(s, figures);

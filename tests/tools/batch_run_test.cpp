@@ -36,7 +36,7 @@ TEST(RunBatchCommand, DefaultJobWritesEveryTickExactly) {
     sim::SimState s = sim::StartedState();
     int firstForceTick = 0;
     for (size_t tick = 1; tick < lines.size(); ++tick) {
-        sim::Timer1Timer(s, nullptr);
+        sim::RunTick(s, nullptr);
         const std::vector<std::string> cells = Split(lines[tick], ',');
         ASSERT_EQ(cells.size(), 9u);
         const auto real = [&cells](int i) { return std::strtod(cells[i].c_str(), nullptr); };

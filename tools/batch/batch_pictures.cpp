@@ -2,6 +2,7 @@
 
 #include "canvas/canvas.h"
 #include "cutter/cutter_view.h"
+#include "lab/write_error.h"
 #include "oscillograph/oscillograph.h"
 
 #include <QImage>
@@ -31,14 +32,14 @@ public:
 
     std::string Save(const sim::SimState& s) override {
         if (!viewPath_.empty() && !cutter::SaveCutterViewPng(s, lastPhase_, viewPath_))
-            return "cannot write '" + viewPath_ + "'";
+            return lab::CannotWriteMessage(viewPath_);
         if (chart_) {
             canvas::Canvas target(oscillograph::kOscillographWidth,
                                   oscillograph::kOscillographHeight);
             chart_->DrawTo(&target, chart::TRect{0, 0, oscillograph::kOscillographWidth,
                                                  oscillograph::kOscillographHeight});
             if (!target.Image().save(QString::fromStdString(chartPath_), "PNG"))
-                return "cannot write '" + chartPath_ + "'";
+                return lab::CannotWriteMessage(chartPath_);
         }
         return {};
     }

@@ -4,6 +4,7 @@
 
 #include "lab/report.h"
 #include "lab/run_csv.h"
+#include "lab/write_error.h"
 #include "sim/text_conversion.h"
 
 #include <fstream>
@@ -79,10 +80,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (!options.csvPath.empty()) {
         file.open(options.csvPath, std::ios::binary | std::ios::trunc);
         if (!file) {
-            err << kProgram
-                << sim::EscapeControls("cannot write '" + options.csvPath + "'",
-                                       sim::Backslash::Keep)
-                << '\n';
+            err << kProgram << lab::CannotWriteMessage(options.csvPath) << '\n';
             return kExitCannotWrite;
         }
     }
@@ -91,7 +89,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (!options.reportPath.empty()) {
         report.open(options.reportPath, std::ios::binary | std::ios::trunc);
         if (!report) {
-            err << kProgram << "cannot write '" << options.reportPath << "'\n";
+            err << kProgram << lab::CannotWriteMessage(options.reportPath) << '\n';
             return kExitCannotWrite;
         }
     }

@@ -1,6 +1,8 @@
 #include "batch/sweep_command.h"
 
 #include "lab/run_csv.h"
+#include "lab/write_error.h"
+#include "sim/text_conversion.h"
 
 #include <fstream>
 #include <ostream>
@@ -48,7 +50,7 @@ int RunSweepCommand(const BatchOptions& options, std::ostream& out, std::ostream
     if (!options.csvPath.empty()) {
         file.open(options.csvPath, std::ios::binary | std::ios::trunc);
         if (!file) {
-            err << kProgram << "cannot write '" << options.csvPath << "'\n";
+            err << kProgram << lab::CannotWriteMessage(options.csvPath) << '\n';
             return kExitCannotWrite;
         }
     }
@@ -74,7 +76,7 @@ int RunSweepCommand(const BatchOptions& options, std::ostream& out, std::ostream
         if (const std::string error =
                 plot(options.sweepPngPath, *options.sweep, result.rows, options.logAxes);
             !error.empty()) {
-            err << kProgram << error << '\n';
+            err << kProgram << sim::EscapeControls(error, sim::Backslash::Keep) << '\n';
             return kExitCannotWrite;
         }
     }
