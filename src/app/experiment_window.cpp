@@ -66,14 +66,10 @@ const char* const kListChoices[] = {
 
 lab::RunInputs FixedInputsOf(const TForm1& form) {
     lab::RunInputs options;
-    const std::pair<sim::InputField, const widgets::TSpinEdit*> edits[] = {
-        {sim::InputField::Diameter, form.SpinEdit1}, {sim::InputField::Teeth, form.SpinEdit2},
-        {sim::InputField::Rake, form.SpinEdit3},     {sim::InputField::Clearance, form.SpinEdit4},
-        {sim::InputField::Helix, form.SpinEdit8},    {sim::InputField::Speed, form.SpinEdit5},
-        {sim::InputField::Feed, form.SpinEdit6},     {sim::InputField::Depth, form.SpinEdit7},
-        {sim::InputField::Width, form.SpinEdit9}};
-    for (const auto& [field, edit] : edits) {
-        options.fields[field] = edit->Text().toStdString();
+    for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
+        if (lab::IsRunInput(fieldSpec)) {
+            options.fields[fieldSpec.field] = form.EditOf(fieldSpec.field)->Text().toStdString();
+        }
     }
     // The materials the main window's run would use: the core's choice, which the combo boxes
     // set by the text they show, whether picked from the list or typed.

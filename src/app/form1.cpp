@@ -33,6 +33,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <algorithm>
+#include <cassert>
 #include <stdexcept>
 
 namespace app {
@@ -276,6 +277,13 @@ void TForm1::CreateControls() {
                {SpinEdit11, InputField::ChipMax}};
     for (const auto& [field, input] : fields_)
         RefreshToolTip(field);
+}
+
+widgets::TSpinEdit* TForm1::EditOf(sim::InputField field) const {
+    const auto entry = std::find_if(fields_.begin(), fields_.end(),
+                                    [field](const auto& pair) { return pair.second == field; });
+    assert(entry != fields_.end());
+    return entry->first;
 }
 
 void TForm1::RefreshToolTip(widgets::TSpinEdit* field) {

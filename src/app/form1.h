@@ -151,6 +151,9 @@ public:
     LabTools& Tools() { return *tools_; }
     ScenarioTools& Scenarios() { return *scenarios_; }
 
+    // The spin edit that holds field.
+    widgets::TSpinEdit* EditOf(sim::InputField field) const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -186,7 +189,8 @@ private:
     std::unique_ptr<ScenarioTools> scenarios_;
     TForm2* instructions_ = nullptr;
     QString scenarioTitle_; // of the open scenario, as its file gives it; "" for none
-    // Each spin edit with its row of the inputs table.
+    // Each spin edit with its row of the inputs table: the one list of which control holds which
+    // input (EditOf).
     std::vector<std::pair<widgets::TSpinEdit*, sim::InputField>> fields_;
 };
 

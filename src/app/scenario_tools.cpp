@@ -47,32 +47,7 @@ QString ErrorBoxTitle() {
 } // namespace
 
 widgets::TSpinEdit* FieldEdit(const TForm1& form, sim::InputField field) {
-    using sim::InputField;
-    switch (field) {
-    case InputField::Diameter:
-        return form.SpinEdit1;
-    case InputField::Teeth:
-        return form.SpinEdit2;
-    case InputField::Rake:
-        return form.SpinEdit3;
-    case InputField::Clearance:
-        return form.SpinEdit4;
-    case InputField::Helix:
-        return form.SpinEdit8;
-    case InputField::Speed:
-        return form.SpinEdit5;
-    case InputField::Feed:
-        return form.SpinEdit6;
-    case InputField::Depth:
-        return form.SpinEdit7;
-    case InputField::Width:
-        return form.SpinEdit9;
-    case InputField::ForceMax:
-        return form.SpinEdit10;
-    case InputField::ChipMax:
-        return form.SpinEdit11;
-    }
-    return nullptr;
+    return form.EditOf(field);
 }
 
 QString ScenarioErrorText(const scenario::ScenarioError& e) {
