@@ -1,5 +1,6 @@
 #include "lab/report.h"
 
+#include "sim/direction_name.h"
 #include "sim/materials.h"
 
 #include <optional>
@@ -41,7 +42,7 @@ json ReportInputs(const sim::SimState& s) {
                                             [](const auto& row) { return row.name; })},
         {"tool_material",
          MaterialName(sim::kToolMaterials, s.ToolMaterial, [](const char* name) { return name; })},
-        {"direction", s.MillingDirection == sim::MillingDirection::Down ? "down" : "up"},
+        {"direction", sim::DirectionName(s.MillingDirection)},
     };
 }
 

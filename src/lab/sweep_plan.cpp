@@ -3,6 +3,7 @@
 #include "lab/field_text.h"
 #include "lab/run_inputs.h"
 
+#include "sim/direction_name.h"
 #include "sim/materials.h"
 #include "sim/text_conversion.h"
 
@@ -32,10 +33,6 @@ std::optional<int32_t> FieldNumber(const sim::InputFieldSpec& fieldSpec, const s
 
 int64_t RunCount(const SweepPlan& plan) {
     return (static_cast<int64_t>(plan.to) - plan.from) / plan.step + 1;
-}
-
-const char* DirectionText(size_t index) {
-    return index == 0 ? "up" : "down";
 }
 
 } // namespace
@@ -144,8 +141,8 @@ std::vector<SweepPoint> SweepPoints(const SweepPlan& plan) {
         }
         break;
     case SweepKind::Direction:
-        points.push_back({DirectionText(0), 1});
-        points.push_back({DirectionText(1), 2});
+        points.push_back({sim::DirectionName(sim::MillingDirection::Up), 1});
+        points.push_back({sim::DirectionName(sim::MillingDirection::Down), 2});
         break;
     }
     return points;

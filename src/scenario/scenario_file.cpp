@@ -1,5 +1,6 @@
 #include "scenario/scenario_file.h"
 
+#include "sim/direction_name.h"
 #include "sim/materials.h"
 #include "sim/text_conversion.h"
 
@@ -104,10 +105,10 @@ std::optional<ErrorKind> StoreValue(Scenario& s, const std::string& key, const s
             return ErrorKind::UnknownMaterial;
         }
     } else if (key == kDirectionKey) {
-        if (value != "up" && value != "down") {
+        s.direction = sim::ParseDirectionName(value);
+        if (!s.direction) {
             return ErrorKind::UnknownDirection;
         }
-        s.direction = value == "up" ? sim::MillingDirection::Up : sim::MillingDirection::Down;
     } else if (key == kTitleKey) {
         s.title = value;
     } else {
@@ -196,10 +197,6 @@ std::optional<int32_t> ParseFieldValue(const sim::InputFieldSpec& fieldSpec,
     const int64_t value = text[0] == '-' ? -magnitude : magnitude;
     return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
-}
-
-const char* DirectionName(sim::MillingDirection direction) {
-    return direction == sim::MillingDirection::Down ? "down" : "up";
 }
 
 ReadResult ReadScenarioFile(const std::string& path) {
@@ -316,7 +313,7 @@ std::optional<ScenarioError> WriteScenarioFile(const std::string& path, const Sc
             put(kToolKey, sim::kToolMaterials.at(scenario.toolMaterial - 1));
         }
         if (scenario.direction) {
-            put(kDirectionKey, DirectionName(*scenario.direction));
+            put(kDirectionKey, sim::DirectionName(*scenario.direction));
         }
         if (!scenario.title.empty()) {
             put(kTitleKey, scenario.title);

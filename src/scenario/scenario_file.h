@@ -97,8 +97,6 @@ std::string FieldValueText(const sim::InputFieldSpec& fieldSpec, int32_t value);
 std::optional<int32_t> ParseFieldValue(const sim::InputFieldSpec& fieldSpec,
                                        const std::string& text);
 
-const char* DirectionName(sim::MillingDirection direction);
-
 // The error in one English line, "FILE:LINE: key 'KEY': ..." (for the batch runner); line
 // breaks and control bytes in the file name, key or value are written as escapes ("\n").
 std::string DescribeError(const ScenarioError& error);

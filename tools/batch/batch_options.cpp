@@ -3,6 +3,7 @@
 #include "lab/field_text.h"
 
 #include "scenario/scenario_file.h"
+#include "sim/direction_name.h"
 #include "sim/materials.h"
 #include "sim/startup.h"
 #include "sim/text_conversion.h"
@@ -181,9 +182,8 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
         {"--tool", material(o.toolMaterial, "--tool", sim::FindToolMaterial, ToolNames())},
         {"--direction",
          [&o](const std::string& value) {
-             if (value == "up" || value == "down") {
-                 o.direction =
-                     value == "up" ? sim::MillingDirection::Up : sim::MillingDirection::Down;
+             if (const auto direction = sim::ParseDirectionName(value)) {
+                 o.direction = direction;
                  return std::string();
              }
              return "--direction: '" + value + "' is neither up nor down";
