@@ -12,6 +12,7 @@
 #include <cassert>
 #include <cctype>
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 
@@ -140,46 +141,65 @@ std::string OptionValueName(const sim::InputFieldSpec& fieldSpec) {
     return name;
 }
 
-ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
-    ParseResult result;
-    BatchOptions& o = result.options;
-    using Setter = std::function<std::string(const std::string&)>; // returns an error or ""
-    const auto field = [](std::optional<std::string>& slot) {
-        return [&slot](const std::string& value) {
-            slot = value;
-            return std::string();
-        };
+namespace {
+
+using Setter = std::function<std::string(const std::string&)>; // returns an error or ""
+
+Setter TextSetter(std::optional<std::string>& slot) {
+    return [&slot](const std::string& value) {
+        slot = value;
+        return std::string();
     };
-    // A material by its list text; an unknown name lists the valid ones.
-    const auto material = [](std::optional<int>& slot, const char* option,
-                             int32_t (*find)(std::string_view), std::string names) {
-        return [&slot, option, find, names](const std::string& value) {
-            slot = find(value);
-            return *slot != 0 ? std::string()
-                              : std::string(option) + ": unknown material '" + value +
-                                    "' (valid: " + names + ")";
-        };
+}
+
+// A material by its list text; an unknown name lists the valid ones.
+Setter MaterialSetter(std::optional<int>& slot, const char* option,
+                      int32_t (*find)(std::string_view), std::string names) {
+    return [&slot, option, find, names](const std::string& value) {
+        slot = find(value);
+        return *slot != 0 ? std::string()
+                          : std::string(option) + ": unknown material '" + value +
+                                "' (valid: " + names + ")";
     };
-    const auto path = [](std::string& slot, const char* option) {
-        return [&slot, option](const std::string& value) {
-            slot = value;
-            return value.empty() ? std::string(option) + ": the file name is empty" : std::string();
-        };
+}
+
+Setter PathSetter(std::string& slot, const char* option) {
+    return [&slot, option](const std::string& value) {
+        slot = value;
+        return value.empty() ? std::string(option) + ": the file name is empty" : std::string();
     };
-    // A field that holds tenths takes millimetres with at most one decimal.
-    const auto tenths = [](std::optional<std::string>& slot, const sim::InputFieldSpec& fieldSpec) {
-        assert(fieldSpec.scale == 10);
-        return [&slot, &fieldSpec](const std::string& value) {
-            slot = lab::DepthTextToTenths(value);
-            return slot ? std::string()
-                        : "--" + std::string(fieldSpec.key) + ": '" + value + "' is not a " +
-                              fieldSpec.key + " in " + fieldSpec.unit + " with at most one decimal";
-        };
+}
+
+// A field that holds tenths takes millimetres with at most one decimal.
+Setter TenthsSetter(std::optional<std::string>& slot, const sim::InputFieldSpec& fieldSpec) {
+    assert(fieldSpec.scale == 10);
+    return [&slot, &fieldSpec](const std::string& value) {
+        slot = lab::DepthTextToTenths(value);
+        return slot ? std::string()
+                    : "--" + std::string(fieldSpec.key) + ": '" + value + "' is not a " +
+                          fieldSpec.key + " in " + fieldSpec.unit + " with at most one decimal";
     };
+}
+
+// A whole number from minimum to maximum into slot; the complaint names the option.
+Setter CountSetter(std::optional<int>& slot, const char* option, int32_t minimum, int32_t maximum,
+                   const char* range) {
+    return [&slot, option, minimum, maximum, range](const std::string& value) {
+        const std::optional<int32_t> n = sim::ParseIntegerText(value);
+        if (!n || *n < minimum || *n > maximum) {
+            return std::string(option) + ": '" + value + "' is not a whole number " + range;
+        }
+        slot = *n;
+        return std::string();
+    };
+}
+
+// Every option that takes a value, with what it does to o.
+std::map<std::string, Setter> OptionSetters(BatchOptions& o) {
     std::map<std::string, Setter> setters{
-        {"--workpiece", material(o.workpieceMaterial, "--workpiece", sim::FindWorkpieceMaterial,
-                                 WorkpieceNames())},
-        {"--tool", material(o.toolMaterial, "--tool", sim::FindToolMaterial, ToolNames())},
+        {"--workpiece", MaterialSetter(o.workpieceMaterial, "--workpiece",
+                                       sim::FindWorkpieceMaterial, WorkpieceNames())},
+        {"--tool", MaterialSetter(o.toolMaterial, "--tool", sim::FindToolMaterial, ToolNames())},
         {"--direction",
          [&o](const std::string& value) {
              if (const auto direction = sim::ParseDirectionName(value)) {
@@ -189,41 +209,26 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
              return "--direction: '" + value + "' is neither up nor down";
          }},
         {"--ticks",
-         [&o](const std::string& value) {
-             const std::optional<int32_t> n = sim::ParseIntegerText(value);
-             if (!n || *n < 0) {
-                 return "--ticks: '" + value + "' is not a whole number of at least 0";
-             }
-             o.ticks = *n;
-             return std::string();
-         }},
+         CountSetter(o.ticks, "--ticks", 0, std::numeric_limits<int32_t>::max(), "of at least 0")},
         {"--scenario", [&o](const std::string& value) { return LoadScenario(o, value); }},
-        {"--csv", path(o.csvPath, "--csv")},
-        {"--view-png", path(o.viewPngPath, "--view-png")},
-        {"--chart-png", path(o.chartPngPath, "--chart-png")},
-        {"--report", path(o.reportPath, "--report")},
+        {"--csv", PathSetter(o.csvPath, "--csv")},
+        {"--view-png", PathSetter(o.viewPngPath, "--view-png")},
+        {"--chart-png", PathSetter(o.chartPngPath, "--chart-png")},
+        {"--report", PathSetter(o.reportPath, "--report")},
         {"--sweep",
          [&o](const std::string& value) {
              lab::SweepParse sweep = lab::ParseSweepText(value);
              o.sweep = sweep.plan;
              return sweep.error;
          }},
-        {"--sweep-png", path(o.sweepPngPath, "--sweep-png")},
-        {"--jobs",
-         [&o](const std::string& value) {
-             const std::optional<int32_t> n = sim::ParseIntegerText(value);
-             if (!n || *n < 1 || *n > 256) {
-                 return "--jobs: '" + value + "' is not a whole number from 1 to 256";
-             }
-             o.jobs = *n;
-             return std::string();
-         }},
+        {"--sweep-png", PathSetter(o.sweepPngPath, "--sweep-png")},
+        {"--jobs", CountSetter(o.jobs, "--jobs", 1, 256, "from 1 to 256")},
     };
     for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
         if (lab::IsRunInput(fieldSpec)) {
             std::optional<std::string>& slot = o.fields[fieldSpec.field];
             const Setter set =
-                fieldSpec.scale == 1 ? Setter(field(slot)) : Setter(tenths(slot, fieldSpec));
+                fieldSpec.scale == 1 ? TextSetter(slot) : TenthsSetter(slot, fieldSpec);
             std::optional<std::string>& typed = o.typed[fieldSpec.field];
             setters.emplace(std::string("--") + fieldSpec.key,
                             [set, &typed](const std::string& value) {
@@ -232,6 +237,15 @@ ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
                             });
         }
     }
+    return setters;
+}
+
+} // namespace
+
+ParseResult ParseBatchOptions(const std::vector<std::string>& args) {
+    ParseResult result;
+    BatchOptions& o = result.options;
+    const std::map<std::string, Setter> setters = OptionSetters(o);
 
     // Per option, the complaint about its latest value and where that value stood.
     std::map<std::string, std::pair<size_t, std::string>> complaints;

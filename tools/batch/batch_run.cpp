@@ -43,6 +43,18 @@ void WriteSummary(std::ostream& out, const lab::RunSummary& summary) {
     }
 }
 
+bool OpenOutput(std::ofstream& file, const std::string& path, std::ostream& err) {
+    if (path.empty()) {
+        return true;
+    }
+    file.open(path, std::ios::binary | std::ios::trunc);
+    if (!file) {
+        err << kProgram << lab::CannotWriteMessage(path) << '\n';
+        return false;
+    }
+    return true;
+}
+
 int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                     const RunPicturesFactory& pictures, const SweepPlotWriter& sweepPlot) {
     const ParseResult parsed = ParseBatchOptions(args);
@@ -76,22 +88,11 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         return kExitBadInput;
     }
 
+    // The report is opened before the run too, so that one that cannot be written costs no run.
     std::ofstream file;
-    if (!options.csvPath.empty()) {
-        file.open(options.csvPath, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            err << kProgram << lab::CannotWriteMessage(options.csvPath) << '\n';
-            return kExitCannotWrite;
-        }
-    }
-    // Opened before the run, so that a report that cannot be written costs no run.
     std::ofstream report;
-    if (!options.reportPath.empty()) {
-        report.open(options.reportPath, std::ios::binary | std::ios::trunc);
-        if (!report) {
-            err << kProgram << lab::CannotWriteMessage(options.reportPath) << '\n';
-            return kExitCannotWrite;
-        }
+    if (!OpenOutput(file, options.csvPath, err) || !OpenOutput(report, options.reportPath, err)) {
+        return kExitCannotWrite;
     }
     // Only now that nothing can stop the run: no warning comes before an error.
     for (const std::string& warning : prepared.warnings) {

@@ -11,6 +11,7 @@
 #include "sim/run_observer.h"
 #include "sim/sim_state.h"
 
+#include <fstream>
 #include <functional>
 #include <iosfwd>
 #include <memory>
@@ -24,6 +25,10 @@ namespace batch {
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitCannotWrite = 1;
 inline constexpr int kExitBadInput = 2;
+
+// Opens path for writing from the start (an empty path: nothing to open); when it cannot be
+// opened, writes the one-line complaint to err and returns false.
+bool OpenOutput(std::ofstream& file, const std::string& path, std::ostream& err);
 
 // The summary lines for standard error.
 void WriteSummary(std::ostream& out, const lab::RunSummary& summary);

@@ -1,7 +1,6 @@
 #include "batch/sweep_command.h"
 
 #include "lab/run_csv.h"
-#include "lab/write_error.h"
 #include "sim/text_conversion.h"
 
 #include <fstream>
@@ -47,12 +46,8 @@ int RunSweepCommand(const BatchOptions& options, std::ostream& out, std::ostream
         return kExitBadInput;
     }
     std::ofstream file;
-    if (!options.csvPath.empty()) {
-        file.open(options.csvPath, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            err << kProgram << lab::CannotWriteMessage(options.csvPath) << '\n';
-            return kExitCannotWrite;
-        }
+    if (!OpenOutput(file, options.csvPath, err)) {
+        return kExitCannotWrite;
     }
     lab::SweepRequest request;
     request.base = options;
