@@ -185,6 +185,64 @@ void TForm1::closeEvent(QCloseEvent* event) {
     emit Closed();
 }
 
+void TForm1::CreateToolGeometryGroup() {
+    using sim::InputField;
+    GroupBox1 =
+        Place(new QGroupBox(QString::fromUtf8("Geometrija alata"), Panel1), 8, 32, 185, 145);
+    Label2 = MakeLabel(GroupBox1, LabelOf(InputField::Diameter), 8, 24, 94);
+    Label3 = MakeLabel(GroupBox1, LabelOf(InputField::Teeth), 8, 48, 45);
+    Label4 = MakeLabel(GroupBox1, LabelOf(InputField::Rake), 8, 72, 65);
+    Label5 = MakeLabel(GroupBox1, LabelOf(InputField::Clearance), 8, 96, 59);
+    Label9 = MakeLabel(GroupBox1, LabelOf(InputField::Helix), 8, 120, 100);
+    Label17 = MakeLabel(GroupBox1, "o", 72, 66, 6);
+    Label18 = MakeLabel(GroupBox1, "o", 66, 90, 6);
+    Label19 = MakeLabel(GroupBox1, "o", 106, 114, 6);
+    SpinEdit1 = MakeSpinEdit(GroupBox1, InputField::Diameter, 136, 16, 41);
+    SpinEdit2 = MakeSpinEdit(GroupBox1, InputField::Teeth, 136, 40, 41);
+    SpinEdit3 = MakeSpinEdit(GroupBox1, InputField::Rake, 136, 64, 41);
+    SpinEdit4 = MakeSpinEdit(GroupBox1, InputField::Clearance, 136, 88, 41);
+    SpinEdit8 = MakeSpinEdit(GroupBox1, InputField::Helix, 136, 112, 41);
+}
+
+void TForm1::CreateCuttingConditionsGroup() {
+    using sim::InputField;
+    GroupBox2 = Place(new QGroupBox(QString::fromUtf8("Režim rezanja"), Panel1), 8, 184, 177, 121);
+    Label6 = MakeLabel(GroupBox2, LabelOf(InputField::Speed), 8, 24, 103);
+    Label7 = MakeLabel(GroupBox2, LabelOf(InputField::Feed), 8, 40, 84);
+    Label8 = MakeLabel(GroupBox2, LabelOf(InputField::Depth), 8, 72, 56);
+    Label10 = MakeLabel(GroupBox2, LabelOf(InputField::Width), 8, 96, 49);
+    Label14 = MakeLabel(GroupBox2, SecondLineOf(InputField::Feed), 8, 53, 83);
+    SpinEdit5 = MakeSpinEdit(GroupBox2, InputField::Speed, 120, 16, 49);
+    SpinEdit6 = MakeSpinEdit(GroupBox2, InputField::Feed, 120, 40, 49);
+    SpinEdit7 = MakeSpinEdit(GroupBox2, InputField::Depth, 152, 64, 17);
+    Edit1 = Place(new QLineEdit(StartTenthsText(InputField::Depth), GroupBox2), 120, 64, 33, 21);
+    SpinEdit9 = MakeSpinEdit(GroupBox2, InputField::Width, 120, 88, 49);
+}
+
+void TForm1::CreateOscillograph() {
+    Chart1Widget = Place(new chart::TChartWidget(this), 216, 344, 385, 161);
+    Chart1 = &Chart1Widget->Chart();
+    series1_ = std::make_unique<chart::TLineSeries>();
+    series2_ = std::make_unique<chart::TLineSeries>();
+    series3_ = std::make_unique<chart::TLineSeries>();
+    Series1 = series1_.get();
+    Series2 = series2_.get();
+    Series3 = series3_.get();
+    oscillograph::ConfigureChart1(*Chart1, *Series1, *Series2, *Series3);
+}
+
+void TForm1::CreateAxisPanel() {
+    using sim::InputField;
+    Panel2 = MakePanel(this, 136, 400, 73, 105);
+    // The heading is the first label line of both axis fields.
+    Label11 = MakeLabel(Panel2, LabelOf(InputField::ForceMax), 7, 2, 54);
+    Label12 = MakeLabel(Panel2, SecondLineOf(InputField::ForceMax), 16, 16, 29);
+    Label13 = MakeLabel(Panel2, SecondLineOf(InputField::ChipMax), 4, 56, 60);
+    SpinEdit10 = MakeSpinEdit(Panel2, InputField::ForceMax, 8, 32, 49);
+    SpinEdit11 = MakeSpinEdit(Panel2, InputField::ChipMax, 40, 72, 17);
+    Edit2 = Place(new QLineEdit(StartTenthsText(InputField::ChipMax), Panel2), 8, 72, 33, 21);
+}
+
 void TForm1::CreateControls() {
     setWindowTitle(QStringLiteral("Odredjivanje otpora rezanja pri obimnom glodanju"));
     setWindowIcon(MillingCutterIcon());
@@ -203,34 +261,9 @@ void TForm1::CreateControls() {
     Label1->setFont(DesignFont(true));
     Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
 
-    GroupBox1 =
-        Place(new QGroupBox(QString::fromUtf8("Geometrija alata"), Panel1), 8, 32, 185, 145);
-    using sim::InputField;
-    Label2 = MakeLabel(GroupBox1, LabelOf(InputField::Diameter), 8, 24, 94);
-    Label3 = MakeLabel(GroupBox1, LabelOf(InputField::Teeth), 8, 48, 45);
-    Label4 = MakeLabel(GroupBox1, LabelOf(InputField::Rake), 8, 72, 65);
-    Label5 = MakeLabel(GroupBox1, LabelOf(InputField::Clearance), 8, 96, 59);
-    Label9 = MakeLabel(GroupBox1, LabelOf(InputField::Helix), 8, 120, 100);
-    Label17 = MakeLabel(GroupBox1, "o", 72, 66, 6);
-    Label18 = MakeLabel(GroupBox1, "o", 66, 90, 6);
-    Label19 = MakeLabel(GroupBox1, "o", 106, 114, 6);
-    SpinEdit1 = MakeSpinEdit(GroupBox1, InputField::Diameter, 136, 16, 41);
-    SpinEdit2 = MakeSpinEdit(GroupBox1, InputField::Teeth, 136, 40, 41);
-    SpinEdit3 = MakeSpinEdit(GroupBox1, InputField::Rake, 136, 64, 41);
-    SpinEdit4 = MakeSpinEdit(GroupBox1, InputField::Clearance, 136, 88, 41);
-    SpinEdit8 = MakeSpinEdit(GroupBox1, InputField::Helix, 136, 112, 41);
+    CreateToolGeometryGroup();
 
-    GroupBox2 = Place(new QGroupBox(QString::fromUtf8("Režim rezanja"), Panel1), 8, 184, 177, 121);
-    Label6 = MakeLabel(GroupBox2, LabelOf(InputField::Speed), 8, 24, 103);
-    Label7 = MakeLabel(GroupBox2, LabelOf(InputField::Feed), 8, 40, 84);
-    Label8 = MakeLabel(GroupBox2, LabelOf(InputField::Depth), 8, 72, 56);
-    Label10 = MakeLabel(GroupBox2, LabelOf(InputField::Width), 8, 96, 49);
-    Label14 = MakeLabel(GroupBox2, SecondLineOf(InputField::Feed), 8, 53, 83);
-    SpinEdit5 = MakeSpinEdit(GroupBox2, InputField::Speed, 120, 16, 49);
-    SpinEdit6 = MakeSpinEdit(GroupBox2, InputField::Feed, 120, 40, 49);
-    SpinEdit7 = MakeSpinEdit(GroupBox2, InputField::Depth, 152, 64, 17);
-    Edit1 = Place(new QLineEdit(StartTenthsText(InputField::Depth), GroupBox2), 120, 64, 33, 21);
-    SpinEdit9 = MakeSpinEdit(GroupBox2, InputField::Width, 120, 88, 49);
+    CreateCuttingConditionsGroup();
 
     ComboBox1 = MakeComboBox(
         this, sim::kWorkpieceMaterialPrompt, sim::kWorkpieceMaterials,
@@ -240,15 +273,7 @@ void TForm1::CreateControls() {
         8, 368);
     Button3 = MakeButton(this, "Pauza", 72, 416, 57);
 
-    Chart1Widget = Place(new chart::TChartWidget(this), 216, 344, 385, 161);
-    Chart1 = &Chart1Widget->Chart();
-    series1_ = std::make_unique<chart::TLineSeries>();
-    series2_ = std::make_unique<chart::TLineSeries>();
-    series3_ = std::make_unique<chart::TLineSeries>();
-    Series1 = series1_.get();
-    Series2 = series2_.get();
-    Series3 = series3_.get();
-    oscillograph::ConfigureChart1(*Chart1, *Series1, *Series2, *Series3);
+    CreateOscillograph();
 
     Button4 = MakeButton(this, "Polazno stanje", 8, 448, 121);
     RadioButton1 = Place(new QRadioButton(this), 224, 4, 17, 17);
@@ -256,19 +281,13 @@ void TForm1::CreateControls() {
     RadioButton2 = Place(new QRadioButton(this), 432, 4, 17, 17);
     Button5 = MakeButton(this, "Help", 72, 480, 57);
 
-    Panel2 = MakePanel(this, 136, 400, 73, 105);
-    // The heading is the first label line of both axis fields.
-    Label11 = MakeLabel(Panel2, LabelOf(InputField::ForceMax), 7, 2, 54);
-    Label12 = MakeLabel(Panel2, SecondLineOf(InputField::ForceMax), 16, 16, 29);
-    Label13 = MakeLabel(Panel2, SecondLineOf(InputField::ChipMax), 4, 56, 60);
-    SpinEdit10 = MakeSpinEdit(Panel2, InputField::ForceMax, 8, 32, 49);
-    SpinEdit11 = MakeSpinEdit(Panel2, InputField::ChipMax, 40, 72, 17);
-    Edit2 = Place(new QLineEdit(StartTenthsText(InputField::ChipMax), Panel2), 8, 72, 33, 21);
+    CreateAxisPanel();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(50);
     Timer1->setTimerType(Qt::PreciseTimer);
 
+    using sim::InputField;
     fields_ = {{SpinEdit1, InputField::Diameter}, {SpinEdit2, InputField::Teeth},
                {SpinEdit3, InputField::Rake},     {SpinEdit4, InputField::Clearance},
                {SpinEdit8, InputField::Helix},    {SpinEdit5, InputField::Speed},

@@ -159,6 +159,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The parts of the designed window, in the order CreateControls makes them.
+    void CreateToolGeometryGroup();
+    void CreateCuttingConditionsGroup();
+    void CreateOscillograph();
+    void CreateAxisPanel();
     void CreateControls();
     void ConnectHandlers();
     void SetTabOrder();
