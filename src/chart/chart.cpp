@@ -121,6 +121,35 @@ void TCustomChart::DrawPanelBackground(const TRect& rect) {
     }
 }
 
+namespace {
+
+// The frame r of a title narrowed to its widest line and frame width f, placed by the title's
+// alignment.
+TRect FrameFittedToText(TRect r, const TChartTitle& title, TQixCanvas3D& c, int f) {
+    int widest = 0;
+    for (const QString& line : title.Text()) {
+        widest = std::max(widest, c.MeasureTextWidth(line));
+    }
+    const int w = widest + 2 * f;
+    switch (title.Alignment()) {
+    case TAlignment::taLeftJustify:
+        r.Right = r.Left + w;
+        break;
+    case TAlignment::taRightJustify:
+        r.Left = r.Right - w;
+        break;
+    case TAlignment::taCenter: {
+        const int centre = (r.Left + r.Right) / 2;
+        r.Left = centre - w / 2 - f;
+        r.Right = centre + w / 2 + f;
+        break;
+    }
+    }
+    return r;
+}
+
+} // namespace
+
 void TCustomChart::DrawTitle(TChartTitle& title, bool isFoot) {
     if (!title.Visible() || title.Text().isEmpty()) {
         return;
@@ -152,25 +181,7 @@ void TCustomChart::DrawTitle(TChartTitle& title, bool isFoot) {
     r = TRect{r.Left - f, r.Top - f, r.Right + f, r.Bottom + f};
     if (framed) {
         if (title.AdjustFrame()) {
-            int widest = 0;
-            for (const QString& line : title.Text()) {
-                widest = std::max(widest, c.MeasureTextWidth(line));
-            }
-            const int w = widest + 2 * f;
-            switch (title.Alignment()) {
-            case TAlignment::taLeftJustify:
-                r.Right = r.Left + w;
-                break;
-            case TAlignment::taRightJustify:
-                r.Left = r.Right - w;
-                break;
-            case TAlignment::taCenter: {
-                const int centre = (r.Left + r.Right) / 2;
-                r.Left = centre - w / 2 - f;
-                r.Right = centre + w / 2 + f;
-                break;
-            }
-            }
+            r = FrameFittedToText(r, title, c, f);
         }
         c.UseChartPen(title.Frame);
         c.DrawRectangleRec(r);

@@ -323,53 +323,61 @@ void TQixCanvas3D::FillGradient(const TRect& rectIn, TColor a, TColor b,
         }
         break;
     }
-    case TGradientDirection::gdFromCenter: {
-        Target_->SetBrushStyle(canvas::BrushStyle::Clear);
-        const int w = r.Right - r.Left;
-        const int h = r.Bottom - r.Top;
-        const int hw = w / 2;
-        const int hh = h / 2;
-        int i = 0;
-        int j = 0;
-        do {
-            Target_->SetPenColour(ToCanvasColour(BlendComponents(a, j, dR, dG, dB, hw)));
-            Target_->Rectangle(r.Left + j, r.Top + i, r.Right - j, r.Bottom - i);
-            if (i < hh) {
-                ++i;
-            }
-            if (j < hw) {
-                ++j;
-            }
-        } while (!(i == hh && j == hw));
+    case TGradientDirection::gdFromCenter:
+        GradientFromCentre(r, a, dR, dG, dB);
         break;
-    }
     case TGradientDirection::gdFromTopLeft:
-    case TGradientDirection::gdFromBottomLeft: {
-        const bool fromTop = direction == TGradientDirection::gdFromTopLeft;
-        const int w = r.Right - r.Left;
-        const int h = r.Bottom - r.Top;
-        const int anchor = fromTop ? r.Top : r.Bottom;
-        int i = 0;
-        int j = 0;
-        do {
-            Target_->SetPenColour(ToCanvasColour(BlendComponents(a, j, dR, dG, dB, w)));
-            const int y = fromTop ? r.Top + i : r.Bottom - i;
-            Target_->MoveTo(r.Left, y);
-            Target_->LineTo(r.Left + j, y);
-            Target_->LineTo(r.Left + j, anchor);
-            if (i < h) {
-                ++i;
-            }
-            if (j < w) {
-                ++j;
-            }
-        } while (!(i == h && j == w));
+    case TGradientDirection::gdFromBottomLeft:
+        GradientFromCorner(r, a, dR, dG, dB, direction == TGradientDirection::gdFromTopLeft);
         break;
-    }
     }
     Target_->SetBrush(savedBrush);
     Target_->SetBackColour(savedBack);
     Target_->SetBackMode(savedMode);
+}
+
+// Rectangles from the edge inwards, each in the colour of its distance from the edge.
+void TQixCanvas3D::GradientFromCentre(const TRect& r, TColor a, int dR, int dG, int dB) {
+    Target_->SetBrushStyle(canvas::BrushStyle::Clear);
+    const int w = r.Right - r.Left;
+    const int h = r.Bottom - r.Top;
+    const int hw = w / 2;
+    const int hh = h / 2;
+    int i = 0;
+    int j = 0;
+    do {
+        Target_->SetPenColour(ToCanvasColour(BlendComponents(a, j, dR, dG, dB, hw)));
+        Target_->Rectangle(r.Left + j, r.Top + i, r.Right - j, r.Bottom - i);
+        if (i < hh) {
+            ++i;
+        }
+        if (j < hw) {
+            ++j;
+        }
+    } while (!(i == hh && j == hw));
+}
+
+// L-shaped strokes from the left corner (the top one, or the bottom one) outwards.
+void TQixCanvas3D::GradientFromCorner(const TRect& r, TColor a, int dR, int dG, int dB,
+                                      bool fromTop) {
+    const int w = r.Right - r.Left;
+    const int h = r.Bottom - r.Top;
+    const int anchor = fromTop ? r.Top : r.Bottom;
+    int i = 0;
+    int j = 0;
+    do {
+        Target_->SetPenColour(ToCanvasColour(BlendComponents(a, j, dR, dG, dB, w)));
+        const int y = fromTop ? r.Top + i : r.Bottom - i;
+        Target_->MoveTo(r.Left, y);
+        Target_->LineTo(r.Left + j, y);
+        Target_->LineTo(r.Left + j, anchor);
+        if (i < h) {
+            ++i;
+        }
+        if (j < w) {
+            ++j;
+        }
+    } while (!(i == h && j == w));
 }
 
 TRect TQixCanvas3D::BeginFrame(canvas::Canvas* target, const TRect& bounds, bool is3D) {

@@ -199,6 +199,9 @@ public:
 
 private:
     void FillBand(int left, int top, int right, int bottom, TColor color);
+    // The centre and corner gradients of FillGradient: from colour a by (dR, dG, dB) in all.
+    void GradientFromCentre(const TRect& r, TColor a, int dR, int dG, int dB);
+    void GradientFromCorner(const TRect& r, TColor a, int dR, int dG, int dB, bool fromTop);
 
     canvas::Canvas* Target_ = nullptr;
     bool Is3D_ = true;
