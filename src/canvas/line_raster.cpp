@@ -93,6 +93,49 @@ bool ClipSteps(const LineSteps& line, const CanvasRect& clip, Int64& first, Int6
     return first < end;
 }
 
+// The pixels of the steps [first, end) of a line, from the pixel p of step first. The minor
+// coordinate is kept as quotient and remainder while Num moves by numStep (+-2 * minorDelta) per
+// step; |minorDelta| <= steps, so one correction at most per step.
+struct StepWalk {
+    std::uint32_t* p;
+    Int64 first;
+    Int64 end;
+    Int64 remainder;
+    Int64 numStep;
+    Int64 den;
+    std::ptrdiff_t majorStride;
+    std::ptrdiff_t minorStride;
+
+    // Every step from first to end lies in the clip, so the pointer stays in the image. The
+    // remainder moves one way along the whole line, so only one correction can occur; it is
+    // taken without a branch, as it comes at no pattern a predictor could follow.
+    template <class Plot> void Run(Plot plot) {
+        if (numStep >= 0) {
+            for (Int64 i = first;;) {
+                plot(p);
+                if (++i == end) {
+                    break;
+                }
+                remainder += numStep;
+                const Int64 carry = remainder >= den ? 1 : 0;
+                remainder -= den & -carry;
+                p += majorStride + (minorStride & -static_cast<std::ptrdiff_t>(carry));
+            }
+        } else {
+            for (Int64 i = first;;) {
+                plot(p);
+                if (++i == end) {
+                    break;
+                }
+                remainder += numStep;
+                const Int64 borrow = remainder < 0 ? 1 : 0;
+                remainder += den & -borrow;
+                p += majorStride - (minorStride & -static_cast<std::ptrdiff_t>(borrow));
+            }
+        }
+    }
+};
+
 } // namespace
 
 void Canvas::PenLine(int x0, int y0, int x1, int y1) {
@@ -169,52 +212,28 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
     const Int64 step = line.step;
     const Int64 den = line.den;
 
-    // The minor coordinate is kept as quotient and remainder while Num moves by
-    // +-2 * minorDelta per step (|minorDelta| <= steps, so one correction at most). At the
-    // start point Num / den is 0 forward and minorDelta backward, with the remainder steps.
+    // At the start point Num / den is 0 forward and minorDelta backward, with the remainder
+    // steps.
     Int64 quotient = line.forward ? 0 : line.minorDelta;
     Int64 remainder = steps;
     if (first > 0) {
         quotient = line.FloorOfNum(first);
         remainder = static_cast<Int64>(line.Num(first) - static_cast<__int128>(quotient) * den);
     }
-    const Int64 numStep = 2 * line.minorDelta * step;
     const Int64 major = line.majorStart + step * first;
     const Int64 minor = line.baseMinor + quotient;
     std::uint32_t* p =
         xMajor ? Row(static_cast<int>(minor)) + major : Row(static_cast<int>(major)) + minor;
-    const std::ptrdiff_t majorStride = xMajor ? step : step * stride_;
-    const std::ptrdiff_t minorStride = xMajor ? stride_ : 1;
-    const auto walk = [&](auto plot) {
-        // Every step from first to end lies in the clip, so the pointer stays in the image.
-        // The remainder moves one way along the whole line, so only one correction can occur;
-        // it is taken without a branch, as it comes at no pattern a predictor could follow.
-        if (numStep >= 0) {
-            for (Int64 i = first;;) {
-                plot(p, i);
-                if (++i == end) {
-                    break;
-                }
-                remainder += numStep;
-                const Int64 carry = remainder >= den ? 1 : 0;
-                remainder -= den & -carry;
-                p += majorStride + (minorStride & -static_cast<std::ptrdiff_t>(carry));
-            }
-        } else {
-            for (Int64 i = first;;) {
-                plot(p, i);
-                if (++i == end) {
-                    break;
-                }
-                remainder += numStep;
-                const Int64 borrow = remainder < 0 ? 1 : 0;
-                remainder += den & -borrow;
-                p += majorStride - (minorStride & -static_cast<std::ptrdiff_t>(borrow));
-            }
-        }
-    };
+    StepWalk walk{p,
+                  first,
+                  end,
+                  remainder,
+                  2 * line.minorDelta * step,
+                  den,
+                  xMajor ? step : step * stride_,
+                  xMajor ? stride_ : 1};
     if (!dotted && mode == PenMode::Copy) {
-        walk([on](std::uint32_t* q, Int64) { *q = on; });
+        walk.Run([on](std::uint32_t* q) { *q = on; });
         return;
     }
     const std::uint32_t off = ToPixel(backColour_);
@@ -222,7 +241,7 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
     // The walk takes the steps in order from `first`, so the dot pattern is counted along
     // (step i is "on" when i mod 6 < 3) instead of divided out at every pixel.
     Int64 patternStep = first % 6;
-    walk([&](std::uint32_t* q, Int64) {
+    walk.Run([&](std::uint32_t* q) {
         const bool dot = !dotted || patternStep < 3;
         patternStep = patternStep == 5 ? 0 : patternStep + 1;
         if (dot || opaque) {
