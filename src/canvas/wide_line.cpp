@@ -37,24 +37,16 @@ private:
     Int64 fracStep_ = 0; // 0 <= fracStep < c
 };
 
-} // namespace
+// The band of a wide line from (x0, y0) to (x1, y1) (the smaller end first) with round caps:
+// the pixel tests and the covered columns of a row.
+struct WideBand {
+    WideBand(int x0In, int y0In, int x1In, int y1In, int width)
+        : x0(x0In), y0(y0In), x1(x1In), y1(y1In), r(width / 2.0), r2(r * r),
+          dx(static_cast<Int64>(x1) - x0), dy(static_cast<Int64>(y1) - y0), len2(dx * dx + dy * dy),
+          rLen(r * std::sqrt(static_cast<double>(len2))), acrossLow(-FloorToInt(rLen)),
+          acrossHigh(CeilToInt(rLen)), capLimit(CeilToInt(r2)) {}
 
-void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
-    // The pixels whose centres lie within width / 2 of the segment between the two end pixels,
-    // round caps included; across the line the band is half-open, so a 2-px horizontal line
-    // at y covers rows y - 1 and y. The segment is taken from its smaller end, so both
-    // directions cover the same pixels.
-    if (std::tie(y1, x1) < std::tie(y0, x0)) {
-        std::swap(x0, x1);
-        std::swap(y0, y1);
-    }
-    const double r = width / 2.0;
-    const double r2 = r * r;
-    const Int64 dx = static_cast<Int64>(x1) - x0;
-    const Int64 dy = static_cast<Int64>(y1) - y0;
-    const Int64 len2 = dx * dx + dy * dy;
-    const double rLen = r * std::sqrt(static_cast<double>(len2));
-    const auto covered = [&](Int64 x, Int64 y) {
+    bool Covered(Int64 x, Int64 y) const {
         const Int64 px = x - x0;
         const Int64 py = y - y0;
         const Int64 along = dx * px + dy * py;
@@ -66,17 +58,10 @@ void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
         const Int64 qy = y - y1;
         return static_cast<double>(px * px + py * py) < r2 ||
                static_cast<double>(qx * qx + qy * qy) < r2;
-    };
-    // With the end points and the width below 2^24 in size, every product the test compares
-    // lies below 2^53 and converts to a double exactly, so comparing it with rLen or r2 is the
-    // same as comparing the integer with the bound rounded to an integer: the same test
-    // without conversions.
-    const auto small = [](Int64 v) { return v > -kWideLineExactLimit && v < kWideLineExactLimit; };
-    const bool exactInIntegers = small(x0) && small(y0) && small(x1) && small(y1) && small(width);
-    const Int64 acrossLow = -FloorToInt(rLen); // across >= -rLen
-    const Int64 acrossHigh = CeilToInt(rLen);  // across < rLen
-    const Int64 capLimit = CeilToInt(r2);      // squared distance < r2
-    const auto coveredInIntegers = [&](Int64 x, Int64 y) {
+    }
+
+    // Covered, with the bounds rounded to integers (exact while kWideLineExactLimit holds).
+    bool CoveredInIntegers(Int64 x, Int64 y) const {
         const Int64 px = x - x0;
         const Int64 py = y - y0;
         const Int64 along = dx * px + dy * py;
@@ -89,15 +74,13 @@ void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
         const Int64 qx = x - x1;
         const Int64 qy = y - y1;
         return px * px + py * py < capLimit || qx * qx + qy * qy < capLimit;
-    };
-    const std::uint32_t pixel = PenPixel();
-    const int rowFirst = std::max<int>(static_cast<int>(FloorToInt(y0 - r)), clip_.top);
-    const int rowLast = std::min<int>(static_cast<int>(CeilToInt(y1 + r)), clip_.bottom - 1);
+    }
+
     // The covered columns first..last of a row: a first estimate, then exact ends from the
     // pixel test (the covered part of a row is contiguous: the band is convex). Every covered
     // pixel, caps included, has -rLen <= across < rLen, so with dy > 0 its column lies between
     // x0 + p and x0 + q; the margin of a pixel absorbs the rounding of p and q.
-    const auto span = [&](auto test, int row, Int64& first, Int64& last) {
+    template <class Test> void Span(Test test, int row, Int64& first, Int64& last) const {
         const double py = static_cast<double>(row) - y0;
         double lo = std::min(x0, x1) - r - 1;
         double hi = std::max(x0, x1) + r + 1;
@@ -115,22 +98,63 @@ void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
         while (last >= first && !test(last, row)) {
             --last;
         }
+    }
+
+    int x0;
+    int y0;
+    int x1;
+    int y1;
+    double r;  // pixels, half the pen's width
+    double r2; // r squared
+    Int64 dx;
+    Int64 dy;
+    Int64 len2;       // squared length of the segment
+    double rLen;      // r times the length
+    Int64 acrossLow;  // across >= -rLen
+    Int64 acrossHigh; // across < rLen
+    Int64 capLimit;   // squared distance < r2
+};
+
+} // namespace
+
+void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
+    // The pixels whose centres lie within width / 2 of the segment between the two end pixels,
+    // round caps included; across the line the band is half-open, so a 2-px horizontal line
+    // at y covers rows y - 1 and y. The segment is taken from its smaller end, so both
+    // directions cover the same pixels.
+    if (std::tie(y1, x1) < std::tie(y0, x0)) {
+        std::swap(x0, x1);
+        std::swap(y0, y1);
+    }
+    const WideBand band(x0, y0, x1, y1, width);
+    // With the end points and the width below 2^24 in size, every product the test compares
+    // lies below 2^53 and converts to a double exactly, so comparing it with rLen or r2 is the
+    // same as comparing the integer with the bound rounded to an integer: the same test
+    // without conversions.
+    const auto small = [](Int64 v) { return v > -kWideLineExactLimit && v < kWideLineExactLimit; };
+    const bool exactInIntegers = small(x0) && small(y0) && small(x1) && small(y1) && small(width);
+    const auto covered = [&band](Int64 x, Int64 y) { return band.Covered(x, y); };
+    const auto coveredInIntegers = [&band](Int64 x, Int64 y) {
+        return band.CoveredInIntegers(x, y);
     };
+    const std::uint32_t pixel = PenPixel();
+    const int rowFirst = std::max<int>(static_cast<int>(FloorToInt(y0 - band.r)), clip_.top);
+    const int rowLast = std::min<int>(static_cast<int>(CeilToInt(y1 + band.r)), clip_.bottom - 1);
     // Along a vertical segment every row from y0 to y1 has the same columns: such a pixel is
     // beside the segment (0 <= along <= len2), where only its column decides. The span of row
     // y0 serves them all.
-    const bool vertical = dx == 0 && dy > 0;
+    const bool vertical = band.dx == 0 && band.dy > 0;
     const auto rows = [&](auto test) {
         Int64 sideFirst = 0;
         Int64 sideLast = -1;
         if (vertical) {
-            span(test, y0, sideFirst, sideLast);
+            band.Span(test, y0, sideFirst, sideLast);
         }
         for (int row = rowFirst; row <= rowLast; ++row) {
             Int64 first = sideFirst;
             Int64 last = sideLast;
             if (!vertical || row < y0 || row > y1) {
-                span(test, row, first, last);
+                band.Span(test, row, first, last);
             }
             if (first <= last) {
                 FillSpan(row, static_cast<int>(std::max<Int64>(first, clip_.left)),
@@ -139,10 +163,12 @@ void Canvas::WideLine(int x0, int y0, int x1, int y1, int width) {
             }
         }
     };
-    if (exactInIntegers && dy > 0 && dx != 0) {
-        SlopedWideRows(
-            x0, y0, x1, y1, rowFirst, rowLast, {acrossLow, acrossHigh, capLimit},
-            [&](int row, Int64& first, Int64& last) { span(coveredInIntegers, row, first, last); });
+    if (exactInIntegers && band.dy > 0 && band.dx != 0) {
+        SlopedWideRows(x0, y0, x1, y1, rowFirst, rowLast,
+                       {band.acrossLow, band.acrossHigh, band.capLimit},
+                       [&](int row, Int64& first, Int64& last) {
+                           band.Span(coveredInIntegers, row, first, last);
+                       });
     } else if (exactInIntegers) {
         rows(coveredInIntegers);
     } else {
