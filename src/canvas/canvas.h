@@ -235,6 +235,9 @@ private:
     TextCache& Texts(); // the text cache with the current font selected
     const TextImage& RenderText(const QString& text);
     void DrawText(int x, int y, const QString& text, int angleDegrees);
+    // DrawText at an angle that is not a quarter turn: the painter rotates the glyphs.
+    void DrawTextByPainter(int x, int y, const QString& text, int angleDegrees, const TextImage& t,
+                           CanvasPoint cell);
 
     QImage image_;
     Pen pen_;

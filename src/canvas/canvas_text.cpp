@@ -7,6 +7,36 @@
 #include <QPainter>
 
 namespace canvas {
+namespace {
+
+// Offset of the text cell's top-left corner from the reference point, in the text's own frame,
+// by the horizontal (bits 1-2) and vertical (bits 3-4) parts of the alignment.
+CanvasPoint CellOffset(const TextImage& t, unsigned textAlign) {
+    CanvasPoint cell{0, 0};
+    switch (textAlign & 6u) {
+    case text_align::kRight:
+        cell.x = -t.advance;
+        break;
+    case text_align::kCentre:
+        cell.x = -t.advance / 2;
+        break;
+    default:
+        break;
+    }
+    switch (textAlign & 24u) {
+    case text_align::kBottom:
+        cell.y = -t.height;
+        break;
+    case text_align::kBaseline:
+        cell.y = -t.ascent;
+        break;
+    default:
+        break;
+    }
+    return cell;
+}
+
+} // namespace
 
 TextCache& Canvas::Texts() {
     if (!textCache_) {
@@ -37,52 +67,37 @@ void Canvas::TextOutRotated(int x, int y, const QString& text, int angleDegrees)
     DrawText(x, y, text, angleDegrees);
 }
 
+void Canvas::DrawTextByPainter(int x, int y, const QString& text, int angleDegrees,
+                               const TextImage& t, CanvasPoint cell) {
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setClipRect(
+        QRect(clip_.left, clip_.top, clip_.right - clip_.left, clip_.bottom - clip_.top));
+    painter.translate(x, y);
+    painter.rotate(-static_cast<double>(angleDegrees));
+    if (backMode_ == BackMode::Opaque) {
+        painter.fillRect(QRect(cell.x, cell.y, t.advance, t.height),
+                         QColor::fromRgb(ToPixel(backColour_)));
+    }
+    painter.setFont(Texts().Font());
+    painter.setPen(QColor::fromRgb(ToPixel(font_.colour)));
+    painter.drawText(QPoint(cell.x, cell.y + t.ascent), text);
+}
+
 void Canvas::DrawText(int x, int y, const QString& text, int angleDegrees) {
     RealizeBrush();
     const TextImage& t = RenderText(text);
-    // Offset of the cell's top-left corner from the reference point, in the text's own frame.
-    int dx = 0;
-    switch (textAlign_ & 6u) {
-    case text_align::kRight:
-        dx = -t.advance;
-        break;
-    case text_align::kCentre:
-        dx = -t.advance / 2;
-        break;
-    default:
-        break;
-    }
-    int dy = 0;
-    switch (textAlign_ & 24u) {
-    case text_align::kBottom:
-        dy = -t.height;
-        break;
-    case text_align::kBaseline:
-        dy = -t.ascent;
-        break;
-    default:
-        break;
-    }
+    const CanvasPoint cell = CellOffset(t, textAlign_);
+    const int dx = cell.x;
+    const int dy = cell.y;
     if (clip_.left >= clip_.right || clip_.top >= clip_.bottom) {
         return;
     }
     const int quarterTurns = ((angleDegrees % 360) + 360) % 360 / 90;
     if (angleDegrees % 90 != 0) {
         // Other angles: the painter rotates the glyphs.
-        QPainter painter(&image_);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setRenderHint(QPainter::TextAntialiasing, false);
-        painter.setClipRect(
-            QRect(clip_.left, clip_.top, clip_.right - clip_.left, clip_.bottom - clip_.top));
-        painter.translate(x, y);
-        painter.rotate(-static_cast<double>(angleDegrees));
-        if (backMode_ == BackMode::Opaque) {
-            painter.fillRect(QRect(dx, dy, t.advance, t.height),
-                             QColor::fromRgb(ToPixel(backColour_)));
-        }
-        painter.setFont(Texts().Font());
-        painter.setPen(QColor::fromRgb(ToPixel(font_.colour)));
-        painter.drawText(QPoint(dx, dy + t.ascent), text);
+        DrawTextByPainter(x, y, text, angleDegrees, t, cell);
         return;
     }
     PreparePixels();
