@@ -38,7 +38,6 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
         return;
     }
     const std::vector<ScanEdge>& edges = scratch_->edges;
-    const std::vector<ScanEdge*>& byRow = scratch_->byRow;
     std::vector<ScanEdge*>& active = scratch_->active;
 
     const std::uint32_t fill = BrushPixel();
@@ -65,23 +64,7 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
         }
     };
     for (Int64 y = rowFirst; y < rowEnd;) {
-        std::size_t kept = 0;
-        for (std::size_t i = 0; i < activeCount; ++i) {
-            ScanEdge* e = act[i];
-            if (e->y1 > y) {
-                e->NextRow();
-                act[kept++] = e;
-            }
-        }
-        activeCount = kept;
-        for (; next < byRow.size() && byRow[next]->y0 <= y; ++next) {
-            byRow[next]->StartAt(y);
-            act[activeCount++] = byRow[next];
-        }
-        Int64 runEnd = next < byRow.size() ? std::min(rowEnd, byRow[next]->y0) : rowEnd;
-        for (std::size_t i = 0; i < activeCount; ++i) {
-            runEnd = std::min(runEnd, act[i]->y1);
-        }
+        const Int64 runEnd = scratch_->StartRun(activeCount, next, y, rowEnd);
         if (activeCount == 2) {
             // One span per row, the common case of simple figures. The two crossings are
             // stepped in locals, kept in registers over the run, and stored back for the next.

@@ -267,6 +267,31 @@ struct Canvas::ScanScratch {
         return true;
     }
 
+    // At row y, the first of a run: steps the active edges active[0..activeCount) to it, drops
+    // those that have ended and adds those of byRow[next..] that start there. Returns the end
+    // of the run of rows over which the active edges stay the same.
+    Int64 StartRun(std::size_t& activeCount, std::size_t& next, Int64 y, Int64 rowEnd) {
+        ScanEdge** const act = active.data();
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < activeCount; ++i) {
+            ScanEdge* e = act[i];
+            if (e->y1 > y) {
+                e->NextRow();
+                act[kept++] = e;
+            }
+        }
+        activeCount = kept;
+        for (; next < byRow.size() && byRow[next]->y0 <= y; ++next) {
+            byRow[next]->StartAt(y);
+            act[activeCount++] = byRow[next];
+        }
+        Int64 runEnd = next < byRow.size() ? std::min(rowEnd, byRow[next]->y0) : rowEnd;
+        for (std::size_t i = 0; i < activeCount; ++i) {
+            runEnd = std::min(runEnd, act[i]->y1);
+        }
+        return runEnd;
+    }
+
     // Rows of `e` in a box of boxWidth x boxHeight, or null for boxes too tall to keep.
     const ColumnRange* RowsOf(const DoubledEllipse& e, Int64 boxWidth, Int64 boxHeight) {
         if (boxHeight > kMaxCachedRows || boxWidth > kMaxX / 4) {
