@@ -216,6 +216,7 @@ private:
     void PutPixel(int x, int y, std::uint32_t pixel, PenMode mode);
     struct ScanEdge;
     struct ScanScratch;
+    ScanScratch& Scratch();
     void FillPolygon(std::span<const CanvasPoint> points);
     void PenLine(int x0, int y0, int x1, int y1);
     void ThinLine(int x0, int y0, int x1, int y1);

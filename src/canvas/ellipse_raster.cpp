@@ -126,6 +126,59 @@ struct Sector {
     }
 };
 
+// The sector between the rays {x3, y3, x4, y4} of a pie or arc in the box with corner sums
+// sumX, sumY; the whole ellipse without rays.
+Sector SectorOfRays(const int* rays, Int64 sumX, Int64 sumY) {
+    if (rays == nullptr) {
+        return Sector{};
+    }
+    return Sector{2 * Int64{rays[0]} - sumX, 2 * Int64{rays[1]} - sumY, 2 * Int64{rays[2]} - sumX,
+                  2 * Int64{rays[3]} - sumY};
+}
+
+// Orders the corners of a box; false when it has no area.
+bool OrderBox(int& x1, int& y1, int& x2, int& y2) {
+    if (x1 > x2) {
+        std::swap(x1, x2);
+    }
+    if (y1 > y2) {
+        std::swap(y1, y2);
+    }
+    return x1 != x2 && y1 != y2;
+}
+
+// A cached row range, relative to the box's left column, moved to the box at column `by`.
+ColumnRange Shifted(const ColumnRange& r, Int64 by) {
+    return r.Empty() ? r : ColumnRange{r.lo + by, r.hi + by};
+}
+
+// The two radii of a pie: from the centre pixel to where each ray of the sector leaves the
+// ellipse in the box with corner sums sumX, sumY and size a x b.
+struct PieRadii {
+    CanvasPoint centre;
+    CanvasPoint start;
+    CanvasPoint stop;
+};
+
+PieRadii RadiiOf(Int64 sumX, Int64 sumY, Int64 a, Int64 b, const Sector& sector) {
+    const double cx = static_cast<double>(sumX) / 2.0;
+    const double cy = static_cast<double>(sumY) / 2.0;
+    const double ra = static_cast<double>(a) / 2.0 - 0.5;
+    const double rb = static_cast<double>(b) / 2.0 - 0.5;
+    const int centreX = static_cast<int>(std::floor(cx));
+    const int centreY = static_cast<int>(std::floor(cy));
+    const auto rayEnd = [&](Int64 dx2, Int64 dy2) {
+        const double dx = static_cast<double>(dx2) / 2.0;
+        const double dy = static_cast<double>(dy2) / 2.0;
+        const double ex = ra > 0 ? dx / ra : 0.0;
+        const double ey = rb > 0 ? dy / rb : 0.0;
+        const double t = 1.0 / std::sqrt(ex * ex + ey * ey);
+        return CanvasPoint{static_cast<int>(std::floor(cx + t * dx)),
+                           static_cast<int>(std::floor(cy + t * dy))};
+    };
+    return {{centreX, centreY}, rayEnd(sector.sx, sector.sy), rayEnd(sector.ex, sector.ey)};
+}
+
 } // namespace
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
@@ -149,13 +202,7 @@ void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 
 void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, bool fill,
                             bool outline, bool radii) {
-    if (x1 > x2) {
-        std::swap(x1, x2);
-    }
-    if (y1 > y2) {
-        std::swap(y1, y2);
-    }
-    if (x1 == x2 || y1 == y2) {
+    if (!OrderBox(x1, y1, x2, y2)) {
         return;
     }
     const Int64 sumX = static_cast<Int64>(x1) + x2;
@@ -167,10 +214,7 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
     const DoubledEllipse outer{a, b};
     const DoubledEllipse inner{a - 2 * w, b - 2 * w};
     const bool hasInner = inner.a > 0 && inner.b > 0;
-    const Sector sector = rays == nullptr
-                              ? Sector{}
-                              : Sector{2 * Int64{rays[0]} - sumX, 2 * Int64{rays[1]} - sumY,
-                                       2 * Int64{rays[2]} - sumX, 2 * Int64{rays[3]} - sumY};
+    const Sector sector = SectorOfRays(rays, sumX, sumY);
     const bool doFill = fill && brush_.style == BrushStyle::Solid;
     const std::uint32_t fillPixel = BrushPixel();
     const std::uint32_t penPixel = PenPixel();
@@ -178,14 +222,8 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
     // Fill and outline in one colour, copied: each row is the outer row cut by the sector
     // (the inner ellipse lies within the outer one), written once.
     const bool oneColour = doFill && penOn && mode == PenMode::Copy && fillPixel == penPixel;
-    if (!scratch_) {
-        scratch_ = std::make_unique<ScanScratch>();
-    }
-    const ColumnRange* outerRows = scratch_->RowsOf(outer, a, b);
-    const ColumnRange* innerRows = hasInner ? scratch_->RowsOf(inner, a, b) : nullptr;
-    const auto shifted = [](const ColumnRange& r, Int64 by) {
-        return r.Empty() ? r : ColumnRange{r.lo + by, r.hi + by};
-    };
+    const ColumnRange* outerRows = Scratch().RowsOf(outer, a, b);
+    const ColumnRange* innerRows = hasInner ? Scratch().RowsOf(inner, a, b) : nullptr;
 
     const int rowFirst = std::max(y1, clip_.top);
     const Int64 vFirst = 2 * Int64{rowFirst} + 1 - sumY;
@@ -200,7 +238,7 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
         const ColumnRange h1 = startSide.Range();
         const ColumnRange h2 = endSide.Range();
         const ColumnRange out =
-            outerRows != nullptr ? shifted(outerRows[y - y1], x1) : outer.Row(v, sumX);
+            outerRows != nullptr ? Shifted(outerRows[y - y1], x1) : outer.Row(v, sumX);
         if (out.Empty()) {
             continue;
         }
@@ -219,7 +257,7 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
             continue;
         }
         const ColumnRange in = !hasInner              ? ColumnRange{1, 0}
-                               : innerRows != nullptr ? shifted(innerRows[y - y1], x1)
+                               : innerRows != nullptr ? Shifted(innerRows[y - y1], x1)
                                                       : inner.Row(v, sumX);
         if (doFill) {
             sector.Clip(w == 0 ? out : in, h1, h2, span(fillPixel));
@@ -235,26 +273,9 @@ void Canvas::EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, boo
     }
 
     if (radii && penOn && !sector.whole) {
-        // From the centre pixel to where each ray leaves the ellipse.
-        const double cx = static_cast<double>(sumX) / 2.0;
-        const double cy = static_cast<double>(sumY) / 2.0;
-        const double ra = static_cast<double>(a) / 2.0 - 0.5;
-        const double rb = static_cast<double>(b) / 2.0 - 0.5;
-        const int centreX = static_cast<int>(std::floor(cx));
-        const int centreY = static_cast<int>(std::floor(cy));
-        const auto rayEnd = [&](Int64 dx2, Int64 dy2) {
-            const double dx = static_cast<double>(dx2) / 2.0;
-            const double dy = static_cast<double>(dy2) / 2.0;
-            const double ex = ra > 0 ? dx / ra : 0.0;
-            const double ey = rb > 0 ? dy / rb : 0.0;
-            const double t = 1.0 / std::sqrt(ex * ex + ey * ey);
-            return CanvasPoint{static_cast<int>(std::floor(cx + t * dx)),
-                               static_cast<int>(std::floor(cy + t * dy))};
-        };
-        const CanvasPoint startEnd = rayEnd(sector.sx, sector.sy);
-        const CanvasPoint stopEnd = rayEnd(sector.ex, sector.ey);
-        PenLine(centreX, centreY, startEnd.x, startEnd.y);
-        PenLine(centreX, centreY, stopEnd.x, stopEnd.y);
+        const PieRadii r = RadiiOf(sumX, sumY, a, b, sector);
+        PenLine(r.centre.x, r.centre.y, r.start.x, r.start.y);
+        PenLine(r.centre.x, r.centre.y, r.stop.x, r.stop.y);
     }
 }
 

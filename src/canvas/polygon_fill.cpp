@@ -29,16 +29,13 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
     // Even-odd scan conversion with an active edge list. A pixel (x, y) is inside when the
     // point (x, y) is; crossings are taken at ceil(), so left and top edges are in and right and
     // bottom edges out.
-    if (!scratch_) {
-        scratch_ = std::make_unique<ScanScratch>();
-    }
     Int64 rowFirst = 0;
     Int64 rowEnd = 0;
-    if (!scratch_->CollectEdges(points, clip_.top, clip_.bottom, rowFirst, rowEnd)) {
+    if (!Scratch().CollectEdges(points, clip_.top, clip_.bottom, rowFirst, rowEnd)) {
         return;
     }
-    const std::vector<ScanEdge>& edges = scratch_->edges;
-    std::vector<ScanEdge*>& active = scratch_->active;
+    const std::vector<ScanEdge>& edges = Scratch().edges;
+    std::vector<ScanEdge*>& active = Scratch().active;
 
     const std::uint32_t fill = BrushPixel();
     const PenMode mode = pen_.mode;
@@ -64,7 +61,7 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
         }
     };
     for (Int64 y = rowFirst; y < rowEnd;) {
-        const Int64 runEnd = scratch_->StartRun(activeCount, next, y, rowEnd);
+        const Int64 runEnd = Scratch().StartRun(activeCount, next, y, rowEnd);
         if (activeCount == 2) {
             // One span per row, the common case of simple figures. The two crossings are
             // stepped in locals, kept in registers over the run, and stored back for the next.

@@ -332,4 +332,12 @@ inline void Canvas::PutPixel(int x, int y, std::uint32_t pixel, PenMode mode) {
     *p = mode == PenMode::Copy ? pixel : (~(pixel ^ *p) | 0xFF000000u);
 }
 
+// The scratch buffers, made on the first fill that needs them.
+inline Canvas::ScanScratch& Canvas::Scratch() {
+    if (!scratch_) {
+        scratch_ = std::make_unique<ScanScratch>();
+    }
+    return *scratch_;
+}
+
 } // namespace canvas
