@@ -6,6 +6,37 @@
 #include <string>
 
 namespace chart {
+namespace {
+
+// Keeps the first `keep` of the decimal digits 0.d1d2... x 10^exponent, rounding half away from
+// zero (a carry out of the first digit raises the exponent); none are left when keep < 0.
+void KeepDigits(std::string& digits, int& exponent, int keep) {
+    if (keep < 0 || digits.empty()) {
+        digits.clear();
+        return;
+    }
+    if (keep >= static_cast<int>(digits.size())) {
+        return;
+    }
+    const bool up = digits[static_cast<std::size_t>(keep)] >= '5';
+    digits.resize(static_cast<std::size_t>(keep));
+    if (!up) {
+        return;
+    }
+    int i = keep - 1;
+    while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') {
+        digits[static_cast<std::size_t>(i)] = '0';
+        --i;
+    }
+    if (i >= 0) {
+        ++digits[static_cast<std::size_t>(i)];
+    } else {
+        digits.insert(digits.begin(), '1');
+        ++exponent;
+    }
+}
+
+} // namespace
 
 QString FormatFloatPattern(double value, const QString& pattern, QChar decimalSeparator,
                            QChar groupSeparator) {
@@ -36,27 +67,7 @@ QString FormatFloatPattern(double value, const QString& pattern, QChar decimalSe
         digits = s.substr(0, 1) + s.substr(2, e - 2);
         exponent = std::stoi(s.substr(e + 1)) + 1;
     }
-    // Keep exponent + maxFrac digits, rounding half away from zero.
-    const int keep = exponent + maxFrac;
-    if (keep < 0 || digits.empty()) {
-        digits.clear();
-    } else if (keep < static_cast<int>(digits.size())) {
-        const bool up = digits[static_cast<std::size_t>(keep)] >= '5';
-        digits.resize(static_cast<std::size_t>(keep));
-        if (up) {
-            int i = keep - 1;
-            while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') {
-                digits[static_cast<std::size_t>(i)] = '0';
-                --i;
-            }
-            if (i >= 0) {
-                ++digits[static_cast<std::size_t>(i)];
-            } else {
-                digits.insert(digits.begin(), '1');
-                ++exponent;
-            }
-        }
-    }
+    KeepDigits(digits, exponent, exponent + maxFrac);
     if (digits.find_first_not_of('0') == std::string::npos) {
         digits.clear();
     }
