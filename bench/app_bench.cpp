@@ -6,7 +6,6 @@
 #include "chart/chart.h"
 
 #include "allocation_counter.h"
-#include <QApplication>
 #include <QComboBox>
 #include <QTimer>
 
@@ -82,13 +81,3 @@ BENCHMARK_CAPTURE(BM_WindowTick, DownMilling, 1)
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

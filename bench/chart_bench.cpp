@@ -6,7 +6,6 @@
 #include "sim/scenarios.h"
 
 #include "allocation_counter.h"
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -93,14 +92,3 @@ void BM_OscillographDrawPassScaled(benchmark::State& state) {
 BENCHMARK(BM_OscillographDrawPassScaled)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,6 +6,8 @@
 #include "app/form1.h"
 #include "app/user_messages.h"
 #include "chart/chart.h"
+#include "support/resident_memory.h"
+#include "support/silent_messages.h"
 #include "widgets/spin_edit.h"
 
 #include <QApplication>
@@ -22,21 +24,8 @@
 
 namespace {
 
-// Answers every box at once: the soak has nobody to click.
-class SilentMessages : public app::UserMessages {
-public:
-    void Beep() override {}
-    void ShowWarning(const QString&) override {}
-    void ShowError(const QString&, const QString&) override {}
-};
-
-long ResidentBytes() {
-    std::ifstream statm("/proc/self/statm");
-    long sizePages = 0;
-    long residentPages = 0;
-    statm >> sizePages >> residentPages;
-    return residentPages * sysconf(_SC_PAGESIZE);
-}
+using app::SilentMessages;
+using support::ResidentBytes;
 
 // One run's inputs: typed into the fields before "Proces".
 struct RunInputs {

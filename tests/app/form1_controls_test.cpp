@@ -19,25 +19,17 @@
 #include <set>
 #include <string>
 
+#include "support/silent_messages.h"
+
+#include <algorithm>
+
 namespace app {
 namespace {
-
-// Counts the boxes instead of showing them.
-class CountingMessages : public UserMessages {
-public:
-    explicit CountingMessages(int* shown) : shown_(shown) {}
-    void Beep() override {}
-    void ShowWarning(const QString&) override { ++*shown_; }
-    void ShowError(const QString&, const QString&) override { ++*shown_; }
-
-private:
-    int* shown_;
-};
 
 class ControlFieldsFixture {
 protected:
     ControlFieldsFixture()
-        : form(std::make_unique<TForm1>(std::make_unique<CountingMessages>(&boxes))) {
+        : form(std::make_unique<TForm1>(std::make_unique<SilentMessages>(&said))) {
         form->show();
     }
     const sim::SimState& state() const { return form->State(); }
@@ -45,7 +37,12 @@ protected:
         box->setCurrentIndex(box->findText(QString::fromUtf8(item)));
     }
 
-    int boxes = 0;
+    // The boxes shown, a beep aside.
+    int Boxes() const {
+        return static_cast<int>(std::count_if(said.begin(), said.end(),
+                                              [](const std::string& m) { return m != "beep"; }));
+    }
+    std::vector<std::string> said;
     std::unique_ptr<TForm1> form;
 };
 
@@ -66,7 +63,7 @@ TEST_P(ControlFieldsTest, ChangesExactlyTheFieldsItsHandlerOwns) {
     const sim::SimState before = state();
     c.change(*form);
     EXPECT_EQ(sim::FieldsThatDiffer(before, state()), c.fields);
-    EXPECT_EQ(boxes, 0);
+    EXPECT_EQ(Boxes(), 0);
 }
 
 // The top edge is laid out again at the new depth; at feed travel 0 its x positions stay.
@@ -175,7 +172,7 @@ TEST_P(DepthMaximumTest, TheDepthArrowsReachHalfTheNewDiameter) {
     EXPECT_EQ(state().DepthPixels, 200);
     form->SpinEdit7->UpClick();
     EXPECT_EQ(state().DepthMm, c.maximum / 10.0);
-    EXPECT_EQ(boxes, 0);
+    EXPECT_EQ(Boxes(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Diameters, DepthMaximumTest,

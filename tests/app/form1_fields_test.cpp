@@ -1,10 +1,10 @@
 // The window's fields as a student meets them: the direction radios, wide numbers, the decimal
 // separator of every number on the screen, the tooltips, and where the clearance box opens.
 #include "app/form1.h"
-#include "app/silent_messages.h"
 #include "app/user_messages.h"
 #include "chart/chart.h"
 #include "sim/input_fields.h"
+#include "support/silent_messages.h"
 #include "widgets/spin_edit.h"
 
 #include <QApplication>

@@ -14,6 +14,7 @@
 #include "sim/run.h"
 #include "sim/scenarios.h"
 #include "sim/state_compare.h"
+#include "support/silent_messages.h"
 #include "widgets/spin_edit.h"
 
 #include <QClipboard>
@@ -35,41 +36,10 @@
 namespace app {
 namespace {
 
-// Records what the window said to the user, in order: "beep", "warning: <text>",
-// "error <title>: <text>", "screen error <title>: <text>" (a box centred on the screen). Every box
-// is answered at once with OK.
-class RecordingMessages : public UserMessages {
-public:
-    RecordingMessages(std::vector<std::string>* log, std::function<void()>* whileOpen)
-        : log_(log), whileOpen_(whileOpen) {}
-    void Beep() override { log_->push_back("beep"); }
-    void ShowWarning(const QString& text) override {
-        log_->push_back("warning: " + text.toStdString());
-        WhileOpen();
-    }
-    void ShowError(const QString& title, const QString& text) override {
-        log_->push_back("error " + title.toStdString() + ": " + text.toStdString());
-        WhileOpen();
-    }
-    void ShowScreenError(const QString& title, const QString& text) override {
-        log_->push_back("screen error " + title.toStdString() + ": " + text.toStdString());
-        WhileOpen();
-    }
-
-private:
-    // What happens while the box is open, as a modal box runs the event loop.
-    void WhileOpen() {
-        if (*whileOpen_)
-            (*whileOpen_)();
-    }
-    std::vector<std::string>* log_;
-    std::function<void()>* whileOpen_;
-};
-
 class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>(std::make_unique<RecordingMessages>(&said, &whileBoxOpen));
+        form = std::make_unique<TForm1>(std::make_unique<SilentMessages>(&said, &whileBoxOpen));
         instructions = std::make_unique<TForm2>();
         form->SetInstructions(instructions.get());
         form->show();

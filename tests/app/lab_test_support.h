@@ -7,9 +7,9 @@
 #include "app/lab_tools.h"
 #include "app/measurements_window.h"
 #include "app/run_log_window.h"
-#include "app/silent_messages.h"
 #include "app/user_messages.h"
 #include "chart/chart.h"
+#include "support/silent_messages.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -5,6 +5,7 @@
 #include "fuzz/sim_operations.h"
 
 #include "sim/scenarios.h"
+#include "support/resident_memory.h"
 
 #include <gtest/gtest.h>
 
@@ -21,14 +22,7 @@ constexpr long kWarmTicks = 20'000;
 constexpr long kTotalTicks = 200'000;
 constexpr long kAllowedGrowth = 1 << 20; // bytes
 
-// Resident set size in bytes, from the second field of /proc/self/statm (pages).
-long ResidentBytes() {
-    std::ifstream statm("/proc/self/statm");
-    long sizePages = 0;
-    long residentPages = 0;
-    statm >> sizePages >> residentPages;
-    return residentPages * sysconf(_SC_PAGESIZE);
-}
+using support::ResidentBytes;
 
 // The same operations the fuzz target decodes, drawn from a seeded generator; every other
 // operation lets the timer tick, so the runs reach the cut and the feed end again and again.
