@@ -77,6 +77,9 @@ constexpr GoldenRow kGolden[] = {
     {"t20/tick0300", 0x329c45825f49ae90ull, 0x6c177e637e74dffeull},
     {"t20/tick0700", 0x2e82e6175d97583bull, 0xa1c79f568b0f6d24ull},
     {"t20/tick1200", 0x9385ba1564029487ull, 0x73ceeea154a0b6cfull},
+    {"down25/tick0300", 0xb753ba98c144cabcull, 0xf620b48bb7377fe4ull},
+    {"down25/tick0500", 0x0928c4e5b9943aeaull, 0x1b4f2d028ce39af8ull},
+    {"down25/tick0800", 0xbe5bad467430e176ull, 0xe97ea31246af676full},
     {"zoom/before", 0xefe1d8f8fbe3bbc3ull, 0x79bef1749bbd072eull},
     {"zoom/zoomed", 0xec43dfc83ad12df7ull, 0x79bef1749bbd072eull},
     {"zoom/zoomed_tick0820", 0xec43dfc83ad12df7ull, 0xd8147f3b69cb4f37ull},
@@ -155,6 +158,13 @@ sim::SimState TwentyTeethHelix45Depth50() {
     return s;
 }
 
+// Down milling 25 mm deep: the workpiece keeps no uncut corner or spike inside the cutter.
+sim::SimState DownMillingDepth25() {
+    sim::SimState s = sim::StartedState(sim::MillingDirection::Down);
+    EXPECT_TRUE(sim::SetDepth(s, "250").input.applied());
+    return s;
+}
+
 void Drag(TChart& chart, TMouseButton button, int x0, int y0, int x1, int y1) {
     chart.ChartMouseDown(button, x0, y0);
     chart.ChartMouseMove(x1, y1);
@@ -200,6 +210,13 @@ const GoldenScenario kScenarios[] = {
          for (const int tick : {1, 300, 700, 1200}) {
              run.RunTo(tick);
              run.Check(Tick("t20", tick));
+         }
+     }},
+    {"DownMillingDepth25", DownMillingDepth25,
+     [](GoldenRun& run) {
+         for (const int tick : {300, 500, 800}) {
+             run.RunTo(tick);
+             run.Check(Tick("down25", tick));
          }
      }},
     {"ZoomScrollAndAxisMaximum", [] { return sim::StartedState(sim::MillingDirection::Up); },
