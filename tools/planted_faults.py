@@ -236,8 +236,9 @@ def run(cmd, cwd, timeout=None):
 
 
 def failed_tests(output):
-    names = re.findall(r"^\s*\d+ - (\S+) \(", output, re.MULTILINE)
-    return names
+    names = re.findall(r"Test\s+#\d+: (\S+) [. ]*\*+(?:Failed|Exception|Timeout)", output)
+    names += re.findall(r"^\s*\d+ - (\S+) \(", output, re.MULTILINE)
+    return list(OrderedDict.fromkeys(names))
 
 
 def ctest(build, regex, exclude):
