@@ -236,9 +236,11 @@ def run(cmd, cwd, timeout=None):
 
 
 def failed_tests(output):
-    names = re.findall(r"Test\s+#\d+: (\S+) [. ]*\*+(?:Failed|Exception|Timeout)", output)
-    names += re.findall(r"^\s*\d+ - (\S+) \(", output, re.MULTILINE)
-    return list(OrderedDict.fromkeys(names))
+    # Names of parameterised tests may hold spaces; the part before the first one names the row.
+    names = re.findall(r"Test\s+#\d+: (.+?) \.{3,}\s*\*+(?:Failed|Exception|Timeout)", output)
+    names += re.findall(r"^\s*\d+ - (.+) \((?:Failed|Timeout|SEGFAULT|Subprocess aborted)\)$",
+                        output, re.MULTILINE)
+    return list(OrderedDict.fromkeys(name.split(" ")[0] for name in names))
 
 
 def ctest(build, regex, exclude):
