@@ -183,8 +183,6 @@ TEST(SweepCsvColumns, EachRowCarriesTheReportOfItsSingleRun) {
     }
 }
 
-// Each option of an input at its field's minimum and maximum is taken, one step beyond is
-// refused with the option named. The depth's maximum is half the default diameter.
 using test_support::FieldLimit;
 
 // The options of the batch runner's inputs: the fields but the chart's axes.
@@ -198,6 +196,8 @@ std::vector<FieldLimit> OptionLimits() {
     return rows;
 }
 
+// Each option of an input at its field's minimum and maximum is taken, one step beyond is
+// refused with the option named. The depth's maximum is half the default diameter.
 class BatchOptionLimits : public ::testing::TestWithParam<FieldLimit> {};
 
 TEST_P(BatchOptionLimits, EndsAreTakenAndOneStepBeyondIsRefused) {
