@@ -1,16 +1,23 @@
 #!/usr/bin/env python3
-"""Runs glodanje-batch --report over a grid of inputs and prints how far the simulated mean force
+"""Runs glodanje-batch --report over a grid of inputs and tells how far the simulated mean force
 and largest chip lie from the textbook values, grouped by the depth of cut.
 
-Usage: tools/textbook_grid.py path/to/glodanje-batch [--jobs N] [--quick]
+Usage: tools/textbook_grid.py path/to/glodanje-batch [--jobs N] [--full]
+                              [--write README.md | --check README.md]
 
-The grid: every workpiece material (tool P30, which suits all), teeth 4..20, depths from the
-smallest to half the diameter, both directions, helix 0 and 45 degrees; the other inputs keep
-their start values (diameter 100 mm). --quick runs a small part of it.
+The grid: workpiece materials 28Cr4, C35 and AlSi8 (tool P30, which suits all), 4, 12 and 20
+teeth, depths from the smallest to half the diameter, both directions, helix 0 and 45 degrees;
+the other inputs keep their start values (diameter 100 mm). --full runs every material and 4, 8,
+12, 16 and 20 teeth (2,400 runs).
+
+Without --write or --check it prints the table. --write puts it into the file between the two
+marker lines; --check exits with 1 (and says what differs) when the file's table is not the one
+the program gives now.
 """
 
 import argparse
 import concurrent.futures
+import difflib
 import json
 import os
 import statistics
@@ -20,11 +27,16 @@ import tempfile
 
 MATERIALS = ["28Cr4", "C35", "C4131", "SL 200", "NL 600-3", "C1633", "PTEL 65-2", "C4130",
              "C1430", "AlSi8"]
+TABLE_MATERIALS = ["28Cr4", "C35", "AlSi8"]
 TEETH = [4, 8, 12, 16, 20]
+TABLE_TEETH = [4, 12, 20]
 DEPTHS = [0.5, 2, 5, 10, 25, 50]  # mm, for the 100 mm cutter
 DIRECTIONS = ["up", "down"]
 HELIXES = [0, 45]
 DIAMETER = 100
+BANDS = ["a <= D/10", "D/10 < a <= D/4", "D/4 < a <= D/2"]
+BEGIN = "<!-- textbook-table:begin (tools/textbook_grid.py --write README.md) -->"
+END = "<!-- textbook-table:end -->"
 
 
 def run(batch, job, directory):
@@ -34,7 +46,7 @@ def run(batch, job, directory):
     subprocess.run([batch, "--workpiece", material, "--tool", "P30", "--teeth", str(teeth),
                     "--depth", str(depth), "--direction", direction, "--helix", str(helix),
                     "--csv", os.devnull, "--report", report],
-                   check=True, stderr=subprocess.DEVNULL)
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     with open(report) as file:
         data = json.load(file)
     compared = data["comparison"]
@@ -45,47 +57,80 @@ def run(batch, job, directory):
 def band(depth):
     ratio = depth / DIAMETER
     if ratio <= 0.1:
-        return "a <= D/10"
+        return BANDS[0]
     if ratio <= 0.25:
-        return "D/10 < a <= D/4"
-    return "D/4 < a <= D/2"
+        return BANDS[1]
+    return BANDS[2]
 
 
 def spread(values):
     values = [v for v in values if v is not None]
     if not values:
-        return "no values"
-    return "%+7.1f %+7.1f %+7.1f  (%d runs)" % (min(values), statistics.median(values),
-                                               max(values), len(values))
+        return "-"
+    return "%+.0f / %+.0f / %+.0f" % (min(values), statistics.median(values), max(values))
+
+
+def table(results):
+    lines = ["| Depth | Direction | Helix | Mean force min / median / max "
+             "| Largest chip min / median / max |",
+             "|---|---|---|---|---|"]
+    for group in BANDS:
+        for direction in DIRECTIONS:
+            for helix in HELIXES:
+                rows = [r for r in results if band(r[0][2]) == group
+                        and r[0][3] == direction and r[0][4] == helix]
+                lines.append("| %s | %s | %d | %s | %s |" % (
+                    group, direction, helix, spread([r[1] for r in rows]),
+                    spread([r[2] for r in rows])))
+    return "\n".join(lines) + "\n"
+
+
+def split_file(path):
+    with open(path, encoding="utf-8") as file:
+        text = file.read()
+    begin = text.find(BEGIN)
+    end = text.find(END)
+    if begin < 0 or end < begin:
+        sys.exit("%s: no table between the marker lines %s and %s" % (path, BEGIN, END))
+    start = begin + len(BEGIN) + 1
+    return text[:start], text[start:end], text[end:]
 
 
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("batch")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 1)
-    parser.add_argument("--quick", action="store_true")
+    parser.add_argument("--full", action="store_true")
+    action = parser.add_mutually_exclusive_group()
+    action.add_argument("--write", metavar="FILE")
+    action.add_argument("--check", metavar="FILE")
     args = parser.parse_args()
-    materials = MATERIALS[:2] if args.quick else MATERIALS
-    teeth = TEETH[::2] if args.quick else TEETH
+    materials = MATERIALS if args.full else TABLE_MATERIALS
+    teeth = TEETH if args.full else TABLE_TEETH
     jobs = [(m, z, a, d, h) for m in materials for z in teeth for a in DEPTHS
             for d in DIRECTIONS for h in HELIXES]
-    results = []
     with tempfile.TemporaryDirectory() as directory, \
             concurrent.futures.ThreadPoolExecutor(args.jobs) as pool:
-        for result in pool.map(lambda job: run(args.batch, job, directory), jobs):
-            results.append(result)
+        results = list(pool.map(lambda job: run(args.batch, job, directory), jobs))
+    now = table(results)
 
-    print("Difference simulated - textbook in percent: min, median, max")
-    for key, name in [(1, "mean force (last revolution mean against z_e F(h_m))"),
-                      (2, "largest chip (largest chip of one tooth against h_max)")]:
-        print("\n" + name)
-        for group in ["a <= D/10", "D/10 < a <= D/4", "D/4 < a <= D/2"]:
-            for direction in DIRECTIONS:
-                for helix in HELIXES:
-                    values = [r[key] for r in results if band(r[0][2]) == group
-                              and r[0][3] == direction and r[0][4] == helix]
-                    print("  %-16s %-4s helix %2d: %s" % (group, direction, helix,
-                                                          spread(values)))
+    if args.write:
+        before, _, after = split_file(args.write)
+        with open(args.write, "w", encoding="utf-8") as file:
+            file.write(before + now + after)
+        return 0
+    if args.check:
+        _, written, _ = split_file(args.check)
+        if written != now:
+            sys.stdout.writelines(difflib.unified_diff(
+                written.splitlines(True), now.splitlines(True), args.check + " (written)",
+                "what the program gives now"))
+            print("The table in %s is stale: run tools/textbook_grid.py %s --write %s" % (
+                args.check, args.batch, args.check))
+            return 1
+        return 0
+    print("%d runs; difference simulated - textbook in percent" % len(results))
+    sys.stdout.write(now)
     return 0
 
 

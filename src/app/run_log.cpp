@@ -18,8 +18,10 @@ struct ResultColumn {
 const ResultColumn kResults[] = {
     {"finished", [](const RunLogEntry& e) { return std::optional<double>(e.finished ? 1 : 0); }},
     {"ticks", [](const RunLogEntry& e) { return std::optional<double>(e.figures.ticks); }},
-    {"largest_chip_sum_mm",
-     [](const RunLogEntry& e) { return std::optional(e.measurements.simulated.largestChipSum); }},
+    // The simulated h_max beside the textbook's: the largest chip of one tooth, as the
+    // measurements window compares them.
+    {"largest_tooth_chip_mm",
+     [](const RunLogEntry& e) { return std::optional(e.measurements.simulated.largestToothChip); }},
     {"largest_force_n",
      [](const RunLogEntry& e) { return std::optional(e.measurements.simulated.largestForce); }},
     {"mean_force_n",

@@ -129,7 +129,7 @@ private:
     bool either_; // a point passes on its side of the centre whatever its distance
 };
 
-// px: how far a point may lie outside the cutter circle and still count as on it. Points the
+// px: how far inside the cutter circle a point may lie and still count as on it. Points the
 // tooth leaves at its tip sit on the circle up to rounding; the feed shifts them by less than a
 // pixel before they are looked at again.
 constexpr double kCutTolerance = 1.0;
@@ -152,37 +152,46 @@ bool InSweptSector(const SimState& s, int j, double fromAngle, double toAngle) {
     return outside <= 0 || (outside < kRightAngle && r * std::sin(outside) <= kCutTolerance);
 }
 
-// px: how far right of the bottom left corner the top left corner (point 2) may be cut. The left
-// edge runs between the two; cutting the top corner further right would lean the edge over and
-// cut away material below the cutter circle. Until the tip comes this close to the edge, the
-// corner stays where it is.
+// px: how far right of the bottom left corner the top left corner (point 2) may be cut onto a
+// tip. The left edge runs between the two; cutting the top corner further right would lean the
+// edge over and cut away material below the cutter circle.
 constexpr double kLeftEdgeLean = 2.0;
 
 bool LeansLeftEdge(const SimState& s, int j, double tipX) {
     return j == 2 && tipX > s.ProfileX[1] + kLeftEdgeLean;
 }
 
-// A down-milling tooth passes every point between its previous and its current angle in one
-// sub-step, but the search cuts only the last of them. Those from `first` rightward up to the
-// first point outside the angles from `toothAngle` to `previousAngle` (true angles: the top edge
-// at the centre's height left of the centre lies at -pi/2, ahead of the tooth) are lifted
-// radially onto the cutter circle when they lie deeper inside it than the tolerance; left there,
-// the following teeth would pass them again and each leave them deeper, a spike of material
-// reaching into the cutter. The top left corner (point 2) moves only onto the tip, under the rule
-// for the left edge.
-void LiftSweptPoints(SimState& s, int first, double toothAngle, double previousAngle) {
+// A down-milling tooth removes what lies inside its circle in the sector it sweeps from
+// `fromAngle` up to `toAngle` (rad; the tooth moves from the second to the first), but the search
+// cuts only the last point it passed. Every other profile point of that sector lying deeper
+// inside the circle than kCutTolerance (points passed in the same sub-step, the uncut top edge at
+// full depth, the top left corner) moves onto the circle. Left there, a point would stand inside
+// the circle behind the tooth, and the following teeth would measure their chips to it, deeper
+// each time: a chip growing toward the size of the cutter.
+// Points move radially, keeping their angle. The top left corner drops straight down along the
+// left edge instead, which keeps the edge upright so that nothing outside the circle is lost; the
+// part of the edge it passes lies inside the circle ahead of the tooth, which sweeps it in the
+// rest of its pass anyway.
+void ClearSweptSector(SimState& s, double fromAngle, double toAngle) {
     const double radius = s.CutterRadius;
-    for (int i = std::max(first, 3); i < kProfileLast; ++i) {
+    const double inner = (radius - kCutTolerance) * (radius - kCutTolerance);
+    // A point lies at or beyond the ray at angle a when dx cos a - dy sin a >= 0.
+    const double fromSin = std::sin(fromAngle), fromCos = std::cos(fromAngle);
+    const double toSin = std::sin(toAngle), toCos = std::cos(toAngle);
+    for (int i = 2; i < kProfileLast; ++i) {
         const double dx = s.ProfileX[i] - kCentreX;
         const double dy = s.ProfileY[i] - kCentreY;
-        const double r = std::sqrt(dx * dx + dy * dy);
-        const double angle = std::atan2(dx, dy);
-        if (r == 0 || angle < toothAngle || angle > previousAngle) {
-            return;
+        const double rSquared = dx * dx + dy * dy;
+        if (rSquared >= inner || rSquared == 0 || dx * fromCos - dy * fromSin < 0 ||
+            dx * toCos - dy * toSin > 0) {
+            continue;
         }
-        if (r < radius - kCutTolerance) {
-            s.ProfileX[i] = kCentreX + dx * (radius / r);
-            s.ProfileY[i] = kCentreY + dy * (radius / r);
+        if (i == 2) {
+            s.ProfileY[i] = kCentreY + std::sqrt(radius * radius - dx * dx);
+        } else {
+            const double scale = radius / std::sqrt(rSquared);
+            s.ProfileX[i] = kCentreX + dx * scale;
+            s.ProfileY[i] = kCentreY + dy * scale;
         }
     }
 }
@@ -262,18 +271,22 @@ void CutDownMilling(SimState& s, ProfileSearch search) {
     if (s.CutterRadius > s.PointRadius) {
         s.ToothChip[k] = (s.CutterRadius - s.PointRadius) / s.ChipScaleDown;
     }
-    // The point behind the tooth goes onto the tip only when the tooth has just passed it inside
-    // its circle. A point elsewhere keeps its place: the far end of the profile when the search
-    // stopped at once (at full depth the top edge's fixed angle lies below a tooth at a quarter
-    // turn), or a point the search reached past a stretch the tooth never swept.
+    // The point behind the tooth, the last one it passed, goes onto the tip, unless it lies
+    // outside the circle (the far end of the profile when the search stopped at once: at full
+    // depth the top edge's fixed angle lies below a tooth at a quarter turn) or it is the top left
+    // corner and the tip is not at the left edge; either would cut away material the cutter never
+    // reaches.
     const int behind = j + 1;
-    const double previousAngle = s.ActiveAngle[k] + s.AngleStep;
-    if (InSweptSector(s, behind, s.ActiveAngle[k], previousAngle) &&
+    if (InSweptSector(s, behind, s.ActiveAngle[k], s.ActiveAngle[k] + s.AngleStep) &&
         !LeansLeftEdge(s, behind, s.ActiveTipX[k])) {
         s.ProfileY[behind] = s.ActiveTipY[k];
         s.ProfileX[behind] = s.ActiveTipX[k];
     }
-    LiftSweptPoints(s, behind + 1, s.ActiveAngle[k], previousAngle);
+    // In its last sub-step in the zone the tooth sweeps on to the zone's end: no tooth is active
+    // below EdgeAngle, so what lies between there and the tooth would never be swept.
+    const double previousAngle = s.ActiveAngle[k] + s.AngleStep;
+    const bool leavesZone = s.ActiveAngle[k] - s.AngleStep < s.EdgeAngle;
+    ClearSweptSector(s, leavesZone ? s.EdgeAngle : s.ActiveAngle[k], previousAngle);
 }
 
 } // namespace sim

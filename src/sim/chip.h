@@ -28,12 +28,12 @@ void FindActiveTeeth(SimState& s);
 void CutUpMilling(SimState& s, ProfileSearch search = ProfileSearch::Quick);
 
 // Down milling, slot ActiveTooth: searches from point 699 leftward for the first point at a
-// smaller angle than the tooth, takes the chip there (when inside the circle) and cuts the point
-// to its right onto the tip when the tooth has just swept it (it lies, within a pixel, in the
-// sector between the tooth's previous and current angle inside the circle) and cutting it does
-// not lean the workpiece's left edge by more than two pixels. Further points the tooth passed in
-// the same sub-step that lie deeper inside the circle are moved radially onto it. The search
-// stops at point 1.
+// smaller angle than the tooth and takes the chip there (when inside the circle). The point to
+// its right, the last one the tooth passed, goes onto the tip, unless it lies outside the circle
+// or is the top left corner with the tip more than two pixels right of the left edge. Every other
+// point of the sector the tooth swept in this sub-step (to the zone's end in its last sub-step)
+// lying inside the circle moves onto it: radially, and the top left corner straight down along
+// the left edge. The search stops at point 1.
 void CutDownMilling(SimState& s, ProfileSearch search = ProfileSearch::Quick);
 
 } // namespace sim

@@ -351,33 +351,9 @@ INSTANTIATE_TEST_SUITE_P(Sectors, OneColourPieTest,
 bool ReferenceInPie(const PieCase& c, long long x, long long y) {
     const long long sumX = c.x1 + c.x2;
     const long long sumY = c.y1 + c.y2;
-    const long long a = std::llabs(c.x2 - c.x1);
-    const long long b = std::llabs(c.y2 - c.y1);
-    const long long u = 2 * x + 1 - sumX;
-    const long long v = 2 * y + 1 - sumY;
-    if (u * u * b * b + v * v * a * a > a * a * b * b) {
-        return false;
-    }
-    long long sx = 2LL * c.x3 - sumX;
-    long long sy = 2LL * c.y3 - sumY;
-    long long ex = 2LL * c.x4 - sumX;
-    long long ey = 2LL * c.y4 - sumY;
-    if (sx == 0 && sy == 0) {
-        sx = 1;
-    }
-    if (ex == 0 && ey == 0) {
-        ex = 1;
-    }
-    const auto ccw = [](long long ax, long long ay, long long bx, long long by) {
-        return ay * bx - ax * by;
-    };
-    const long long turn = ccw(sx, sy, ex, ey);
-    if (turn == 0 && sx * ex + sy * ey > 0) {
-        return true;
-    }
-    const bool afterStart = ccw(sx, sy, u, v) >= 0;
-    const bool beforeEnd = ccw(u, v, ex, ey) >= 0;
-    return turn < 0 ? afterStart || beforeEnd : afterStart && beforeEnd;
+    return test::InEllipse(c.x1, c.y1, c.x2, c.y2, 0, x, y) &&
+           test::InSector(2LL * c.x3 - sumX, 2LL * c.y3 - sumY, 2LL * c.x4 - sumX,
+                          2LL * c.y4 - sumY, 2 * x + 1 - sumX, 2 * y + 1 - sumY);
 }
 
 class PieReferenceTest : public ::testing::TestWithParam<PieCase> {};

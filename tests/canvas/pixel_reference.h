@@ -95,4 +95,42 @@ inline PixelSet PixelsOfLine(const std::vector<LinePixel>& line) {
     return pixels;
 }
 
+// Whether the centre of pixel (x, y) lies in the ellipse inscribed in the box (x1, y1)-(x2, y2)
+// shrunk by `inset` pixels on every side (in doubled coordinates about the box centre, exact in
+// integers). A box shrunk to nothing holds no pixel.
+inline bool InEllipse(long long x1, long long y1, long long x2, long long y2, long long inset,
+                      long long x, long long y) {
+    const long long a = std::llabs(x2 - x1) - 2 * inset;
+    const long long b = std::llabs(y2 - y1) - 2 * inset;
+    if (a <= 0 || b <= 0) {
+        return false;
+    }
+    const long long u = 2 * x + 1 - (x1 + x2);
+    const long long v = 2 * y + 1 - (y1 + y2);
+    return u * u * b * b + v * v * a * a <= a * a * b * b;
+}
+
+// Whether the direction (u, v) lies in the counter-clockwise sector on the screen from the ray
+// (sx, sy) to the ray (ex, ey), all in doubled coordinates about the box centre; equal ray
+// directions give the whole turn, and a ray of length 0 points along +x.
+inline bool InSector(long long sx, long long sy, long long ex, long long ey, long long u,
+                     long long v) {
+    if (sx == 0 && sy == 0) {
+        sx = 1;
+    }
+    if (ex == 0 && ey == 0) {
+        ex = 1;
+    }
+    const auto ccw = [](long long ax, long long ay, long long bx, long long by) {
+        return ay * bx - ax * by;
+    };
+    const long long turn = ccw(sx, sy, ex, ey);
+    if (turn == 0 && sx * ex + sy * ey > 0) {
+        return true;
+    }
+    const bool afterStart = ccw(sx, sy, u, v) >= 0;
+    const bool beforeEnd = ccw(u, v, ex, ey) >= 0;
+    return turn < 0 ? afterStart || beforeEnd : afterStart && beforeEnd;
+}
+
 } // namespace canvas::test

@@ -226,7 +226,10 @@ TEST_P(NextNiceStepTest, Steps) {
 INSTANTIATE_TEST_SUITE_P(Table, NextNiceStepTest,
                          testing::Values(StepCase{1, 2}, StepCase{2, 5}, StepCase{5, 10},
                                          StepCase{0.3, 0.5}, StepCase{37, 50}, StepCase{500, 1000},
-                                         StepCase{1.999, 2}, StepCase{9.5, 10}));
+                                         StepCase{1.999, 2}, StepCase{9.5, 10},
+                                         // Just below each threshold, in three decades.
+                                         StepCase{4.999, 5}, StepCase{0.45, 0.5},
+                                         StepCase{4500, 5000}));
 
 TEST(AxisIncrementTest, ComputeIncrement) {
     FakeHost host({0, 0, 100, 100});

@@ -13,6 +13,7 @@
 #include "sim/run.h"
 #include "sim/scenarios.h"
 #include "sim/tool_inputs.h"
+#include "support/image_hash.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -31,29 +32,7 @@ namespace {
 
 using namespace chart;
 
-// FNV-1a (64 bit) of the size and of every pixel's red, green and blue.
-std::uint64_t HashImage(const QImage& image) {
-    std::uint64_t h = 0xcbf29ce484222325ull;
-    const auto add = [&h](std::uint32_t byte) {
-        h ^= byte & 0xFFu;
-        h *= 0x100000001b3ull;
-    };
-    for (const int v : {image.width(), image.height()}) {
-        for (int shift = 0; shift < 32; shift += 8) {
-            add(static_cast<std::uint32_t>(v) >> shift);
-        }
-    }
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) {
-            add(row[x] >> 16);
-            add(row[x] >> 8);
-            add(row[x]);
-        }
-    }
-    return h;
-}
+using test_support::HashImage;
 
 struct GoldenRow {
     const char* checkpoint;
@@ -77,6 +56,9 @@ constexpr GoldenRow kGolden[] = {
     {"t20/tick0300", 0x329c45825f49ae90ull, 0x6c177e637e74dffeull},
     {"t20/tick0700", 0x2e82e6175d97583bull, 0xa1c79f568b0f6d24ull},
     {"t20/tick1200", 0x9385ba1564029487ull, 0x73ceeea154a0b6cfull},
+    {"down25/tick0300", 0xb753ba98c144cabcull, 0xf620b48bb7377fe4ull},
+    {"down25/tick0500", 0x0928c4e5b9943aeaull, 0x1b4f2d028ce39af8ull},
+    {"down25/tick0800", 0xbe5bad467430e176ull, 0xe97ea31246af676full},
     {"zoom/before", 0xefe1d8f8fbe3bbc3ull, 0x79bef1749bbd072eull},
     {"zoom/zoomed", 0xec43dfc83ad12df7ull, 0x79bef1749bbd072eull},
     {"zoom/zoomed_tick0820", 0xec43dfc83ad12df7ull, 0xd8147f3b69cb4f37ull},
@@ -155,6 +137,13 @@ sim::SimState TwentyTeethHelix45Depth50() {
     return s;
 }
 
+// Down milling 25 mm deep: the workpiece keeps no uncut corner or spike inside the cutter.
+sim::SimState DownMillingDepth25() {
+    sim::SimState s = sim::StartedState(sim::MillingDirection::Down);
+    EXPECT_TRUE(sim::SetDepth(s, "250").input.applied());
+    return s;
+}
+
 void Drag(TChart& chart, TMouseButton button, int x0, int y0, int x1, int y1) {
     chart.ChartMouseDown(button, x0, y0);
     chart.ChartMouseMove(x1, y1);
@@ -200,6 +189,13 @@ const GoldenScenario kScenarios[] = {
          for (const int tick : {1, 300, 700, 1200}) {
              run.RunTo(tick);
              run.Check(Tick("t20", tick));
+         }
+     }},
+    {"DownMillingDepth25", DownMillingDepth25,
+     [](GoldenRun& run) {
+         for (const int tick : {300, 500, 800}) {
+             run.RunTo(tick);
+             run.Check(Tick("down25", tick));
          }
      }},
     {"ZoomScrollAndAxisMaximum", [] { return sim::StartedState(sim::MillingDirection::Up); },

@@ -1,5 +1,6 @@
 #include "sim/arithmetic.h"
 #include "sim/chip.h"
+#include "sim/cut_properties.h"
 #include "sim/cutting_inputs.h"
 #include "sim/run.h"
 #include "sim/scenarios.h"
@@ -186,14 +187,16 @@ TEST(CutDownMilling, APointAtTheCentresHeightHasTheRightAngle) {
 }
 
 // The tooth at a quarter turn (two pitches of eight teeth) lies above the fixed angle of the
-// top edge at the centre's height, so the search stops at once; the far end of the profile, far
-// outside the cutter, keeps its place.
-TEST(CutDownMilling, AtFullDepthASearchThatStopsAtOnceCutsNothing) {
+// top edge at the centre's height, so the search stops at once. The far end of the profile, far
+// outside the cutter, keeps its place; the stretch of the top edge inside the circle, which the
+// tooth has just swept at the quarter turn, moves onto the circle (the corner straight down along
+// the left edge), so that no point is left inside it.
+TEST(CutDownMilling, AtFullDepthTheFirstSweepClearsTheTopEdgeInsideTheCircle) {
     SimState s = StartedState(MillingDirection::Down);
     s.DepthPixels = 200;
     UpdateContactGeometry(s);
     s.FeedTravel = 6;
-    RebuildWorkpiece(s);
+    RebuildWorkpiece(s); // top edge at y = 83 from x = 344
     s.Phase = 0;
     FindActiveTeeth(s);
     ASSERT_EQ(s.ActiveTeethCount, 1);
@@ -202,8 +205,18 @@ TEST(CutDownMilling, AtFullDepthASearchThatStopsAtOnceCutsNothing) {
     const SimState before = s;
     CutDownMilling(s);
     EXPECT_EQ(s.ProfileIndex, kProfileLast - 1);
-    EXPECT_EQ(s.ProfileX, before.ProfileX);
-    EXPECT_EQ(s.ProfileY, before.ProfileY);
+    EXPECT_EQ(s.ProfileX[kProfileLast], before.ProfileX[kProfileLast]);
+    EXPECT_EQ(s.ProfileY[kProfileLast], before.ProfileY[kProfileLast]);
+    EXPECT_EQ(s.ProfileX[2], 344);
+    EXPECT_NEAR(s.ProfileY[2], kCentreY + std::sqrt(200.0 * 200 - 194 * 194), 1e-9);
+    for (int i = 2; i < kProfileLast; ++i) {
+        const double r = std::hypot(s.ProfileX[i] - kCentreX, s.ProfileY[i] - kCentreY);
+        ASSERT_GE(r, 199) << "point " << i; // within a pixel of the circle
+        // Points outside the circle keep their place.
+        if (std::hypot(before.ProfileX[i] - kCentreX, before.ProfileY[i] - kCentreY) > 200) {
+            ASSERT_EQ(s.ProfileX[i], before.ProfileX[i]) << "point " << i;
+        }
+    }
 }
 
 // Places profile point j at the given angle (rad) and distance (px) from the cutter centre.
@@ -245,14 +258,28 @@ TEST(CutDownMilling, LiftsEveryPointTheToothPassesOntoTheCircle) {
 }
 
 // The top left corner in the tooth's path while the tip lies well right of the left edge: cutting
-// it would lean the left edge over the material below the cutter.
-TEST(CutDownMilling, KeepsTheTopLeftCornerWhileTheTipIsRightOfTheLeftEdge) {
+// it onto the tip would lean the left edge over the material below the cutter, so it drops straight
+// down along the edge onto the circle.
+TEST(CutDownMilling, DropsTheTopLeftCornerAlongTheLeftEdgeWhileTheTipIsRightOfIt) {
     SimState s = StartedState(MillingDirection::Down);
     s.FeedTravel = 100;
     RebuildWorkpiece(s);  // corner (250, 243) at 0.5593 rad
     PlaceTooth(s, 0.557); // tip at x = 255.7
     CutDownMilling(s);
     EXPECT_EQ(s.ProfileIndex, 1);
+    EXPECT_EQ(s.ProfileX[2], 250);
+    EXPECT_NEAR(s.ProfileY[2], kCentreY + std::sqrt(200.0 * 200 - 100 * 100), 1e-9);
+    EXPECT_EQ(s.ProfileX[1], 250); // the bottom left corner never moves
+    EXPECT_EQ(s.ProfileY[1], 313);
+}
+
+// A corner the tooth does not reach in this sub-step stays where it is.
+TEST(CutDownMilling, KeepsTheTopLeftCornerOutsideTheSweptSector) {
+    SimState s = StartedState(MillingDirection::Down);
+    s.FeedTravel = 100;
+    RebuildWorkpiece(s); // corner (250, 243) at 0.5593 rad
+    PlaceTooth(s, 0.6);
+    CutDownMilling(s);
     EXPECT_EQ(s.ProfileX[2], 250);
     EXPECT_EQ(s.ProfileY[2], 243);
 }
@@ -271,10 +298,8 @@ std::ostream& operator<<(std::ostream& os, const ProfileRunCase& c) {
               << (c.direction == MillingDirection::Down ? " tenths, down" : " tenths, up");
 }
 
-// px: how far a cut point may lie outside the swept sector (or the circle) it is cut from, and
-// the margin of the circle beyond which no material may go.
+// px: how far a cut point may lie outside the swept sector (or the circle) it is cut from.
 constexpr double kSectorTolerance = 1.0;
-constexpr double kCircleMargin = 2.0;
 
 SimState ProfileRunState(const ProfileRunCase& c) {
     SimState s = StartedState(c.direction);
@@ -285,103 +310,6 @@ SimState ProfileRunState(const ProfileRunCase& c) {
     EXPECT_TRUE(SetDepth(s, c.depthTenths).input.applied());
     EXPECT_TRUE(SetFeedSpeed(s, "600").applied()); // the fastest feed: the shortest run
     return s;
-}
-
-double ProfilePointX(const SimState& s, int i) {
-    return i == 0 ? s.WorkpiecePoints[0].x : s.ProfileX[i];
-}
-double ProfilePointY(const SimState& s, int i) {
-    return i == 0 ? s.WorkpiecePoints[0].y : s.ProfileY[i];
-}
-
-double Cross(double ax, double ay, double bx, double by, double cx, double cy) {
-    return (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
-}
-
-// The first pair of non-neighbouring edges of the closed polygon 0..700 that cross each other,
-// as "i/j", or "" when there is none. Edges are swept in order of their left end, so only edges
-// whose x ranges overlap are compared.
-std::string FirstCrossing(const SimState& s) {
-    constexpr int kPoints = kProfileLast + 1;
-    struct Edge {
-        int from;
-        double left;
-        double right;
-    };
-    std::vector<Edge> edges;
-    edges.reserve(kPoints);
-    for (int i = 0; i < kPoints; ++i) {
-        const double x1 = ProfilePointX(s, i);
-        const double x2 = ProfilePointX(s, (i + 1) % kPoints);
-        edges.push_back({i, std::min(x1, x2), std::max(x1, x2)});
-    }
-    std::sort(edges.begin(), edges.end(),
-              [](const Edge& a, const Edge& b) { return a.left < b.left; });
-    for (size_t a = 0; a < edges.size(); ++a) {
-        const int i = edges[a].from;
-        const int i2 = (i + 1) % kPoints;
-        for (size_t b = a + 1; b < edges.size() && edges[b].left <= edges[a].right; ++b) {
-            const int j = edges[b].from;
-            const int j2 = (j + 1) % kPoints;
-            if (j == i2 || j2 == i) {
-                continue;
-            }
-            const double ax = ProfilePointX(s, i), ay = ProfilePointY(s, i);
-            const double bx = ProfilePointX(s, i2), by = ProfilePointY(s, i2);
-            const double cx = ProfilePointX(s, j), cy = ProfilePointY(s, j);
-            const double dx = ProfilePointX(s, j2), dy = ProfilePointY(s, j2);
-            const double d1 = Cross(ax, ay, bx, by, cx, cy);
-            const double d2 = Cross(ax, ay, bx, by, dx, dy);
-            const double d3 = Cross(cx, cy, dx, dy, ax, ay);
-            const double d4 = Cross(cx, cy, dx, dy, bx, by);
-            if (((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) &&
-                ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0))) {
-                char text[32];
-                std::snprintf(text, sizeof text, "%d/%d", std::min(i, j), std::max(i, j));
-                return text;
-            }
-        }
-    }
-    return "";
-}
-
-// The first spot of the workpiece band (straight top, left edge where the feed has brought it)
-// that the cutter never reached but that lies outside the profile polygon (even-odd), as
-// "(x, y)", or "" when there is none. Relative to the workpiece the cutter circle has moved
-// right by the feed travel, so the reached area is the circle drawn out to the left by the
-// travel. Sampled every 2 px.
-std::string FirstLostMaterial(const SimState& s) {
-    const double left = s.ProfileX[1]; // the bottom left corner is never cut
-    const double travel = kWorkpieceStartX - left;
-    const double top = kCutterBottomY - s.DepthPixels;
-    std::vector<double> crossings;
-    for (double y = top + 0.5; y < kViewHeight; y += 2) {
-        crossings.clear();
-        for (int i = 0; i <= kProfileLast; ++i) {
-            const int next = (i + 1) % (kProfileLast + 1);
-            const double y1 = ProfilePointY(s, i), y2 = ProfilePointY(s, next);
-            if ((y1 <= y) != (y2 <= y)) {
-                const double x1 = ProfilePointX(s, i), x2 = ProfilePointX(s, next);
-                crossings.push_back(x1 + (y - y1) * (x2 - x1) / (y2 - y1));
-            }
-        }
-        std::sort(crossings.begin(), crossings.end());
-        // The left edge leans by a fraction of a pixel once its top corner has been cut.
-        for (double x = left + kCircleMargin + 0.5; x < kViewWidth; x += 2) {
-            const double centreX = std::clamp(x, kCentreX - travel, double{kCentreX});
-            const double r = std::hypot(x - centreX, y - kCentreY);
-            if (r <= s.CutterRadius + kCircleMargin) {
-                continue;
-            }
-            const auto leftOf = std::lower_bound(crossings.begin(), crossings.end(), x);
-            if ((leftOf - crossings.begin()) % 2 == 0) {
-                char text[48];
-                std::snprintf(text, sizeof text, "(%.1f, %.1f)", x, y);
-                return text;
-            }
-        }
-    }
-    return "";
 }
 
 // Whether (x, y) lies within kSectorTolerance of the sector from `from` to `to` (rad) inside the
@@ -426,7 +354,9 @@ TEST_P(ProfileRunTest, CutsOnlyWhatAToothSweepsAndKeepsTheProfileSimple) {
                 bool swept = false;
                 for (int k = 1; k <= s.ActiveTeethCount && !swept; ++k) {
                     const double from = s.ActiveAngle[k];
-                    swept = down ? NearSweptSector(s, fedX, beforeY[i], from, from + s.AngleStep)
+                    // In its last sub-step in the zone a tooth sweeps on to the zone's end.
+                    const double end = from - s.AngleStep < s.EdgeAngle ? s.EdgeAngle : from;
+                    swept = down ? NearSweptSector(s, fedX, beforeY[i], end, from + s.AngleStep)
                                  : NearSweptSector(s, fedX, beforeY[i], from - s.AngleStep,
                                                    kRightAngle);
                 }
