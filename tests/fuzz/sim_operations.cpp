@@ -5,6 +5,7 @@
 #include "sim/materials.h"
 #include "sim/run.h"
 #include "sim/state_diff.h"
+#include "sim/state_fields.h"
 #include "sim/tool_inputs.h"
 
 #include <algorithm>
@@ -60,69 +61,33 @@ bool Within(double value, sim::InputField field) {
            value <= sim::FieldToValue(field, fieldSpec.maximum);
 }
 
+// Why a field is not finite, "" when it is: reals and arrays of reals are checked, other fields
+// (counts, choices, pixels) have nothing to check.
+template <class T> std::string NonFinite(const T&, const char*) {
+    return {};
+}
+
+std::string NonFinite(double value, const char* name) {
+    return std::isfinite(value) ? std::string() : std::string(name) + " is not finite";
+}
+
+template <std::size_t N>
+std::string NonFinite(const std::array<double, N>& values, const char* name) {
+    for (size_t i = 0; i < N; ++i) {
+        if (!std::isfinite(values[i])) {
+            return std::string(name) + "[" + std::to_string(i) + "] is not finite";
+        }
+    }
+    return {};
+}
+
 std::string CheckFinite(const sim::SimState& s) {
-#define GLODANJE_FINITE_SCALAR(field)                                                              \
-    if (!std::isfinite(s.field)) {                                                                 \
-        return #field " is not finite";                                                            \
+#define GLODANJE_FINITE_FIELD(field)                                                               \
+    if (std::string why = NonFinite(s.field, #field); !why.empty()) {                              \
+        return why;                                                                                \
     }
-#define GLODANJE_FINITE_ARRAY(field)                                                               \
-    for (size_t i = 0; i < s.field.size(); ++i) {                                                  \
-        if (!std::isfinite(s.field[i])) {                                                          \
-            return #field "[" + std::to_string(i) + "] is not finite";                             \
-        }                                                                                          \
-    }
-    GLODANJE_FINITE_SCALAR(RakeAngle)
-    GLODANJE_FINITE_SCALAR(ClearanceAngle)
-    GLODANJE_FINITE_SCALAR(HelixAngle)
-    GLODANJE_FINITE_SCALAR(CuttingSpeed)
-    GLODANJE_FINITE_SCALAR(FeedSpeed)
-    GLODANJE_FINITE_SCALAR(DepthMm)
-    GLODANJE_FINITE_SCALAR(ForceAxisMax)
-    GLODANJE_FINITE_SCALAR(ChipAxisMax)
-    GLODANJE_FINITE_SCALAR(PixelsPerMm)
-    GLODANJE_FINITE_SCALAR(DepthOffset)
-    GLODANJE_FINITE_SCALAR(ContactHalfWidth)
-    GLODANJE_FINITE_SCALAR(EngageAngle)
-    GLODANJE_FINITE_SCALAR(ChipScaleUp)
-    GLODANJE_FINITE_SCALAR(ChipScaleDown)
-    GLODANJE_FINITE_SCALAR(AngleStep)
-    GLODANJE_FINITE_SCALAR(ToothPitch)
-    GLODANJE_FINITE_SCALAR(PhaseLimit)
-    GLODANJE_FINITE_SCALAR(Phase)
-    GLODANJE_FINITE_SCALAR(StepTime)
-    GLODANJE_FINITE_SCALAR(FeedPerStep)
-    GLODANJE_FINITE_SCALAR(FeedTravel)
-    GLODANJE_FINITE_SCALAR(RevolutionTime)
-    GLODANJE_FINITE_SCALAR(RevolutionClock)
-    GLODANJE_FINITE_SCALAR(SpecificForce)
-    GLODANJE_FINITE_SCALAR(ChipExponent)
-    GLODANJE_FINITE_SCALAR(ToolFactor)
-    GLODANJE_FINITE_SCALAR(SpeedFactor)
-    GLODANJE_FINITE_SCALAR(RevolutionForceSum)
-    GLODANJE_FINITE_SCALAR(EdgeOffset)
-    GLODANJE_FINITE_SCALAR(EdgeAngle)
-    GLODANJE_FINITE_SCALAR(CandidateAngle)
-    GLODANJE_FINITE_SCALAR(PointRadius)
-    GLODANJE_FINITE_SCALAR(PointAngle)
-    GLODANJE_FINITE_SCALAR(ChipSum)
-    GLODANJE_FINITE_SCALAR(WindowSum)
-    GLODANJE_FINITE_SCALAR(ToothAngle)
-    GLODANJE_FINITE_SCALAR(GulletRadius)
-    GLODANJE_FINITE_SCALAR(RakeFaceLength)
-    GLODANJE_FINITE_SCALAR(FlankLength)
-    GLODANJE_FINITE_ARRAY(ProfileX)
-    GLODANJE_FINITE_ARRAY(ProfileY)
-    GLODANJE_FINITE_ARRAY(ActiveTipX)
-    GLODANJE_FINITE_ARRAY(ActiveTipY)
-    GLODANJE_FINITE_ARRAY(ActiveAngle)
-    GLODANJE_FINITE_ARRAY(ToothChip)
-    GLODANJE_FINITE_ARRAY(TimeAxis)
-    GLODANJE_FINITE_ARRAY(ForceTrace)
-    GLODANJE_FINITE_ARRAY(ChipTrace)
-    GLODANJE_FINITE_ARRAY(ChipSumTrace)
-    GLODANJE_FINITE_ARRAY(MeanForceTrace)
-#undef GLODANJE_FINITE_SCALAR
-#undef GLODANJE_FINITE_ARRAY
+    GLODANJE_SIM_STATE_FIELDS(GLODANJE_FINITE_FIELD)
+#undef GLODANJE_FINITE_FIELD
     return {};
 }
 
