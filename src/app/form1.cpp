@@ -170,9 +170,9 @@ TForm1::TForm1(std::unique_ptr<UserMessages> messages)
     ConnectHandlers();
     FormCreate();
     tools_ = std::make_unique<LabTools>(*this, *messages_);
-    MenuBar1 = InstallMainMenu(*this, *tools_);
+    MainMenuBar = InstallMainMenu(*this, *tools_);
     scenarios_ = std::make_unique<ScenarioTools>(*this, *messages_);
-    scenarios_->InstallMenu(MenuBar1);
+    scenarios_->InstallMenu(MainMenuBar);
 }
 
 TForm1::~TForm1() {

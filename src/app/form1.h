@@ -147,7 +147,7 @@ public:
     void SetScenarioTitle(const QString& title);
 
     // Around the designed window: the menu bar above the client area and what it offers.
-    QMenuBar* MenuBar1 = nullptr;
+    QMenuBar* MainMenuBar = nullptr;
     LabTools& Tools() { return *tools_; }
     ScenarioTools& Scenarios() { return *scenarios_; }
 

@@ -122,8 +122,8 @@ void TForm1::RetranslateUi() {
     SetLabelText(Label13, FieldSecondLine(InputField::ChipMax));
 
     oscillograph::SetChart1Texts(*Chart1);
-    if (MenuBar1 != nullptr)
-        RetranslateMenuBar(MenuBar1);
+    if (MainMenuBar != nullptr)
+        RetranslateMenuBar(MainMenuBar);
 }
 
 } // namespace app

@@ -65,7 +65,7 @@ protected:
             captions["button" + std::to_string(i++)] = button->text();
         for (const QGroupBox* box : client->findChildren<QGroupBox*>())
             captions["group" + std::to_string(i++)] = box->title();
-        for (const QAction* action : form->MenuBar1->findChildren<QAction*>())
+        for (const QAction* action : form->MainMenuBar->findChildren<QAction*>())
             captions["action" + std::to_string(i++)] = action->text();
         captions["workpiece"] = form->ComboBox1->currentText();
         captions["tool"] = form->ComboBox2->currentText();
@@ -74,7 +74,7 @@ protected:
     }
 
     QAction* LanguageItem(const char* text) const {
-        for (QAction* action : form->MenuBar1->findChildren<QAction*>())
+        for (QAction* action : form->MainMenuBar->findChildren<QAction*>())
             if (action->text() == QString::fromUtf8(text))
                 return action;
         return nullptr;
@@ -100,7 +100,7 @@ TEST_F(LanguageSwitchTest, MainWindowTakesEnglishAndComesBackToTheDesignedTexts)
     EXPECT_EQ(form->ComboBox1->currentText(), "Workpiece material");
     EXPECT_EQ(form->ComboBox2->currentText(), "Tool material");
     EXPECT_EQ(form->Chart1->Title.Text(), QStringList{"Oscillograph"});
-    EXPECT_EQ(form->MenuBar1->actions().front()->text(), "&File");
+    EXPECT_EQ(form->MainMenuBar->actions().front()->text(), "&File");
     // A label never gets narrower than its text.
     for (const QLabel* label : ClientArea(*form)->findChildren<QLabel*>())
         EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();

@@ -44,7 +44,7 @@ QAction* FindAction(QMenuBar* bar, const QString& text) {
 }
 
 TEST_F(MainMenuTest, MenusHoldTheirItemsWithTheUsualShortcuts) {
-    const QList<QAction*> menus = form->MenuBar1->actions();
+    const QList<QAction*> menus = form->MainMenuBar->actions();
     ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), "&Datoteka");
     EXPECT_EQ(menus[1]->text(), "&Analiza");
@@ -63,9 +63,9 @@ TEST_F(MainMenuTest, MenusHoldTheirItemsWithTheUsualShortcuts) {
 TEST_F(MainMenuTest, DesignedControlsKeepTheirPlacesBelowTheBar) {
     QWidget* client = ClientArea(*form);
     ASSERT_NE(client, nullptr);
-    const int bar = form->MenuBar1->height();
+    const int bar = form->MainMenuBar->height();
     EXPECT_GT(bar, 0);
-    EXPECT_EQ(form->MenuBar1->geometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(form->MainMenuBar->geometry().topLeft(), QPoint(0, 0));
     EXPECT_EQ(client->geometry(), QRect(0, bar, TForm1::kClientWidth, TForm1::kClientHeight));
     EXPECT_EQ(form->size(), QSize(TForm1::kClientWidth, TForm1::kClientHeight + bar));
     EXPECT_EQ(form->Image1->parentWidget(), client);
@@ -94,7 +94,7 @@ TEST_F(MainMenuTest, ShortcutsReachTheirActions) {
 }
 
 TEST_F(MainMenuTest, AboutBoxNamesProgramVersionAndLicence) {
-    FindAction(form->MenuBar1, "O programu")->trigger();
+    FindAction(form->MainMenuBar, "O programu")->trigger();
     auto* box = form->findChild<QMessageBox*>("aboutBox");
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
@@ -109,7 +109,7 @@ TEST_F(MainMenuTest, SavedTracesEqualTheBatchCsvAfterTheComments) {
     StartWith("28Cr4", "P30");
     EXPECT_EQ(Tick(), 1556);
     answer = PathOf("run.csv");
-    FindAction(form->MenuBar1, QString::fromUtf8("Sačuvaj tragove kao CSV..."))->trigger();
+    FindAction(form->MainMenuBar, QString::fromUtf8("Sačuvaj tragove kao CSV..."))->trigger();
     EXPECT_EQ(suggestedNames, std::vector<std::string>{"glodanje-28Cr4-P30-up.csv"});
     QFile file(answer);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

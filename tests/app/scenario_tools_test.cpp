@@ -169,7 +169,7 @@ TEST_F(ScenarioWindowTest, RecentListKeepsTheFiveNewestOnce) {
 }
 
 TEST_F(ScenarioWindowTest, MenuItemsSitAboveTheDesignedOnes) {
-    const QList<QAction*> file = form->MenuBar1->actions().front()->menu()->actions();
+    const QList<QAction*> file = form->MainMenuBar->actions().front()->menu()->actions();
     EXPECT_EQ(file[0]->text(), QString::fromUtf8("Otvori scenario…"));
     EXPECT_EQ(file[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     EXPECT_EQ(file[1]->text(), QString::fromUtf8("Sačuvaj scenario…"));
