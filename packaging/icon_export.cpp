@@ -2,7 +2,7 @@
 // DIR/SIZE/glodanje.png for each size. The icon is drawn as 32 x 32 pixel art; larger sizes
 // repeat its pixels, the 16-pixel one is scaled down smoothly.
 
-#include "app/app_icon.h"
+#include "app/help/app_icon.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "app/application.h"
 
 #include "app/form1.h"
-#include "app/form2.h"
+#include "app/help/form2.h"
 #include "app/scenario_tools.h"
 #include "app/user_messages.h"
 #include "language/language.h"

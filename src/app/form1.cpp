@@ -1,8 +1,8 @@
 #include "app/form1.h"
 
-#include "app/app_icon.h"
 #include "app/field_tooltip.h"
-#include "app/form2.h"
+#include "app/help/app_icon.h"
+#include "app/help/form2.h"
 #include "app/lab_tools.h"
 #include "app/main_menu.h"
 #include "app/scenario_tools.h"

@@ -2,7 +2,7 @@
 // keys. The boxes and the beep are answered by a recorder instead of a person.
 #include "app/application.h"
 #include "app/form1.h"
-#include "app/form2.h"
+#include "app/help/form2.h"
 #include "batch/batch_run.h"
 #include "chart/chart.h"
 #include "chart/chart_widget.h"

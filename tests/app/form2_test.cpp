@@ -1,6 +1,6 @@
-#include "app/app_icon.h"
-#include "app/form2.h"
-#include "app/instruction_pictures.h"
+#include "app/help/app_icon.h"
+#include "app/help/form2.h"
+#include "app/help/instruction_pictures.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/form1.h"
-#include "app/form2.h"
+#include "app/help/form2.h"
 #include "app/lab_tools.h"
 #include "app/measurements_window.h"
 #include "app/run_log_window.h"

@@ -2,7 +2,7 @@
 // once, keeps its values and selections, and comes back to the designed texts exactly.
 #include "app/experiment_window.h"
 #include "app/form1.h"
-#include "app/instruction_pictures.h"
+#include "app/help/instruction_pictures.h"
 #include "app/lab_test_support.h"
 #include "app/main_menu.h"
 #include "app/scenario_tools.h"

@@ -12,7 +12,7 @@
 <context>
     <name>app::Instructions</name>
     <message>
-        <location filename="../../app/instruction_pictures.cpp" line="+476"/>
+        <location filename="../../app/help/instruction_pictures.cpp" line="+476"/>
         <source>Program modeluje komponente otpora rezanja pri obimnom glodanju ravnih površina, i to za istosmerno i za suprotnosmerno glodanje.</source>
         <translation>The program models the components of the cutting force in peripheral milling of flat surfaces, for both down milling and up milling.</translation>
     </message>
@@ -571,7 +571,7 @@ Nothing was changed.</translation>
 <context>
     <name>app::TForm2</name>
     <message>
-        <location filename="../../app/form2.cpp" line="+41"/>
+        <location filename="../../app/help/form2.cpp" line="+41"/>
         <source>Instrukcije</source>
         <translation>Instructions</translation>
     </message>

@@ -1,4 +1,4 @@
-#include "app/app_icon.h"
+#include "app/help/app_icon.h"
 
 #include <QColor>
 #include <QPixmap>

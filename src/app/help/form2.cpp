@@ -1,7 +1,7 @@
-#include "app/form2.h"
+#include "app/help/form2.h"
 
-#include "app/app_icon.h"
-#include "app/instruction_pictures.h"
+#include "app/help/app_icon.h"
+#include "app/help/instruction_pictures.h"
 
 #include <QEvent>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "app/instruction_pictures.h"
+#include "app/help/instruction_pictures.h"
 
 #include <QCoreApplication>
 #include <QFont>
