@@ -14,9 +14,9 @@ std::string FieldNumberText(const sim::InputFieldSpec& fieldSpec, int32_t value)
 
 std::optional<std::string> DepthTextToTenths(const std::string& text) {
     size_t i = 0;
-    std::string sign;
+    bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        sign = text[i] == '-' ? "-" : "";
+        negative = text[i] == '-';
         ++i;
     }
     std::string whole;
@@ -36,7 +36,7 @@ std::optional<std::string> DepthTextToTenths(const std::string& text) {
     }
     // Drop leading zeros so the text reads as its field would show the number.
     const std::string tenths = std::to_string(std::stoll(whole + tenth));
-    return tenths == "0" ? tenths : sign + tenths;
+    return tenths == "0" || !negative ? tenths : "-" + tenths;
 }
 
 } // namespace lab
