@@ -363,27 +363,27 @@ TEST_F(WiringTest, ExperimentRangeFieldsStopAtTheLimits) {
         if (window->CurrentPlan().kind != lab::SweepKind::Field) {
             continue;
         }
-        const sim::InputFieldSpec& spec = sim::FieldSpec(window->CurrentPlan().field);
-        seen.insert(spec.key);
+        const sim::InputFieldSpec& fieldRow = sim::FieldSpec(window->CurrentPlan().field);
+        seen.insert(fieldRow.key);
         const auto row =
             std::find_if(std::begin(kRanges), std::end(kRanges),
-                         [&](const RangeRow& r) { return spec.key == std::string(r.key); });
-        ASSERT_NE(row, std::end(kRanges)) << spec.key;
+                         [&](const RangeRow& r) { return fieldRow.key == std::string(r.key); });
+        ASSERT_NE(row, std::end(kRanges)) << fieldRow.key;
         // Either field reaches either end; the other field is moved out of its way first.
         const auto set = [](QDoubleSpinBox* edit, double value) {
             edit->setValue(value);
             return edit->value();
         };
-        EXPECT_EQ(set(window->ToEdit, row->maximum + row->step), row->maximum) << spec.key;
-        EXPECT_EQ(set(window->FromEdit, row->maximum), row->maximum) << spec.key;
-        EXPECT_EQ(set(window->FromEdit, row->minimum - row->step), row->minimum) << spec.key;
-        EXPECT_EQ(set(window->ToEdit, row->minimum), row->minimum) << spec.key;
-        EXPECT_EQ(set(window->ToEdit, row->maximum + row->step), row->maximum) << spec.key;
-        EXPECT_EQ(window->StepEdit->value(), row->step) << spec.key;
+        EXPECT_EQ(set(window->ToEdit, row->maximum + row->step), row->maximum) << fieldRow.key;
+        EXPECT_EQ(set(window->FromEdit, row->maximum), row->maximum) << fieldRow.key;
+        EXPECT_EQ(set(window->FromEdit, row->minimum - row->step), row->minimum) << fieldRow.key;
+        EXPECT_EQ(set(window->ToEdit, row->minimum), row->minimum) << fieldRow.key;
+        EXPECT_EQ(set(window->ToEdit, row->maximum + row->step), row->maximum) << fieldRow.key;
+        EXPECT_EQ(window->StepEdit->value(), row->step) << fieldRow.key;
         const lab::SweepPlan plan = window->CurrentPlan();
-        EXPECT_EQ(plan.from, spec.scale * row->minimum) << spec.key;
-        EXPECT_EQ(plan.to, spec.scale * row->maximum) << spec.key;
-        EXPECT_EQ(lab::CheckSweepPlan(plan), "") << spec.key;
+        EXPECT_EQ(plan.from, fieldRow.scale * row->minimum) << fieldRow.key;
+        EXPECT_EQ(plan.to, fieldRow.scale * row->maximum) << fieldRow.key;
+        EXPECT_EQ(lab::CheckSweepPlan(plan), "") << fieldRow.key;
     }
     EXPECT_EQ(seen.size(), std::size(kRanges));
 }

@@ -39,17 +39,17 @@ class ScenarioLimits : public ::testing::TestWithParam<FieldLimit> {};
 
 TEST_P(ScenarioLimits, EndsAreReadAndOneStepBeyondIsRefused) {
     const FieldLimit& c = GetParam();
-    const sim::InputFieldSpec* spec = sim::FindInputField(c.key);
-    ASSERT_NE(spec, nullptr);
+    const sim::InputFieldSpec* fieldRow = sim::FindInputField(c.key);
+    ASSERT_NE(fieldRow, nullptr);
     sim::SimState fresh;
     sim::InitialiseState(fresh);
     for (const char* value : {c.lowest, c.highest}) {
         const ReadResult read =
             ReadText(c.key, std::string("[glodanje]\ntitle=t\n") + c.key + "=" + value + "\n");
         ASSERT_TRUE(read.scenario) << c.key << '=' << value << ": " << DescribeError(read.error);
-        const std::optional<int32_t> held = (*read.scenario)[spec->field];
+        const std::optional<int32_t> held = (*read.scenario)[fieldRow->field];
         ASSERT_TRUE(held) << c.key;
-        EXPECT_EQ(FieldValueText(*spec, *held), value);
+        EXPECT_EQ(FieldValueText(*fieldRow, *held), value);
         EXPECT_FALSE(CheckAgainstState(*read.scenario, fresh, "f")) << c.key << '=' << value;
     }
     for (const char* value : {c.below, c.above}) {
@@ -74,8 +74,8 @@ TEST(ScenarioLimits, EveryFieldOfTheTableHasARow) {
         rows.insert(c.key);
     }
     EXPECT_EQ(rows.size(), sim::kInputFields.size());
-    for (const sim::InputFieldSpec& spec : sim::kInputFields) {
-        EXPECT_EQ(rows.count(spec.key), 1u) << spec.key;
+    for (const sim::InputFieldSpec& fieldRow : sim::kInputFields) {
+        EXPECT_EQ(rows.count(fieldRow.key), 1u) << fieldRow.key;
     }
 }
 

@@ -264,8 +264,8 @@ TEST(BatchOptionLimits, EveryInputOfTheTableHasARow) {
     for (const FieldLimit& c : OptionLimits()) {
         rows.insert(c.key);
     }
-    for (const sim::InputFieldSpec& spec : sim::kInputFields) {
-        EXPECT_EQ(rows.count(spec.key), IsRunInput(spec) ? 1u : 0u) << spec.key;
+    for (const sim::InputFieldSpec& fieldRow : sim::kInputFields) {
+        EXPECT_EQ(rows.count(fieldRow.key), IsRunInput(fieldRow) ? 1u : 0u) << fieldRow.key;
     }
 }
 
