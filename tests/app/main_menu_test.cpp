@@ -99,7 +99,8 @@ TEST_F(MainMenuTest, AboutBoxNamesProgramVersionAndLicence) {
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
     EXPECT_TRUE(box->text().startsWith("glodanje 1.0"));
-    EXPECT_TRUE(box->text().contains("Licenca"));
+    EXPECT_TRUE(box->text().contains("Licenca: GNU GPL, verzija 3 ili novija."));
+    EXPECT_TRUE(box->text().contains("bez ikakve garancije"));
     box->close();
 }
 

@@ -100,18 +100,18 @@
 
 Simulator obimnog glodanja za nastavu: geometrijski model strugotine i glavni otpor rezanja, uporedo sa proverom po formulama iz udžbenika.
 
-Licenca: GNU GPL, verzija 3 ili novija.</source>
+Licenca: GNU GPL, verzija 3 ili novija. Program je slobodan softver: smete da ga delite i menjate pod uslovima te licence. Isporučuje se bez ikakve garancije.</source>
         <translation>glodanje 1.0
 
 A peripheral milling simulator for teaching: a geometric model of the chip and the main cutting force, side by side with a check against the textbook formulas.
 
-Licence: GNU GPL, version 3 or later.</translation>
+Licence: GNU GPL, version 3 or later. The program is free software: you may share and change it under the terms of that licence. It comes with no warranty whatsoever.</translation>
     </message>
 </context>
 <context>
     <name>app::MainMenu</name>
     <message>
-        <location filename="../../app/main_menu.cpp" line="+61"/>
+        <location filename="../../app/main_menu.cpp" line="+66"/>
         <source>&amp;Jezik / Language</source>
         <translation>&amp;Jezik / Language</translation>
     </message>
