@@ -13,6 +13,14 @@ foreach(file IN LISTS GLODANJE_EXPECTED_FILES)
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+# The licence is installed whole: the GPL, version 3.
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${CMAKE_CURRENT_LIST_DIR}/../LICENSE
+                        ${OUT}/usr/share/doc/glodanje/copyright
+                RESULT_VARIABLE differ)
+file(READ ${CMAKE_CURRENT_LIST_DIR}/../LICENSE licence LIMIT 200)
+if(NOT differ EQUAL 0 OR NOT licence MATCHES "GNU GENERAL PUBLIC LICENSE\n +Version 3, ")
+  message(FATAL_ERROR "the installed licence is not the GPL 3 of LICENSE")
+endif()
 # The MIME type compiles, and *.glodanje files get it.
 execute_process(COMMAND ${UPDATE_MIME_DATABASE} ${OUT}/usr/share/mime RESULT_VARIABLE status)
 file(READ ${OUT}/usr/share/mime/globs2 globs)

@@ -6,6 +6,7 @@ set(GLODANJE_EXPECTED_FILES
   usr/share/metainfo/org.glodanje.Glodanje.metainfo.xml
   usr/share/mime/packages/org.glodanje.Glodanje.xml
   usr/share/man/man1/glodanje-batch.1
+  usr/share/doc/glodanje/copyright
   usr/share/glodanje/examples/suprotno_i_istosmerno.glodanje
   usr/share/glodanje/examples/pomak_28Cr4.glodanje
   usr/share/glodanje/examples/nagib_seciva.glodanje)

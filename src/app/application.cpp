@@ -4,6 +4,7 @@
 #include "app/help/form2.h"
 #include "app/scenario_tools.h"
 #include "app/user_messages.h"
+#include "app/window_zoom.h"
 #include "language/language.h"
 
 #include <QSettings>
@@ -45,6 +46,7 @@ int RunProject1(int argc, char** argv) {
     // Closing the main window ends the program, whether or not the instructions are shown.
     application.setQuitOnLastWindowClosed(false);
     QObject::connect(&form1, &TForm1::Closed, &application, &QApplication::quit);
+    ApplySavedZoom(form1);
     form1.show();
     // "glodanje FILE" opens a scenario once the window is up; a bad file is shown and the window
     // keeps its start state.

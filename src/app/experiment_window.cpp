@@ -125,7 +125,7 @@ TExperimentWindow::TExperimentWindow(Source source, QWidget* owner)
     ChartWidget = new chart::TChartWidget(this);
     ChartWidget->setMinimumSize(640, 400);
     Chart = &ChartWidget->Chart();
-    plot_ = std::make_unique<lab::SweepPlot>(*Chart);
+    plot_ = std::make_unique<lab::SweepPlot>(*Chart, lab::SweepLegend::SeriesWithPoints);
     Table = new QTableWidget(0, static_cast<int>(std::size(kTableHeaders)), this);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -6,6 +6,8 @@
 #include "app/lab_tools.h"
 #include "app/main_menu.h"
 #include "app/scenario_tools.h"
+#include "app/window_zoom.h"
+#include "canvas/magnify.h"
 #include "chart/chart.h"
 #include "chart/chart_widget.h"
 #include "chart/series/line_series.h"
@@ -56,6 +58,7 @@ QFont DesignFont(bool bold = false) {
 template <typename Control>
 Control* Place(Control* control, int left, int top, int width, int height) {
     control->setGeometry(left, top, width, height);
+    MarkDesignedControl(control);
     return control;
 }
 
@@ -156,11 +159,16 @@ void TImage::SetPicture(const QImage* picture) {
     update();
 }
 
+void TImage::SetZoom(int percent) {
+    zoom_ = percent;
+    update();
+}
+
 void TImage::paintEvent(QPaintEvent*) {
     if (picture_ == nullptr || picture_->isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, *picture_);
+    painter.drawImage(0, 0, zoom_ == 100 ? *picture_ : canvas::Magnify(*picture_, zoom_, shown_));
 }
 
 TForm1::TForm1(std::unique_ptr<UserMessages> messages)
@@ -173,6 +181,7 @@ TForm1::TForm1(std::unique_ptr<UserMessages> messages)
     MainMenuBar = InstallMainMenu(*this, *tools_);
     scenarios_ = std::make_unique<ScenarioTools>(*this, *messages_);
     scenarios_->InstallMenu(MainMenuBar);
+    zoom_ = std::make_unique<WindowZoom>(*this);
 }
 
 TForm1::~TForm1() {

@@ -40,19 +40,25 @@ namespace app {
 class LabTools;
 class ScenarioTools;
 class TForm2;
+class WindowZoom;
 
 // Shows a retained bitmap, as the picture control of the window; nothing is drawn in paint
-// except the copy of the bitmap.
+// except the copy of the bitmap, magnified when the window is zoomed.
 class TImage : public QWidget {
 public:
     explicit TImage(QWidget* parent) : QWidget(parent) {}
     void SetPicture(const QImage* picture);
+    // Shows the bitmap at percent of its size, each pixel a block of its colour
+    // (canvas/magnify.h); the bitmap itself stays as drawn.
+    void SetZoom(int percent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const QImage* picture_ = nullptr;
+    int zoom_ = 100; // percent
+    QImage shown_;   // the magnified copy, kept between paints
 };
 
 class TForm1 : public QWidget, private sim::RunObserver {
@@ -150,6 +156,8 @@ public:
     QMenuBar* MainMenuBar = nullptr;
     LabTools& Tools() { return *tools_; }
     ScenarioTools& Scenarios() { return *scenarios_; }
+    // The window's zoom and full screen ("Prikaz").
+    WindowZoom& Zoom() { return *zoom_; }
 
     // The spin edit that holds field.
     widgets::TSpinEdit* EditOf(sim::InputField field) const;
@@ -192,6 +200,7 @@ private:
     std::unique_ptr<UserMessages> messages_;
     std::unique_ptr<LabTools> tools_; // uses messages_, so it goes first
     std::unique_ptr<ScenarioTools> scenarios_;
+    std::unique_ptr<WindowZoom> zoom_;
     TForm2* instructions_ = nullptr;
     QString scenarioTitle_; // of the open scenario, as its file gives it; "" for none
     // Each spin edit with its row of the inputs table: the one list of which control holds which

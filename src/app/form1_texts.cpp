@@ -2,6 +2,7 @@
 // source texts; RetranslateUi sets them all again after a language change.
 #include "app/form1.h"
 #include "app/main_menu.h"
+#include "app/window_zoom.h"
 #include "chart/chart.h"
 #include "oscillograph/oscillograph.h"
 #include "sim/input_fields.h"
@@ -74,7 +75,10 @@ QString CoreText(const char* source) {
 }
 
 void TForm1::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
+    // The captions are measured and placed at the designed scale.
+    if (event->type() == QEvent::LanguageChange && zoom_ != nullptr)
+        zoom_->AtDesignedScale([this] { RetranslateUi(); });
+    else if (event->type() == QEvent::LanguageChange)
         RetranslateUi();
     QWidget::changeEvent(event);
 }

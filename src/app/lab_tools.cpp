@@ -150,7 +150,8 @@ QString AboutText() {
         "glodanje 1.0\n\n"
         "Simulator obimnog glodanja za nastavu: geometrijski model strugotine i glavni otpor "
         "rezanja, uporedo sa proverom po formulama iz udžbenika.\n\n"
-        "Licenca: GNU GPL, verzija 3 ili novija.");
+        "Licenca: GNU GPL, verzija 3 ili novija. Program je slobodan softver: smete da ga "
+        "delite i menjate pod uslovima te licence. Isporučuje se bez ikakve garancije.");
 }
 
 } // namespace app

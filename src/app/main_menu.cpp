@@ -3,6 +3,7 @@
 #include "app/experiment_window.h"
 #include "app/form1.h"
 #include "app/lab_tools.h"
+#include "app/window_zoom.h"
 #include "language/language.h"
 
 #include <QAction>
@@ -18,6 +19,10 @@ namespace {
 
 constexpr const char* kClientAreaName = "clientArea";
 constexpr const char* kLanguageMenuName = "languageMenu";
+constexpr const char* kViewMenuName = "viewMenu";
+constexpr const char* kZoomMenuName = "zoomMenu";
+constexpr const char* kFullScreenItemName = "fullScreenItem";
+constexpr const char* kHelpMenuName = "helpMenu";
 constexpr const char* kMenuContext = "app::MainMenu";
 // The property of a menu item that keeps its Serbian text (UTF-8), the key of its translation.
 constexpr const char* kSourceTextProperty = "glodanjeSourceText";
@@ -72,7 +77,58 @@ void AddLanguageMenu(QMenuBar* bar) {
     CheckCurrentLanguage(bar);
 }
 
+// "Prikaz": "Uvećanje" with one checked item per zoom, and "Ceo ekran" (F11). The zoom chosen is
+// remembered for the next start.
+void AddViewMenu(QMenuBar* bar, TForm1& form) {
+    QMenu* view = AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "P&rikaz"));
+    view->setObjectName(QString::fromUtf8(kViewMenuName));
+    QMenu* zoom = view->addMenu(QString());
+    zoom->setObjectName(QString::fromUtf8(kZoomMenuName));
+    SetMenuText(zoom->menuAction(), QT_TRANSLATE_NOOP("app::MainMenu", "Uvećanje"));
+    auto* group = new QActionGroup(zoom);
+    for (const int percent : kZoomChoices) {
+        QAction* item = zoom->addAction(QStringLiteral("%1 %").arg(percent));
+        item->setCheckable(true);
+        item->setData(percent);
+        group->addAction(item);
+        QObject::connect(item, &QAction::triggered, zoom,
+                         [&form, percent] { ChooseZoom(form, percent); });
+    }
+    QAction* fullScreen = view->addAction(QString());
+    SetMenuText(fullScreen, QT_TRANSLATE_NOOP("app::MainMenu", "Ceo ekran"));
+    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    fullScreen->setObjectName(QString::fromUtf8(kFullScreenItemName));
+    fullScreen->setCheckable(true);
+    QObject::connect(fullScreen, &QAction::triggered, view,
+                     [&form](bool on) { form.Zoom().SetFullScreen(on); });
+}
+
 } // namespace
+
+void ChooseZoom(TForm1& form, int percent) {
+    form.Zoom().Choose(percent);
+    SaveZoom(*language::UserSettings(), percent);
+}
+
+void CheckCurrentZoom(QMenuBar* bar, int chosenPercent, bool fullScreen) {
+    const QMenu* view = ViewMenu(bar);
+    if (view == nullptr)
+        return;
+    if (const auto* zoom = view->findChild<QMenu*>(QString::fromUtf8(kZoomMenuName))) {
+        for (QAction* item : zoom->actions())
+            item->setChecked(item->data().toInt() == chosenPercent);
+    }
+    if (auto* item = view->findChild<QAction*>(QString::fromUtf8(kFullScreenItemName)))
+        item->setChecked(fullScreen);
+}
+
+QMenu* ViewMenu(const QMenuBar* bar) {
+    return bar->findChild<QMenu*>(QString::fromUtf8(kViewMenuName), Qt::FindDirectChildrenOnly);
+}
+
+QMenu* HelpMenu(const QMenuBar* bar) {
+    return bar->findChild<QMenu*>(QString::fromUtf8(kHelpMenuName), Qt::FindDirectChildrenOnly);
+}
 
 void CheckCurrentLanguage(QMenuBar* bar) {
     const auto* menu = bar->findChild<QMenu*>(QString::fromUtf8(kLanguageMenuName));
@@ -117,7 +173,9 @@ QMenuBar* InstallMainMenu(TForm1& form, LabTools& tools) {
               QKeySequence(QStringLiteral("Ctrl+L")), [&tools] { tools.ShowRunLog(); });
     AddAction(analysis, QT_TRANSLATE_NOOP("app::MainMenu", "Eksperiment..."),
               QKeySequence(QStringLiteral("Ctrl+E")), [&form] { ShowExperiment(form); });
+    AddViewMenu(bar, form);
     QMenu* help = AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "&Pomoć"));
+    help->setObjectName(QString::fromUtf8(kHelpMenuName));
     AddAction(help, QT_TRANSLATE_NOOP("app::MainMenu", "Uputstvo"), QKeySequence(Qt::Key_F1),
               [&form] { form.Button5Click(); });
     AddAction(help, QT_TRANSLATE_NOOP("app::MainMenu", "O programu"), {},

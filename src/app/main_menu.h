@@ -1,10 +1,11 @@
 // The main window's menu bar: "Datoteka" (save the traces, the oscillograph and the cutter
-// view; exit), "Analiza" (measurements, run log) and "Pomoć" (instructions, about). The bar sits
-// above the designed client area, which keeps every control at its designed coordinates; the
-// window grows by the bar's height.
+// view; exit), "Analiza" (measurements, run log), "Prikaz" (zoom, full screen) and "Pomoć"
+// (instructions, about). The bar sits above the designed client area, which keeps every control
+// at its designed coordinates; the window grows by the bar's height.
 #pragma once
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QWidget;
 
@@ -33,6 +34,15 @@ void CheckCurrentLanguage(QMenuBar* bar);
 // What the language menu's items do: shows the language at once and remembers it in the
 // user's settings (nothing happens when its translation cannot be loaded).
 void ChooseLanguage(language::Language language);
+
+// What the zoom items do: shows the window at percent and remembers it in the user's settings.
+void ChooseZoom(TForm1& form, int percent);
+// Checks the chosen zoom in "Prikaz" > "Uvećanje", and "Ceo ekran" while full screen is on.
+void CheckCurrentZoom(QMenuBar* bar, int chosenPercent, bool fullScreen);
+
+// The menus "Prikaz" and "Pomoć", wherever they stand in the bar.
+QMenu* ViewMenu(const QMenuBar* bar);
+QMenu* HelpMenu(const QMenuBar* bar);
 
 // The client area that holds the designed controls.
 QWidget* ClientArea(const TForm1& form);

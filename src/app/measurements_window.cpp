@@ -240,11 +240,17 @@ void TMeasurementsWindow::Refresh() {
     show(kSimulatedRows);
     for (const CheckRow& r : kCheckRows) {
         const std::string key = r.key;
-        values_[key + ".sim"]->setText(r.simulated ? MeasurementText(r.simulated(m), r.decimals)
+        const std::optional<double> simulated = r.simulated ? r.simulated(m) : std::nullopt;
+        values_[key + ".sim"]->setText(r.simulated ? MeasurementText(simulated, r.decimals)
                                                    : QString());
         values_[key + ".book"]->setText(MeasurementText(r.textbook(m), r.decimals));
-        values_[key + ".diff"]->setText(r.difference ? MeasurementText(r.difference(m), 1)
-                                                     : QString());
+        // The simulated figures are largest values and means of what was cut, 0 until the cut
+        // gives them: until then there is nothing to compare, and the difference is a dash, not
+        // -100 %.
+        const bool measured = simulated && *simulated != 0;
+        values_[key + ".diff"]->setText(
+            r.difference ? MeasurementText(measured ? r.difference(m) : std::nullopt, 1)
+                         : QString());
     }
 }
 

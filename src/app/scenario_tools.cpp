@@ -136,9 +136,10 @@ ScenarioTools::ScenarioTools(TForm1& form, UserMessages& messages)
 
 void ScenarioTools::InstallMenu(QMenuBar* bar) {
     const QList<QAction*> menus = bar->actions();
-    assert(menus.size() >= 3);
+    assert(!menus.isEmpty());
     QMenu* file = menus.front()->menu();
-    QMenu* help = menus[2]->menu(); // "Pomoć"; the language menu follows it
+    QMenu* help = HelpMenu(bar);
+    assert(help != nullptr);
     QAction* first = file->actions().value(0);
 
     OpenAction = new QAction(file);

@@ -1,5 +1,7 @@
 #include "chart/chart_widget.h"
 
+#include "canvas/magnify.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -34,6 +36,24 @@ TChartWidget::~TChartWidget() {
     Chart_->AttachDevice(nullptr);
 }
 
+void TChartWidget::SetZoom(int percent) {
+    if (zoom_ == 100)
+        chartSize_ = QWidget::size();
+    zoom_ = percent;
+    ResizeDevice(chartSize_.width(), chartSize_.height());
+    update();
+}
+
+void TChartWidget::ResizeDevice(int width, int height) {
+    chartSize_ = QSize(width, height);
+    QWidget::resize(canvas::MagnifiedLength(width, zoom_), canvas::MagnifiedLength(height, zoom_));
+}
+
+QPoint TChartWidget::ChartPixel(const QMouseEvent* event) const {
+    const QPoint p = event->position().toPoint();
+    return {canvas::PicturePixelAt(p.x(), zoom_), canvas::PicturePixelAt(p.y(), zoom_)};
+}
+
 int TChartWidget::DeviceCursor() const {
     return static_cast<int>(cursor().shape());
 }
@@ -45,7 +65,8 @@ void TChartWidget::SetDeviceCursor(int shape) {
 void TChartWidget::paintEvent(QPaintEvent* /*event*/) {
     Chart_->PaintNow();
     QPainter painter(this);
-    painter.drawImage(0, 0, Chart_->ScreenCanvas().Image());
+    const QImage& chart = Chart_->ScreenCanvas().Image();
+    painter.drawImage(0, 0, zoom_ == 100 ? chart : canvas::Magnify(chart, zoom_, shown_));
 }
 
 void TChartWidget::resizeEvent(QResizeEvent* event) {
@@ -60,25 +81,25 @@ void TChartWidget::moveEvent(QMoveEvent* event) {
 
 void TChartWidget::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ChartPixel(event);
     Chart_->ChartMouseDown(ToChartButton(event->button()), p.x(), p.y());
 }
 
 void TChartWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     QWidget::mouseDoubleClickEvent(event);
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ChartPixel(event);
     Chart_->ChartMouseDown(ToChartButton(event->button()), p.x(), p.y(), true);
 }
 
 void TChartWidget::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ChartPixel(event);
     Chart_->ChartMouseMove(p.x(), p.y());
 }
 
 void TChartWidget::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ChartPixel(event);
     Chart_->ChartMouseUp(ToChartButton(event->button()), p.x(), p.y());
 }
 

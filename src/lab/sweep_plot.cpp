@@ -68,7 +68,7 @@ std::unique_ptr<TChartSeries> MakeTextbook(bool bars, TColor colour) {
 
 } // namespace
 
-SweepPlot::SweepPlot(TChart& chart) : chart_(chart) {
+SweepPlot::SweepPlot(TChart& chart, SweepLegend legend) : chart_(chart), legend_(legend) {
     chart_.Loading = true;
     chart_.SetColor(clWhite);
     chart_.SetBackColor(clWhite);
@@ -115,6 +115,7 @@ void SweepPlot::Start(const SweepPlan& plan, const QString& name) {
 void SweepPlot::AddRow(const SweepRow& row) {
     rows_.push_back(row);
     Fill(*series_[0], *series_[1], {row});
+    ShowInLegend();
 }
 
 void SweepPlot::SetLogAxes(bool log) {
@@ -155,6 +156,13 @@ void SweepPlot::Rebuild() {
     Fill(*series_[2], *series_[3], keptRows_);
     chart_.BottomAxis().SetLogarithmic(log_);
     chart_.LeftAxis().SetLogarithmic(log_);
+    ShowInLegend();
+}
+
+void SweepPlot::ShowInLegend() {
+    for (std::unique_ptr<TChartSeries>& series : series_) {
+        series->SetShowInLegend(legend_ == SweepLegend::EverySeries || series->PointCount() > 0);
+    }
 }
 
 void SweepPlot::Fill(TChartSeries& simulated, TChartSeries& textbook,

@@ -20,10 +20,15 @@ namespace lab {
 inline constexpr int kSweepPlotWidth = 800;  // pixels
 inline constexpr int kSweepPlotHeight = 500; // pixels
 
+// Which series the legend lists: all four (the PNG glodanje-batch writes, pinned by its golden
+// images), or only those that have points (the experiment window, where nothing has run before
+// the first "Pokreni" and the kept pair is empty until "Zadrži").
+enum class SweepLegend { EverySeries, SeriesWithPoints };
+
 class SweepPlot {
 public:
     // Sets chart up (title, axes, legend); the series join it and stay owned here.
-    explicit SweepPlot(chart::TChart& chart);
+    explicit SweepPlot(chart::TChart& chart, SweepLegend legend = SweepLegend::EverySeries);
     ~SweepPlot();
     SweepPlot(const SweepPlot&) = delete;
     SweepPlot& operator=(const SweepPlot&) = delete;
@@ -54,8 +59,11 @@ private:
               const std::vector<SweepRow>& rows) const;
     void ApplyTitles();
     void SetChartTitles();
+    // Lists the series in the legend as legend_ says.
+    void ShowInLegend();
 
     chart::TChart& chart_;
+    SweepLegend legend_;
     SweepPlan plan_;
     bool log_ = false;
     QString name_;

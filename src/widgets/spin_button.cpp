@@ -48,6 +48,11 @@ void TSpinButton::LayoutButtons() {
     downButton_->setGeometry(0, upButton_->height() - 1, w, h - upButton_->height() + 1);
 }
 
+void TSpinButton::SetZoom(int percent) {
+    upButton_->SetZoom(percent);
+    downButton_->SetZoom(percent);
+}
+
 QSize TSpinButton::sizeHint() const {
     return {kMinWidth, 20};
 }

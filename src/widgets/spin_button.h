@@ -35,6 +35,8 @@ public:
     // Places the two buttons over the whole control: the up button takes the upper half (rounded
     // down), the down button starts one pixel above the up button's lower edge.
     void LayoutButtons();
+    // Draws both arrows at percent of their designed size (the spin edit's zoom).
+    void SetZoom(int percent);
 
     std::function<void()> OnUpClick;
     std::function<void()> OnDownClick;

@@ -105,6 +105,12 @@ void TSpinEdit::SetCtl3D(bool ctl3D) {
     }
 }
 
+void TSpinEdit::SetZoom(int percent) {
+    zoom_ = percent;
+    button_->SetZoom(percent);
+    LayoutButton();
+}
+
 void TSpinEdit::UpClick() {
     if (isReadOnly()) {
         Beep();
@@ -292,8 +298,9 @@ void TSpinEdit::LayoutButton() {
     // The edges are inside the widget; the button's place is given within the client area they
     // enclose.
     const int border = ctl3D_ ? kBorder3D : kSystemBorder;
-    const QRect client = ctl3D_ ? QRect(width() - kButtonWidth - 5, 0, kButtonWidth, height() - 5)
-                                : QRect(width() - kButtonWidth, 1, kButtonWidth, height() - 3);
+    const int buttonWidth = ButtonWidth();
+    const QRect client = ctl3D_ ? QRect(width() - buttonWidth - 5, 0, buttonWidth, height() - 5)
+                                : QRect(width() - buttonWidth, 1, buttonWidth, height() - 3);
     button_->setGeometry(client.translated(border, border));
     // Like any child, the buttons show only inside the client area: in a field narrower than the
     // button pair and its gap, their left columns lie under the edge and stay hidden.
@@ -307,7 +314,7 @@ void TSpinEdit::LayoutButton() {
 
     // The text ends kButtonGap pixels before the buttons' client column.
     const int clientWidth = width() - 2 * border;
-    const int textEnd = border + clientWidth - kButtonWidth - kButtonGap;
+    const int textEnd = border + clientWidth - buttonWidth - kButtonGap;
     QStyleOptionFrame option;
     initStyleOption(&option);
     const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);

@@ -76,6 +76,11 @@ public:
 
     TSpinButton* Button() const { return button_; }
 
+    // Shows the arrow column and its arrows at percent of their designed size, for a window
+    // shown larger (100: as designed); the text follows the field's font.
+    void SetZoom(int percent);
+    int Zoom() const { return zoom_; }
+
     // px, see SpinEditMinHeight; smaller heights are raised to it.
     int GetMinHeight() const;
 
@@ -104,6 +109,7 @@ private:
     void RaiseToMinHeight();
     void LayoutButton();
     void SelectOnButtonEntry();
+    int ButtonWidth() const { return kButtonWidth * zoom_ / 100; } // px, at the zoom
 
     TSpinButton* button_; // child
     int32_t minValue_ = 0;
@@ -111,6 +117,7 @@ private:
     int32_t increment_ = 1;
     bool editorEnabled_ = true;
     bool ctl3D_ = true;
+    int zoom_ = 100;                  // percent
     QString lastText_;                // the text OnChange last saw (or the starting text)
     int writeDepth_ = 0;              // nesting of SetText calls now running
     std::exception_ptr pendingError_; // thrown by OnChange under SetText, rethrown there

@@ -120,6 +120,11 @@ void TTimerSpeedButton::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void TTimerSpeedButton::SetZoom(int percent) {
+    zoom_ = percent;
+    update();
+}
+
 void TTimerSpeedButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect face = rect();
@@ -128,17 +133,22 @@ void TTimerSpeedButton::paintEvent(QPaintEvent*) {
 
     // The glyph picture is centred; a pushed button shifts its content by one pixel.
     const int shift = down_ ? 1 : 0;
-    const int left = (width() - kGlyphWidth) / 2 + 1 + shift;
-    const int top = (height() - kGlyphHeight) / 2 + 1 + shift;
+    const int left = (width() - kGlyphWidth * zoom_ / 100) / 2 + 1 + shift;
+    const int top = (height() - kGlyphHeight * zoom_ / 100) / 2 + 1 + shift;
     const QColor ink =
         isEnabled() ? QColor(Qt::black) : palette().color(QPalette::Disabled, QPalette::WindowText);
+    painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink);
+    // The glyph's own pixels, each a block at the zoom.
+    painter.translate(left, top);
+    painter.scale(zoom_ / 100.0, zoom_ / 100.0);
     // Row r of the triangle, counted from its point, is 2r + 1 pixels wide.
     for (int r = 0; r < 4; ++r) {
-        const int y = direction_ == TArrowDirection::adUp ? top + r : top + 3 - r;
-        painter.drawRect(left + 3 - r, y, 2 * r + 1, 1);
+        const int y = direction_ == TArrowDirection::adUp ? r : 3 - r;
+        painter.drawRect(3 - r, y, 2 * r + 1, 1);
     }
+    painter.restore();
 
     if (focusRect_) {
         QStyleOptionFocusRect option;

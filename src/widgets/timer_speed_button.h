@@ -36,6 +36,9 @@ public:
     bool FocusRect() const { return focusRect_; }
     void SetFocusRect(bool shown);
 
+    // Draws the glyph at percent of its designed size (100: 9 x 6 px), for a window shown larger.
+    void SetZoom(int percent);
+
     // True while the button is shown pushed in: pressed with the left button and the mouse over it.
     bool IsDown() const { return down_; }
 
@@ -79,6 +82,7 @@ private:
     TArrowDirection direction_;
     bool allowTimer_ = true;
     bool focusRect_ = false;
+    int zoom_ = 100;       // percent, of the glyph
     bool pressed_ = false; // the left button went down here and has not been released
     bool down_ = false;
     bool mouseTaken_ = false;         // a modal window blocked the window during this press

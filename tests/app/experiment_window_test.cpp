@@ -109,6 +109,26 @@ TEST_F(ExperimentWindowTest, KeptSeriesStaysBesideTheNextOne) {
     EXPECT_NE(window->Rows()[0].meanForce, 0.0);
 }
 
+// The legend lists the series that have points: none before a run, the current pair after the
+// first one, and the kept pair beside it after "Zadrži".
+TEST_F(ExperimentWindowTest, TheLegendListsOnlySeriesWithPoints) {
+    // px, the legend's lines of text (a line per entry, 2 px of margin above and below).
+    const auto legendHeight = [this] {
+        window->Chart->PaintNow();
+        const chart::TRect& r = window->Chart->Legend.LegendRect;
+        return r.Right > r.Left ? r.Bottom - r.Top - 4 : 0;
+    };
+    EXPECT_EQ(legendHeight(), 0);
+    Choose("Brzina pomoćnog kretanja, mm/min", 100, 300, 100);
+    RunToEnd();
+    const int twoEntries = legendHeight();
+    EXPECT_GT(twoEntries, 0);
+    QTest::mouseClick(window->KeepButton, Qt::LeftButton);
+    EXPECT_EQ(legendHeight(), 2 * twoEntries); // the kept copy beside the series it copies
+    RunToEnd();
+    EXPECT_EQ(legendHeight(), 2 * twoEntries);
+}
+
 TEST_F(ExperimentWindowTest, LogAxesShowTheFittedExponent) {
     Choose("Brzina pomoćnog kretanja, mm/min", 100, 400, 100);
     RunToEnd();

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -24,6 +25,22 @@
 #include <vector>
 
 namespace app {
+
+// The user's settings (the remembered language and zoom) in a folder of the test while this
+// lives, so that a test neither reads nor changes the settings of whoever runs it.
+class SettingsOfTheTest {
+public:
+    SettingsOfTheTest() {
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
+    }
+    ~SettingsOfTheTest() { QSettings::setDefaultFormat(QSettings::NativeFormat); }
+    SettingsOfTheTest(const SettingsOfTheTest&) = delete;
+    SettingsOfTheTest& operator=(const SettingsOfTheTest&) = delete;
+
+private:
+    QTemporaryDir dir_;
+};
 
 class LabWindowTest : public ::testing::Test {
 protected:

@@ -29,16 +29,7 @@ namespace {
 
 class LanguageSwitchTest : public LabWindowTest {
 protected:
-    void SetUp() override {
-        // The menu remembers the choice in the user's settings: here, in a folder of the test.
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-        LabWindowTest::SetUp();
-    }
-    void TearDown() override {
-        language::SetLanguage(language::Language::Serbian);
-        QSettings::setDefaultFormat(QSettings::NativeFormat);
-    }
+    void TearDown() override { language::SetLanguage(language::Language::Serbian); }
 
     static void Switch(language::Language language) {
         ASSERT_TRUE(language::SetLanguage(language));
@@ -80,7 +71,8 @@ protected:
         return nullptr;
     }
 
-    QTemporaryDir settingsDir;
+    // The menu remembers the choice in the user's settings: here, in a folder of the test.
+    SettingsOfTheTest settings;
 };
 
 TEST_F(LanguageSwitchTest, MainWindowTakesEnglishAndComesBackToTheDesignedTexts) {

@@ -45,10 +45,11 @@ QAction* FindAction(QMenuBar* bar, const QString& text) {
 
 TEST_F(MainMenuTest, MenusHoldTheirItemsWithTheUsualShortcuts) {
     const QList<QAction*> menus = form->MainMenuBar->actions();
-    ASSERT_EQ(menus.size(), 4);
+    ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(menus[0]->text(), "&Datoteka");
     EXPECT_EQ(menus[1]->text(), "&Analiza");
-    EXPECT_EQ(menus[2]->text(), QString::fromUtf8("&Pomoć"));
+    EXPECT_EQ(menus[2]->text(), "P&rikaz");
+    EXPECT_EQ(menus[3]->text(), QString::fromUtf8("&Pomoć"));
     EXPECT_EQ(Items(menus[0]->menu()),
               (std::vector<std::string>{"Otvori scenario…|Ctrl+O", "Sačuvaj scenario…|", "Nedavni|",
                                         "Sačuvaj tragove kao CSV...|Ctrl+S",
@@ -56,7 +57,10 @@ TEST_F(MainMenuTest, MenusHoldTheirItemsWithTheUsualShortcuts) {
                                         "Sačuvaj sliku glodala kao PNG...|", "Izlaz|Ctrl+Q"}));
     EXPECT_EQ(Items(menus[1]->menu()), (std::vector<std::string>{"Merenja|Ctrl+M", "Dnevnik|Ctrl+L",
                                                                  "Eksperiment...|Ctrl+E"}));
-    EXPECT_EQ(Items(menus[2]->menu()),
+    EXPECT_EQ(Items(menus[2]->menu()), (std::vector<std::string>{"Uvećanje|", "Ceo ekran|F11"}));
+    EXPECT_EQ(Items(menus[2]->menu()->actions()[0]->menu()),
+              (std::vector<std::string>{"100 %|", "150 %|", "200 %|", "300 %|"}));
+    EXPECT_EQ(Items(menus[3]->menu()),
               (std::vector<std::string>{"Tekst vežbe|", "Uputstvo|F1", "O programu|"}));
 }
 
@@ -99,7 +103,8 @@ TEST_F(MainMenuTest, AboutBoxNamesProgramVersionAndLicence) {
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
     EXPECT_TRUE(box->text().startsWith("glodanje 1.0"));
-    EXPECT_TRUE(box->text().contains("Licenca"));
+    EXPECT_TRUE(box->text().contains("Licenca: GNU GPL, verzija 3 ili novija."));
+    EXPECT_TRUE(box->text().contains("bez ikakve garancije"));
     box->close();
 }
 

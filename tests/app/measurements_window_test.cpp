@@ -63,6 +63,43 @@ TEST_F(MeasurementsWindowTest, FollowsAnInputChangeOnItsOwnRefresh) {
     QTRY_COMPARE_WITH_TIMEOUT(window->ValueText("n"), expected, 2000);
 }
 
+// Before the cut gives a figure, a difference would read -100 %: the column shows a dash until
+// the row's simulated figure exists, and the number from then on.
+TEST_F(MeasurementsWindowTest, DifferencesWaitForTheirSimulatedFigure) {
+    StartWith("28Cr4", "P30");
+    form->Tools().ShowMeasurements();
+    TMeasurementsWindow* window = form->Tools().MeasurementsWindow();
+    const QString dash = QString::fromUtf8("–");
+    const char* const rows[] = {"hmax", "Fmax", "Fmean", "P", "M"};
+    const auto dashes = [&] {
+        window->Refresh();
+        int count = 0;
+        for (const char* row : rows)
+            count += window->ValueText(std::string(row) + ".diff") == dash;
+        return count;
+    };
+    Tick(10);
+    ASSERT_EQ(form->State().ForceTrace[sim::kTraceLength], 0.0);
+    EXPECT_EQ(dashes(), 5);
+    EXPECT_NE(window->ValueText("Fmean.book"), dash); // the textbook side is there already
+
+    // The largest chip and force come with the first force, the revolution mean later.
+    while (form->State().ForceTrace[sim::kTraceLength] == 0 && Tick(1) == 1) {
+    }
+    window->Refresh();
+    EXPECT_NE(window->ValueText("hmax.diff"), dash);
+    EXPECT_NE(window->ValueText("Fmax.diff"), dash);
+    EXPECT_FALSE(window->ValueText("Fmax.diff").startsWith("-100"));
+    Tick();
+    EXPECT_EQ(dashes(), 0);
+    EXPECT_EQ(window->ValueText("Fmean.diff"),
+              QString("8.7").replace('.', QChar(QLatin1Char(SystemDecimalSeparator()))));
+
+    // "Polazno stanje" starts the figures afresh.
+    form->Button4Click();
+    EXPECT_EQ(dashes(), 5);
+}
+
 TEST(MeasurementText, WritesDecimalsWithTheSystemSeparatorAndADashForNone) {
     const QString point{QChar(QLatin1Char(SystemDecimalSeparator()))};
     EXPECT_EQ(MeasurementText(1140.29, 1), "1140" + point + "3");

@@ -1,10 +1,12 @@
 #include "oscillograph/oscillograph.h"
 
+#include "canvas/magnify.h"
 #include "chart/chart_widget.h"
 #include "sim/sim_state.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace oscillograph {
 namespace {
@@ -27,9 +29,8 @@ sim::SimState SyntheticTraces(int tick) {
 }
 
 // The oscillograph on screen with synthetic traces, drawn once.
-class ChartZoomTest : public testing::Test {
-protected:
-    ChartZoomTest() {
+struct ShownOscillograph {
+    ShownOscillograph() {
         ConfigureChart1(chart, series1, series2, series3);
         state = SyntheticTraces(600);
         FeedOscillograph(state, series1, series2, series3);
@@ -37,17 +38,13 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&widget));
         chart.PaintNow();
     }
+    // A drag between two window pixels.
     void Drag(Qt::MouseButton button, QPoint from, QPoint to) {
         QTest::mousePress(&widget, button, {}, from);
         QTest::mouseMove(&widget, to);
         QTest::mouseRelease(&widget, button, {}, to);
         chart.PaintNow();
     }
-    struct Range {
-        double min, max;
-        bool automatic;
-    };
-    static Range RangeOf(const TChartAxis& a) { return {a.Minimum(), a.Maximum(), a.Automatic()}; }
 
     TChartWidget widget;
     TChart& chart = widget.Chart();
@@ -55,6 +52,15 @@ protected:
     TLineSeries series2;
     TLineSeries series3;
     sim::SimState state;
+};
+
+class ChartZoomTest : public testing::Test, protected ShownOscillograph {
+protected:
+    struct Range {
+        double min, max;
+        bool automatic;
+    };
+    static Range RangeOf(const TChartAxis& a) { return {a.Minimum(), a.Maximum(), a.Automatic()}; }
 };
 
 TEST_F(ChartZoomTest, DragTowardsLowerRightZoomsAllFourAxes) {
@@ -240,6 +246,70 @@ TEST_F(ChartZoomTest, AnimatedZoomEndsAtTheTarget) {
     EXPECT_EQ(chart.LeftAxis().Maximum(), 2000.0);
     EXPECT_EQ(chart.BottomAxis().Maximum(), 0.6);
 }
+
+// The window shown larger: the mouse positions reach the chart divided by the scale, so a drag
+// of the magnified length zooms and scrolls to exactly the ranges of the drag at 100 %, a drag
+// too short for a zoom at 100 % is too short at every scale, and the chart keeps its size.
+struct MagnifiedRow {
+    const char* name;
+    int percent;
+};
+
+class MagnifiedChartTest : public ChartZoomTest, public testing::WithParamInterface<MagnifiedRow> {
+protected:
+    // The window pixel where a chart pixel starts.
+    QPoint OnScreen(QPoint chartPixel) const {
+        return {canvas::MagnifiedLength(chartPixel.x(), GetParam().percent),
+                canvas::MagnifiedLength(chartPixel.y(), GetParam().percent)};
+    }
+    void ExpectSameRanges(TChart& designed) {
+        const auto axes = [](TChart& c) {
+            return std::vector<const TChartAxis*>{&c.LeftAxis(), &c.RightAxis(), &c.TopAxis(),
+                                                  &c.BottomAxis()};
+        };
+        for (size_t k = 0; k < 4; ++k) {
+            EXPECT_EQ(axes(chart)[k]->Minimum(), axes(designed)[k]->Minimum()) << "axis " << k;
+            EXPECT_EQ(axes(chart)[k]->Maximum(), axes(designed)[k]->Maximum()) << "axis " << k;
+            EXPECT_EQ(axes(chart)[k]->Automatic(), axes(designed)[k]->Automatic()) << "axis " << k;
+        }
+    }
+};
+
+TEST_P(MagnifiedChartTest, TheMagnifiedDragZoomsAndScrollsAsTheDragAt100) {
+    ShownOscillograph designed;
+    widget.SetZoom(GetParam().percent);
+    EXPECT_EQ(widget.size(), QSize(canvas::MagnifiedLength(385, GetParam().percent),
+                                   canvas::MagnifiedLength(161, GetParam().percent)));
+    EXPECT_EQ(chart.width(), 385);
+    EXPECT_EQ(chart.height(), 161);
+
+    designed.Drag(Qt::LeftButton, {100, 40}, {116, 90});
+    Drag(Qt::LeftButton, OnScreen({100, 40}), OnScreen({116, 90}));
+    EXPECT_FALSE(chart.Zoomed());
+
+    designed.Drag(Qt::LeftButton, {100, 40}, {150, 90});
+    Drag(Qt::LeftButton, OnScreen({100, 40}), OnScreen({150, 90}));
+    ASSERT_TRUE(designed.chart.Zoomed());
+    EXPECT_TRUE(chart.Zoomed());
+    ExpectSameRanges(designed.chart);
+
+    designed.Drag(Qt::RightButton, {200, 80}, {180, 70});
+    Drag(Qt::RightButton, OnScreen({200, 80}), OnScreen({180, 70}));
+    ExpectSameRanges(designed.chart);
+
+    designed.Drag(Qt::LeftButton, {150, 90}, {100, 40});
+    Drag(Qt::LeftButton, OnScreen({150, 90}), OnScreen({100, 40}));
+    EXPECT_FALSE(chart.Zoomed());
+    ExpectSameRanges(designed.chart);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, MagnifiedChartTest,
+                         testing::Values(MagnifiedRow{"Percent150", 150},
+                                         MagnifiedRow{"Percent200", 200},
+                                         MagnifiedRow{"Percent300", 300}),
+                         [](const testing::TestParamInfo<MagnifiedRow>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace
 } // namespace oscillograph

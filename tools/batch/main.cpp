@@ -15,11 +15,24 @@
 
 namespace {
 
+QtMessageHandler qtMessages = nullptr; // the handler in place before ours
+
+// Standard error carries the runner's own lines. Qt's notes on the desktop's runtime directory
+// (XDG_RUNTIME_DIR unset, as under a cron job or a service) concern a folder the runner never
+// uses, so they are left out; every other message of Qt passes on.
+void LeaveOutRuntimeDirectoryNotes(QtMsgType type, const QMessageLogContext& context,
+                                   const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: ")))
+        return;
+    qtMessages(type, context, message);
+}
+
 // The texts of the pictures need fonts, and fonts need the application object, which runs on
 // the offscreen platform unless another one is asked for. No window is ever made.
 std::unique_ptr<QGuiApplication> MakeApplication(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtMessages = qInstallMessageHandler(LeaveOutRuntimeDirectoryNotes);
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 

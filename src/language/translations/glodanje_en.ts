@@ -100,18 +100,18 @@
 
 Simulator obimnog glodanja za nastavu: geometrijski model strugotine i glavni otpor rezanja, uporedo sa proverom po formulama iz udžbenika.
 
-Licenca: GNU GPL, verzija 3 ili novija.</source>
+Licenca: GNU GPL, verzija 3 ili novija. Program je slobodan softver: smete da ga delite i menjate pod uslovima te licence. Isporučuje se bez ikakve garancije.</source>
         <translation>glodanje 1.0
 
 A peripheral milling simulator for teaching: a geometric model of the chip and the main cutting force, side by side with a check against the textbook formulas.
 
-Licence: GNU GPL, version 3 or later.</translation>
+Licence: GNU GPL, version 3 or later. The program is free software: you may share and change it under the terms of that licence. It comes with no warranty whatsoever.</translation>
     </message>
 </context>
 <context>
     <name>app::MainMenu</name>
     <message>
-        <location filename="../../app/main_menu.cpp" line="+61"/>
+        <location filename="../../app/main_menu.cpp" line="+66"/>
         <source>&amp;Jezik / Language</source>
         <translation>&amp;Jezik / Language</translation>
     </message>
@@ -126,7 +126,22 @@ Licence: GNU GPL, version 3 or later.</translation>
         <translation>English</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+7"/>
+        <source>P&amp;rikaz</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Uvećanje</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Ceo ekran</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <location line="+61"/>
         <source>&amp;Datoteka</source>
         <translation>&amp;File</translation>
     </message>
@@ -171,12 +186,12 @@ Licence: GNU GPL, version 3 or later.</translation>
         <translation>Experiment...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Pomoć</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Uputstvo</source>
         <translation>Instructions</translation>
     </message>
@@ -186,7 +201,7 @@ Licence: GNU GPL, version 3 or later.</translation>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../../app/scenario_tools.cpp" line="+170"/>
+        <location filename="../../app/scenario_tools.cpp" line="+146"/>
         <source>Otvori scenario…</source>
         <translation>Open scenario…</translation>
     </message>
@@ -209,7 +224,7 @@ Licence: GNU GPL, version 3 or later.</translation>
 <context>
     <name>app::ScenarioTools</name>
     <message>
-        <location line="-146"/>
+        <location line="-122"/>
         <source>Scenario glodanja (*%1)</source>
         <translation>Milling scenario (*%1)</translation>
     </message>
@@ -219,7 +234,7 @@ Licence: GNU GPL, version 3 or later.</translation>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+11"/>
         <source>Scenario „%1“</source>
         <translation>Scenario “%1”</translation>
     </message>
@@ -296,7 +311,7 @@ Ništa nije promenjeno.</source>
 Nothing was changed.</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+110"/>
         <source>Vežba</source>
         <translation>Exercise</translation>
     </message>
@@ -329,7 +344,7 @@ Nothing was changed.</translation>
 <context>
     <name>app::TExperimentWindow</name>
     <message>
-        <location filename="../../app/experiment_window.cpp" line="+46"/>
+        <location filename="../../app/experiment_window.cpp" line="+47"/>
         <source>Vrednost</source>
         <translation>Value</translation>
     </message>
@@ -389,7 +404,7 @@ Nothing was changed.</translation>
         <translation>Both milling directions</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+118"/>
         <source>Eksperiment</source>
         <translation>Experiment</translation>
     </message>
@@ -508,12 +523,12 @@ Nothing was changed.</translation>
 <context>
     <name>app::TForm1</name>
     <message>
-        <location filename="../../app/form1.cpp" line="+485"/>
+        <location filename="../../app/form1.cpp" line="+525"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../../app/form1_texts.cpp" line="+84"/>
+        <location filename="../../app/form1_texts.cpp" line="+88"/>
         <source>Odredjivanje otpora rezanja pri obimnom glodanju</source>
         <translation>Cutting force in peripheral milling</translation>
     </message>
@@ -904,7 +919,7 @@ Forces and power are compared once the materials are chosen.</translation>
 <context>
     <name>lab::SweepPlot</name>
     <message>
-        <location filename="../../lab/sweep_plot.cpp" line="+90"/>
+        <location filename="../../lab/sweep_plot.cpp" line="+92"/>
         <source>Srednja sila pri promeni jednog ulaza</source>
         <translation>Mean force as one input varies</translation>
     </message>
@@ -914,7 +929,7 @@ Forces and power are compared once the materials are chosen.</translation>
         <translation>Mean force, N</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+95"/>
         <source>simulacija</source>
         <translation>simulation</translation>
     </message>
@@ -924,7 +939,7 @@ Forces and power are compared once the materials are chosen.</translation>
         <translation>textbook</translation>
     </message>
     <message>
-        <location filename="../../lab/sweep.cpp" line="+215"/>
+        <location filename="../../lab/sweep.cpp" line="+218"/>
         <source>Smer glodanja</source>
         <translation>Milling direction</translation>
     </message>
