@@ -38,6 +38,7 @@ class TLineSeries;
 namespace app {
 
 class LabTools;
+class RecordingTools;
 class ScenarioTools;
 class TForm2;
 
@@ -150,6 +151,7 @@ public:
     QMenuBar* MainMenuBar = nullptr;
     LabTools& Tools() { return *tools_; }
     ScenarioTools& Scenarios() { return *scenarios_; }
+    RecordingTools& Recording() { return *recording_; }
 
     // The spin edit that holds field.
     widgets::TSpinEdit* EditOf(sim::InputField field) const;
@@ -192,6 +194,7 @@ private:
     std::unique_ptr<UserMessages> messages_;
     std::unique_ptr<LabTools> tools_; // uses messages_, so it goes first
     std::unique_ptr<ScenarioTools> scenarios_;
+    std::unique_ptr<RecordingTools> recording_; // uses tools_ and the pictures
     TForm2* instructions_ = nullptr;
     QString scenarioTitle_; // of the open scenario, as its file gives it; "" for none
     // Each spin edit with its row of the inputs table: the one list of which control holds which

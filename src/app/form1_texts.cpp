@@ -2,6 +2,7 @@
 // source texts; RetranslateUi sets them all again after a language change.
 #include "app/form1.h"
 #include "app/main_menu.h"
+#include "app/recording_tools.h"
 #include "chart/chart.h"
 #include "oscillograph/oscillograph.h"
 #include "sim/input_fields.h"
@@ -124,6 +125,8 @@ void TForm1::RetranslateUi() {
     oscillograph::SetChart1Texts(*Chart1);
     if (MainMenuBar != nullptr)
         RetranslateMenuBar(MainMenuBar);
+    if (recording_ != nullptr)
+        recording_->ShowStatus();
 }
 
 } // namespace app

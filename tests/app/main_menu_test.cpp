@@ -50,10 +50,10 @@ TEST_F(MainMenuTest, MenusHoldTheirItemsWithTheUsualShortcuts) {
     EXPECT_EQ(menus[1]->text(), "&Analiza");
     EXPECT_EQ(menus[2]->text(), QString::fromUtf8("&Pomoć"));
     EXPECT_EQ(Items(menus[0]->menu()),
-              (std::vector<std::string>{"Otvori scenario…|Ctrl+O", "Sačuvaj scenario…|", "Nedavni|",
-                                        "Sačuvaj tragove kao CSV...|Ctrl+S",
-                                        "Sačuvaj oscilograf kao PNG...|",
-                                        "Sačuvaj sliku glodala kao PNG...|", "Izlaz|Ctrl+Q"}));
+              (std::vector<std::string>{
+                  "Otvori scenario…|Ctrl+O", "Sačuvaj scenario…|", "Nedavni|",
+                  "Sačuvaj tragove kao CSV...|Ctrl+S", "Sačuvaj oscilograf kao PNG...|",
+                  "Sačuvaj sliku glodala kao PNG...|", "Snimi animaciju…|", "Izlaz|Ctrl+Q"}));
     EXPECT_EQ(Items(menus[1]->menu()), (std::vector<std::string>{"Merenja|Ctrl+M", "Dnevnik|Ctrl+L",
                                                                  "Eksperiment...|Ctrl+E"}));
     EXPECT_EQ(Items(menus[2]->menu()),

@@ -66,6 +66,7 @@
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/recording_tools.cpp" line="+194"/>
         <source>Datoteka &quot;%1&quot; ne može da se zapiše.</source>
         <translation>The file &quot;%1&quot; cannot be written.</translation>
     </message>
@@ -186,7 +187,7 @@ Licence: GNU GPL, version 3 or later.</translation>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../../app/scenario_tools.cpp" line="+170"/>
+        <location filename="../../app/scenario_tools.cpp" line="+145"/>
         <source>Otvori scenario…</source>
         <translation>Open scenario…</translation>
     </message>
@@ -205,11 +206,70 @@ Licence: GNU GPL, version 3 or later.</translation>
         <source>Tekst vežbe</source>
         <translation>Exercise text</translation>
     </message>
+    <message>
+        <location filename="../../app/recording_tools.cpp" line="-138"/>
+        <location line="+62"/>
+        <source>Snimi animaciju…</source>
+        <translation>Record animation…</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Zaustavi snimanje</source>
+        <translation>Stop recording</translation>
+    </message>
+</context>
+<context>
+    <name>app::RecordingTools</name>
+    <message>
+        <location line="-68"/>
+        <source>%1 kB</source>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Snimi animaciju</source>
+        <translation>Record animation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>GIF animacija (*.gif)</source>
+        <translation>GIF animation (*.gif)</translation>
+    </message>
+    <message>
+        <location line="+100"/>
+        <source>Snimanje u toku — slika: %1, %2</source>
+        <translation>Recording — frames: %1, %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Snimljeno — slika: %1, %2</source>
+        <translation>Recorded — frames: %1, %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>, preskočeno: %1 (računar ne stiže)</source>
+        <translation>, skipped: %1 (the computer cannot keep up)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Snimanje je prekinuto: slika ima više od 255 boja.</source>
+        <translation>The recording stopped: a picture has more than 255 colours.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Snimanje je prekinuto: slike su promenile veličinu.</source>
+        <translation>The recording stopped: the pictures changed their size.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Greška</source>
+        <translation>Error</translation>
+    </message>
 </context>
 <context>
     <name>app::ScenarioTools</name>
     <message>
-        <location line="-146"/>
+        <location filename="../../app/scenario_tools.cpp" line="-121"/>
         <source>Scenario glodanja (*%1)</source>
         <translation>Milling scenario (*%1)</translation>
     </message>
@@ -219,7 +279,7 @@ Licence: GNU GPL, version 3 or later.</translation>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+11"/>
         <source>Scenario „%1“</source>
         <translation>Scenario “%1”</translation>
     </message>
@@ -329,7 +389,7 @@ Nothing was changed.</translation>
 <context>
     <name>app::TExperimentWindow</name>
     <message>
-        <location filename="../../app/experiment_window.cpp" line="+46"/>
+        <location filename="../../app/experiment_window.cpp" line="+47"/>
         <source>Vrednost</source>
         <translation>Value</translation>
     </message>
@@ -389,7 +449,7 @@ Nothing was changed.</translation>
         <translation>Both milling directions</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+118"/>
         <source>Eksperiment</source>
         <translation>Experiment</translation>
     </message>
@@ -508,12 +568,12 @@ Nothing was changed.</translation>
 <context>
     <name>app::TForm1</name>
     <message>
-        <location filename="../../app/form1.cpp" line="+485"/>
+        <location filename="../../app/form1.cpp" line="+524"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../../app/form1_texts.cpp" line="+84"/>
+        <location filename="../../app/form1_texts.cpp" line="+85"/>
         <source>Odredjivanje otpora rezanja pri obimnom glodanju</source>
         <translation>Cutting force in peripheral milling</translation>
     </message>
@@ -904,7 +964,7 @@ Forces and power are compared once the materials are chosen.</translation>
 <context>
     <name>lab::SweepPlot</name>
     <message>
-        <location filename="../../lab/sweep_plot.cpp" line="+90"/>
+        <location filename="../../lab/sweep_plot.cpp" line="+92"/>
         <source>Srednja sila pri promeni jednog ulaza</source>
         <translation>Mean force as one input varies</translation>
     </message>
@@ -924,7 +984,7 @@ Forces and power are compared once the materials are chosen.</translation>
         <translation>textbook</translation>
     </message>
     <message>
-        <location filename="../../lab/sweep.cpp" line="+215"/>
+        <location filename="../../lab/sweep.cpp" line="+218"/>
         <source>Smer glodanja</source>
         <translation>Milling direction</translation>
     </message>
