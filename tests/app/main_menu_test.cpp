@@ -7,6 +7,7 @@
 #include "app/lab_test_support.h"
 #include "batch/batch_pictures.h"
 #include "batch/batch_run.h"
+#include "support/file_size_limit.h"
 
 #include <QAction>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <functional>
 #include <sstream>
 
 namespace app {
@@ -177,6 +179,27 @@ TEST_F(MainMenuTest, AFileThatCannotBeWrittenIsReportedAndNothingIsWritten) {
     form->Tools().SaveViewPng();
     EXPECT_TRUE(said.empty());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+// A disk that fills during the save: the error is shown and no file is left, for the text of the
+// CSV as for the PNG writer.
+TEST_F(MainMenuTest, AFullDiskIsReportedAndLeavesNoFile) {
+    StartWith("28Cr4", "P30");
+    Tick(40);
+    const std::vector<std::pair<std::string, std::function<void()>>> saves = {
+        {"run.csv", [this] { form->Tools().SaveTracesCsv(); }},
+        {"view.png", [this] { form->Tools().SaveViewPng(); }}};
+    for (const auto& [name, save] : saves) {
+        said.clear();
+        answer = PathOf(name.c_str());
+        {
+            const test_support::FileSizeLimit full(1024);
+            save();
+        }
+        ASSERT_EQ(said.size(), 2u) << name;
+        EXPECT_NE(said[1].find("ne može da se zapiše"), std::string::npos) << said[1];
+        EXPECT_TRUE(QDir(dir.path()).isEmpty()) << name;
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // nothing behind, and a full queue either waits or counts the frames it leaves out.
 #include "recording/gif_recorder.h"
 
+#include "support/file_size_limit.h"
 #include "support/gif_frames.h"
 
 #include <QDir>
@@ -10,12 +11,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
 #include <future>
 #include <ostream>
 #include <string>
-#include <sys/resource.h>
 #include <thread>
 
 namespace recording {
@@ -128,27 +127,6 @@ void PrintTo(const UnwritableCase& c, std::ostream* os) {
 class UnwritableTest : public GifRecorderTest,
                        public ::testing::WithParamInterface<UnwritableCase> {};
 
-// Writes beyond this many bytes fail with "file too large", as on a full disk; SIGXFSZ is
-// ignored meanwhile so that the write returns its error.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
-
 TEST_P(UnwritableTest, FailsAndLeavesNothing) {
     const UnwritableCase& c = GetParam();
     QFile(PathOf("plain-file")).open(QIODevice::WriteOnly);
@@ -156,9 +134,9 @@ TEST_P(UnwritableTest, FailsAndLeavesNothing) {
         ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
     }
     const QString path = PathOf(c.file);
-    std::unique_ptr<FileSizeLimit> limit;
+    std::unique_ptr<test_support::FileSizeLimit> limit;
     if (c.during == During::DiskFull)
-        limit = std::make_unique<FileSizeLimit>(512);
+        limit = std::make_unique<test_support::FileSizeLimit>(512);
     Failure failure = Failure::None;
     auto recorder = GifRecorder::Start(path, Settings(), &failure);
     if (c.startFails) {
