@@ -22,16 +22,22 @@ namespace {
 constexpr int kStartTick = 700;
 constexpr int kMeasuredTicks = 600;
 
-void BM_WindowTick(benchmark::State& state, int direction) {
-    app::TForm1 form;
-    if (direction == 1)
-        form.RadioButton2Click();
+// 28Cr4 with P30 started in the window and run to kStartTick; the benchmark drives the ticks
+// itself.
+void RunToTheCut(app::TForm1& form) {
     form.ComboBox1->setCurrentIndex(form.ComboBox1->findText(QStringLiteral("28Cr4")));
     form.ComboBox2->setCurrentIndex(form.ComboBox2->findText(QStringLiteral("P30")));
     form.Button1Click();
-    form.Timer1->stop(); // the benchmark drives the ticks itself
+    form.Timer1->stop();
     for (int i = 0; i < kStartTick; ++i)
         form.Timer1Timer();
+}
+
+// Times the tick with the paint of the chart. paced: after each tick the timing pauses, sleeps
+// 3 ms (the caches then hold what they hold after a real pause) and waits until a recording's
+// encoder is done with its frame, as the timer's 50 ms allow. allocs_per_tick would show a
+// picture copied because the encoder still held it when the next tick drew.
+void TimeTicks(benchmark::State& state, app::TForm1& form, bool paced) {
     form.Chart1->PaintNow();
     const long before = bench::AllocationCount();
     long ticks = 0;
@@ -39,22 +45,31 @@ void BM_WindowTick(benchmark::State& state, int direction) {
         form.Timer1Timer();
         form.Chart1->PaintNow();
         ++ticks;
+        if (paced) {
+            state.PauseTiming();
+            std::this_thread::sleep_for(std::chrono::milliseconds(3));
+            form.Recording().WaitUntilEncoded();
+            state.ResumeTiming();
+        }
     }
     state.counters["allocs_per_tick"] =
         static_cast<double>(bench::AllocationCount() - before) / static_cast<double>(ticks);
     benchmark::DoNotOptimize(form.State().ForceTrace[313]);
 }
 
+void BM_WindowTick(benchmark::State& state, int direction) {
+    app::TForm1 form;
+    if (direction == 1)
+        form.RadioButton2Click();
+    RunToTheCut(form);
+    TimeTicks(state, form, false);
+}
+
 // The same tick with the measurements window open. The window reads the figures on its own
 // timer, ten times a second against twenty ticks, so every second tick carries one refresh.
 void BM_WindowTickWithMeasurements(benchmark::State& state) {
     app::TForm1 form;
-    form.ComboBox1->setCurrentIndex(form.ComboBox1->findText(QStringLiteral("28Cr4")));
-    form.ComboBox2->setCurrentIndex(form.ComboBox2->findText(QStringLiteral("P30")));
-    form.Button1Click();
-    form.Timer1->stop();
-    for (int i = 0; i < kStartTick; ++i)
-        form.Timer1Timer();
+    RunToTheCut(form);
     form.show();
     form.Tools().ShowMeasurements();
     app::TMeasurementsWindow* window = form.Tools().MeasurementsWindow();
@@ -69,44 +84,21 @@ void BM_WindowTickWithMeasurements(benchmark::State& state) {
     benchmark::DoNotOptimize(form.State().ForceTrace[313]);
 }
 
-// The same tick while the window records its pictures as a GIF, against the same tick without.
-// The timer leaves 50 ms between ticks, in which the window sleeps and the encoder catches up; so
-// after each tick the timing pauses, both runs sleep 3 ms (the caches then hold what they hold
-// after a real pause) and the recording one waits until the encoder is done with its frame. What
-// is measured is what recording adds to the tick itself. allocs_per_tick would show a picture
-// copied because the encoder still held it when the next tick drew.
+// The same tick while the window records its pictures as a GIF, against the same tick without,
+// both paced as the timer paces them: what is measured is what recording adds to the tick.
 void BM_WindowTickPaced(benchmark::State& state, bool recording) {
     app::TForm1 form;
-    form.ComboBox1->setCurrentIndex(form.ComboBox1->findText(QStringLiteral("28Cr4")));
-    form.ComboBox2->setCurrentIndex(form.ComboBox2->findText(QStringLiteral("P30")));
-    form.Button1Click();
-    form.Timer1->stop();
-    for (int i = 0; i < kStartTick; ++i)
-        form.Timer1Timer();
-    form.Chart1->PaintNow();
+    RunToTheCut(form);
     const QTemporaryDir dir;
     if (recording && !form.Recording().Start(QDir(dir.path()).filePath("bench.gif"))) {
         state.SkipWithError("the recording could not start");
         return;
     }
-    const long before = bench::AllocationCount();
-    long ticks = 0;
-    for (auto _ : state) {
-        form.Timer1Timer();
-        form.Chart1->PaintNow();
-        ++ticks;
-        state.PauseTiming();
-        std::this_thread::sleep_for(std::chrono::milliseconds(3));
-        form.Recording().WaitUntilEncoded();
-        state.ResumeTiming();
-    }
-    state.counters["allocs_per_tick"] =
-        static_cast<double>(bench::AllocationCount() - before) / static_cast<double>(ticks);
+    TimeTicks(state, form, true);
     if (recording) {
         state.counters["skipped"] = form.Recording().Status().skipped;
         form.Recording().Stop(false);
     }
-    benchmark::DoNotOptimize(form.State().ForceTrace[313]);
 }
 
 BENCHMARK_CAPTURE(BM_WindowTickPaced, Plain, false)
