@@ -8,6 +8,7 @@
 
 #include "allocation_counter.h"
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -33,10 +34,11 @@ void RunToTheCut(app::TForm1& form) {
         form.Timer1Timer();
 }
 
-// Times the tick with the paint of the chart. paced: after each tick the timing pauses, sleeps
-// 3 ms (the caches then hold what they hold after a real pause) and waits until a recording's
-// encoder is done with its frame, as the timer's 50 ms allow. allocs_per_tick would show a
-// picture copied because the encoder still held it when the next tick drew.
+// Times the tick with the paint of the chart. paced: after each tick the timing pauses for what
+// the window does until the next tick, 50 ms later: it sleeps (the caches then hold what they
+// hold after a real pause), runs its events (a recording completes its frame) and the encoder
+// finishes the frame. allocs_per_tick would show a picture copied because the encoder still
+// held it when the next tick drew.
 void TimeTicks(benchmark::State& state, app::TForm1& form, bool paced) {
     form.Chart1->PaintNow();
     const long before = bench::AllocationCount();
@@ -47,7 +49,8 @@ void TimeTicks(benchmark::State& state, app::TForm1& form, bool paced) {
         ++ticks;
         if (paced) {
             state.PauseTiming();
-            std::this_thread::sleep_for(std::chrono::milliseconds(3));
+            std::this_thread::sleep_for(std::chrono::milliseconds(8));
+            QCoreApplication::processEvents();
             form.Recording().WaitUntilEncoded();
             state.ResumeTiming();
         }

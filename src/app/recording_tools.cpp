@@ -22,6 +22,9 @@ namespace app {
 namespace {
 
 constexpr int kStatusIntervalMs = 250;
+// After a tick, time for the paint that follows it; well inside the 50 ms to the next tick, so
+// that the encoder is done with the chart's picture before the chart draws again.
+constexpr int kCompleteAfterMs = 5;
 constexpr int kQueueFrames = 8; // 0.4 s of ticks the encoder may fall behind by
 
 QString Tr(const char* source) {
@@ -36,9 +39,13 @@ QString KilobytesText(std::int64_t bytes) {
 } // namespace
 
 RecordingTools::RecordingTools(TForm1& form, UserMessages& messages)
-    : form_(form), messages_(messages), statusTimer_(new QTimer(&form)) {
+    : form_(form), messages_(messages), statusTimer_(new QTimer(&form)),
+      completeTimer_(new QTimer(&form)) {
     statusTimer_->setInterval(kStatusIntervalMs);
     QObject::connect(statusTimer_, &QTimer::timeout, &form_, [this] { ShowStatus(); });
+    completeTimer_->setSingleShot(true);
+    completeTimer_->setInterval(kCompleteAfterMs);
+    QObject::connect(completeTimer_, &QTimer::timeout, &form_, [this] { CompleteFrame(); });
 }
 
 RecordingTools::~RecordingTools() {
@@ -135,6 +142,8 @@ void RecordingTools::AfterTick() {
     // The tick must not wait for the encoder: a frame that finds the queue full is left out,
     // counted and shown in the status.
     BeginFrame(recording::WhenFull::Skip);
+    if (framePending_)
+        completeTimer_->start();
 }
 
 void RecordingTools::BeginFrame(recording::WhenFull whenFull) {
@@ -146,6 +155,7 @@ void RecordingTools::BeginFrame(recording::WhenFull whenFull) {
 }
 
 void RecordingTools::CompleteFrame() {
+    completeTimer_->stop();
     if (!framePending_ || !Recording())
         return;
     recorder_->AddPicture(ChartPicture(), form_.CutterPicture().height());

@@ -34,8 +34,8 @@ public:
     void InstallMenu(QMenuBar* bar);
 
     // Hooks of the main window's tick. A frame is begun after its tick with the cutter view and
-    // completed with the oscillograph once the window has painted it: at the next tick, or when
-    // the recording stops.
+    // completed with the oscillograph once the window has painted it: a few milliseconds later,
+    // or at the next tick or when the recording stops if that comes first.
     void BeforeTick();
     void AfterTick();
 
@@ -76,6 +76,7 @@ private:
     recording::RecorderStatus finished_; // of the last recording, once stopped
     bool stopped_ = false;               // a recording has stopped: its status stays shown
     QTimer* statusTimer_ = nullptr;
+    QTimer* completeTimer_ = nullptr; // completes a frame after the paint that follows its tick
 };
 
 } // namespace app

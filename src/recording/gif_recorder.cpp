@@ -140,6 +140,8 @@ void GifRecorder::WaitUntilIdle() {
 }
 
 Failure GifRecorder::Finish(int lastTicks) {
+    if (file_ == nullptr)
+        return Status().failure; // finished before
     StopEncoder();
     Failure failure = encoder_.Finish(lastTicks);
     if (failure == Failure::None && !file_->commit())

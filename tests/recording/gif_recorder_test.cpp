@@ -89,6 +89,7 @@ TEST_F(GifRecorderTest, TheFileAppearsWhenFinishedAndReadsBack) {
     EXPECT_FALSE(QFile::exists(PathOf("run.gif")));
     ASSERT_EQ(recorder->Finish(1), Failure::None);
     EXPECT_EQ(Left(), QStringList{"run.gif"});
+    EXPECT_EQ(recorder->Finish(1), Failure::None); // once finished, the file stays as it is
 
     const RecorderStatus status = recorder->Status();
     EXPECT_EQ(status.encoded.frames, 20);
