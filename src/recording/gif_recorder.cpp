@@ -54,11 +54,15 @@ void GifRecorder::StopEncoder() {
 }
 
 void GifRecorder::Push(Message message) {
+    const bool ends = message.kind == Message::Kind::End;
     {
         const std::lock_guard lock(mutex_);
         queue_.push_back(std::move(message));
     }
-    work_.notify_one();
+    // The encoder is woken once a frame is whole: until then the producer (a tick and the paint
+    // after it) has the processor to itself.
+    if (ends)
+        work_.notify_one();
 }
 
 bool GifRecorder::BeginFrame(int tick, WhenFull whenFull) {
@@ -76,8 +80,6 @@ bool GifRecorder::BeginFrame(int tick, WhenFull whenFull) {
     }
     ++framesQueued_;
     queue_.push_back(Message{Message::Kind::Begin, tick, 0, {}});
-    lock.unlock();
-    work_.notify_one();
     frameOpen_ = true;
     return true;
 }
@@ -135,6 +137,7 @@ RecorderStatus GifRecorder::Status() const {
 }
 
 void GifRecorder::WaitUntilIdle() {
+    work_.notify_one(); // also for the pictures of a frame not yet ended
     std::unique_lock lock(mutex_);
     room_.wait(lock, [this] { return queue_.empty() && !busy_; });
 }

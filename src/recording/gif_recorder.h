@@ -70,7 +70,7 @@ public:
     void EndFrame();
 
     RecorderStatus Status() const;
-    // Returns once every queued frame is encoded.
+    // Returns once every frame ended is encoded and the pictures added so far are copied.
     void WaitUntilIdle();
     // Encodes what is queued, gives the last frame a delay of lastTicks ticks, ends the file and
     // puts it in its place. On a failure no file is left at path or beside it.
