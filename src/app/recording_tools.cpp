@@ -64,6 +64,7 @@ void RecordingTools::InstallMenu(QMenuBar* bar) {
     QObject::connect(RecordAction, &QAction::triggered, file, [this] { StartOrStop(); });
     file->insertAction(before, RecordAction);
 
+    bar_ = bar;
     StatusLabel = new QLabel(bar);
     StatusLabel->setObjectName(QStringLiteral("recordingStatus"));
     StatusLabel->setContentsMargins(0, 0, 6, 0);
@@ -114,15 +115,19 @@ void RecordingTools::Stop(bool showFailure) {
     if (!Recording())
         return;
     // The recording ends on the pictures as they stand, also when the last tick's frame was
-    // left out.
-    if (!framePending_ && lastFrameTick_ != tick_)
+    // left out: it is recorded now, and no longer counts as left out.
+    const bool lastLeftOut = !framePending_ && lastFrameTick_ != tick_;
+    if (lastLeftOut)
         BeginFrame(recording::WhenFull::Wait);
+    const bool recovered = lastLeftOut && framePending_;
     CompleteFrame();
     // Taken out first: a box shown below runs the event loop, and its ticks record nothing.
     const std::unique_ptr<recording::GifRecorder> recorder = std::move(recorder_);
     statusTimer_->stop();
     const recording::Failure failure = recorder->Finish(1);
     finished_ = recorder->Status();
+    if (recovered)
+        --finished_.skipped;
     stopped_ = true;
     if (RecordAction != nullptr)
         SetMenuText(RecordAction, QT_TRANSLATE_NOOP("app::MainMenu", "Snimi animaciju…"));
@@ -182,28 +187,31 @@ recording::RecorderStatus RecordingTools::Status() const {
 }
 
 void RecordingTools::ShowStatus() {
-    if (StatusLabel == nullptr)
+    if (StatusLabel == nullptr || (!Recording() && !stopped_))
         return;
-    if (!Recording() && !stopped_) {
-        StatusLabel->clear();
-        return;
-    }
     const recording::RecorderStatus status = Status();
     if (Recording() && status.failure != recording::Failure::None) {
         Stop();
         return;
     }
     QString text =
-        (Recording()
-             ? Tr(QT_TRANSLATE_NOOP("app::RecordingTools", "Snimanje u toku — slika: %1, %2"))
-             : Tr(QT_TRANSLATE_NOOP("app::RecordingTools", "Snimljeno — slika: %1, %2")))
+        (Recording() ? Tr(QT_TRANSLATE_NOOP("app::RecordingTools", "Snimanje — slika: %1, %2"))
+                     : Tr(QT_TRANSLATE_NOOP("app::RecordingTools", "Snimljeno — slika: %1, %2")))
             .arg(status.encoded.frames)
             .arg(KilobytesText(status.encoded.bytes));
+    QString why;
     if (status.skipped > 0) {
-        text += Tr(QT_TRANSLATE_NOOP("app::RecordingTools", ", preskočeno: %1 (računar ne stiže)"))
-                    .arg(status.skipped);
+        text +=
+            Tr(QT_TRANSLATE_NOOP("app::RecordingTools", ", preskočeno: %1")).arg(status.skipped);
+        why = Tr(QT_TRANSLATE_NOOP("app::RecordingTools",
+                                   "Kodiranje animacije nije stizalo za simulacijom, pa neke slike "
+                                   "nisu snimljene; snimljene slike traju duže, tako da animacija "
+                                   "zadržava vreme simulacije."));
     }
     StatusLabel->setText(text);
+    StatusLabel->setToolTip(why);
+    // The bar places its corner widget only when it is set: a longer text needs a new place.
+    bar_->setCornerWidget(StatusLabel, Qt::TopRightCorner);
 }
 
 void RecordingTools::ShowFailure(recording::Failure failure) const {

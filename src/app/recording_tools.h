@@ -75,6 +75,7 @@ private:
     bool framePending_ = false;          // a frame waits for its oscillograph
     recording::RecorderStatus finished_; // of the last recording, once stopped
     bool stopped_ = false;               // a recording has stopped: its status stays shown
+    QMenuBar* bar_ = nullptr;            // holds the status at its right end
     QTimer* statusTimer_ = nullptr;
     QTimer* completeTimer_ = nullptr; // completes a frame after the paint that follows its tick
 };

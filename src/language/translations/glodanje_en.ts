@@ -60,13 +60,13 @@
 <context>
     <name>app::LabTools</name>
     <message>
-        <location filename="../../app/lab_tools.cpp" line="+77"/>
+        <location filename="../../app/lab_tools.cpp" line="+80"/>
         <source>Greška</source>
         <translation>Error</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/recording_tools.cpp" line="+194"/>
+        <location filename="../../app/recording_tools.cpp" line="+224"/>
         <source>Datoteka &quot;%1&quot; ne može da se zapiše.</source>
         <translation>The file &quot;%1&quot; cannot be written.</translation>
     </message>
@@ -207,13 +207,13 @@ Licence: GNU GPL, version 3 or later.</translation>
         <translation>Exercise text</translation>
     </message>
     <message>
-        <location filename="../../app/recording_tools.cpp" line="-138"/>
-        <location line="+62"/>
+        <location filename="../../app/recording_tools.cpp" line="-161"/>
+        <location line="+70"/>
         <source>Snimi animaciju…</source>
         <translation>Record animation…</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-25"/>
         <source>Zaustavi snimanje</source>
         <translation>Stop recording</translation>
     </message>
@@ -221,12 +221,12 @@ Licence: GNU GPL, version 3 or later.</translation>
 <context>
     <name>app::RecordingTools</name>
     <message>
-        <location line="-68"/>
+        <location line="-72"/>
         <source>%1 kB</source>
         <translation>%1 kB</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+44"/>
         <source>Snimi animaciju</source>
         <translation>Record animation</translation>
     </message>
@@ -236,22 +236,27 @@ Licence: GNU GPL, version 3 or later.</translation>
         <translation>GIF animation (*.gif)</translation>
     </message>
     <message>
-        <location line="+100"/>
-        <source>Snimanje u toku — slika: %1, %2</source>
+        <location line="+116"/>
+        <source>Snimanje — slika: %1, %2</source>
         <translation>Recording — frames: %1, %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+7"/>
+        <source>, preskočeno: %1</source>
+        <translation>, skipped: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kodiranje animacije nije stizalo za simulacijom, pa neke slike nisu snimljene; snimljene slike traju duže, tako da animacija zadržava vreme simulacije.</source>
+        <translation>The encoding of the animation could not keep up with the simulation, so some frames were not recorded; the recorded frames last longer, so the animation keeps the simulation's time.</translation>
+    </message>
+    <message>
+        <location line="-7"/>
         <source>Snimljeno — slika: %1, %2</source>
         <translation>Recorded — frames: %1, %2</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>, preskočeno: %1 (računar ne stiže)</source>
-        <translation>, skipped: %1 (the computer cannot keep up)</translation>
-    </message>
-    <message>
-        <location line="+18"/>
+        <location line="+30"/>
         <source>Snimanje je prekinuto: slika ima više od 255 boja.</source>
         <translation>The recording stopped: a picture has more than 255 colours.</translation>
     </message>
