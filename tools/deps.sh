@@ -4,7 +4,7 @@
 glodanje_packages=(
   cmake ninja-build g++ pkg-config python3
   qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools
-  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libgif-dev
   fontconfig fonts-liberation fonts-dejavu-core
   clang-14 libclang-rt-14-dev
   desktop-file-utils appstream help2man dpkg-dev file shared-mime-info

@@ -5,6 +5,7 @@
 #include "app/help/form2.h"
 #include "app/lab_tools.h"
 #include "app/main_menu.h"
+#include "app/recording_tools.h"
 #include "app/scenario_tools.h"
 #include "app/window_zoom.h"
 #include "canvas/magnify.h"
@@ -182,14 +183,19 @@ TForm1::TForm1(std::unique_ptr<UserMessages> messages)
     scenarios_ = std::make_unique<ScenarioTools>(*this, *messages_);
     scenarios_->InstallMenu(MainMenuBar);
     zoom_ = std::make_unique<WindowZoom>(*this);
+    recording_ = std::make_unique<RecordingTools>(*this, *messages_);
+    recording_->InstallMenu(MainMenuBar);
 }
 
 TForm1::~TForm1() {
+    // Ending the program finishes a recording, while the pictures it takes still stand.
+    recording_->Stop(false);
     widgets::SetErrorReporter({});
     widgets::SetBeepHook({});
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    recording_->Stop();
     QWidget::closeEvent(event);
     emit Closed();
 }
@@ -424,8 +430,10 @@ void TForm1::RedrawCutterView(const sim::SimState& s, double phase) {
 }
 
 void TForm1::Timer1Timer() {
+    recording_->BeforeTick();
     const sim::TickReport report = sim::RunTick(state_, this);
     tools_->AfterTick(state_, report.feedLimitDisabledTimer);
+    recording_->AfterTick();
     SyncTimer();
 }
 

@@ -38,6 +38,7 @@ class TLineSeries;
 namespace app {
 
 class LabTools;
+class RecordingTools;
 class ScenarioTools;
 class TForm2;
 class WindowZoom;
@@ -158,6 +159,7 @@ public:
     ScenarioTools& Scenarios() { return *scenarios_; }
     // The window's zoom and full screen ("Prikaz").
     WindowZoom& Zoom() { return *zoom_; }
+    RecordingTools& Recording() { return *recording_; }
 
     // The spin edit that holds field.
     widgets::TSpinEdit* EditOf(sim::InputField field) const;
@@ -201,6 +203,7 @@ private:
     std::unique_ptr<LabTools> tools_; // uses messages_, so it goes first
     std::unique_ptr<ScenarioTools> scenarios_;
     std::unique_ptr<WindowZoom> zoom_;
+    std::unique_ptr<RecordingTools> recording_; // uses tools_ and the pictures
     TForm2* instructions_ = nullptr;
     QString scenarioTitle_; // of the open scenario, as its file gives it; "" for none
     // Each spin edit with its row of the inputs table: the one list of which control holds which

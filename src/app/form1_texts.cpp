@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/main_menu.h"
 #include "app/window_zoom.h"
+#include "app/recording_tools.h"
 #include "chart/chart.h"
 #include "oscillograph/oscillograph.h"
 #include "sim/input_fields.h"
@@ -128,6 +129,8 @@ void TForm1::RetranslateUi() {
     oscillograph::SetChart1Texts(*Chart1);
     if (MainMenuBar != nullptr)
         RetranslateMenuBar(MainMenuBar);
+    if (recording_ != nullptr)
+        recording_->ShowStatus();
 }
 
 } // namespace app

@@ -69,9 +69,12 @@ void LabTools::SaveBytes(const QString& caption, const std::string& suffix, cons
     const QString path = ChooseSaveFile(caption, suggested, filter);
     if (path.isEmpty())
         return;
-    // The file is replaced only once it is written whole.
+    // The file is replaced only once it is written whole. Unbuffered: a write that the disk cuts
+    // short returns its short count to `write`, where a buffered one would be lost in the flush
+    // of the commit, which then reports success over a truncated file.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !write(file) ||
+        !file.commit()) {
         messages_.Beep();
         messages_.ShowError(
             QCoreApplication::translate("app::LabTools", "Greška"),

@@ -44,10 +44,14 @@ void WriteCsvRow(std::ostream& csv, int tick, const sim::SimState& s) {
 }
 
 RunSummary RunAndWriteCsv(sim::SimState& s, std::optional<int> maxTicks, std::ostream& csv,
-                          sim::RunObserver* observer) {
+                          sim::RunObserver* observer,
+                          const std::function<void(int, const sim::SimState&)>& afterTick) {
     csv << kCsvHeader << '\n';
-    return RunToEnd(s, maxTicks, observer, [&csv](int tick, const sim::SimState& state) {
+    return RunToEnd(s, maxTicks, observer, [&](int tick, const sim::SimState& state) {
         WriteCsvRow(csv, tick, state);
+        if (afterTick) {
+            afterTick(tick, state);
+        }
         return true;
     });
 }

@@ -7,6 +7,7 @@
 
 #include "sim/sim_state.h"
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -21,9 +22,11 @@ extern const char* const kCsvHeader;
 void WriteCsvRow(std::ostream& csv, int tick, const sim::SimState& s);
 
 // Runs ticks until the tick in which the feed limit disables the timer, or maxTicks ticks
-// (none: no limit), writing the header and one row per tick to csv.
+// (none: no limit), writing the header and one row per tick to csv; afterTick (may be empty)
+// follows each row with the tick's 1-based number.
 RunSummary RunAndWriteCsv(sim::SimState& s, std::optional<int> maxTicks, std::ostream& csv,
-                          sim::RunObserver* observer);
+                          sim::RunObserver* observer,
+                          const std::function<void(int, const sim::SimState&)>& afterTick = {});
 
 // A real with 17 significant digits and a point, independent of the locale, so it reads back
 // exactly.

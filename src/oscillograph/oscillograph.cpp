@@ -56,7 +56,7 @@ void ConfigureChart1(TChart& chart, TLineSeries& series1, TLineSeries& series2,
     chart.SetColor(clBlack);
     chart.SetBackColor(clBlack);
     chart.Gradient.SetVisible(true);
-    chart.Gradient.SetEndColor(0x80FFFF);
+    chart.Gradient.SetEndColor(kGradientEndColour);
     chart.SetMarginTop(5);
     chart.SetMarginBottom(5);
     chart.SetMarginLeft(1);

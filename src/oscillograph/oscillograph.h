@@ -15,6 +15,8 @@ inline constexpr int kOscillographHeight = 161;             // pixels
 inline constexpr chart::TColor kForceColour = 0x80FF80;     // light green, Series1 "Po"
 inline constexpr chart::TColor kChipColour = 0xFFFF80;      // light cyan, Series2 "Hr"
 inline constexpr chart::TColor kMeanForceColour = 0x80FFFF; // light yellow, Series3
+// The background runs from white at the top to this light yellow at the bottom.
+inline constexpr chart::TColor kGradientEndColour = 0x80FFFF;
 
 // Sets chart and the three series up as Chart1, Series1, Series2 and Series3 of the main
 // window: gradient background, black plot, title "Oscilograf", force axis 0 .. 5000 on the

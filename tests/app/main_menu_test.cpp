@@ -7,6 +7,7 @@
 #include "app/lab_test_support.h"
 #include "batch/batch_pictures.h"
 #include "batch/batch_run.h"
+#include "support/file_size_limit.h"
 
 #include <QAction>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <functional>
 #include <sstream>
 
 namespace app {
@@ -51,10 +53,10 @@ TEST_F(MainMenuTest, MenusHoldTheirItemsWithTheUsualShortcuts) {
     EXPECT_EQ(menus[2]->text(), "P&rikaz");
     EXPECT_EQ(menus[3]->text(), QString::fromUtf8("&Pomoć"));
     EXPECT_EQ(Items(menus[0]->menu()),
-              (std::vector<std::string>{"Otvori scenario…|Ctrl+O", "Sačuvaj scenario…|", "Nedavni|",
-                                        "Sačuvaj tragove kao CSV...|Ctrl+S",
-                                        "Sačuvaj oscilograf kao PNG...|",
-                                        "Sačuvaj sliku glodala kao PNG...|", "Izlaz|Ctrl+Q"}));
+              (std::vector<std::string>{
+                  "Otvori scenario…|Ctrl+O", "Sačuvaj scenario…|", "Nedavni|",
+                  "Sačuvaj tragove kao CSV...|Ctrl+S", "Sačuvaj oscilograf kao PNG...|",
+                  "Sačuvaj sliku glodala kao PNG...|", "Snimi animaciju…|", "Izlaz|Ctrl+Q"}));
     EXPECT_EQ(Items(menus[1]->menu()), (std::vector<std::string>{"Merenja|Ctrl+M", "Dnevnik|Ctrl+L",
                                                                  "Eksperiment...|Ctrl+E"}));
     EXPECT_EQ(Items(menus[2]->menu()), (std::vector<std::string>{"Uvećanje|", "Ceo ekran|F11"}));
@@ -182,6 +184,27 @@ TEST_F(MainMenuTest, AFileThatCannotBeWrittenIsReportedAndNothingIsWritten) {
     form->Tools().SaveViewPng();
     EXPECT_TRUE(said.empty());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+// A disk that fills during the save: the error is shown and no file is left, for the text of the
+// CSV as for the PNG writer.
+TEST_F(MainMenuTest, AFullDiskIsReportedAndLeavesNoFile) {
+    StartWith("28Cr4", "P30");
+    Tick(40);
+    const std::vector<std::pair<std::string, std::function<void()>>> saves = {
+        {"run.csv", [this] { form->Tools().SaveTracesCsv(); }},
+        {"view.png", [this] { form->Tools().SaveViewPng(); }}};
+    for (const auto& [name, save] : saves) {
+        said.clear();
+        answer = PathOf(name.c_str());
+        {
+            const test_support::FileSizeLimit full(1024);
+            save();
+        }
+        ASSERT_EQ(said.size(), 2u) << name;
+        EXPECT_NE(said[1].find("ne može da se zapiše"), std::string::npos) << said[1];
+        EXPECT_TRUE(QDir(dir.path()).isEmpty()) << name;
+    }
 }
 
 } // namespace

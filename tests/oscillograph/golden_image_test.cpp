@@ -126,17 +126,6 @@ private:
     cutter::CutterView view_;
 };
 
-sim::SimState TwentyTeethHelix45Depth50() {
-    sim::SimState s = sim::StartupState();
-    EXPECT_TRUE(sim::SetToothCount(s, "20").applied());
-    EXPECT_TRUE(sim::SetHelixAngle(s, "45").applied());
-    EXPECT_TRUE(sim::SetDepth(s, "50").input.applied());
-    sim::SelectWorkpieceMaterial(s, sim::FindWorkpieceMaterial("28Cr4") - 1);
-    sim::SelectToolMaterial(s, sim::FindToolMaterial("P30") - 1);
-    EXPECT_TRUE(sim::StartRun(s).mayStart);
-    return s;
-}
-
 // Down milling 25 mm deep: the workpiece keeps no uncut corner or spike inside the cutter.
 sim::SimState DownMillingDepth25() {
     sim::SimState s = sim::StartedState(sim::MillingDirection::Down);
@@ -184,7 +173,7 @@ const GoldenScenario kScenarios[] = {
              run.Check(Tick("down", tick));
          }
      }},
-    {"TwentyTeethHelix45Depth50", TwentyTeethHelix45Depth50,
+    {"TwentyTeethHelix45Depth50", sim::TwentyTeethHelix45Depth50State,
      [](GoldenRun& run) {
          for (const int tick : {1, 300, 700, 1200}) {
              run.RunTo(tick);

@@ -20,6 +20,10 @@ SimState StartedState(MillingDirection direction = MillingDirection::Up);
 // timer. Returns the number of ticks run.
 int RunTicks(SimState& s, int ticks);
 
+// The third reference run, started: 20 teeth, helix angle 45 degrees, 50 mm deep, 28Cr4 with
+// P30, up milling (the most teeth in the cut at once). Aborts if a value is refused.
+SimState TwentyTeethHelix45Depth50State();
+
 // StartedState run for `ticks` ticks (the cutter is in the cut from about tick 357 to the end of
 // the feed at about tick 1556).
 SimState MidRunState(MillingDirection direction, int ticks);

@@ -85,7 +85,24 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputCase{"PicturesWithoutDrawing",
                      {"--workpiece", "C35", "--tool", "P30", "--chart-png", "chart.png"},
                      kExitBadInput,
-                     "glodanje-batch: pictures cannot be drawn here"}),
+                     "glodanje-batch: pictures cannot be drawn here"},
+        BadInputCase{"RecordingWithoutDrawing",
+                     {"--workpiece", "C35", "--tool", "P30", "--gif", "run.gif"},
+                     kExitBadInput,
+                     "glodanje-batch: pictures cannot be drawn here"},
+        BadInputCase{
+            "GifEveryZero",
+            {"--workpiece", "C35", "--tool", "P30", "--gif", "run.gif", "--gif-every", "0"},
+            kExitBadInput,
+            "glodanje-batch: --gif-every: '0' is not a whole number of at least 1"},
+        BadInputCase{"GifEveryNotANumber",
+                     {"--workpiece", "C35", "--tool", "P30", "--gif", "run.gif", "--gif-every=5x"},
+                     kExitBadInput,
+                     "glodanje-batch: --gif-every: '5x' is not a whole number of at least 1"},
+        BadInputCase{"GifEveryWithoutGif",
+                     {"--workpiece", "C35", "--tool", "P30", "--gif-every", "2"},
+                     kExitBadInput,
+                     "glodanje-batch: --gif-every needs --gif"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BatchBadInput, AnUnwritableCsvRunsNothing) {

@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
     EveryOutput, CannotWriteTest,
     ::testing::Values(UnwritableCase{"Csv", {"--csv"}}, UnwritableCase{"Report", {"--report"}},
                       UnwritableCase{"ViewPng", {"--view-png"}},
-                      UnwritableCase{"ChartPng", {"--chart-png"}},
+                      UnwritableCase{"ChartPng", {"--chart-png"}}, UnwritableCase{"Gif", {"--gif"}},
                       UnwritableCase{"SweepCsv", {"--sweep", "direction=both", "--csv"}},
                       UnwritableCase{"SweepPng", {"--sweep", "direction=both", "--sweep-png"}}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -25,16 +25,17 @@ ALLOWED = {
     "src/scenario": {"numeric", "sim"},
     "src/language": set(),
     "src/lab": {"canvas", "chart", "numeric", "sim"},
+    "src/recording": {"canvas", "chart", "cutter", "numeric", "oscillograph", "sim"},
     "src/app": {"canvas", "chart", "cutter", "lab", "language", "numeric", "oscillograph",
-                "scenario", "sim", "widgets"},
+                "recording", "scenario", "sim", "widgets"},
     "tools/batch": {"canvas", "chart", "cutter", "lab", "language", "numeric", "oscillograph",
-                    "scenario", "sim"},
+                    "recording", "scenario", "sim"},
 }
 
 # Modules with no Qt at all, and modules that build without Qt Widgets.
 NO_QT = {"src/numeric", "src/sim"}
 NO_WIDGETS = {"src/canvas", "src/chart", "src/cutter", "src/lab", "src/language",
-              "src/oscillograph", "src/scenario", "tools/batch"}
+              "src/oscillograph", "src/recording", "src/scenario", "tools/batch"}
 # Files of a no-widgets module that are its widget wrapper and link Qt Widgets on purpose.
 WIDGET_WRAPPERS = {"src/chart/chart_widget.h", "src/chart/chart_widget.cpp"}
 

@@ -76,6 +76,9 @@ std::string InputUsageLines() {
 
 // The options that belong to one run or to a sweep alone.
 std::string CheckSweepOptions(const BatchOptions& o) {
+    if (o.gifEvery && o.gifPath.empty()) {
+        return "--gif-every needs --gif";
+    }
     if (!o.sweep) {
         if (!o.sweepPngPath.empty() || o.logAxes || o.jobs) {
             return "--sweep-png, --log and --jobs need --sweep";
@@ -84,6 +87,9 @@ std::string CheckSweepOptions(const BatchOptions& o) {
     }
     if (!o.viewPngPath.empty() || !o.chartPngPath.empty() || !o.reportPath.empty()) {
         return "--view-png, --chart-png and --report describe one run, not a --sweep";
+    }
+    if (!o.gifPath.empty()) {
+        return "--gif records one run, not a --sweep";
     }
     if (o.logAxes && o.sweep->kind != lab::SweepKind::Field) {
         return "--log needs a sweep of a numeric input";
@@ -215,6 +221,9 @@ std::map<std::string, Setter> OptionSetters(BatchOptions& o) {
         {"--view-png", PathSetter(o.viewPngPath, "--view-png")},
         {"--chart-png", PathSetter(o.chartPngPath, "--chart-png")},
         {"--report", PathSetter(o.reportPath, "--report")},
+        {"--gif", PathSetter(o.gifPath, "--gif")},
+        {"--gif-every", CountSetter(o.gifEvery, "--gif-every", 1,
+                                    std::numeric_limits<int32_t>::max(), "of at least 1")},
         {"--sweep",
          [&o](const std::string& value) {
              lab::SweepParse sweep = lab::ParseSweepText(value);
@@ -320,6 +329,9 @@ std::string UsageText() {
            "  --report FILE        write the inputs, the cutting conditions, the simulated "
            "results\n"
            "                       and the textbook check as JSON\n"
+           "  --gif FILE           record the run as an animated GIF: the cutter view above the\n"
+           "                       oscillograph (385 x 474), from the start, one frame per tick\n"
+           "  --gif-every N        one GIF frame every N ticks (default: 1), and the last tick's\n"
            "  --lang en|sr         language of the warnings, the oscillograph and the sweep\n"
            "                       pictures (default: sr)\n"
            "  --help               show this text\n"

@@ -22,6 +22,8 @@ struct BatchOptions : lab::RunInputs {
     std::string viewPngPath;             // the cutter view at the end of the run; empty: none
     std::string chartPngPath;            // the oscillograph at the end of the run; empty: none
     std::string reportPath;              // the measurements of the run as JSON; empty: none
+    std::string gifPath;                 // the run as an animated GIF; empty: none
+    std::optional<int> gifEvery;         // ticks from one GIF frame to the next, 1 or more
     std::optional<lab::SweepPlan> sweep; // a series of runs instead of one
     std::string sweepPngPath;            // the sweep's plot; empty: none
     bool logAxes = false;    // the sweep's plot on log-log axes, with the fitted exponent

@@ -55,23 +55,13 @@ bool OpenOutput(std::ofstream& file, const std::string& path, std::ostream& err)
     return true;
 }
 
-int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                    const RunPicturesFactory& pictures, const SweepPlotWriter& sweepPlot) {
-    const ParseResult parsed = ParseBatchOptions(args);
-    if (!parsed.ok) {
-        err << kProgram << parsed.error << '\n';
-        return kExitBadInput;
-    }
-    const BatchOptions& options = parsed.options;
-    if (options.help) {
-        out << UsageText();
-        return kExitDone;
-    }
-    if (options.sweep) {
-        return RunSweepCommand(options, out, err, sweepPlot);
-    }
+namespace {
+
+// One run with its CSV, pictures, recording, report and summary.
+int RunOneJob(const BatchOptions& options, std::ostream& out, std::ostream& err,
+              const RunPicturesFactory& pictures) {
     std::unique_ptr<RunPictures> drawing;
-    if (!options.viewPngPath.empty() || !options.chartPngPath.empty()) {
+    if (!options.viewPngPath.empty() || !options.chartPngPath.empty() || !options.gifPath.empty()) {
         if (!pictures) {
             err << kProgram << "pictures cannot be drawn here\n";
             return kExitBadInput;
@@ -94,12 +84,23 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (!OpenOutput(file, options.csvPath, err) || !OpenOutput(report, options.reportPath, err)) {
         return kExitCannotWrite;
     }
+    if (drawing) {
+        if (const std::string error = drawing->Begin(*state); !error.empty()) {
+            err << kProgram << sim::EscapeControls(error, sim::Backslash::Keep) << '\n';
+            return kExitCannotWrite;
+        }
+    }
     // Only now that nothing can stop the run: no warning comes before an error.
     for (const std::string& warning : prepared.warnings) {
         err << warning << '\n';
     }
     std::ostream& csv = options.csvPath.empty() ? out : file;
-    const lab::RunSummary summary = lab::RunAndWriteCsv(*state, options.ticks, csv, observer);
+    const lab::RunSummary summary = lab::RunAndWriteCsv(
+        *state, options.ticks, csv, observer, [&drawing](int tick, const sim::SimState& s) {
+            if (drawing) {
+                drawing->AfterTick(tick, s);
+            }
+        });
     csv.flush();
     if (!csv) {
         err << kProgram << "cannot write the CSV\n";
@@ -120,7 +121,29 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         }
     }
     WriteSummary(err, summary);
+    if (drawing) {
+        err << drawing->Summary();
+    }
     return kExitDone;
+}
+
+} // namespace
+
+int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    const RunPicturesFactory& pictures, const SweepPlotWriter& sweepPlot) {
+    const ParseResult parsed = ParseBatchOptions(args);
+    if (!parsed.ok) {
+        err << kProgram << parsed.error << '\n';
+        return kExitBadInput;
+    }
+    if (parsed.options.help) {
+        out << UsageText();
+        return kExitDone;
+    }
+    if (parsed.options.sweep) {
+        return RunSweepCommand(parsed.options, out, err, sweepPlot);
+    }
+    return RunOneJob(parsed.options, out, err, pictures);
 }
 
 } // namespace batch

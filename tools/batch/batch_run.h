@@ -34,11 +34,19 @@ bool OpenOutput(std::ofstream& file, const std::string& path, std::ostream& err)
 void WriteSummary(std::ostream& out, const lab::RunSummary& summary);
 
 // The pictures of a run: follows the run's drawing steps and writes the pictures asked for at
-// the end. The program supplies the drawing, so that the runner itself needs no Qt.
+// the end (and the recording, during the run). The program supplies the drawing, so that the
+// runner itself needs no Qt.
 class RunPictures : public sim::RunObserver {
 public:
+    // Before the first tick: opens what is written during the run; returns an error message, or
+    // "" when it could.
+    virtual std::string Begin(const sim::SimState&) { return {}; }
+    // After each tick, with its 1-based number.
+    virtual void AfterTick(int, const sim::SimState&) {}
     // Writes the pictures; returns an error message, or "" when all were written.
     virtual std::string Save(const sim::SimState& s) = 0;
+    // Lines for the summary on standard error, each with its line break; "" for none.
+    virtual std::string Summary() const { return {}; }
 };
 using RunPicturesFactory = std::function<std::unique_ptr<RunPictures>(const BatchOptions&)>;
 

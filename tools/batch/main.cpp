@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
             application = MakeApplication(argc, argv);
     };
     const auto pictures = [&](const batch::BatchOptions& options) {
-        if (!options.chartPngPath.empty())
+        if (!options.chartPngPath.empty() || !options.gifPath.empty())
             needApplication();
         return batch::MakePngPictures(options);
     };

@@ -60,12 +60,13 @@
 <context>
     <name>app::LabTools</name>
     <message>
-        <location filename="../../app/lab_tools.cpp" line="+77"/>
+        <location filename="../../app/lab_tools.cpp" line="+80"/>
         <source>Greška</source>
         <translation>Error</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/recording_tools.cpp" line="+224"/>
         <source>Datoteka &quot;%1&quot; ne može da se zapiše.</source>
         <translation>The file &quot;%1&quot; cannot be written.</translation>
     </message>
@@ -202,6 +203,7 @@ Licence: GNU GPL, version 3 or later. The program is free software: you may shar
     </message>
     <message>
         <location filename="../../app/scenario_tools.cpp" line="+146"/>
+        <location filename="../../app/scenario_tools.cpp" line="+145"/>
         <source>Otvori scenario…</source>
         <translation>Open scenario…</translation>
     </message>
@@ -220,11 +222,76 @@ Licence: GNU GPL, version 3 or later. The program is free software: you may shar
         <source>Tekst vežbe</source>
         <translation>Exercise text</translation>
     </message>
+    <message>
+        <location filename="../../app/recording_tools.cpp" line="-161"/>
+        <location line="+70"/>
+        <source>Snimi animaciju…</source>
+        <translation>Record animation…</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>Zaustavi snimanje</source>
+        <translation>Stop recording</translation>
+    </message>
+</context>
+<context>
+    <name>app::RecordingTools</name>
+    <message>
+        <location line="-72"/>
+        <source>%1 kB</source>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Snimi animaciju</source>
+        <translation>Record animation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>GIF animacija (*.gif)</source>
+        <translation>GIF animation (*.gif)</translation>
+    </message>
+    <message>
+        <location line="+116"/>
+        <source>Snimanje — slika: %1, %2</source>
+        <translation>Recording — frames: %1, %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>, preskočeno: %1</source>
+        <translation>, skipped: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kodiranje animacije nije stizalo za simulacijom, pa neke slike nisu snimljene; snimljene slike traju duže, tako da animacija zadržava vreme simulacije.</source>
+        <translation>The encoding of the animation could not keep up with the simulation, so some frames were not recorded; the recorded frames last longer, so the animation keeps the simulation's time.</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>Snimljeno — slika: %1, %2</source>
+        <translation>Recorded — frames: %1, %2</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Snimanje je prekinuto: slika ima više od 255 boja.</source>
+        <translation>The recording stopped: a picture has more than 255 colours.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Snimanje je prekinuto: slike su promenile veličinu.</source>
+        <translation>The recording stopped: the pictures changed their size.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Greška</source>
+        <translation>Error</translation>
+    </message>
 </context>
 <context>
     <name>app::ScenarioTools</name>
     <message>
         <location line="-122"/>
+        <location filename="../../app/scenario_tools.cpp" line="-121"/>
         <source>Scenario glodanja (*%1)</source>
         <translation>Milling scenario (*%1)</translation>
     </message>
@@ -524,11 +591,13 @@ Nothing was changed.</translation>
     <name>app::TForm1</name>
     <message>
         <location filename="../../app/form1.cpp" line="+525"/>
+        <location filename="../../app/form1.cpp" line="+524"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
         <location filename="../../app/form1_texts.cpp" line="+88"/>
+        <location filename="../../app/form1_texts.cpp" line="+85"/>
         <source>Odredjivanje otpora rezanja pri obimnom glodanju</source>
         <translation>Cutting force in peripheral milling</translation>
     </message>
