@@ -73,7 +73,7 @@ void SetForceModel(SimState& s, ForceModel model) {
 }
 
 bool SetRadialForceRatio(SimState& s, double ratio) {
-    if (!(ratio >= kRadialForceRatioMin && ratio <= kRadialForceRatioMax)) {
+    if (!RadialForceRatioInRange(ratio)) {
         return false;
     }
     s.RadialForceRatio = ratio;

@@ -23,6 +23,11 @@ inline constexpr double kRadialForceRatioMax = 0.6;
 inline constexpr double kRadialForceRatioStep = 0.05;
 inline constexpr double kRadialForceRatioStart = 0.4;
 
+// Whether K_r lies in [0.2, 0.6]; false for a value that is not a number.
+constexpr bool RadialForceRatioInRange(double ratio) {
+    return ratio >= kRadialForceRatioMin && ratio <= kRadialForceRatioMax;
+}
+
 // The force on the workpiece per unit of a tooth's tangential force.
 struct ForceDirection {
     double feed = 0;   // along the feed; positive pulls the workpiece on

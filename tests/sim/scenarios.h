@@ -20,6 +20,15 @@ SimState StartedState(MillingDirection direction = MillingDirection::Up);
 // timer. Returns the number of ticks run.
 int RunTicks(SimState& s, int ticks);
 
+// The start values with 28Cr4 and P30 and the given depth (tenths of mm), helix (degrees),
+// number of teeth and K_r, "Proces" pressed.
+SimState StartedCut(MillingDirection direction, const char* depth, const char* helix,
+                    const char* teeth = "8", double radialRatio = 0.4);
+
+// The same run to the end of the feed: the last revolution's means are those of a steady cut.
+SimState SteadyCut(MillingDirection direction, const char* depth, const char* helix,
+                   const char* teeth = "8", double radialRatio = 0.4);
+
 // StartedState run for `ticks` ticks (the cutter is in the cut from about tick 357 to the end of
 // the feed at about tick 1556).
 SimState MidRunState(MillingDirection direction, int ticks);
