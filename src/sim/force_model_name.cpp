@@ -1,5 +1,7 @@
 #include "sim/force_model_name.h"
 
+#include "sim/tooth_forces.h"
+
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -64,6 +66,11 @@ std::string RadialForceRatioText(double ratio) {
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), ratio);
     return std::string(buffer.data(), result.ptr);
+}
+
+std::string RadialForceRatioRange() {
+    return RadialForceRatioText(kRadialForceRatioMin) + ".." +
+           RadialForceRatioText(kRadialForceRatioMax);
 }
 
 } // namespace sim

@@ -42,4 +42,7 @@ std::optional<double> ParseDecimalText(std::string_view text, DecimalMark mark);
 // ("0.4", "0.45").
 std::string RadialForceRatioText(double ratio);
 
+// The range K_r may take, as messages write it: "0.2..0.6".
+std::string RadialForceRatioRange();
+
 } // namespace sim
