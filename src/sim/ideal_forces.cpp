@@ -12,8 +12,9 @@ namespace {
 
 // rad, 2 pi exactly (the core's kFullTurn is the designed 6.283185).
 constexpr double kExactTurn = 2 * std::numbers::pi;
-constexpr int kPanels = 8192;       // trapezoid panels over the cutting zone
-constexpr int kPitchSamples = 4096; // rotations tried over one pitch for the peak
+constexpr int kPanels = 8192;       // trapezoid panels over the cutting zone for the means
+constexpr int kTablePanels = 2048;  // panels of the table the peak interpolates in
+constexpr int kPitchSamples = 1024; // rotations on the grid over one pitch for the peak
 
 // The forces of one tooth at angle phi inside the zone.
 IdealForces OneTooth(const IdealCut& cut, double phi) {
@@ -30,9 +31,9 @@ IdealForces OneTooth(const IdealCut& cut, double phi) {
 class NormalTable {
 public:
     explicit NormalTable(const IdealCut& cut)
-        : entry_(cut.entryAngle), width_((cut.exitAngle - cut.entryAngle) / kPanels),
-          force_(kPanels + 1), integral_(kPanels + 1) {
-        for (int i = 0; i <= kPanels; ++i) {
+        : entry_(cut.entryAngle), width_((cut.exitAngle - cut.entryAngle) / kTablePanels),
+          force_(kTablePanels + 1), integral_(kTablePanels + 1) {
+        for (int i = 0; i <= kTablePanels; ++i) {
             force_[i] = OneTooth(cut, entry_ + i * width_).normal;
             if (i > 0) {
                 integral_[i] = integral_[i - 1] + (force_[i - 1] + force_[i]) * width_ / 2;
@@ -44,7 +45,7 @@ public:
     double ForceAt(double phi) const {
         const double u = Reduced(phi) - entry_;
         // The rotation that puts a tooth at the exit may land a rounding step beyond it.
-        if (u < 0 || u > kPanels * width_ * (1 + 1e-12) || width_ <= 0) {
+        if (u < 0 || u > kTablePanels * width_ * (1 + 1e-12) || width_ <= 0) {
             return 0;
         }
         return Interpolated(force_, u);
@@ -56,7 +57,7 @@ public:
         const double u = phi - turns * kExactTurn - entry_;
         const double whole = integral_.back();
         double within = 0;
-        if (u >= kPanels * width_) {
+        if (u >= kTablePanels * width_) {
             within = whole;
         } else if (u > 0) {
             within = Interpolated(integral_, u);
@@ -69,7 +70,7 @@ private:
 
     double Interpolated(const std::vector<double>& values, double u) const {
         const double position = u / width_;
-        const int i = std::min(static_cast<int>(position), kPanels - 1);
+        const int i = std::min(static_cast<int>(position), kTablePanels - 1);
         const double t = position - i;
         return values[i] + (values[i + 1] - values[i]) * t;
     }
@@ -109,13 +110,23 @@ double IdealPeakNormalForce(const IdealCut& cut) {
         }
         return (table.IntegralTo(phi) - table.IntegralTo(phi - cut.helixLag)) / cut.helixLag;
     };
+    // The sum is smooth between the rotations at which an edge's end crosses the entry or the
+    // exit (a straight tooth's force jumps to 0 there): those are tried exactly, the rest on a
+    // grid.
+    std::vector<double> rotations;
+    for (int sample = 0; sample < kPitchSamples; ++sample) {
+        rotations.push_back(sample * pitch / kPitchSamples);
+    }
+    for (double edgeEnd : {cut.entryAngle, cut.exitAngle}) {
+        for (double lag : {0.0, cut.helixLag}) {
+            const double rotation = std::fmod(edgeEnd + lag, pitch);
+            // Just inside the zone and just past it, for a force that jumps there.
+            rotations.push_back(rotation);
+            rotations.push_back(std::nextafter(rotation, 0.0));
+        }
+    }
     double peak = 0;
-    // The straight tooth's force jumps to 0 past the exit: try the rotation that puts a tooth
-    // exactly there as well.
-    const double exitRotation = std::fmod(cut.exitAngle, pitch);
-    for (int sample = 0; sample <= kPitchSamples; ++sample) {
-        const double rotation =
-            sample < kPitchSamples ? sample * pitch / kPitchSamples : exitRotation;
+    for (const double rotation : rotations) {
         double normal = 0;
         for (int k = 0; k < cut.teeth; ++k) {
             normal += toothForce(rotation + k * pitch);

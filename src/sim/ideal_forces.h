@@ -41,7 +41,8 @@ struct IdealForces {
 IdealForces IdealRevolutionMeans(const IdealCut& cut);
 
 // The normal force of largest magnitude, with its sign, over one tooth pitch of the rotation:
-// every tooth in the cut, each tooth's edge spread evenly over helixLag.
+// every tooth in the cut, each tooth's edge spread evenly over helixLag. Tried on 1024 rotations
+// and at every rotation where an end of an edge meets the entry or the exit.
 double IdealPeakNormalForce(const IdealCut& cut);
 
 } // namespace sim
