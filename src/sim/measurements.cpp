@@ -180,8 +180,7 @@ std::optional<double> AngleDifference(std::optional<double> simulated,
     if (!simulated || !textbook) {
         return std::nullopt;
     }
-    const double difference = std::remainder(*simulated - *textbook, 360.0);
-    return difference;
+    return std::remainder(*simulated - *textbook, 360.0);
 }
 
 void CompareToothFigures(ToothForceResults& r, const SimState& s,
