@@ -81,6 +81,8 @@ lab::RunInputs FixedInputsOf(const TForm1& form) {
         options.toolMaterial = s.ToolMaterial;
     }
     options.direction = s.MillingDirection;
+    options.forceModel = s.ForceModel;
+    options.radialRatio = s.RadialForceRatio;
     return options;
 }
 

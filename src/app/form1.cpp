@@ -21,6 +21,7 @@
 #include "sim/startup.h"
 #include "sim/text_conversion.h"
 #include "sim/tool_inputs.h"
+#include "sim/tooth_forces.h"
 #include "widgets/spin_edit.h"
 #include "widgets/widget_hooks.h"
 
@@ -479,6 +480,14 @@ void TForm1::RadioButton1Click() {
 
 void TForm1::RadioButton2Click() {
     sim::SetMillingDirection(state_, sim::MillingDirection::Down, this);
+}
+
+void TForm1::SetForceModel(sim::ForceModel model) {
+    sim::SetForceModel(state_, model);
+}
+
+bool TForm1::SetRadialForceRatio(double ratio) {
+    return sim::SetRadialForceRatio(state_, ratio);
 }
 
 void TForm1::ComboBox1Change() {

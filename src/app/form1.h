@@ -111,6 +111,11 @@ public:
     void SpinEdit10Change(widgets::TSpinEdit* sender); // force axis maximum, N
     void SpinEdit11Change(widgets::TSpinEdit* sender); // chip axis maximum, tenths of mm
 
+    // The force the traces show and K_r, between ticks (a scenario file gives them; so do the
+    // window's own controls for them). A K_r outside 0.2..0.6 changes nothing: false.
+    void SetForceModel(sim::ForceModel model);
+    bool SetRadialForceRatio(double ratio);
+
     // Controls, in creation order.
     TImage* Image1 = nullptr;
     QLabel *Label15 = nullptr, *Label16 = nullptr;

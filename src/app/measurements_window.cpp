@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/translated_texts.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -112,6 +113,47 @@ const CheckRow kCheckRows[] = {
      [](const sim::Measurements& m) { return m.compared.torque.differencePercent; }},
 };
 
+// One line of the per-tooth forces: the simulated figure, the textbook integral's and their
+// difference, read from one comparison of the measurements.
+struct ToothRow {
+    const char* key;
+    const char* name;
+    const char* formula;
+    const char* unit;
+    int decimals;
+    sim::ToothForceComparison sim::ToothForceResults::*figure;
+};
+
+const ToothRow kToothRows[] = {
+    {"toothFt",
+     QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Srednja tangencijalna sila (poslednji obrt)"),
+     "z/(2π)·∫ F_t(φ) dφ", "N", 1, &sim::ToothForceResults::meanTangential},
+    {"toothFf",
+     QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Srednja sila u pravcu pomoćnog kretanja"),
+     "z/(2π)·∫ F_t·(∓cos φ − K_r·sin φ) dφ", "N", 1, &sim::ToothForceResults::meanFeed},
+    {"toothFn", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Srednja normalna sila"),
+     "z/(2π)·∫ F_t·(K_r·cos φ ∓ sin φ) dφ", "N", 1, &sim::ToothForceResults::meanNormal},
+    {"toothF", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Rezultanta srednjih sila"),
+     "F = √(F_f² + F_n²)", "N", 1, &sim::ToothForceResults::resultant},
+    {"toothAngle", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Ugao rezultante"),
+     "atan2(F_n, F_f)", "°", 1, &sim::ToothForceResults::resultantAngle},
+    {"toothFnPeak", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Najveća normalna sila"), "", "N",
+     1, &sim::ToothForceResults::peakNormal},
+    {"toothM", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Obrtni moment"), "M = F_t·D / 2000",
+     "N·m", 1, &sim::ToothForceResults::torque},
+    {"toothP", QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "Snaga rezanja"), "P = F_t·v / 60000",
+     "kW", 3, &sim::ToothForceResults::power},
+};
+
+constexpr const char* kToothExplanation = QT_TRANSLATE_NOOP(
+    "app::TMeasurementsWindow",
+    "Sile po zubu: zakon sile primenjen na strugotinu svakog zuba posebno, radijalna sila "
+    "F_r = K_r·F_t. Pozitivna sila u pravcu pomoćnog kretanja vuče obradak napred, pozitivna "
+    "normalna sila ga pritiska na sto, negativna ga podiže; ugao 0° je u pravcu pomoćnog "
+    "kretanja, 90° ka stolu. Udžbenik integrali silu idealne strugotine h = f_z·sin φ od ulaza "
+    "do izlaza zuba (gornji znak u formulama: suprotno glodanje, donji: istosmerno). Simulirane "
+    "vrednosti se pojavljuju posle prvog celog obrta.");
+
 constexpr const char* kExplanation = QT_TRANSLATE_NOOP(
     "app::TMeasurementsWindow",
     "Zašto se simulacija i udžbenik razlikuju:\n"
@@ -153,6 +195,15 @@ QString MeasurementText(std::optional<double> value, int decimals) {
     return text.replace(QLatin1Char('.'), QLatin1Char(SystemDecimalSeparator()));
 }
 
+QString NormalForceText(std::optional<double> force, int decimals) {
+    if (!force || *force == 0)
+        return MeasurementText(force, decimals);
+    const char* effect = *force < 0 ? QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "podiže")
+                                    : QT_TRANSLATE_NOOP("app::TMeasurementsWindow", "pritiska");
+    return MeasurementText(force, decimals) + QStringLiteral(" (") +
+           QCoreApplication::translate("app::TMeasurementsWindow", effect) + QLatin1Char(')');
+}
+
 TMeasurementsWindow::TMeasurementsWindow(Source source, QWidget* owner)
     : QWidget(owner, Qt::Window), source_(std::move(source)),
       texts_(std::make_unique<TranslatedTexts>("app::TMeasurementsWindow")) {
@@ -188,20 +239,22 @@ TMeasurementsWindow::TMeasurementsWindow(Source source, QWidget* owner)
         caption(Cell(grid, row, c, QString(), c == 1 || c == 4 ? Qt::AlignLeft : right),
                 columns[c]);
     ++row;
-    for (const CheckRow& r : kCheckRows) {
-        const std::string key = r.key;
-        caption(Cell(grid, row, 0, QString()), r.name);
-        Cell(grid, row, 1, QString::fromUtf8(r.formula));
-        values_[key + ".sim"] = Cell(grid, row, 2, QString(), right);
-        values_[key + ".book"] = Cell(grid, row, 3, QString(), right);
-        caption(Cell(grid, row, 4, QString()), r.unit);
-        values_[key + ".diff"] = Cell(grid, row, 5, QString(), right);
-        ++row;
-    }
+    for (const CheckRow& r : kCheckRows)
+        AddComparedRow(grid, row++, r.key, r.name, r.formula, r.unit);
+
+    caption(Heading(grid, row++), QT_TR_NOOP("Sile po zubu"));
+    caption(Cell(grid, row, 0, QString()), QT_TR_NOOP("Odnos radijalne i tangencijalne sile"));
+    Cell(grid, row, 1, QStringLiteral("K_r = F_r / F_t"));
+    values_["toothKr"] = Cell(grid, row++, 2, QString(), right);
+    for (const ToothRow& r : kToothRows)
+        AddComparedRow(grid, row++, r.key, r.name, r.formula, r.unit);
 
     auto* explanation = new QLabel;
     explanation->setWordWrap(true);
     caption(explanation, kExplanation);
+    auto* toothExplanation = new QLabel;
+    toothExplanation->setWordWrap(true);
+    caption(toothExplanation, kToothExplanation);
     AddToLogButton = new QPushButton;
     ShowLogButton = new QPushButton;
     texts_->Add(QT_TR_NOOP("Dodaj u dnevnik"),
@@ -215,6 +268,7 @@ TMeasurementsWindow::TMeasurementsWindow(Source source, QWidget* owner)
     auto* column = new QVBoxLayout(this);
     column->addLayout(grid);
     column->addWidget(explanation);
+    column->addWidget(toothExplanation);
     column->addLayout(buttons);
 
     refresh_ = new QTimer(this);
@@ -223,6 +277,19 @@ TMeasurementsWindow::TMeasurementsWindow(Source source, QWidget* owner)
 }
 
 TMeasurementsWindow::~TMeasurementsWindow() = default;
+
+void TMeasurementsWindow::AddComparedRow(QGridLayout* grid, int row, const std::string& key,
+                                         const char* name, const char* formula, const char* unit) {
+    const auto caption = [this](QLabel* label, const char* source) {
+        texts_->Add(source, [label](const QString& text) { label->setText(text); });
+    };
+    caption(Cell(grid, row, 0, QString()), name);
+    Cell(grid, row, 1, QString::fromUtf8(formula));
+    values_[key + ".sim"] = Cell(grid, row, 2, QString(), Qt::AlignRight);
+    values_[key + ".book"] = Cell(grid, row, 3, QString(), Qt::AlignRight);
+    caption(Cell(grid, row, 4, QString()), unit);
+    values_[key + ".diff"] = Cell(grid, row, 5, QString(), Qt::AlignRight);
+}
 
 void TMeasurementsWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
@@ -251,6 +318,25 @@ void TMeasurementsWindow::Refresh() {
         values_[key + ".diff"]->setText(
             r.difference ? MeasurementText(measured ? r.difference(m) : std::nullopt, 1)
                          : QString());
+    }
+    ShowToothForces(m.toothForces);
+}
+
+void TMeasurementsWindow::ShowToothForces(const sim::ToothForceResults& forces) {
+    values_["toothKr"]->setText(MeasurementText(forces.radialRatio, 2));
+    for (const ToothRow& r : kToothRows) {
+        const std::string key = r.key;
+        const sim::ToothForceComparison& c = forces.*r.figure;
+        const bool peak = r.figure == &sim::ToothForceResults::peakNormal;
+        const auto shown = [&](std::optional<double> value) {
+            return peak ? NormalForceText(value, r.decimals) : MeasurementText(value, r.decimals);
+        };
+        values_[key + ".sim"]->setText(shown(c.simulated));
+        values_[key + ".book"]->setText(shown(c.textbook));
+        QString difference = MeasurementText(c.difference, 1);
+        if (c.difference && r.figure == &sim::ToothForceResults::resultantAngle)
+            difference += QStringLiteral("°");
+        values_[key + ".diff"]->setText(difference);
     }
 }
 

@@ -1,6 +1,7 @@
 // The measurements window ("Merenja"): the cutting conditions derived from the inputs, the
 // simulated figures of the run, and the textbook check next to them, each value with its unit
-// and, where it is a formula, the formula beside it. It follows the run and the inputs without
+// and, where it is a formula, the formula beside it; then the per-tooth model's forces on the
+// workpiece beside the textbook integral's. It follows the run and the inputs without
 // slowing the run: while shown, it reads the figures on a timer of its own, ten times a second,
 // never from inside a tick.
 #pragma once
@@ -14,6 +15,7 @@
 #include <optional>
 #include <string>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -47,6 +49,12 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // A line of a comparison table: name, formula, the simulated and textbook values, unit and
+    // difference, the values under key + ".sim", ".book" and ".diff".
+    void AddComparedRow(QGridLayout* grid, int row, const std::string& key, const char* name,
+                        const char* formula, const char* unit);
+    void ShowToothForces(const sim::ToothForceResults& forces);
+
     Source source_;
     QTimer* refresh_ = nullptr;
     std::map<std::string, QLabel*> values_;
@@ -55,5 +63,9 @@ private:
 
 // A real with the given decimals and the system's decimal separator; "–" for none.
 QString MeasurementText(std::optional<double> value, int decimals);
+
+// A normal force with what it does to the workpiece: "-298,0 (podiže)" lifts it off the table,
+// "812,4 (pritiska)" presses it on; "–" for none.
+QString NormalForceText(std::optional<double> force, int decimals);
 
 } // namespace app

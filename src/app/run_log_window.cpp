@@ -29,6 +29,8 @@ const char* const kTitles[] = {
     QT_TRANSLATE_NOOP("app::TRunLogWindow", "Obradak"),
     QT_TRANSLATE_NOOP("app::TRunLogWindow", "Alat"),
     QT_TRANSLATE_NOOP("app::TRunLogWindow", "Smer"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "Model sile"),
+    QT_TRANSLATE_NOOP("app::TRunLogWindow", "K_r"),
     QT_TRANSLATE_NOOP("app::TRunLogWindow", "Kraj hoda"),
     QT_TRANSLATE_NOOP("app::TRunLogWindow", "Taktova"),
     QT_TRANSLATE_NOOP("app::TRunLogWindow", "h_max, mm"),

@@ -99,6 +99,10 @@ QString ScenarioErrorText(const scenario::ScenarioError& e) {
         what =
             key + Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "„%1“ nije ni up ni down")).arg(value);
         break;
+    case ErrorKind::UnknownModel:
+        what = key +
+               Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "„%1“ nije ni sum ni tooth")).arg(value);
+        break;
     case ErrorKind::CannotWrite:
         return Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Scenario „%1“ ne može da se zapiše."))
             .arg(Utf8(e.file));
@@ -206,6 +210,14 @@ void ScenarioTools::Apply(const scenario::Scenario& s) {
         (*s.direction == sim::MillingDirection::Down ? form_.RadioButton2 : form_.RadioButton1)
             ->click();
     }
+    if (s.forceModel) {
+        form_.SetForceModel(*s.forceModel);
+    }
+    // The file was checked whole: its K_r lies in the range.
+    if (s.radialRatio) {
+        [[maybe_unused]] const bool taken = form_.SetRadialForceRatio(*s.radialRatio);
+        assert(taken);
+    }
 }
 
 void ScenarioTools::ShowTitle() {
@@ -249,6 +261,8 @@ std::optional<scenario::Scenario> ScenarioTools::FromWindow(QString* problem) co
     s.workpieceMaterial = state.WorkpieceMaterial;
     s.toolMaterial = state.ToolMaterial;
     s.direction = state.MillingDirection;
+    s.forceModel = state.ForceModel;
+    s.radialRatio = state.RadialForceRatio;
     s.title = title_.toStdString();
     s.text = text_.toStdString();
     // What is saved must open in a fresh window: the depth field's maximum follows the diameter

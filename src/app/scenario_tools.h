@@ -37,9 +37,9 @@ public:
     void InstallMenu(QMenuBar* bar);
 
     // Checks the whole file against the window's state, then writes the fields in the inputs
-    // table's order, chooses the materials and the direction, shows the title in the window
-    // title and the text in a message. A bad file: one error box, nothing changed. Returns
-    // whether the scenario was applied.
+    // table's order, chooses the materials and the direction, sets the force model and K_r,
+    // shows the title in the window title and the text in a message. A bad file: one error box,
+    // nothing changed. Returns whether the scenario was applied.
     bool Open(const QString& path);
     // Menu actions: ask for a file name first (a cancelled dialog does nothing).
     void OpenChosen();

@@ -20,7 +20,8 @@ std::string ValueText(const nlohmann::ordered_json& value) {
 TraceLog::InputValues TraceLog::InputValues::Of(const sim::SimState& s) {
     return {s.CutterDiameter, s.ToothCount,        s.RakeAngle,    s.ClearanceAngle,
             s.HelixAngle,     s.CuttingSpeed,      s.FeedSpeed,    s.DepthMm,
-            s.CutWidth,       s.WorkpieceMaterial, s.ToolMaterial, s.MillingDirection};
+            s.CutWidth,       s.WorkpieceMaterial, s.ToolMaterial, s.MillingDirection,
+            s.ForceModel,     s.RadialForceRatio};
 }
 
 void TraceLog::Begin(const sim::SimState& s) {

@@ -54,6 +54,8 @@ private:
         int32_t workpieceMaterial = 0;
         int32_t toolMaterial = 0;
         sim::MillingDirection direction = sim::MillingDirection::Up;
+        sim::ForceModel forceModel = sim::ForceModel::ChipSum;
+        double radialRatio = 0;
         static InputValues Of(const sim::SimState& s);
         friend bool operator==(const InputValues&, const InputValues&) = default;
     };

@@ -1,11 +1,13 @@
 #include "lab/report.h"
 
 #include "sim/direction_name.h"
+#include "sim/force_model_name.h"
 #include "sim/materials.h"
 
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace lab {
 namespace {
@@ -43,6 +45,8 @@ json ReportInputs(const sim::SimState& s) {
         {"tool_material",
          MaterialName(sim::kToolMaterials, s.ToolMaterial, [](const char* name) { return name; })},
         {"direction", sim::DirectionName(s.MillingDirection)},
+        {"force_model", sim::ForceModelName(s.ForceModel)},
+        {"radial_force_ratio", s.RadialForceRatio},
     };
 }
 
@@ -87,6 +91,31 @@ json Textbook(const sim::TextbookCheck& t) {
     };
 }
 
+// The per-tooth model's figures, each simulated (null until a whole revolution has passed), from
+// the textbook integral (null without force constants) and their difference.
+json ToothForces(const sim::ToothForceResults& r) {
+    const std::pair<const char*, const sim::ToothForceComparison*> rows[] = {
+        {"mean_tangential_force_n", &r.meanTangential},
+        {"mean_feed_force_n", &r.meanFeed},
+        {"mean_normal_force_n", &r.meanNormal},
+        {"resultant_force_n", &r.resultant},
+        {"resultant_angle_deg", &r.resultantAngle},
+        {"peak_normal_force_n", &r.peakNormal},
+        {"torque_n_m", &r.torque},
+        {"power_kw", &r.power},
+    };
+    json figures = {{"radial_force_ratio", r.radialRatio}};
+    for (const auto& [key, row] : rows) {
+        figures[key] = {
+            {"simulated", OrNull(row->simulated)},
+            {"textbook", OrNull(row->textbook)},
+            {row == &r.resultantAngle ? "difference_deg" : "difference_percent",
+             OrNull(row->difference)},
+        };
+    }
+    return figures;
+}
+
 json Compared(const sim::Comparison& c) {
     return {
         {"simulated", c.simulated},
@@ -112,6 +141,7 @@ json RunReport(const sim::SimState& s, const sim::RunFigures& figures) {
              {"power_kw", Compared(m.compared.power)},
              {"torque_n_m", Compared(m.compared.torque)},
          }},
+        {"per_tooth", ToothForces(m.toothForces)},
     };
 }
 

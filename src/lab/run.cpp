@@ -5,9 +5,11 @@
 #include "numeric/rounding.h"
 #include "sim/constants.h"
 #include "sim/cutting_inputs.h"
+#include "sim/force_model_name.h"
 #include "sim/materials.h"
 #include "sim/startup.h"
 #include "sim/text_conversion.h"
+#include "sim/tooth_forces.h"
 
 #include <algorithm>
 
@@ -73,6 +75,15 @@ PrepareResult PrepareRun(sim::SimState& s, const RunInputs& options, sim::RunObs
     }
     if (options.direction) {
         sim::SetMillingDirection(s, *options.direction, observer);
+    }
+    if (options.forceModel) {
+        sim::SetForceModel(s, *options.forceModel);
+    }
+    if (options.radialRatio && !sim::SetRadialForceRatio(s, *options.radialRatio)) {
+        result.error = "--radial-ratio: " + sim::RadialForceRatioText(*options.radialRatio) +
+                       " is outside " + sim::RadialForceRatioRange();
+        result.warnings.clear();
+        return result;
     }
     const sim::MaterialsReport materials = sim::StartRun(s);
     if (!materials.mayStart) {

@@ -24,8 +24,9 @@ struct PrepareResult {
 
 // From the start-up state: writes each given field text into its field (a text equal to what
 // the field shows runs nothing), in the order diameter, teeth, rake, clearance, helix, speed,
-// feed, depth, width; chooses the materials and the direction; presses "Proces".
-// A value the field rejects, or a missing material, stops with an error.
+// feed, depth, width; chooses the materials, the direction, the force model and K_r; presses
+// "Proces". A value the field rejects, a K_r outside 0.2..0.6 or a missing material stops with
+// an error.
 PrepareResult PrepareRun(sim::SimState& s, const RunInputs& options, sim::RunObserver* observer);
 
 struct RunSummary {

@@ -1,7 +1,7 @@
 #pragma once
 
 // The inputs of one whole run as text, the way a user would type them into the window's fields,
-// with the materials, the direction and a tick limit.
+// with the materials, the direction, the force model and a tick limit.
 
 #include "sim/input_fields.h"
 #include "sim/run.h"
@@ -38,6 +38,8 @@ struct RunInputs {
     std::optional<int> workpieceMaterial; // 1..10, the workpiece list's row
     std::optional<int> toolMaterial;      // 1..5, the tool list's row
     std::optional<sim::MillingDirection> direction;
+    std::optional<sim::ForceModel> forceModel; // the force the traces show; none: the chip sum
+    std::optional<double> radialRatio;         // K_r, 0.2..0.6; none: the start's 0.4
     std::optional<int> ticks; // at most this many ticks (>= 0); otherwise until the feed limit
 };
 

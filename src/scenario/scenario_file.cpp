@@ -1,8 +1,10 @@
 #include "scenario/scenario_file.h"
 
 #include "sim/direction_name.h"
+#include "sim/force_model_name.h"
 #include "sim/materials.h"
 #include "sim/text_conversion.h"
+#include "sim/tooth_forces.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -67,7 +69,8 @@ bool IsScenarioKey(const std::string& key) {
     if (sim::FindInputField(key) != nullptr) {
         return true;
     }
-    for (const char* other : {kWorkpieceKey, kToolKey, kDirectionKey, kTitleKey, kTextKey}) {
+    for (const char* other : {kWorkpieceKey, kToolKey, kDirectionKey, kModelKey, kRadialRatioKey,
+                              kTitleKey, kTextKey}) {
         if (key == other) {
             return true;
         }
@@ -81,6 +84,20 @@ std::string ValueText(const QVariant& value) {
         return value.toStringList().join(QStringLiteral(", ")).toStdString();
     }
     return value.toString().toStdString();
+}
+
+std::optional<ErrorKind> StoreRadialRatio(Scenario& s, const std::string& value,
+                                          ScenarioError& error) {
+    s.radialRatio = sim::ParseDecimalText(value, sim::DecimalMark::Point);
+    if (!s.radialRatio) {
+        return ErrorKind::MalformedNumber;
+    }
+    if (!sim::RadialForceRatioInRange(*s.radialRatio)) {
+        error.minimum = sim::RadialForceRatioText(sim::kRadialForceRatioMin);
+        error.maximum = sim::RadialForceRatioText(sim::kRadialForceRatioMax);
+        return ErrorKind::OutOfLimits;
+    }
+    return std::nullopt;
 }
 
 // Stores one key's value; returns the error kind when the value is bad.
@@ -109,6 +126,13 @@ std::optional<ErrorKind> StoreValue(Scenario& s, const std::string& key, const s
         if (!s.direction) {
             return ErrorKind::UnknownDirection;
         }
+    } else if (key == kModelKey) {
+        s.forceModel = sim::ParseForceModelName(value);
+        if (!s.forceModel) {
+            return ErrorKind::UnknownModel;
+        }
+    } else if (key == kRadialRatioKey) {
+        return StoreRadialRatio(s, value, error);
     } else if (key == kTitleKey) {
         s.title = value;
     } else {
@@ -283,8 +307,8 @@ bool WriteEmptyScenario(const std::string& path) {
 bool GivesNothing(const Scenario& s) {
     return std::none_of(s.fields.begin(), s.fields.end(),
                         [](const std::optional<int32_t>& value) { return value.has_value(); }) &&
-           s.workpieceMaterial == 0 && s.toolMaterial == 0 && !s.direction && s.title.empty() &&
-           s.text.empty();
+           s.workpieceMaterial == 0 && s.toolMaterial == 0 && !s.direction && !s.forceModel &&
+           !s.radialRatio && s.title.empty() && s.text.empty();
 }
 
 } // namespace
@@ -314,6 +338,12 @@ std::optional<ScenarioError> WriteScenarioFile(const std::string& path, const Sc
         }
         if (scenario.direction) {
             put(kDirectionKey, sim::DirectionName(*scenario.direction));
+        }
+        if (scenario.forceModel) {
+            put(kModelKey, sim::ForceModelName(*scenario.forceModel));
+        }
+        if (scenario.radialRatio) {
+            put(kRadialRatioKey, sim::RadialForceRatioText(*scenario.radialRatio));
         }
         if (!scenario.title.empty()) {
             put(kTitleKey, scenario.title);
@@ -367,6 +397,8 @@ std::string DescribeError(const ScenarioError& error) {
         return where + ": " + key + "unknown material '" + e.value + "'";
     case ErrorKind::UnknownDirection:
         return where + ": " + key + "'" + e.value + "' is neither up nor down";
+    case ErrorKind::UnknownModel:
+        return where + ": " + key + "'" + e.value + "' is neither sum nor tooth";
     case ErrorKind::CannotWrite:
         return where + ": the file cannot be written";
     }

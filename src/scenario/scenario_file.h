@@ -1,9 +1,9 @@
 #pragma once
 
-// A scenario: the values of the window's inputs, the two materials, the direction and an
-// optional title and text for the student, kept as a UTF-8 INI file with one [glodanje]
-// section. Reading checks the whole file before anything may be applied; a bad file gives one
-// error naming the file, the line and the key.
+// A scenario: the values of the window's inputs, the two materials, the direction, the force
+// model with K_r, and an optional title and text for the student, kept as a UTF-8 INI file with one
+// [glodanje] section. Reading checks the whole file before anything may be applied; a bad file
+// gives one error naming the file, the line and the key.
 
 #include "sim/input_fields.h"
 #include "sim/sim_state.h"
@@ -20,9 +20,11 @@ inline constexpr const char* kFileExtension = ".glodanje";
 inline constexpr const char* kSection = "glodanje";
 
 // Keys besides the inputs table's.
-inline constexpr const char* kWorkpieceKey = "workpiece"; // workpiece list text ("28Cr4")
-inline constexpr const char* kToolKey = "tool";           // tool list text ("P30")
-inline constexpr const char* kDirectionKey = "direction"; // "up" or "down"
+inline constexpr const char* kWorkpieceKey = "workpiece";      // workpiece list text ("28Cr4")
+inline constexpr const char* kToolKey = "tool";                // tool list text ("P30")
+inline constexpr const char* kDirectionKey = "direction";      // "up" or "down"
+inline constexpr const char* kModelKey = "model";              // "sum" or "tooth"
+inline constexpr const char* kRadialRatioKey = "radial_ratio"; // K_r, 0.2..0.6 ("0.45")
 inline constexpr const char* kTitleKey = "title";
 inline constexpr const char* kTextKey = "text";
 
@@ -33,8 +35,10 @@ struct Scenario {
     int32_t workpieceMaterial = 0; // 1..10, the workpiece list's row; 0: not given
     int32_t toolMaterial = 0;      // 1..5, the tool list's row; 0: not given
     std::optional<sim::MillingDirection> direction;
-    std::string title; // UTF-8, one line; empty: none
-    std::string text;  // UTF-8, may hold line breaks; empty: none
+    std::optional<sim::ForceModel> forceModel; // the force the traces show
+    std::optional<double> radialRatio;         // K_r, 0.2..0.6
+    std::string title;                         // UTF-8, one line; empty: none
+    std::string text;                          // UTF-8, may hold line breaks; empty: none
     // 1-based line of each key in the file it was read from (empty for a scenario built in code).
     std::map<std::string, int> lines;
 
@@ -53,10 +57,12 @@ enum class ErrorKind {
     NoSection,        // no [glodanje] section
     UnknownKey,       // a key no scenario has, or one outside the section
     DuplicateKey,     // a key given twice (line: the second one)
-    MalformedNumber,  // not a whole number (or a number with one decimal for tenths)
+    MalformedNumber,  // not a whole number (or a number with one decimal for tenths; for K_r a
+                      // decimal number with a point)
     OutOfLimits,      // a number outside its field's limits
     UnknownMaterial,  // a name that is not in the material list
     UnknownDirection, // neither "up" nor "down"
+    UnknownModel,     // neither "sum" nor "tooth"
     CannotWrite,      // saving failed
 };
 
@@ -66,7 +72,7 @@ struct ScenarioError {
     int line = 0;      // 1-based; 0 when the error has no line
     std::string key;   // empty when the error has no key
     std::string value; // the value as the file writes it
-    // OutOfLimits: the limits as the file writes numbers ("0.5", "50").
+    // OutOfLimits: the limits as the file writes numbers ("0.5", "50", "0.2").
     std::string minimum;
     std::string maximum;
 };

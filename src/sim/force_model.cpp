@@ -31,6 +31,10 @@ void TakeChipSample(SimState& s) {
 }
 
 void ComputeForce(SimState& s) {
+    if (s.ForceModel == ForceModel::PerTooth) {
+        s.ForceTrace[kTraceLength] = s.TangentialTrace[kTraceLength];
+        return;
+    }
     s.ForceTrace[kTraceLength] = Power(s.ChipTrace[kTraceLength], s.ChipExponent) *
                                  s.SpecificForce * s.CutWidth * s.ToolFactor * s.SpeedFactor;
 }
@@ -39,13 +43,22 @@ void UpdateRevolutionMean(SimState& s) {
     if (s.ForceTrace[kTraceLength] > 0) {
         s.RevolutionForceSum = s.RevolutionForceSum + s.ForceTrace[kTraceLength];
     }
+    s.RevolutionTangentialSum = s.RevolutionTangentialSum + s.TangentialTrace[kTraceLength];
+    s.RevolutionFeedSum = s.RevolutionFeedSum + s.FeedForceTrace[kTraceLength];
+    s.RevolutionNormalSum = s.RevolutionNormalSum + s.NormalForceTrace[kTraceLength];
     s.RevolutionSamples = s.RevolutionSamples + 1;
     s.RevolutionClock = s.RevolutionClock + kSubStepsPerTick * s.StepTime;
     if (s.RevolutionClock >= s.RevolutionTime) {
         s.RevolutionClock = 0;
         s.MeanForceTrace[kTraceLength] = s.RevolutionForceSum / s.RevolutionSamples;
+        s.MeanTangentialTrace[kTraceLength] = s.RevolutionTangentialSum / s.RevolutionSamples;
+        s.MeanFeedTrace[kTraceLength] = s.RevolutionFeedSum / s.RevolutionSamples;
+        s.MeanNormalTrace[kTraceLength] = s.RevolutionNormalSum / s.RevolutionSamples;
         s.RevolutionSamples = 0;
         s.RevolutionForceSum = 0;
+        s.RevolutionTangentialSum = 0;
+        s.RevolutionFeedSum = 0;
+        s.RevolutionNormalSum = 0;
     }
 }
 

@@ -13,12 +13,14 @@ namespace sim {
 void TakeChipSample(SimState& s);
 
 // ForceTrace[313] := Power(ChipTrace[313], ChipExponent) x SpecificForce x CutWidth
-// x ToolFactor x SpeedFactor, in N.
+// x ToolFactor x SpeedFactor, in N; with the per-tooth model, TangentialTrace[313] (which
+// TakeToothForceSample must have written first).
 void ComputeForce(SimState& s);
 
 // Adds the newest force to the revolution sums and, once RevolutionTime has passed, writes
 // their mean to MeanForceTrace[313] and starts a new revolution. Between revolution ends
-// MeanForceTrace[313] keeps the value the scroll of the traces left there.
+// MeanForceTrace[313] keeps the value the scroll of the traces left there. The per-tooth
+// tangential, feed and normal forces get their revolution means at the same moments.
 void UpdateRevolutionMean(SimState& s);
 
 // Length of the chip moving average, Round(Tan(HelixAngle) x (CutWidth x 66.67) / D), with the

@@ -2,6 +2,7 @@
 
 #include "sim/arithmetic.h"
 #include "sim/materials.h"
+#include "sim/tooth_forces.h"
 
 #include <algorithm>
 #include <cassert>
@@ -82,6 +83,14 @@ void RecordTick(RunFigures& figures, const SimState& s) {
         ++figures.forceTicks;
     }
     figures.lastRevolutionMean = s.MeanForceTrace[newest];
+    // The revolution's sums start again in the tick that takes their mean.
+    if (s.RevolutionSamples == 0) {
+        ++figures.revolutions;
+    }
+    const double normal = s.NormalForceTrace[newest];
+    if (std::abs(normal) > std::abs(figures.peakNormalForce)) {
+        figures.peakNormalForce = normal;
+    }
 }
 
 SimulatedResults Simulated(const SimState& s, const RunFigures& figures) {
@@ -129,6 +138,100 @@ std::optional<double> DifferencePercent(double simulated, std::optional<double> 
     return (simulated - *textbook) / *textbook * 100;
 }
 
+std::optional<IdealCut> IdealCutOf(const SimState& s, const CuttingConditions& conditions) {
+    const std::optional<ForceLaw> law = CurrentForceLaw(s);
+    if (!law) {
+        return std::nullopt;
+    }
+    IdealCut cut;
+    cut.direction = s.MillingDirection;
+    cut.entryAngle = 0;
+    cut.exitAngle = conditions.engagementAngle / kDegreesPerRadian;
+    cut.teeth = s.ToothCount;
+    cut.feedPerTooth = conditions.feedPerTooth;
+    cut.radialRatio = s.RadialForceRatio;
+    cut.chipExponent = law->chipExponent;
+    cut.forceCoefficient = law->specificForce * s.CutWidth * law->toolFactor * law->speedFactor;
+    cut.helixLag = s.CutWidth * std::tan(s.HelixAngle) / (s.CutterDiameter / 2.0);
+    return cut;
+}
+
+namespace {
+
+// The mean forces of a revolution and what follows from them, as the per-tooth figures give them.
+struct ToothForceFigures {
+    double tangential = 0;
+    double feed = 0;
+    double normal = 0;
+    double peakNormal = 0;
+};
+
+ToothForceComparison CompareTooth(std::optional<double> simulated, std::optional<double> textbook) {
+    ToothForceComparison c{simulated, textbook, std::nullopt};
+    if (simulated) {
+        c.difference = DifferencePercent(*simulated, textbook);
+    }
+    return c;
+}
+
+// The difference of two angles in degrees, -180..180.
+std::optional<double> AngleDifference(std::optional<double> simulated,
+                                      std::optional<double> textbook) {
+    if (!simulated || !textbook) {
+        return std::nullopt;
+    }
+    return std::remainder(*simulated - *textbook, 360.0);
+}
+
+void CompareToothFigures(ToothForceResults& r, const SimState& s,
+                         const std::optional<ToothForceFigures>& simulated,
+                         const std::optional<ToothForceFigures>& textbook) {
+    const auto pick = [](const std::optional<ToothForceFigures>& f, auto value) {
+        return f ? std::optional<double>(value(*f)) : std::nullopt;
+    };
+    const auto compare = [&](auto value) {
+        return CompareTooth(pick(simulated, value), pick(textbook, value));
+    };
+    r.meanTangential = compare([](const ToothForceFigures& f) { return f.tangential; });
+    r.meanFeed = compare([](const ToothForceFigures& f) { return f.feed; });
+    r.meanNormal = compare([](const ToothForceFigures& f) { return f.normal; });
+    r.resultant = compare([](const ToothForceFigures& f) { return std::hypot(f.feed, f.normal); });
+    r.resultantAngle = compare([](const ToothForceFigures& f) {
+        return std::atan2(f.normal, f.feed) * kDegreesPerRadian;
+    });
+    r.resultantAngle.difference =
+        AngleDifference(r.resultantAngle.simulated, r.resultantAngle.textbook);
+    r.peakNormal = compare([](const ToothForceFigures& f) { return f.peakNormal; });
+    const double diameter = s.CutterDiameter;
+    const double speed = s.CuttingSpeed;
+    r.torque = compare(
+        [diameter](const ToothForceFigures& f) { return CuttingTorque(f.tangential, diameter); });
+    r.power = compare(
+        [speed](const ToothForceFigures& f) { return CuttingPower(f.tangential, speed) / 1000; });
+}
+
+} // namespace
+
+ToothForceResults CompareToothForces(const SimState& s, const RunFigures& figures,
+                                     const CuttingConditions& conditions) {
+    std::optional<ToothForceFigures> simulated;
+    if (figures.revolutions > 0) {
+        const int newest = kTraceLength;
+        simulated = ToothForceFigures{s.MeanTangentialTrace[newest], s.MeanFeedTrace[newest],
+                                      s.MeanNormalTrace[newest], figures.peakNormalForce};
+    }
+    std::optional<ToothForceFigures> textbook;
+    if (const std::optional<IdealCut> cut = IdealCutOf(s, conditions)) {
+        const IdealForces means = IdealRevolutionMeans(*cut);
+        textbook = ToothForceFigures{means.tangential, means.feed, means.normal,
+                                     IdealPeakNormalForce(*cut)};
+    }
+    ToothForceResults r;
+    r.radialRatio = s.RadialForceRatio;
+    CompareToothFigures(r, s, simulated, textbook);
+    return r;
+}
+
 Measurements Measure(const SimState& s, const RunFigures& figures) {
     Measurements m;
     m.conditions = DeriveConditions(s);
@@ -141,6 +244,7 @@ Measurements Measure(const SimState& s, const RunFigures& figures) {
     m.compared.meanForce = Compare(sim.lastRevolutionMean, book.meanCutterForce);
     m.compared.power = Compare(sim.power, book.power);
     m.compared.torque = Compare(sim.torque, book.torque);
+    m.toothForces = CompareToothForces(s, figures, m.conditions);
     return m;
 }
 

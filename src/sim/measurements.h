@@ -5,6 +5,7 @@
 // classical slab-milling formulas, side by side. Nothing here changes the simulation: the run
 // figures are gathered from the traces after each tick.
 
+#include "sim/ideal_forces.h"
 #include "sim/sim_state.h"
 
 #include <optional>
@@ -51,6 +52,8 @@ struct RunFigures {
     double largestForce = 0;       // N
     double forceSum = 0;           // N, sum of the non-zero forces
     double lastRevolutionMean = 0; // N, the newest per-revolution mean force
+    int revolutions = 0;           // revolution means taken since the run started
+    double peakNormalForce = 0;    // N, the per-tooth normal force of largest magnitude, signed
 
     // Mean force over the ticks with a force, 0 before the first.
     double MeanForce() const { return forceTicks > 0 ? forceSum / forceTicks : 0; }
@@ -108,12 +111,42 @@ struct ComparedResults {
     Comparison torque;       // N m
 };
 
+// A figure of the per-tooth model (sim/tooth_forces.h) next to its textbook value
+// (sim/ideal_forces.h). None: not known yet (no whole revolution, no force constants).
+struct ToothForceComparison {
+    std::optional<double> simulated;
+    std::optional<double> textbook;
+    std::optional<double> difference; // percent (the angle: degrees, -180..180)
+};
+
+// The per-tooth model's figures. Feed: along the feed, positive pulls the workpiece on; normal:
+// across it, positive presses the workpiece onto the table.
+struct ToothForceResults {
+    double radialRatio = 0;              // K_r the figures were taken with
+    ToothForceComparison meanTangential; // N, the last whole revolution's mean
+    ToothForceComparison meanFeed;       // N, the same
+    ToothForceComparison meanNormal;     // N, the same
+    ToothForceComparison resultant;      // N, length of (mean feed, mean normal)
+    ToothForceComparison resultantAngle; // deg, atan2(normal, feed): 90 presses, -90 lifts
+    ToothForceComparison peakNormal;     // N, the normal force of largest magnitude, signed
+    ToothForceComparison torque;         // N m, M = F_t D / 2000 from the mean tangential force
+    ToothForceComparison power;          // kW, P = F_t v / 60000 from the same
+};
+
+// The textbook's per-tooth forces for the state's inputs: the ideal chip over the zone 0..phi_s
+// with the state's K_r, helix and force law; none when no force constants are known.
+std::optional<IdealCut> IdealCutOf(const SimState& s, const CuttingConditions& conditions);
+
+ToothForceResults CompareToothForces(const SimState& s, const RunFigures& figures,
+                                     const CuttingConditions& conditions);
+
 // Everything the measurements show, from one state and the figures of its run.
 struct Measurements {
     CuttingConditions conditions;
     SimulatedResults simulated;
     TextbookCheck textbook;
     ComparedResults compared;
+    ToothForceResults toothForces;
 };
 
 Measurements Measure(const SimState& s, const RunFigures& figures);

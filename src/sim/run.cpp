@@ -2,6 +2,7 @@
 
 #include "sim/chip.h"
 #include "sim/force_model.h"
+#include "sim/tooth_forces.h"
 #include "sim/traces.h"
 #include "sim/workpiece.h"
 
@@ -50,6 +51,7 @@ TickReport RunTick(SimState& s, RunObserver* observer, ProfileSearch search) {
         }
     }
     TakeChipSample(s);
+    TakeToothForceSample(s);
     ComputeForce(s);
     UpdateRevolutionMean(s);
     AdvanceTimeAxis(s);
@@ -83,6 +85,7 @@ void ResetRun(SimState& s, RunObserver* observer) {
     s.ChipTrace.fill(0.0);
     s.ChipSumTrace.fill(0.0);
     s.MeanForceTrace.fill(0.0);
+    ClearToothForceTraces(s);
     if (observer != nullptr) {
         observer->FeedOscillograph(s);
     }
@@ -90,6 +93,9 @@ void ResetRun(SimState& s, RunObserver* observer) {
     s.RevolutionSamples = 0;
     s.RevolutionForceSum = 0;
     s.RevolutionClock = 0;
+    s.RevolutionTangentialSum = 0;
+    s.RevolutionFeedSum = 0;
+    s.RevolutionNormalSum = 0;
     if (observer != nullptr) {
         observer->RedrawCutterView(s, 0);
     }

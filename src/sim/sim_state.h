@@ -22,6 +22,12 @@ enum class MillingDirection : int32_t {
     Down = 1 // down milling: the phase falls, the tooth moves with the feed
 };
 
+// Which force the main force trace shows (the oscillograph, the revolution mean, the run's CSV).
+enum class ForceModel : int32_t {
+    ChipSum = 0, // the force law applied once to the chips of all teeth summed (the default)
+    PerTooth = 1 // the force law applied to each tooth's own chip, over the helix's axial slices
+};
+
 // Integer pixel of the cutter view: x to the right, y downward, origin top left.
 struct IntPoint {
     int32_t x = 0;
@@ -124,6 +130,30 @@ struct SimState {
     // --- Controls whose state the core decides ---
     bool TimerEnabled = false; // Timer1.Enabled: the run advances one tick per timer event
     int32_t DepthSpinMax = 0;  // tenths of mm, the depth field's current maximum (500 at start)
+
+    // --- Per-tooth forces (sim/tooth_forces.h): always computed, shown when ForceModel says ---
+    // The law of each tooth is F_t = SpecificForce x CutWidth x h^ChipExponent x ToolFactor
+    // x SpeedFactor on its own chip h (ToothChip), F_r = RadialForceRatio x F_t. The helix is
+    // HelixLagTicks axial slices of width CutWidth / HelixLagTicks, slice s seeing the teeth as
+    // they were s ticks ago; a straight tooth is one slice. Feed: along the workpiece's feed
+    // (positive pulls it on); normal: across it (positive presses it onto the table).
+    sim::ForceModel ForceModel = sim::ForceModel::ChipSum; // chosen by the user (ChipSum at start)
+    double RadialForceRatio = 0;        // F_r / F_t of a tooth (0.2..0.6; 0.4 at start)
+    SlotValues ToothTangentialForce{};  // N, F_t of each slot over the whole width, newest tick
+    double RevolutionTangentialSum = 0; // N, sums of the current revolution's samples
+    double RevolutionFeedSum = 0;
+    double RevolutionNormalSum = 0;
+    Trace TangentialSumTrace{};  // N, F_t summed over the teeth in the cut, whole width
+    Trace FeedSumTrace{};        // N, feed force of the same teeth, whole width
+    Trace NormalSumTrace{};      // N, normal force of the same teeth, whole width
+    Trace TeethInCutTrace{};     // teeth in the cut at each tick (0..9)
+    Trace TangentialTrace{};     // N, F_t summed over the helix slices
+    Trace FeedForceTrace{};      // N, feed force summed over the helix slices
+    Trace NormalForceTrace{};    // N, normal force summed over the helix slices
+    Trace EngagedWidthTrace{};   // mm, cutting-edge width in the cut, summed over teeth and slices
+    Trace MeanTangentialTrace{}; // N, means of the last whole revolution
+    Trace MeanFeedTrace{};
+    Trace MeanNormalTrace{};
 };
 
 } // namespace sim

@@ -5,6 +5,7 @@
 #include "sim/force_model.h"
 #include "sim/input_fields.h"
 #include "sim/tool_inputs.h"
+#include "sim/tooth_forces.h"
 #include "sim/workpiece.h"
 
 namespace sim {
@@ -40,6 +41,8 @@ void InitialiseState(SimState& s) {
     s.HelixLagTicks = HelixLagTicksWidthFirst(s);
     s.TimerEnabled = false;
     s.DepthSpinMax = FieldSpec(InputField::Depth).maximum;
+    s.ForceModel = ForceModel::ChipSum;
+    s.RadialForceRatio = kRadialForceRatioStart;
 }
 
 } // namespace sim

@@ -1,5 +1,7 @@
 #include "sim/traces.h"
 
+#include <algorithm>
+
 namespace sim {
 
 void ResetTimeAxis(SimState& s) {
@@ -14,6 +16,19 @@ void AdvanceTimeAxis(SimState& s) {
     }
 }
 
+namespace {
+
+template <class Visit> void ForEachToothForceTrace(SimState& s, Visit visit) {
+    for (Trace* trace :
+         {&s.TangentialSumTrace, &s.FeedSumTrace, &s.NormalSumTrace, &s.TeethInCutTrace,
+          &s.TangentialTrace, &s.FeedForceTrace, &s.NormalForceTrace, &s.EngagedWidthTrace,
+          &s.MeanTangentialTrace, &s.MeanFeedTrace, &s.MeanNormalTrace}) {
+        visit(*trace);
+    }
+}
+
+} // namespace
+
 void ScrollTraces(SimState& s) {
     for (int i = 2; i <= kTraceLength; ++i) {
         s.ChipSumTrace[i - 1] = s.ChipSumTrace[i];
@@ -21,6 +36,12 @@ void ScrollTraces(SimState& s) {
         s.ForceTrace[i - 1] = s.ForceTrace[i];
         s.MeanForceTrace[i - 1] = s.MeanForceTrace[i];
     }
+    ForEachToothForceTrace(
+        s, [](Trace& trace) { std::copy(trace.begin() + 2, trace.end(), trace.begin() + 1); });
+}
+
+void ClearToothForceTraces(SimState& s) {
+    ForEachToothForceTrace(s, [](Trace& trace) { trace.fill(0.0); });
 }
 
 } // namespace sim

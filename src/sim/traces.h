@@ -1,6 +1,7 @@
 #pragma once
 
-// The oscilloscope traces: five parallel arrays of 313 samples, 313 the newest.
+// The oscilloscope traces and the per-tooth force traces: parallel arrays of 313 samples, 313
+// the newest.
 
 #include "sim/sim_state.h"
 
@@ -13,7 +14,11 @@ void ResetTimeAxis(SimState& s);
 // Moves every sample time on by one tick (12 x StepTime).
 void AdvanceTimeAxis(SimState& s);
 
-// Moves the four value traces one sample toward the old end; index 313 keeps its value.
+// Moves the four value traces and the per-tooth force traces one sample toward the old end;
+// index 313 keeps its value.
 void ScrollTraces(SimState& s);
+
+// Zeroes the per-tooth force traces (the reset of a run).
+void ClearToothForceTraces(SimState& s);
 
 } // namespace sim

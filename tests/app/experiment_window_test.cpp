@@ -4,6 +4,7 @@
 
 #include "app/lab_test_support.h"
 #include "sim/materials.h"
+#include "sim/tooth_forces.h"
 #include "widgets/spin_edit.h"
 
 #include <QCheckBox>
@@ -77,6 +78,29 @@ TEST_F(ExperimentWindowTest, SmallSweepFillsPlotAndTableWithTheBatchRows) {
         EXPECT_EQ(window->Rows()[i].meanForce, direct.rows[i].meanForce) << i;
         EXPECT_EQ(window->Rows()[i].ticks, direct.rows[i].ticks) << i;
     }
+}
+
+// The series runs with the main window's force model and K_r, as the main window's run would.
+TEST_F(ExperimentWindowTest, TheSeriesRunsWithTheWindowsForceModel) {
+    form->SetForceModel(sim::ForceModel::PerTooth);
+    ASSERT_TRUE(form->SetRadialForceRatio(0.3));
+    const lab::RunInputs fixed = FixedInputsOf(*form);
+    EXPECT_EQ(fixed.forceModel, sim::ForceModel::PerTooth);
+    EXPECT_EQ(fixed.radialRatio, 0.3);
+    Choose("Broj zuba", 6, 6, 2);
+    RunToEnd();
+    ASSERT_EQ(window->Rows().size(), 1u);
+    lab::RunInputs chipSum = fixed;
+    chipSum.forceModel = sim::ForceModel::ChipSum;
+    const std::optional<lab::SweepRow> perTooth =
+        lab::RunSweepPoint(lab::PointOptions(fixed, window->CurrentPlan(), 0),
+                           window->Rows()[0].point, std::nullopt);
+    const std::optional<lab::SweepRow> designed =
+        lab::RunSweepPoint(lab::PointOptions(chipSum, window->CurrentPlan(), 0),
+                           window->Rows()[0].point, std::nullopt);
+    ASSERT_TRUE(perTooth && designed);
+    EXPECT_EQ(window->Rows()[0].lastRevolutionMean, perTooth->lastRevolutionMean);
+    EXPECT_NE(window->Rows()[0].lastRevolutionMean, designed->lastRevolutionMean);
 }
 
 TEST_F(ExperimentWindowTest, CancelStopsALongSweepAndKeepsTheRowsSoFar) {

@@ -98,6 +98,25 @@ TEST_F(MeasurementsWindowTest, DifferencesWaitForTheirSimulatedFigure) {
     // "Polazno stanje" starts the figures afresh.
     form->Button4Click();
     EXPECT_EQ(dashes(), 5);
+// The per-tooth section gives the textbook integral from the start and the simulated figures only
+// once a whole revolution has passed (209 ticks at the start values).
+TEST_F(MeasurementsWindowTest, ThePerToothFiguresWaitForAWholeRevolution) {
+    form->Tools().ShowMeasurements();
+    TMeasurementsWindow* window = form->Tools().MeasurementsWindow();
+    EXPECT_EQ(window->ValueText("toothFt.book"), QString::fromUtf8("–")); // no material yet
+    StartWith("28Cr4", "P30");
+    Tick(200);
+    window->Refresh();
+    const QString dash = QString::fromUtf8("–");
+    EXPECT_EQ(window->ValueText("toothFt.book"), MeasurementText(1085.856, 1));
+    EXPECT_EQ(window->ValueText("toothKr"), MeasurementText(0.4, 2));
+    for (const char* key : {"toothFt.sim", "toothFt.diff", "toothFnPeak.sim", "toothAngle.diff"}) {
+        EXPECT_EQ(window->ValueText(key), dash) << key;
+    }
+    Tick(20);
+    window->Refresh();
+    EXPECT_NE(window->ValueText("toothFt.sim"), dash);
+    EXPECT_TRUE(window->ValueText("toothAngle.diff").endsWith(QString::fromUtf8("°")));
 }
 
 TEST(MeasurementText, WritesDecimalsWithTheSystemSeparatorAndADashForNone) {
@@ -106,6 +125,14 @@ TEST(MeasurementText, WritesDecimalsWithTheSystemSeparatorAndADashForNone) {
     EXPECT_EQ(MeasurementText(-5.82, 1), "-5" + point + "8");
     EXPECT_EQ(MeasurementText(2.0, 0), "2");
     EXPECT_EQ(MeasurementText(std::nullopt, 3), QString::fromUtf8("–"));
+}
+
+TEST(NormalForceText, SaysWhetherTheForceLiftsOrPresses) {
+    const QString point{QChar(QLatin1Char(SystemDecimalSeparator()))};
+    EXPECT_EQ(NormalForceText(-298.03, 1), "-298" + point + QString::fromUtf8("0 (podiže)"));
+    EXPECT_EQ(NormalForceText(812.44, 1), "812" + point + "4 (pritiska)");
+    EXPECT_EQ(NormalForceText(0.0, 1), "0" + point + "0");
+    EXPECT_EQ(NormalForceText(std::nullopt, 1), QString::fromUtf8("–"));
 }
 
 } // namespace

@@ -49,8 +49,8 @@ protected:
     std::vector<std::string> shown;
 };
 
-// Typed values, chosen materials and direction survive a save and an open in a fresh window,
-// bit for bit, and saving again writes the same bytes.
+// Typed values, chosen materials, direction, force model and K_r survive a save and an open in a
+// fresh window, bit for bit, and saving again writes the same bytes.
 TEST_F(ScenarioWindowTest, SaveThenOpenGivesTheSameState) {
     const char* typed[] = {"160", "12", "15", "7", "45", "90", "320", "235", "40", "8000", "7"};
     for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
@@ -60,6 +60,8 @@ TEST_F(ScenarioWindowTest, SaveThenOpenGivesTheSameState) {
     form->ComboBox1->setCurrentIndex(form->ComboBox1->findText(QStringLiteral("AlSi8")));
     form->ComboBox2->setCurrentIndex(form->ComboBox2->findText(QStringLiteral("K40")));
     QTest::mouseClick(form->RadioButton2, Qt::LeftButton);
+    form->SetForceModel(sim::ForceModel::PerTooth);
+    ASSERT_TRUE(form->SetRadialForceRatio(0.2 + 3 * 0.05));
     answer = PathOf("round");
     form->Scenarios().SaveChosen();
     ASSERT_TRUE(QFile::exists(PathOf("round.glodanje"))) << said.size();
@@ -116,18 +118,22 @@ TEST_P(BadScenarioTest, ChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, BadScenarioTest,
-    ::testing::Values(BadScenarioRow{"LastKeyUnknown",
-                                     "[glodanje]\ndiameter = 160\nteeth = 12\nradius = 3\n",
-                                     ", red 4: nepoznat ključ „radius“"},
-                      BadScenarioRow{"DepthBeyondTheNewDiameter",
-                                     "[glodanje]\ndiameter = 50\nworkpiece = C35\ndepth = 30\n",
-                                     ", red 4: ključ „depth“: 30 je izvan granica 0.5..25"},
-                      BadScenarioRow{"Duplicate", "[glodanje]\ndiameter = 160\ndiameter = 170\n",
-                                     ", red 3: ključ „diameter“: naveden je drugi put"},
-                      BadScenarioRow{"Material", "[glodanje]\ndiameter = 160\ntool = HSS\n",
-                                     ", red 3: ključ „tool“: nepoznat materijal „HSS“"},
-                      BadScenarioRow{"Malformed", "[glodanje]\ndiameter = 160\nfeed = 1.5e2\n",
-                                     ", red 3: ključ „feed“: „1.5e2“ nije broj za ovo polje"}),
+    ::testing::Values(
+        BadScenarioRow{"LastKeyUnknown", "[glodanje]\ndiameter = 160\nteeth = 12\nradius = 3\n",
+                       ", red 4: nepoznat ključ „radius“"},
+        BadScenarioRow{"DepthBeyondTheNewDiameter",
+                       "[glodanje]\ndiameter = 50\nworkpiece = C35\ndepth = 30\n",
+                       ", red 4: ključ „depth“: 30 je izvan granica 0.5..25"},
+        BadScenarioRow{"Duplicate", "[glodanje]\ndiameter = 160\ndiameter = 170\n",
+                       ", red 3: ključ „diameter“: naveden je drugi put"},
+        BadScenarioRow{"Material", "[glodanje]\ndiameter = 160\ntool = HSS\n",
+                       ", red 3: ključ „tool“: nepoznat materijal „HSS“"},
+        BadScenarioRow{"Malformed", "[glodanje]\ndiameter = 160\nfeed = 1.5e2\n",
+                       ", red 3: ključ „feed“: „1.5e2“ nije broj za ovo polje"},
+        BadScenarioRow{"ForceModel", "[glodanje]\ndiameter = 160\nmodel = chips\n",
+                       ", red 3: ključ „model“: „chips“ nije ni sum ni tooth"},
+        BadScenarioRow{"RadialRatio", "[glodanje]\nmodel = tooth\nradial_ratio = 0.7\n",
+                       ", red 3: ključ „radial_ratio“: 0.7 je izvan granica 0.2..0.6"}),
     [](const ::testing::TestParamInfo<BadScenarioRow>& info) { return info.param.name; });
 
 TEST_F(ScenarioWindowTest, MissingFileIsReportedAndChangesNothing) {

@@ -5,6 +5,7 @@
 #include "sim/cutting_inputs.h"
 #include "sim/materials.h"
 #include "sim/scenarios.h"
+#include "sim/tooth_forces.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -41,7 +42,9 @@ TEST(TraceLog, BeginsWithTheInputsThenTheHeader) {
     EXPECT_NE(csv.find("# depth_mm=10.0\n"), std::string::npos);
     EXPECT_NE(csv.find("# workpiece_material=28Cr4\n# tool_material=P30\n# direction=down\n"),
               std::string::npos);
-    EXPECT_EQ(CountLines(csv, "# "), 12u);
+    EXPECT_NE(csv.find("# direction=down\n# force_model=sum\n# radial_force_ratio=0.4\n"),
+              std::string::npos);
+    EXPECT_EQ(CountLines(csv, "# "), 14u);
     EXPECT_EQ(csv.substr(csv.size() - std::string(lab::kCsvHeader).size() - 1),
               std::string(lab::kCsvHeader) + "\n");
 }
@@ -73,6 +76,26 @@ TEST(TraceLog, RowsAreTheBatchRowsAndInputChangesAreCommentedAtTheirTick) {
     EXPECT_FALSE(log.Started());
     EXPECT_EQ(log.Rows(), 0);
     EXPECT_EQ(log.Figures().ticks, 0);
+}
+
+// The force model and K_r are inputs of the run as well: a change during the run is commented
+// at the tick that first uses it, also when nothing else changed.
+TEST(TraceLog, AForceModelChangeIsCommentedAtItsTick) {
+    sim::SimState s = sim::StartedState();
+    TraceLog log;
+    log.Begin(s);
+    for (int tick = 1; tick <= 3; ++tick) {
+        if (tick == 3) {
+            sim::SetForceModel(s, sim::ForceModel::PerTooth);
+            ASSERT_TRUE(sim::SetRadialForceRatio(s, 0.55));
+        }
+        sim::RunTick(s, nullptr);
+        log.RecordTick(s);
+    }
+    const std::string csv = Csv(log);
+    EXPECT_NE(csv.find("\n# tick=3 force_model=tooth radial_force_ratio=0.55\n3,"),
+              std::string::npos)
+        << csv;
 }
 
 TEST(TraceLog, KeepsAtMostItsBoundOfRowsButCountsEveryTick) {

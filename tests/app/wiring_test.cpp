@@ -69,7 +69,13 @@ const InputRow kInputs[] = {
 };
 
 // A number the window shows, read back whatever the decimal separator.
+// The number a cell shows; what may follow it (a degree sign, a normal force's "(podiže)") is
+// left off.
 double ShownNumber(QString text) {
+    text = text.section(QLatin1Char(' '), 0, 0);
+    if (text.endsWith(QChar(0x00B0))) {
+        text.chop(1);
+    }
     text.replace(QLatin1Char(SystemDecimalSeparator()), QLatin1Char('.'));
     bool ok = false;
     const double value = text.toDouble(&ok);
@@ -217,6 +223,31 @@ const Cell kMeasurementCells[] = {
     {"M.sim", "/simulated/torque_n_m", 1},
     {"M.book", "/textbook/torque_n_m", 1},
     {"M.diff", "/comparison/torque_n_m/difference_percent", 1},
+    {"toothKr", "/per_tooth/radial_force_ratio", 2},
+    {"toothFt.sim", "/per_tooth/mean_tangential_force_n/simulated", 1},
+    {"toothFt.book", "/per_tooth/mean_tangential_force_n/textbook", 1},
+    {"toothFt.diff", "/per_tooth/mean_tangential_force_n/difference_percent", 1},
+    {"toothFf.sim", "/per_tooth/mean_feed_force_n/simulated", 1},
+    {"toothFf.book", "/per_tooth/mean_feed_force_n/textbook", 1},
+    {"toothFf.diff", "/per_tooth/mean_feed_force_n/difference_percent", 1},
+    {"toothFn.sim", "/per_tooth/mean_normal_force_n/simulated", 1},
+    {"toothFn.book", "/per_tooth/mean_normal_force_n/textbook", 1},
+    {"toothFn.diff", "/per_tooth/mean_normal_force_n/difference_percent", 1},
+    {"toothF.sim", "/per_tooth/resultant_force_n/simulated", 1},
+    {"toothF.book", "/per_tooth/resultant_force_n/textbook", 1},
+    {"toothF.diff", "/per_tooth/resultant_force_n/difference_percent", 1},
+    {"toothAngle.sim", "/per_tooth/resultant_angle_deg/simulated", 1},
+    {"toothAngle.book", "/per_tooth/resultant_angle_deg/textbook", 1},
+    {"toothAngle.diff", "/per_tooth/resultant_angle_deg/difference_deg", 1},
+    {"toothFnPeak.sim", "/per_tooth/peak_normal_force_n/simulated", 1},
+    {"toothFnPeak.book", "/per_tooth/peak_normal_force_n/textbook", 1},
+    {"toothFnPeak.diff", "/per_tooth/peak_normal_force_n/difference_percent", 1},
+    {"toothM.sim", "/per_tooth/torque_n_m/simulated", 1},
+    {"toothM.book", "/per_tooth/torque_n_m/textbook", 1},
+    {"toothM.diff", "/per_tooth/torque_n_m/difference_percent", 1},
+    {"toothP.sim", "/per_tooth/power_kw/simulated", 3},
+    {"toothP.book", "/per_tooth/power_kw/textbook", 3},
+    {"toothP.diff", "/per_tooth/power_kw/difference_percent", 1},
 };
 
 // A heading of the run log window, the CSV key of its column and the report's key of the value
@@ -241,6 +272,8 @@ const LogColumn kLogColumns[] = {
     {"Obradak", "workpiece_material", nullptr, "C4130"},
     {"Alat", "tool_material", nullptr, "K40"},
     {"Smer", "direction", nullptr, "down"},
+    {"Model sile", "force_model", nullptr, "sum"},
+    {"K_r", "radial_force_ratio", "/inputs/radial_force_ratio", nullptr},
     {"Kraj hoda", "finished", nullptr, "1"},
     {"Taktova", "ticks", "/simulated/ticks", nullptr},
     {"h_max, mm", "largest_tooth_chip_mm", "/simulated/largest_tooth_chip_mm", nullptr},
@@ -281,6 +314,13 @@ TEST_F(WiringTest, EveryNumberShownOrSavedAfterARunIsItsOwnQuantity) {
         EXPECT_LE(std::abs(shown - want),
                   0.5 * std::pow(10.0, -cell.decimals) + 1e-9 * std::abs(want))
             << cell.key << " shows " << shown << " instead of " << want;
+    }
+    // The peak normal force says what it does to the workpiece.
+    for (const char* peak : {"toothFnPeak.sim", "toothFnPeak.book"}) {
+        const QString text = measurements->ValueText(peak);
+        EXPECT_TRUE(text.endsWith(ShownNumber(text) < 0 ? QString::fromUtf8(" (podiže)")
+                                                        : QString::fromUtf8(" (pritiska)")))
+            << text.toStdString();
     }
 
     // The run log: the finished run's row, every column under its heading.

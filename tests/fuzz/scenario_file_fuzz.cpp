@@ -47,7 +47,8 @@ struct ScratchFiles {
 
 bool SameScenario(const scenario::Scenario& a, const scenario::Scenario& b) {
     return a.fields == b.fields && a.workpieceMaterial == b.workpieceMaterial &&
-           a.toolMaterial == b.toolMaterial && a.direction == b.direction && a.title == b.title &&
+           a.toolMaterial == b.toolMaterial && a.direction == b.direction &&
+           a.forceModel == b.forceModel && a.radialRatio == b.radialRatio && a.title == b.title &&
            a.text == b.text;
 }
 

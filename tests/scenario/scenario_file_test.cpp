@@ -49,6 +49,8 @@ Scenario FullScenario() {
     s.workpieceMaterial = 10;
     s.toolMaterial = 3;
     s.direction = sim::MillingDirection::Down;
+    s.forceModel = sim::ForceModel::PerTooth;
+    s.radialRatio = 0.35;
     s.title = "Nagib sečiva i vrh sile";
     s.text = "Prvi red, sa zarezom i \"navodnicima\";\nDrugi red: č ć ž š đ = 100 %";
     return s;
@@ -64,6 +66,8 @@ TEST_F(ScenarioFileTest, WhatIsWrittenReadsBackTheSame) {
     EXPECT_EQ(read.scenario->workpieceMaterial, 10);
     EXPECT_EQ(read.scenario->toolMaterial, 3);
     EXPECT_EQ(read.scenario->direction, sim::MillingDirection::Down);
+    EXPECT_EQ(read.scenario->forceModel, sim::ForceModel::PerTooth);
+    EXPECT_EQ(read.scenario->radialRatio, 0.35);
     EXPECT_EQ(read.scenario->title, written.title);
     EXPECT_EQ(read.scenario->text, written.text);
     // Saving again over the file replaces it whole: a smaller scenario leaves no old keys.
@@ -74,7 +78,26 @@ TEST_F(ScenarioFileTest, WhatIsWrittenReadsBackTheSame) {
     ASSERT_TRUE(again.scenario);
     EXPECT_EQ(again.scenario->fields, only.fields);
     EXPECT_EQ(again.scenario->workpieceMaterial, 0);
+    EXPECT_FALSE(again.scenario->forceModel);
+    EXPECT_FALSE(again.scenario->radialRatio);
     EXPECT_TRUE(again.scenario->title.empty());
+}
+
+// The force model and K_r alone make a scenario, written and read as any other keys.
+TEST_F(ScenarioFileTest, TheForceModelAloneIsAScenario) {
+    const ReadResult read =
+        ReadScenarioFile(Write("[glodanje]\nmodel = sum\nradial_ratio = 0.6\n"));
+    ASSERT_TRUE(read.scenario) << DescribeError(read.error);
+    EXPECT_EQ(read.scenario->forceModel, sim::ForceModel::ChipSum);
+    EXPECT_EQ(read.scenario->radialRatio, 0.6);
+    EXPECT_EQ(read.scenario->lines.at("radial_ratio"), 3);
+    Scenario ratioOnly;
+    ratioOnly.radialRatio = 0.2 + 5 * 0.05; // as a control stepping from 0.2 may hold it
+    const std::string path = (dir_ / "ratio.glodanje").string();
+    ASSERT_FALSE(WriteScenarioFile(path, ratioOnly));
+    const ReadResult again = ReadScenarioFile(path);
+    ASSERT_TRUE(again.scenario) << DescribeError(again.error);
+    EXPECT_EQ(again.scenario->radialRatio, ratioOnly.radialRatio); // every bit
 }
 
 // A section with no keys is a scenario that changes nothing; written, it reads back as one.
@@ -181,6 +204,20 @@ INSTANTIATE_TEST_SUITE_P(
                    2, "tool", ":2: key 'tool': unknown material '28Cr4'"},
         BadFileRow{"Direction", "[glodanje]\ndirection = left\n", ErrorKind::UnknownDirection, 2,
                    "direction", ":2: key 'direction': 'left' is neither up nor down"},
+        BadFileRow{"Model", "[glodanje]\nmodel = teeth\n", ErrorKind::UnknownModel, 2, "model",
+                   ":2: key 'model': 'teeth' is neither sum nor tooth"},
+        BadFileRow{"RadialRatioAbove", "[glodanje]\nteeth = 8\nradial_ratio = 0.65\n",
+                   ErrorKind::OutOfLimits, 3, "radial_ratio",
+                   ":3: key 'radial_ratio': 0.65 is outside 0.2..0.6"},
+        BadFileRow{"RadialRatioNegative", "[glodanje]\nradial_ratio = -0.4\n",
+                   ErrorKind::OutOfLimits, 2, "radial_ratio",
+                   ":2: key 'radial_ratio': -0.4 is outside 0.2..0.6"},
+        BadFileRow{"RadialRatioComma", "[glodanje]\nradial_ratio = 0,4\n",
+                   ErrorKind::MalformedNumber, 2, "radial_ratio",
+                   ":2: key 'radial_ratio': '0, 4' is not a number for this field"},
+        BadFileRow{"RadialRatioWord", "[glodanje]\nradial_ratio = nan\n",
+                   ErrorKind::MalformedNumber, 2, "radial_ratio",
+                   ":2: key 'radial_ratio': 'nan' is not a number for this field"},
         // An escaped line break in a value must not split the one-line message.
         BadFileRow{"EscapedLineBreak", "[glodanje]\nfeed = 1\\n2\\t\n", ErrorKind::MalformedNumber,
                    2, "feed", ":2: key 'feed': '1\\n2\\t' is not a number for this field"}),

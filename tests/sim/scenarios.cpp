@@ -7,6 +7,10 @@
 
 #include <cassert>
 #include <cstdlib>
+#include "sim/tooth_forces.h"
+
+#include <cassert>
+#include <stdexcept>
 
 namespace sim {
 
@@ -16,13 +20,22 @@ SimState StartupState() {
     return s;
 }
 
-SimState StartedState(MillingDirection direction) {
-    SimState s = StartupState();
+namespace {
+
+// Chooses 28Cr4 and P30 and the direction and presses "Proces".
+void StartWith28Cr4AndP30(SimState& s, MillingDirection direction) {
     SelectWorkpieceMaterial(s, FindWorkpieceMaterial("28Cr4") - 1);
     SelectToolMaterial(s, FindToolMaterial("P30") - 1);
     SetMillingDirection(s, direction, nullptr);
     [[maybe_unused]] const MaterialsReport report = StartRun(s);
     assert(report.outcome == MaterialsOutcome::Ready);
+}
+
+} // namespace
+
+SimState StartedState(MillingDirection direction) {
+    SimState s = StartupState();
+    StartWith28Cr4AndP30(s, direction);
     return s;
 }
 
@@ -47,6 +60,24 @@ int RunTicks(SimState& s, int ticks) {
         }
     }
     return run;
+}
+
+SimState StartedCut(MillingDirection direction, const char* depth, const char* helix,
+                    const char* teeth, double radialRatio) {
+    SimState s = StartupState();
+    if (!SetToothCount(s, teeth).applied() || !SetHelixAngle(s, helix).applied() ||
+        !SetDepth(s, depth).input.applied() || !SetRadialForceRatio(s, radialRatio)) {
+        throw std::invalid_argument("StartedCut: an input the fields refuse");
+    }
+    StartWith28Cr4AndP30(s, direction);
+    return s;
+}
+
+SimState SteadyCut(MillingDirection direction, const char* depth, const char* helix,
+                   const char* teeth, double radialRatio) {
+    SimState s = StartedCut(direction, depth, helix, teeth, radialRatio);
+    RunTicks(s, 100000);
+    return s;
 }
 
 SimState MidRunState(MillingDirection direction, int ticks) {

@@ -23,6 +23,14 @@ int RunTicks(SimState& s, int ticks);
 // The third reference run, started: 20 teeth, helix angle 45 degrees, 50 mm deep, 28Cr4 with
 // P30, up milling (the most teeth in the cut at once). Aborts if a value is refused.
 SimState TwentyTeethHelix45Depth50State();
+// The start values with 28Cr4 and P30 and the given depth (tenths of mm), helix (degrees),
+// number of teeth and K_r, "Proces" pressed.
+SimState StartedCut(MillingDirection direction, const char* depth, const char* helix,
+                    const char* teeth = "8", double radialRatio = 0.4);
+
+// The same run to the end of the feed: the last revolution's means are those of a steady cut.
+SimState SteadyCut(MillingDirection direction, const char* depth, const char* helix,
+                   const char* teeth = "8", double radialRatio = 0.4);
 
 // StartedState run for `ticks` ticks (the cutter is in the cut from about tick 357 to the end of
 // the feed at about tick 1556).

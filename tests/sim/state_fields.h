@@ -82,7 +82,24 @@ namespace sim {
     X(RakeFaceLength)                                                                              \
     X(FlankLength)                                                                                 \
     X(TimerEnabled)                                                                                \
-    X(DepthSpinMax)
+    X(DepthSpinMax)                                                                                \
+    X(ForceModel)                                                                                  \
+    X(RadialForceRatio)                                                                            \
+    X(ToothTangentialForce)                                                                        \
+    X(RevolutionTangentialSum)                                                                     \
+    X(RevolutionFeedSum)                                                                           \
+    X(RevolutionNormalSum)                                                                         \
+    X(TangentialSumTrace)                                                                          \
+    X(FeedSumTrace)                                                                                \
+    X(NormalSumTrace)                                                                              \
+    X(TeethInCutTrace)                                                                             \
+    X(TangentialTrace)                                                                             \
+    X(FeedForceTrace)                                                                              \
+    X(NormalForceTrace)                                                                            \
+    X(EngagedWidthTrace)                                                                           \
+    X(MeanTangentialTrace)                                                                         \
+    X(MeanFeedTrace)                                                                               \
+    X(MeanNormalTrace)
 
 namespace state_compare_detail {
 
@@ -121,7 +138,7 @@ static_assert(kListedOffsets.size() == MemberCount<SimState>(),
               "SimState has a field that GLODANJE_SIM_STATE_FIELDS does not list");
 static_assert(StrictlyIncreasing(kListedOffsets),
               "GLODANJE_SIM_STATE_FIELDS lists the fields out of the record's order");
-static_assert(sizeof(SimState) >= kListedOffsets.back() + sizeof(SimState::DepthSpinMax));
+static_assert(sizeof(SimState) >= kListedOffsets.back() + sizeof(SimState::MeanNormalTrace));
 
 } // namespace state_compare_detail
 

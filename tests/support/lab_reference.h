@@ -3,6 +3,7 @@
 // run log and the measurements window compare what they read against these values by name.
 #pragma once
 
+#include "sim/ideal_forces.h"
 #include "sim/materials.h"
 #include "sim/run.h"
 #include "sim/sim_state.h"
@@ -29,6 +30,8 @@ struct RunTally {
     double largestChip = 0;
     double largestForce = 0;
     double forceSum = 0;
+    int revolutions = 0;   // revolution means taken
+    double peakNormal = 0; // the per-tooth normal force of largest magnitude, signed
 
     void Add(const sim::SimState& s) {
         const int newest = sim::kTraceLength;
@@ -44,6 +47,10 @@ struct RunTally {
             forceSum += s.ForceTrace[newest];
             largestForce = std::max(largestForce, s.ForceTrace[newest]);
         }
+        revolutions += s.RevolutionSamples == 0 ? 1 : 0;
+        if (std::abs(s.NormalForceTrace[newest]) > std::abs(peakNormal)) {
+            peakNormal = s.NormalForceTrace[newest];
+        }
     }
 };
 
@@ -58,6 +65,69 @@ inline RunTally RunToTheEnd(sim::SimState& s) {
 }
 
 using Values = std::map<std::string, std::optional<double>>;
+
+// The "per_tooth" part of the report: the last revolution's means of the per-tooth traces (none
+// before a whole revolution), the textbook integral for the same cut (none without both
+// materials) and their differences.
+inline void ExpectedToothForces(Values& e, const sim::SimState& s, const RunTally& t) {
+    const int newest = sim::kTraceLength;
+    const double d = s.CutterDiameter;
+    const double v = s.CuttingSpeed;
+    const auto figures = [&](double tangential, double feed, double normal, double peak) {
+        return std::map<std::string, double>{
+            {"mean_tangential_force_n", tangential},
+            {"mean_feed_force_n", feed},
+            {"mean_normal_force_n", normal},
+            {"resultant_force_n", std::sqrt(feed * feed + normal * normal)},
+            {"resultant_angle_deg", std::atan2(normal, feed) * 180 / std::numbers::pi},
+            {"peak_normal_force_n", peak},
+            {"torque_n_m", tangential * d / 2000},
+            {"power_kw", tangential * v / 60000},
+        };
+    };
+    std::map<std::string, double> simulated;
+    if (t.revolutions > 0) {
+        simulated = figures(s.MeanTangentialTrace[newest], s.MeanFeedTrace[newest],
+                            s.MeanNormalTrace[newest], t.peakNormal);
+    }
+    std::map<std::string, double> book;
+    const int wp = s.WorkpieceMaterial;
+    if (wp >= 1 && wp <= 10 && s.ToolMaterial >= 1 && s.ToolMaterial <= 5) {
+        const sim::WorkpieceMaterialRow& row = sim::kWorkpieceMaterials[wp - 1];
+        const double n = 1000 * v / (std::numbers::pi * d);
+        sim::IdealCut cut;
+        cut.direction = s.MillingDirection;
+        cut.exitAngle = std::acos(1 - 2 * s.DepthMm / d);
+        cut.teeth = s.ToothCount;
+        cut.feedPerTooth = s.FeedSpeed / (s.ToothCount * n);
+        cut.radialRatio = s.RadialForceRatio;
+        cut.chipExponent = row.chipExponent;
+        cut.forceCoefficient = row.specificForce * s.CutWidth * std::pow(v, -0.15) *
+                               (sim::IsMaterialMismatch(s.ToolMaterial, wp) ? 1.05 : 1.0);
+        cut.helixLag = s.CutWidth * std::tan(s.HelixAngle) / (d / 2);
+        const sim::IdealForces means = sim::IdealRevolutionMeans(cut);
+        book = figures(means.tangential, means.feed, means.normal, sim::IdealPeakNormalForce(cut));
+    }
+    e["/per_tooth/radial_force_ratio"] = s.RadialForceRatio;
+    for (const auto& [name, unused] : figures(0, 0, 0, 0)) {
+        const std::string at = "/per_tooth/" + name;
+        const auto sim = simulated.find(name);
+        const auto textbook = book.find(name);
+        std::optional<double> difference;
+        if (sim != simulated.end() && textbook != book.end()) {
+            if (name == "resultant_angle_deg") {
+                difference = std::remainder(sim->second - textbook->second, 360.0);
+            } else if (textbook->second != 0) {
+                difference = (sim->second - textbook->second) / textbook->second * 100;
+            }
+        }
+        e[at + "/simulated"] = sim != simulated.end() ? std::optional(sim->second) : std::nullopt;
+        e[at + "/textbook"] =
+            textbook != book.end() ? std::optional(textbook->second) : std::nullopt;
+        e[at + (name == "resultant_angle_deg" ? "/difference_deg" : "/difference_percent")] =
+            difference;
+    }
+}
 
 // Every number of the report by its JSON pointer ("/simulated/power_kw"), for the state s that
 // the tallied run left; textbook forces are none without both materials.
@@ -86,6 +156,7 @@ inline Values ExpectedReport(const sim::SimState& s, const RunTally& t) {
     e["/inputs/feed_speed_mm_per_min"] = vf;
     e["/inputs/depth_mm"] = a;
     e["/inputs/width_mm"] = b;
+    e["/inputs/radial_force_ratio"] = s.RadialForceRatio;
     e["/conditions/spindle_speed_rev_per_min"] = n;
     e["/conditions/feed_per_tooth_mm"] = fz;
     e["/conditions/engagement_angle_deg"] = phi * 180 / std::numbers::pi;
@@ -146,6 +217,7 @@ inline Values ExpectedReport(const sim::SimState& s, const RunTally& t) {
     compare("mean_force_n", lastMean, cutterForce);
     compare("power_kw", lastMean * v / 60000, e["/textbook/power_kw"]);
     compare("torque_n_m", lastMean * d / 2000, e["/textbook/torque_n_m"]);
+    ExpectedToothForces(e, s, t);
     return e;
 }
 

@@ -74,6 +74,20 @@ TEST(ParseBatchOptions, ReadsEveryOption) {
     EXPECT_FALSE(o.help);
 }
 
+TEST(ParseBatchOptions, ReadsTheForceModelAndKr) {
+    const ParseResult r = ParseBatchOptions({"--model", "tooth", "--radial-ratio=0,35"});
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.forceModel, sim::ForceModel::PerTooth);
+    EXPECT_EQ(r.options.radialRatio, 0.35);
+    const ParseResult sum = ParseBatchOptions({"--model=sum", "--radial-ratio", "0.6"});
+    ASSERT_TRUE(sum.ok) << sum.error;
+    EXPECT_EQ(sum.options.forceModel, sim::ForceModel::ChipSum);
+    EXPECT_EQ(sum.options.radialRatio, 0.6);
+    const ParseResult none = ParseBatchOptions({});
+    EXPECT_FALSE(none.options.forceModel);
+    EXPECT_FALSE(none.options.radialRatio);
+}
+
 struct BadArgsCase {
     std::vector<std::string> args;
     const char* error;
@@ -130,7 +144,16 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgsCase{{"--ticks", "x", "--direction", "left", "--ticks", "2"},
                     "--direction: 'left' is neither up nor down"},
         BadArgsCase{{"--depth", "10", "--depth", "abc"},
-                    "--depth: 'abc' is not a depth in mm with at most one decimal"}));
+                    "--depth: 'abc' is not a depth in mm with at most one decimal"},
+        BadArgsCase{{"--model", "chips"}, "--model: 'chips' is neither sum nor tooth"},
+        BadArgsCase{{"--model", "Tooth"}, "--model: 'Tooth' is neither sum nor tooth"},
+        BadArgsCase{{"--radial-ratio", "abc"}, "--radial-ratio: 'abc' is not a number"},
+        BadArgsCase{{"--radial-ratio", "nan"}, "--radial-ratio: 'nan' is not a number"},
+        BadArgsCase{{"--radial-ratio", "4e-1"}, "--radial-ratio: '4e-1' is not a number"},
+        BadArgsCase{{"--radial-ratio", ""}, "--radial-ratio: '' is not a number"},
+        BadArgsCase{{"--radial-ratio", "0.7"}, "--radial-ratio: 0.7 is outside 0.2..0.6"},
+        BadArgsCase{{"--radial-ratio=-0,4"}, "--radial-ratio: -0,4 is outside 0.2..0.6"},
+        BadArgsCase{{"--radial-ratio", "0.4\n"}, "--radial-ratio: '0.4\\n' is not a number"}));
 
 // A later value of an option replaces an earlier one for every option alike, also one that
 // could not be read.
@@ -162,6 +185,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RepeatCase{"Direction", {"--direction", "left", "--direction", "down"}},
                       RepeatCase{"Ticks", {"--ticks", "-1", "--ticks", "3"}},
                       RepeatCase{"Csv", {"--csv=", "--csv", "a.csv"}},
+                      RepeatCase{"Model", {"--model", "fast", "--model", "tooth"}},
+                      RepeatCase{"RadialRatio", {"--radial-ratio", "0.9", "--radial-ratio", "0.3"}},
                       RepeatCase{"DepthValidTwice", {"--depth=12", "--depth", "7"}}),
     [](const ::testing::TestParamInfo<RepeatCase>& info) { return std::string(info.param.name); });
 
@@ -192,8 +217,12 @@ TEST(UsageText, ListsEveryInputWithItsRange) {
         "C1430, AlSi8\n"
         "  --tool NAME          C7680, C9681, P30, K40, K50\n"
         "  --direction up|down  up milling (default) or down milling\n"
-        "  --scenario FILE      the inputs, materials and direction of a scenario file\n"
-        "                       (.glodanje); options after it override its values\n"
+        "  --model sum|tooth    the force the traces show: the force law on the chips of all\n"
+        "                       teeth summed (default) or on each tooth's own chip\n"
+        "  --radial-ratio R     K_r, a tooth's radial to its tangential force, 0.2..0.6\n"
+        "                       (default 0.4; a point or a comma)\n"
+        "  --scenario FILE      the inputs, materials, direction and force model of a scenario\n"
+        "                       file (.glodanje); options after it override its values\n"
         "\n"
         "Run:\n"
         "  --ticks N            stop after N ticks (default: when the feed ends)\n"
@@ -320,9 +349,11 @@ TEST(ScenarioOption, FileGivesValuesAndLaterOptionsOverrideThem) {
                                                               "workpiece = C35\n"
                                                               "tool = K40\n"
                                                               "direction = down\n"
+                                                              "model = tooth\n"
+                                                              "radial_ratio = 0.25\n"
                                                               "title = Vežba\n");
-    const ParseResult r = ParseBatchOptions(
-        {"--teeth", "6", "--feed", "200", "--scenario", file.Path(), "--tool", "P30"});
+    const ParseResult r = ParseBatchOptions({"--teeth", "6", "--feed", "200", "--radial-ratio",
+                                             "0.5", "--scenario", file.Path(), "--tool", "P30"});
     ASSERT_TRUE(r.ok) << r.error;
     const BatchOptions& o = r.options;
     EXPECT_EQ(o.fields[sim::InputField::Teeth], "12");  // the file replaces an earlier option
@@ -333,6 +364,11 @@ TEST(ScenarioOption, FileGivesValuesAndLaterOptionsOverrideThem) {
     EXPECT_EQ(o.workpieceMaterial, 2);
     EXPECT_EQ(o.toolMaterial, 3); // the later option wins
     EXPECT_EQ(o.direction, sim::MillingDirection::Down);
+    EXPECT_EQ(o.forceModel, sim::ForceModel::PerTooth);
+    EXPECT_EQ(o.radialRatio, 0.25);
+    const ParseResult later = ParseBatchOptions({"--scenario", file.Path(), "--model", "sum"});
+    ASSERT_TRUE(later.ok) << later.error;
+    EXPECT_EQ(later.options.forceModel, sim::ForceModel::ChipSum);
 }
 
 TEST(ScenarioOption, BadFileStopsWithFileLineAndKey) {
@@ -341,6 +377,10 @@ TEST(ScenarioOption, BadFileStopsWithFileLineAndKey) {
     const ParseResult r = ParseBatchOptions({"--scenario", file.Path()});
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, "--scenario: " + file.Path() + ":4: key 'depth': 30 is outside 0.5..25");
+    const ScenarioFile model("batch_scenario_model.glodanje",
+                             "[glodanje]\nmodel = tooth\nradial_ratio = 0.65\n");
+    EXPECT_EQ(ParseBatchOptions({"--scenario", model.Path()}).error,
+              "--scenario: " + model.Path() + ":3: key 'radial_ratio': 0.65 is outside 0.2..0.6");
     const ParseResult missing = ParseBatchOptions({"--scenario=/nonexistent/x.glodanje"});
     EXPECT_EQ(missing.error, "--scenario: /nonexistent/x.glodanje: no such file");
 }

@@ -4,6 +4,7 @@
 
 #include "sim/scenarios.h"
 #include "sim/tool_inputs.h"
+#include "sim/tooth_forces.h"
 
 #include <gtest/gtest.h>
 
@@ -230,6 +231,64 @@ TEST(PrepareRun, MismatchWarnsAndAppliesEveryInputInOrder) {
     EXPECT_EQ(s.HelixLagTicks, 77); // width applied after the diameter: tan 30 x 6667 / 50
     EXPECT_EQ(s.MillingDirection, sim::MillingDirection::Down);
     EXPECT_DOUBLE_EQ(s.StepTime, 0.03 * 0.0025 * 50 / 120);
+}
+
+TEST(PrepareRun, AppliesTheForceModelAndKrAndRefusesAKrOutOfRange) {
+    sim::SimState s;
+    ASSERT_TRUE(PrepareRun(s,
+                           Options({"--model", "tooth", "--radial-ratio", "0.25", "--workpiece",
+                                    "C35", "--tool", "P30"}),
+                           nullptr)
+                    .ok);
+    EXPECT_EQ(s.ForceModel, sim::ForceModel::PerTooth);
+    EXPECT_EQ(s.RadialForceRatio, 0.25);
+    // A sweep hands its inputs over without the option parser: the run checks K_r itself.
+    RunInputs inputs = Options({"--workpiece", "C35", "--tool", "P30", "--teeth", "6"});
+    inputs.radialRatio = 0.7;
+    const PrepareResult refused = PrepareRun(s, inputs, nullptr);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.error, "--radial-ratio: 0.7 is outside 0.2..0.6");
+    EXPECT_FALSE(s.TimerEnabled);
+}
+
+// The per-tooth model puts its tangential force in the force columns and changes nothing else
+// of the CSV; K_r changes only the feed and normal forces, which the CSV does not hold.
+TEST(RunBatchCommand, ThePerToothModelChangesOnlyTheForceColumns) {
+    const std::vector<std::string> job = {"--workpiece", "28Cr4",   "--tool",
+                                          "P30",         "--ticks", "700"};
+    const auto run = [&job](std::vector<std::string> more) {
+        more.insert(more.begin(), job.begin(), job.end());
+        return RunCommand(more);
+    };
+    const CommandOutput plain = run({});
+    const CommandOutput sum = run({"--model", "sum", "--radial-ratio", "0.6"});
+    const CommandOutput tooth = run({"--model", "tooth"});
+    ASSERT_EQ(tooth.status, kExitDone) << tooth.err;
+    EXPECT_EQ(sum.out, plain.out);
+    EXPECT_EQ(sum.err, plain.err);
+
+    sim::SimState s = sim::StartedState();
+    sim::SetForceModel(s, sim::ForceModel::PerTooth);
+    const std::vector<std::string> plainRows = Split(plain.out, '\n');
+    const std::vector<std::string> toothRows = Split(tooth.out, '\n');
+    ASSERT_EQ(toothRows.size(), plainRows.size());
+    EXPECT_EQ(toothRows[0], plainRows[0]);
+    int differing = 0;
+    for (size_t row = 1; row < toothRows.size(); ++row) {
+        sim::RunTick(s, nullptr);
+        std::vector<std::string> cells = Split(toothRows[row], ',');
+        std::vector<std::string> plainCells = Split(plainRows[row], ',');
+        ASSERT_EQ(cells.size(), 9u);
+        EXPECT_EQ(cells[4], FormatReal(s.TangentialTrace[313])) << row;
+        EXPECT_EQ(cells[5], FormatReal(s.MeanTangentialTrace[313])) << row;
+        differing += cells[4] != plainCells[4] ? 1 : 0;
+        for (size_t column : {4u, 5u}) {
+            cells[column].clear();
+            plainCells[column].clear();
+        }
+        EXPECT_EQ(cells, plainCells) << row;
+    }
+    EXPECT_GT(differing, 100);
 }
 
 class CountingObserver : public sim::RunObserver {

@@ -1,13 +1,15 @@
 // Every number glodanje-batch writes for a run, checked against values worked out in the test
 // (support/lab_reference.h): each key of --report, and each column of a sweep's CSV against
 // the report of the single run with the same inputs. Inputs with distinct values, a tool that
-// does not suit the workpiece and down milling keep any two columns from agreeing by chance.
+// does not suit the workpiece, down milling, the per-tooth model and a K_r other than the start's
+// keep any two columns from agreeing by chance.
 #include "batch/batch_run.h"
 #include "lab/run_csv.h"
 #include "lab/sweep.h"
 #include "sim/input_fields.h"
 #include "sim/materials.h"
 #include "sim/startup.h"
+#include "sim/tooth_forces.h"
 #include "support/field_limits.h"
 #include "support/lab_reference.h"
 #include "tools/batch_command.h"
@@ -31,9 +33,10 @@ using json = nlohmann::json;
 
 // The inputs of the run: one option per input, no two alike.
 const std::vector<std::string> kInputs = {
-    "--diameter", "130", "--teeth", "14",  "--rake",      "13",    "--clearance", "17",
-    "--helix",    "35",  "--speed", "90",  "--feed",      "270",   "--depth",     "15.5",
-    "--width",    "40",  "--tool",  "K40", "--workpiece", "C4130", "--direction", "down"};
+    "--diameter", "130",   "--teeth",        "14",  "--rake",      "13",    "--clearance", "17",
+    "--helix",    "35",    "--speed",        "90",  "--feed",      "270",   "--depth",     "15.5",
+    "--width",    "40",    "--tool",         "K40", "--workpiece", "C4130", "--direction", "down",
+    "--model",    "tooth", "--radial-ratio", "0.35"};
 
 fs::path TempPath(const std::string& name) {
     return fs::temp_directory_path() /
@@ -70,6 +73,8 @@ sim::SimState StartedWithTheInputs() {
     sim::SelectWorkpieceMaterial(s, sim::FindWorkpieceMaterial("C4130") - 1);
     sim::SelectToolMaterial(s, sim::FindToolMaterial("K40") - 1);
     sim::SetMillingDirection(s, sim::MillingDirection::Down, nullptr);
+    sim::SetForceModel(s, sim::ForceModel::PerTooth);
+    EXPECT_TRUE(sim::SetRadialForceRatio(s, 0.35));
     EXPECT_TRUE(sim::StartRun(s).mayStart);
     return s;
 }
@@ -101,6 +106,8 @@ TEST(ReportColumns, EveryKeyHoldsItsOwnQuantity) {
     EXPECT_EQ(report["inputs"]["workpiece_material"], "C4130");
     EXPECT_EQ(report["inputs"]["tool_material"], "K40");
     EXPECT_EQ(report["inputs"]["direction"], "down");
+    EXPECT_EQ(report["inputs"]["force_model"], "tooth");
+    EXPECT_EQ(*expected.at("/inputs/radial_force_ratio"), 0.35);
     // Counts and maxima that could be mistaken for one another differ in this run.
     ASSERT_NE(tally.firstForceTick, tally.forceTicks);
     ASSERT_NE(tally.largestToothChip, tally.largestChip);
@@ -257,6 +264,22 @@ TEST(BatchOptionLimits, TicksAndJobs) {
         EXPECT_EQ(status({"--ticks", "1", "--sweep", "feed=40:50", "--jobs", jobs}), kExitBadInput)
             << jobs;
     }
+}
+
+// K_r from 0.2 to 0.6, with a point or a comma.
+TEST(BatchOptionLimits, RadialRatio) {
+    const auto status = [](const char* ratio) {
+        return RunCommand({"--radial-ratio", ratio, "--ticks", "1", "--workpiece", "C35", "--tool",
+                           "P30", "--csv", TempPath("ratio.csv").string()})
+            .status;
+    };
+    for (const char* ratio : {"0.2", "0,2", "0.6", "0.45"}) {
+        EXPECT_EQ(status(ratio), kExitDone) << ratio;
+    }
+    for (const char* ratio : {"0.15", "0.65", "0.1999999", "-0.4"}) {
+        EXPECT_EQ(status(ratio), kExitBadInput) << ratio;
+    }
+    fs::remove(TempPath("ratio.csv"));
 }
 
 TEST(BatchOptionLimits, EveryInputOfTheTableHasARow) {

@@ -4,9 +4,11 @@
 
 #include "scenario/scenario_file.h"
 #include "sim/direction_name.h"
+#include "sim/force_model_name.h"
 #include "sim/materials.h"
 #include "sim/startup.h"
 #include "sim/text_conversion.h"
+#include "sim/tooth_forces.h"
 
 #include <algorithm>
 #include <cassert>
@@ -124,6 +126,12 @@ std::string LoadScenario(BatchOptions& o, const std::string& path) {
     if (file.direction) {
         o.direction = file.direction;
     }
+    if (file.forceModel) {
+        o.forceModel = file.forceModel;
+    }
+    if (file.radialRatio) {
+        o.radialRatio = file.radialRatio;
+    }
     return {};
 }
 
@@ -200,6 +208,28 @@ Setter CountSetter(std::optional<int>& slot, const char* option, int32_t minimum
     };
 }
 
+Setter ForceModelSetter(std::optional<sim::ForceModel>& slot) {
+    return [&slot](const std::string& value) {
+        slot = sim::ParseForceModelName(value);
+        return slot ? std::string() : "--model: '" + value + "' is neither sum nor tooth";
+    };
+}
+
+// K_r with a point or a comma, within its range.
+Setter RadialRatioSetter(std::optional<double>& slot) {
+    return [&slot](const std::string& value) {
+        slot = sim::ParseDecimalText(value, sim::DecimalMark::PointOrComma);
+        if (!slot) {
+            return "--radial-ratio: '" + value + "' is not a number";
+        }
+        if (!sim::RadialForceRatioInRange(*slot)) {
+            slot.reset();
+            return "--radial-ratio: " + value + " is outside " + sim::RadialForceRatioRange();
+        }
+        return std::string();
+    };
+}
+
 // Every option that takes a value, with what it does to o.
 std::map<std::string, Setter> OptionSetters(BatchOptions& o) {
     std::map<std::string, Setter> setters{
@@ -214,6 +244,8 @@ std::map<std::string, Setter> OptionSetters(BatchOptions& o) {
              }
              return "--direction: '" + value + "' is neither up nor down";
          }},
+        {"--model", ForceModelSetter(o.forceModel)},
+        {"--radial-ratio", RadialRatioSetter(o.radialRatio)},
         {"--ticks",
          CountSetter(o.ticks, "--ticks", 0, std::numeric_limits<int32_t>::max(), "of at least 0")},
         {"--scenario", [&o](const std::string& value) { return LoadScenario(o, value); }},
@@ -318,8 +350,14 @@ std::string UsageText() {
            ToolNames() +
            "\n"
            "  --direction up|down  up milling (default) or down milling\n"
-           "  --scenario FILE      the inputs, materials and direction of a scenario file\n"
-           "                       (.glodanje); options after it override its values\n"
+           "  --model sum|tooth    the force the traces show: the force law on the chips of all\n"
+           "                       teeth summed (default) or on each tooth's own chip\n"
+           "  --radial-ratio R     K_r, a tooth's radial to its tangential force, " +
+           sim::RadialForceRatioRange() + "\n" + "                       (default " +
+           sim::RadialForceRatioText(sim::kRadialForceRatioStart) +
+           "; a point or a comma)\n"
+           "  --scenario FILE      the inputs, materials, direction and force model of a scenario\n"
+           "                       file (.glodanje); options after it override its values\n"
            "\n"
            "Run:\n"
            "  --ticks N            stop after N ticks (default: when the feed ends)\n"

@@ -135,6 +135,10 @@ def batch_seeds():
         "line_break_in_option": args("--work\npiece", "28Cr4"),
         "line_break_in_material": args("--workpiece", "28Cr4\n", "--tool", "P30"),
         "escape_in_depth": args(*run, "--depth", "1\x1b[2J"),
+        "force_model": args(*run, "--model", "tooth", "--radial-ratio", "0,45"),
+        "bad_model": args(*run, "--model", "teeth"),
+        "radial_ratio_above": args(*run, "--radial-ratio", "0.65"),
+        "radial_ratio_word": args(*run, "--radial-ratio", "nan"),
     }
 
 
@@ -165,6 +169,10 @@ def scenario_seeds():
         "carriage_returns": b"[glodanje]\r\ndiameter = 100\r\nteeth = 8\r\n",
         "very_long_line": start + b"text = " + b"dugacak tekst " * 600 + b"\n",
         "settings_escapes": start + b"title = @Variant(\\0\\0\\0\\x7f)\ntext = @ByteArray(x)\n",
+        "force_model": start + b"model = tooth\nradial_ratio = 0.45\n",
+        "bad_model": start + b"model = teeth\n",
+        "bad_radial_ratio": start + b"radial_ratio = 0,45\n",
+        "radial_ratio_above": start + b"radial_ratio = 0.61\n",
     })
     return seeds
 

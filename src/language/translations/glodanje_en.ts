@@ -204,6 +204,7 @@ Licence: GNU GPL, version 3 or later. The program is free software: you may shar
     <message>
         <location filename="../../app/scenario_tools.cpp" line="+146"/>
         <location filename="../../app/scenario_tools.cpp" line="+145"/>
+        <location filename="../../app/scenario_tools.cpp" line="+149"/>
         <source>Otvori scenario…</source>
         <translation>Open scenario…</translation>
     </message>
@@ -292,6 +293,7 @@ Licence: GNU GPL, version 3 or later. The program is free software: you may shar
     <message>
         <location line="-122"/>
         <location filename="../../app/scenario_tools.cpp" line="-121"/>
+        <location line="-125"/>
         <source>Scenario glodanja (*%1)</source>
         <translation>Milling scenario (*%1)</translation>
     </message>
@@ -366,6 +368,11 @@ Licence: GNU GPL, version 3 or later. The program is free software: you may shar
         <translation>“%1” is neither up nor down</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <source>„%1“ nije ni sum ni tooth</source>
+        <translation>“%1” is neither sum nor tooth</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>Scenario „%1“ ne može da se zapiše.</source>
         <translation>Scenario “%1” cannot be written.</translation>
@@ -379,6 +386,7 @@ Nothing was changed.</translation>
     </message>
     <message>
         <location line="+110"/>
+        <location line="+117"/>
         <source>Vežba</source>
         <translation>Exercise</translation>
     </message>
@@ -393,7 +401,7 @@ Nothing was changed.</translation>
         <translation>The field “%1%2” holds no valid value (“%3”); the scenario was not saved.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>Ovakav scenario ne bi mogao da se otvori (%1 %2 je izvan granica %3..%4); scenario nije sačuvan.</source>
         <translation>Such a scenario could not be opened (%1 %2 is outside the limits %3..%4); the scenario was not saved.</translation>
     </message>
@@ -663,7 +671,7 @@ Nothing was changed.</translation>
 <context>
     <name>app::TMeasurementsWindow</name>
     <message>
-        <location filename="../../app/measurements_window.cpp" line="+43"/>
+        <location filename="../../app/measurements_window.cpp" line="+44"/>
         <source>Broj obrta glodala</source>
         <translation>Spindle speed</translation>
     </message>
@@ -754,16 +762,53 @@ Nothing was changed.</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location line="+38"/>
         <source>Snaga rezanja</source>
         <translation>Cutting power</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-34"/>
+        <location line="+32"/>
         <source>Obrtni moment</source>
         <translation>Torque</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-13"/>
+        <source>Srednja tangencijalna sila (poslednji obrt)</source>
+        <translation>Mean tangential force (last revolution)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Srednja sila u pravcu pomoćnog kretanja</source>
+        <translation>Mean force along the feed</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Srednja normalna sila</source>
+        <translation>Mean normal force</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rezultanta srednjih sila</source>
+        <translation>Resultant of the mean forces</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ugao rezultante</source>
+        <translation>Angle of the resultant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Najveća normalna sila</source>
+        <translation>Largest normal force</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Sile po zubu: zakon sile primenjen na strugotinu svakog zuba posebno, radijalna sila F_r = K_r·F_t. Pozitivna sila u pravcu pomoćnog kretanja vuče obradak napred, pozitivna normalna sila ga pritiska na sto, negativna ga podiže; ugao 0° je u pravcu pomoćnog kretanja, 90° ka stolu. Udžbenik integrali silu idealne strugotine h = f_z·sin φ od ulaza do izlaza zuba (gornji znak u formulama: suprotno glodanje, donji: istosmerno). Simulirane vrednosti se pojavljuju posle prvog celog obrta.</source>
+        <translation>Forces per tooth: the force law applied to each tooth's own chip, radial force F_r = K_r·F_t. A positive force along the feed pulls the workpiece on, a positive normal force presses it onto the table, a negative one lifts it; the angle is 0° along the feed and 90° toward the table. The textbook integrates the force of the ideal chip h = f_z·sin φ from the tooth's entry to its exit (upper sign in the formulas: up milling, lower: down milling). The simulated values appear after the first whole revolution.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Zašto se simulacija i udžbenik razlikuju:
 • Putanja zuba: simulacija meri strugotinu na profilu koji su ostavili prethodni zubi, duž stvarne putanje zuba dok obradak napreduje, a ne na krugu; zato najveća debljina nije tačno f_z·sin φ_s.
 • Nagib sečiva: kosi zub ulazi u zahvat postepeno, pa simulacija usrednjava zbir debljina po nekoliko taktova; to snižava vrh sile ispod F(h_max) i razvlači silu preko taktova.
@@ -777,6 +822,16 @@ Forces and power are compared once the materials are chosen.</translation>
     </message>
     <message>
         <location line="+44"/>
+        <source>podiže</source>
+        <translation>lifts</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pritiska</source>
+        <translation>presses</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Merenja</source>
         <translation>Measurements</translation>
     </message>
@@ -817,7 +872,17 @@ Forces and power are compared once the materials are chosen.</translation>
         <translation>Difference, %</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+16"/>
+        <source>Sile po zubu</source>
+        <translation>Forces per tooth</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Odnos radijalne i tangencijalne sile</source>
+        <translation>Ratio of radial to tangential force</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Dodaj u dnevnik</source>
         <translation>Add to the run log</translation>
     </message>
@@ -888,6 +953,16 @@ Forces and power are compared once the materials are chosen.</translation>
         <location line="+1"/>
         <source>Smer</source>
         <translation>Direction</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Model sile</source>
+        <translation>Force model</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>K_r</source>
+        <translation>K_r</translation>
     </message>
     <message>
         <location line="+1"/>
