@@ -39,15 +39,8 @@ ForceTraces::ForceTraces(TChart& chart) : chart_(chart) {
     for (std::size_t k = 0; k < traces_.size(); ++k) {
         traces_[k] = std::make_unique<TFastLineSeries>();
         SetUpLine(*traces_[k], kRows[k].colour, 1, true);
-        means_[k] = std::make_unique<TLineSeries>();
-        TLineSeries& means = *means_[k];
-        means.SetSeriesColor(kRows[k].meanColour);
-        means.LinePen.SetWidth(kMeanPenWidth);
-        means.SetStairs(true);
-        means.Marks.Visible = false;
-        means.Pointer.SetVisible(false);
-        means.XValues().SetOrder(TChartListOrder::loAscending);
-        means.YValues().SetOrder(TChartListOrder::loNone);
+        means_[k] = std::make_unique<TFastLineSeries>();
+        SetUpLine(*means_[k], kRows[k].meanColour, kMeanPenWidth, true);
     }
     for (std::size_t k = 0; k < traces_.size(); ++k) {
         traces_[k]->SetParentChart(&chart_);
@@ -76,22 +69,24 @@ void ForceTraces::SetTexts() {
 void ForceTraces::Feed(const sim::SimState& s) {
     for (std::size_t k = 0; k < traces_.size(); ++k) {
         const sim::Trace& trace = s.*kRows[k].trace;
-        const sim::Trace& means = s.*kRows[k].means;
         traces_[k]->ClearValues();
-        means_[k]->ClearValues();
         for (std::size_t i = 1; i <= static_cast<std::size_t>(sim::kTraceLength); ++i) {
             traces_[k]->AddPoint(s.TimeAxis[i], trace[i]);
-            means_[k]->AddPoint(s.TimeAxis[i], means[i]);
         }
+        AddStaircase(*means_[k], s.TimeAxis, s.*kRows[k].means);
     }
 }
 
-const TFastLineSeries& ForceTraces::Trace(int index) const {
-    return *traces_[static_cast<std::size_t>(index)];
-}
-
-const TLineSeries& ForceTraces::Means(int index) const {
-    return *means_[static_cast<std::size_t>(index)];
+void AddStaircase(TFastLineSeries& series, const sim::Trace& time, const sim::Trace& values) {
+    series.ClearValues();
+    series.AddPoint(time[1], values[1]);
+    for (std::size_t i = 2; i <= static_cast<std::size_t>(sim::kTraceLength); ++i) {
+        if (values[i] != values[i - 1]) {
+            series.AddPoint(time[i], values[i - 1]);
+            series.AddPoint(time[i], values[i]);
+        }
+    }
+    series.AddPoint(time[sim::kTraceLength], values[sim::kTraceLength]);
 }
 
 } // namespace force_views

@@ -6,7 +6,6 @@
 
 #include "chart/chart.h"
 #include "chart/series/fast_line_series.h"
-#include "chart/series/line_series.h"
 #include "sim/sim_state.h"
 
 #include <array>
@@ -31,14 +30,15 @@ public:
     // The title, the axis titles and the legend in the current language.
     void SetTexts();
 
-    // The series of trace 0 (tangential), 1 (feed) or 2 (normal), and of its means.
-    const chart::TFastLineSeries& Trace(int index) const;
-    const chart::TLineSeries& Means(int index) const;
-
 private:
     chart::TChart& chart_;
     std::array<std::unique_ptr<chart::TFastLineSeries>, 3> traces_;
-    std::array<std::unique_ptr<chart::TLineSeries>, 3> means_;
+    std::array<std::unique_ptr<chart::TFastLineSeries>, 3> means_;
 };
+
+// Refills series with the staircase of values against time (samples 1 .. 313): a value holds
+// until the sample where the next one starts. Only the corners are points, so a trace of
+// revolution means, which changes once a revolution, takes a few points instead of 313.
+void AddStaircase(chart::TFastLineSeries& series, const sim::Trace& time, const sim::Trace& values);
 
 } // namespace force_views
