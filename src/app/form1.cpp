@@ -18,6 +18,7 @@
 #include "sim/startup.h"
 #include "sim/text_conversion.h"
 #include "sim/tool_inputs.h"
+#include "sim/tooth_forces.h"
 #include "widgets/spin_edit.h"
 #include "widgets/widget_hooks.h"
 
@@ -418,6 +419,22 @@ void TForm1::Timer1Timer() {
     const sim::TickReport report = sim::RunTick(state_, this);
     tools_->AfterTick(state_, report.feedLimitDisabledTimer);
     SyncTimer();
+}
+
+void TForm1::SetForceModel(sim::ForceModel model) {
+    sim::SetForceModel(state_, model);
+    CheckForceChoices(MainMenuBar, state_.ForceModel, ForceArrows());
+}
+
+bool TForm1::SetRadialForceRatio(double ratio) {
+    return sim::SetRadialForceRatio(state_, ratio);
+}
+
+void TForm1::SetForceArrows(bool on) {
+    view_.SetForceArrows(on);
+    // The same teeth as the picture shows, now with or without the arrows.
+    RedrawCutterView(state_, view_.LastPhase());
+    CheckForceChoices(MainMenuBar, state_.ForceModel, ForceArrows());
 }
 
 void TForm1::ShowMaterialsMessage(const std::string& message) {

@@ -40,9 +40,10 @@ void RetranslateMenuBar(QMenuBar* bar) {
 
 namespace {
 
-QMenu* AddMenu(QMenuBar* bar, const char* text) {
+QMenu* AddMenu(QMenuBar* bar, const char* text, const char* name) {
     QMenu* menu = bar->addMenu(QString());
     SetMenuText(menu->menuAction(), text);
+    menu->setObjectName(QString::fromUtf8(name));
     return menu;
 }
 
@@ -58,8 +59,8 @@ QAction* AddAction(QMenu* menu, const char* text, const QKeySequence& shortcut,
 // "Jezik / Language": one checked item per language, named in its own language. The choice
 // takes effect at once and is remembered for the next start.
 void AddLanguageMenu(QMenuBar* bar) {
-    QMenu* menu = AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "&Jezik / Language"));
-    menu->setObjectName(QString::fromUtf8(kLanguageMenuName));
+    QMenu* menu =
+        AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "&Jezik / Language"), kLanguageMenuName);
     auto* group = new QActionGroup(menu);
     const auto add = [&](const char* text, language::Language language) {
         QAction* item = AddAction(menu, text, {}, [language] { ChooseLanguage(language); });
@@ -72,7 +73,63 @@ void AddLanguageMenu(QMenuBar* bar) {
     CheckCurrentLanguage(bar);
 }
 
+constexpr const char* kForceModelMenuName = "forceModelMenu";
+constexpr const char* kForceArrowsItemName = "forceArrowsItem";
+
+// "Prikaz": the force arrows over the cutter view, off at start.
+void AddViewMenu(QMenuBar* bar, TForm1& form) {
+    QMenu* view = AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "&Prikaz"), kViewMenuName);
+    QAction* arrows = view->addAction(QString());
+    SetMenuText(arrows, QT_TRANSLATE_NOOP("app::MainMenu", "Vektori sila"));
+    arrows->setObjectName(QString::fromUtf8(kForceArrowsItemName));
+    arrows->setCheckable(true);
+    QObject::connect(arrows, &QAction::triggered, view,
+                     [&form](bool checked) { form.SetForceArrows(checked); });
+    QObject::connect(view, &QMenu::aboutToShow, view, [&form, bar] {
+        CheckForceChoices(bar, form.State().ForceModel, form.ForceArrows());
+    });
+}
+
+// "Model" > "Model sile": which force the oscillograph's main trace shows, one of two.
+void AddModelMenu(QMenuBar* bar, TForm1& form) {
+    QMenu* model = AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "&Model"), kModelMenuName);
+    QMenu* force = model->addMenu(QString());
+    SetMenuText(force->menuAction(), QT_TRANSLATE_NOOP("app::MainMenu", "Model sile"));
+    force->setObjectName(QString::fromUtf8(kForceModelMenuName));
+    auto* group = new QActionGroup(force);
+    const auto add = [&](const char* text, sim::ForceModel choice) {
+        QAction* item = AddAction(force, text, {}, [&form, choice] { form.SetForceModel(choice); });
+        item->setCheckable(true);
+        item->setData(static_cast<int>(choice));
+        group->addAction(item);
+    };
+    add(QT_TRANSLATE_NOOP("app::MainMenu", "zbirna strugotina"), sim::ForceModel::ChipSum);
+    add(QT_TRANSLATE_NOOP("app::MainMenu", "po zubu"), sim::ForceModel::PerTooth);
+    // A scenario may have set the model: the check follows the state whenever the menu opens.
+    const auto check = [&form, bar] {
+        CheckForceChoices(bar, form.State().ForceModel, form.ForceArrows());
+    };
+    QObject::connect(model, &QMenu::aboutToShow, model, check);
+    QObject::connect(force, &QMenu::aboutToShow, force, check);
+    check();
+}
+
 } // namespace
+
+QMenu* FindMenu(const QMenuBar* bar, const char* name) {
+    return bar->findChild<QMenu*>(QString::fromUtf8(name));
+}
+
+void CheckForceChoices(QMenuBar* bar, sim::ForceModel model, bool arrows) {
+    if (bar == nullptr)
+        return;
+    if (const QMenu* force = FindMenu(bar, kForceModelMenuName)) {
+        for (QAction* item : force->actions())
+            item->setChecked(item->data().toInt() == static_cast<int>(model));
+    }
+    if (auto* item = bar->findChild<QAction*>(QString::fromUtf8(kForceArrowsItemName)))
+        item->setChecked(arrows);
+}
 
 void CheckCurrentLanguage(QMenuBar* bar) {
     const auto* menu = bar->findChild<QMenu*>(QString::fromUtf8(kLanguageMenuName));
@@ -100,7 +157,7 @@ QMenuBar* InstallMainMenu(TForm1& form, LabTools& tools) {
     }
 
     auto* bar = new QMenuBar(&form);
-    QMenu* file = AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "&Datoteka"));
+    QMenu* file = AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "&Datoteka"), kFileMenuName);
     AddAction(file, QT_TRANSLATE_NOOP("app::MainMenu", "Sačuvaj tragove kao CSV..."),
               QKeySequence(QStringLiteral("Ctrl+S")), [&tools] { tools.SaveTracesCsv(); });
     AddAction(file, QT_TRANSLATE_NOOP("app::MainMenu", "Sačuvaj oscilograf kao PNG..."), {},
@@ -110,14 +167,19 @@ QMenuBar* InstallMainMenu(TForm1& form, LabTools& tools) {
     file->addSeparator();
     AddAction(file, QT_TRANSLATE_NOOP("app::MainMenu", "Izlaz"),
               QKeySequence(QStringLiteral("Ctrl+Q")), [&form] { form.Button2Click(); });
-    QMenu* analysis = AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "&Analiza"));
+    QMenu* analysis =
+        AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "&Analiza"), kAnalysisMenuName);
     AddAction(analysis, QT_TRANSLATE_NOOP("app::MainMenu", "Merenja"),
               QKeySequence(QStringLiteral("Ctrl+M")), [&tools] { tools.ShowMeasurements(); });
     AddAction(analysis, QT_TRANSLATE_NOOP("app::MainMenu", "Dnevnik"),
               QKeySequence(QStringLiteral("Ctrl+L")), [&tools] { tools.ShowRunLog(); });
     AddAction(analysis, QT_TRANSLATE_NOOP("app::MainMenu", "Eksperiment..."),
               QKeySequence(QStringLiteral("Ctrl+E")), [&form] { ShowExperiment(form); });
-    QMenu* help = AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "&Pomoć"));
+    AddAction(analysis, QT_TRANSLATE_NOOP("app::MainMenu", "Sile"), {},
+              [&tools] { tools.ShowForces(); });
+    AddViewMenu(bar, form);
+    AddModelMenu(bar, form);
+    QMenu* help = AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "&Pomoć"), kHelpMenuName);
     AddAction(help, QT_TRANSLATE_NOOP("app::MainMenu", "Uputstvo"), QKeySequence(Qt::Key_F1),
               [&form] { form.Button5Click(); });
     AddAction(help, QT_TRANSLATE_NOOP("app::MainMenu", "O programu"), {},

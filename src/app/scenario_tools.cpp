@@ -135,10 +135,9 @@ ScenarioTools::ScenarioTools(TForm1& form, UserMessages& messages)
 }
 
 void ScenarioTools::InstallMenu(QMenuBar* bar) {
-    const QList<QAction*> menus = bar->actions();
-    assert(menus.size() >= 3);
-    QMenu* file = menus.front()->menu();
-    QMenu* help = menus[2]->menu(); // "Pomoć"; the language menu follows it
+    QMenu* file = FindMenu(bar, kFileMenuName);
+    QMenu* help = FindMenu(bar, kHelpMenuName);
+    assert(file != nullptr && help != nullptr);
     QAction* first = file->actions().value(0);
 
     OpenAction = new QAction(file);
