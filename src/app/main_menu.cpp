@@ -76,6 +76,14 @@ void AddLanguageMenu(QMenuBar* bar) {
 constexpr const char* kForceModelMenuName = "forceModelMenu";
 constexpr const char* kForceArrowsItemName = "forceArrowsItem";
 
+// The menu's checks follow the window's state whenever it opens, whatever changed the state
+// (a scenario may set the model).
+void CheckBeforeShowing(QMenu* menu, QMenuBar* bar, const TForm1& form) {
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [&form, bar] {
+        CheckForceChoices(bar, form.State().ForceModel, form.ForceArrows());
+    });
+}
+
 // "Prikaz": the force arrows over the cutter view, off at start.
 void AddViewMenu(QMenuBar* bar, TForm1& form) {
     QMenu* view = AddMenu(bar, QT_TRANSLATE_NOOP("app::MainMenu", "&Prikaz"), kViewMenuName);
@@ -85,9 +93,7 @@ void AddViewMenu(QMenuBar* bar, TForm1& form) {
     arrows->setCheckable(true);
     QObject::connect(arrows, &QAction::triggered, view,
                      [&form](bool checked) { form.SetForceArrows(checked); });
-    QObject::connect(view, &QMenu::aboutToShow, view, [&form, bar] {
-        CheckForceChoices(bar, form.State().ForceModel, form.ForceArrows());
-    });
+    CheckBeforeShowing(view, bar, form);
 }
 
 // "Model" > "Model sile": which force the oscillograph's main trace shows, one of two.
@@ -105,13 +111,9 @@ void AddModelMenu(QMenuBar* bar, TForm1& form) {
     };
     add(QT_TRANSLATE_NOOP("app::MainMenu", "zbirna strugotina"), sim::ForceModel::ChipSum);
     add(QT_TRANSLATE_NOOP("app::MainMenu", "po zubu"), sim::ForceModel::PerTooth);
-    // A scenario may have set the model: the check follows the state whenever the menu opens.
-    const auto check = [&form, bar] {
-        CheckForceChoices(bar, form.State().ForceModel, form.ForceArrows());
-    };
-    QObject::connect(model, &QMenu::aboutToShow, model, check);
-    QObject::connect(force, &QMenu::aboutToShow, force, check);
-    check();
+    CheckBeforeShowing(model, bar, form);
+    CheckBeforeShowing(force, bar, form);
+    CheckForceChoices(bar, form.State().ForceModel, form.ForceArrows());
 }
 
 } // namespace

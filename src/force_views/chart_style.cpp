@@ -21,6 +21,11 @@ void SetUpWhiteChart(TChart& chart, bool legend) {
     chart.Loading = false;
 }
 
+void FixMouseView(TChart& chart) {
+    chart.SetAllowZoom(false);
+    chart.SetAllowPanning(TPanningMode::pmNone);
+}
+
 void SetChartTexts(TChart& chart, const char* title, const char* bottom, const char* left) {
     chart.Title.SetText({Text(title)});
     chart.BottomAxis().Title.SetCaption(Text(bottom));

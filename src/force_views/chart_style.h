@@ -19,6 +19,10 @@ QString Text(const char* source);
 // White panel and plot, no 3D, a bold title, vertical left-axis title; legend as given.
 void SetUpWhiteChart(chart::TChart& chart, bool legend);
 
+// No zoom or scroll by mouse: for a chart whose axes every feed sets again, where a zoom would
+// spring back at the next refresh.
+void FixMouseView(chart::TChart& chart);
+
 // Sets the chart's title and the titles of its bottom and left axes from their source texts
 // (marked with QT_TRANSLATE_NOOP("force_views", ...)) in the current language.
 void SetChartTexts(chart::TChart& chart, const char* title, const char* bottom, const char* left);

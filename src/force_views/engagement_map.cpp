@@ -30,6 +30,8 @@ EngagementMap::EngagementMap(TChart& map, TChart& engagedWidth)
       width_(std::make_unique<TFastLineSeries>()) {
     SetUpWhiteChart(map_, true);
     SetUpWhiteChart(widthChart_, false);
+    FixMouseView(map_);
+    FixMouseView(widthChart_);
     map_.BottomAxis().SetAxisRange(0, kFullTurnDegrees);
     map_.BottomAxis().SetIncrement(kAngleStepDegrees);
     zone_->SetSeriesColor(kZoneColour);

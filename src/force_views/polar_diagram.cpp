@@ -106,6 +106,7 @@ PolarDiagram::PolarDiagram(TChart& chart)
       curve_(std::make_unique<EqualScaleLine>()), newest_(std::make_unique<TFastLineSeries>()),
       mean_(std::make_unique<TFastLineSeries>()) {
     SetUpWhiteChart(chart_, true);
+    FixMouseView(chart_);
     SetUpLine(*cross_, kCrossColour, 1, false);
     cross_->SetShowInLegend(false);
     SetUpLine(*curve_, kCurveColour, 1, false);
