@@ -14,14 +14,17 @@ constexpr double kHeadLength = 8.0;    // px, from the point back to the head's 
 constexpr double kHeadHalfWidth = 4.0; // px, across the shaft at the head's base
 constexpr int kShaftWidth = 2;         // px
 
-// The largest resultant of the teeth's forces on the workpiece over the trace, N.
+// The largest resultant of the teeth's forces on the workpiece over the trace, N. Squares are
+// compared and one root taken: the redraw of every tick runs this.
 double LargestResultant(const sim::SimState& s) {
-    double largest = 0;
+    double largestSquared = 0;
     for (int i = 1; i <= sim::kTraceLength; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        largest = std::max(largest, std::hypot(s.FeedSumTrace[k], s.NormalSumTrace[k]));
+        const double feed = s.FeedSumTrace[k];
+        const double normal = s.NormalSumTrace[k];
+        largestSquared = std::max(largestSquared, feed * feed + normal * normal);
     }
-    return largest;
+    return std::sqrt(largestSquared);
 }
 
 ForceArrow ArrowFrom(double x, double y, double dx, double dy) {
