@@ -1,10 +1,13 @@
 // One whole tick of the running window, in the middle of the cut: the core's tick with its chart
-// refill and cutter view redraw, then the paint of the chart (one drawing pass into its buffer).
+// refill and cutter view redraw, then the paint of the chart (one drawing pass into its buffer);
+// also with the measurements window and with the forces window open.
+#include "app/forces_window.h"
 #include "app/form1.h"
 #include "app/lab_tools.h"
 #include "app/measurements_window.h"
 #include "app/recording_tools.h"
 #include "chart/chart.h"
+#include "chart/chart_widget.h"
 
 #include "allocation_counter.h"
 #include <QComboBox>
@@ -104,6 +107,60 @@ void BM_WindowTickPaced(benchmark::State& state, bool recording) {
     }
 }
 
+// The tick with the per-tooth force model and the forces window open, against BM_WindowTick:
+// the window feeds its pictures on a timer of its own, ten times a second, never inside a tick,
+// so the tick itself is the core's with the per-tooth model shown. arrows: the cutter view also
+// draws the force arrows, which the tick does pay for.
+void BM_WindowTickWithForces(benchmark::State& state, bool arrows) {
+    app::TForm1 form;
+    form.SetForceModel(sim::ForceModel::PerTooth);
+    form.SetForceArrows(arrows);
+    RunToTheCut(form);
+    form.show();
+    form.Tools().ShowForces();
+    form.Chart1->PaintNow();
+    for (auto _ : state) {
+        form.Timer1Timer();
+        form.Chart1->PaintNow();
+    }
+    benchmark::DoNotOptimize(form.State().ForceTrace[313]);
+}
+
+// One refresh of the forces window in the middle of the cut: its pictures fed from the state and
+// each of its four charts painted (one drawing pass), as their widgets do when shown. It runs
+// ten times a second while the window is open, against twenty ticks.
+void BM_ForcesWindowRefresh(benchmark::State& state) {
+    app::TForm1 form;
+    form.SetForceModel(sim::ForceModel::PerTooth);
+    RunToTheCut(form);
+    form.show();
+    form.Tools().ShowForces();
+    app::TForcesWindow* window = form.Tools().ForcesWindow();
+    chart::TChartWidget* const charts[] = {window->TracesChart, window->PolarChart,
+                                           window->MapChart, window->EngagedWidthChart};
+    for (auto _ : state) {
+        window->Refresh();
+        for (chart::TChartWidget* chart : charts)
+            chart->Chart().PaintNow();
+    }
+    benchmark::DoNotOptimize(form.State().ForceTrace[313]);
+}
+
+BENCHMARK(BM_ForcesWindowRefresh)
+    ->Iterations(kMeasuredTicks / 2)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowTickWithForces, PerToothModel, false)
+    ->Iterations(kMeasuredTicks)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowTickWithForces, PerToothModelAndArrows, true)
+    ->Iterations(kMeasuredTicks)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_WindowTickPaced, Plain, false)
     ->Iterations(kMeasuredTicks)
     ->Repetitions(5)

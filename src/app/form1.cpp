@@ -438,6 +438,22 @@ void TForm1::Timer1Timer() {
     SyncTimer();
 }
 
+void TForm1::SetForceModel(sim::ForceModel model) {
+    sim::SetForceModel(state_, model);
+    CheckForceChoices(MainMenuBar, state_.ForceModel, ForceArrows());
+}
+
+bool TForm1::SetRadialForceRatio(double ratio) {
+    return sim::SetRadialForceRatio(state_, ratio);
+}
+
+void TForm1::SetForceArrows(bool on) {
+    view_.SetForceArrows(on);
+    // The same teeth as the picture shows, now with or without the arrows.
+    RedrawCutterView(state_, view_.LastPhase());
+    CheckForceChoices(MainMenuBar, state_.ForceModel, ForceArrows());
+}
+
 void TForm1::ShowMaterialsMessage(const std::string& message) {
     if (message.empty())
         return;

@@ -169,6 +169,15 @@ public:
     // The spin edit that holds field.
     widgets::TSpinEdit* EditOf(sim::InputField field) const;
 
+    // The force model, K_r and the cutter view's force arrows, as the "Model" and "Prikaz" menus
+    // and the forces window choose them; like every handler, between ticks. The model and K_r
+    // take effect from the next tick; the arrows at once, on the picture as it stands.
+    void SetForceModel(sim::ForceModel model);
+    // False, and nothing changed, for a ratio outside 0.2 .. 0.6.
+    bool SetRadialForceRatio(double ratio);
+    void SetForceArrows(bool on);
+    bool ForceArrows() const { return view_.ForceArrows(); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;

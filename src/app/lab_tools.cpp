@@ -1,5 +1,6 @@
 #include "app/lab_tools.h"
 
+#include "app/forces_window.h"
 #include "app/form1.h"
 #include "app/measurements_window.h"
 #include "app/run_log_window.h"
@@ -24,6 +25,8 @@ LabTools::LabTools(TForm1& form, UserMessages& messages) : form_(form), messages
     };
     measurements_ = new TMeasurementsWindow([this] { return CurrentMeasurements(); }, &form_);
     runLog_ = new TRunLogWindow(log_, &form_);
+    forces_ = new TForcesWindow(
+        form_.State(), [this](double ratio) { return form_.SetRadialForceRatio(ratio); }, &form_);
     runLog_->OnAddCurrent = [this] { AddCurrentToLog(); };
     runLog_->OnSave = [this] { SaveRunLogCsv(); };
     QObject::connect(measurements_->AddToLogButton, &QAbstractButton::clicked, measurements_,
@@ -123,6 +126,11 @@ void LabTools::ShowRunLog() {
     runLog_->Rebuild();
     runLog_->show();
     runLog_->raise();
+}
+
+void LabTools::ShowForces() {
+    forces_->show();
+    forces_->raise();
 }
 
 void LabTools::ShowAbout() {

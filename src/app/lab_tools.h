@@ -1,5 +1,5 @@
 // What the main window offers around its designed controls: the trace log of the current run,
-// the run log, the measurements and run log windows, and saving the traces and the two
+// the run log, the measurements, run log and forces windows, and saving the traces and the two
 // pictures. The window calls it after a tick, a start and a reset; the menu calls its actions.
 #pragma once
 
@@ -17,6 +17,7 @@ class QIODevice;
 
 namespace app {
 
+class TForcesWindow;
 class TForm1;
 class TMeasurementsWindow;
 class TRunLogWindow;
@@ -41,6 +42,7 @@ public:
     void SaveViewPng();
     void ShowMeasurements();
     void ShowRunLog();
+    void ShowForces();
     void ShowAbout();
     // Run log actions.
     void AddCurrentToLog();
@@ -59,6 +61,7 @@ public:
     RunLog& Log() { return log_; }
     TMeasurementsWindow* MeasurementsWindow() const { return measurements_; }
     TRunLogWindow* RunLogWindow() const { return runLog_; }
+    TForcesWindow* ForcesWindow() const { return forces_; }
 
 private:
     // Asks for a file name and writes bytes to it whole, or not at all; a failure is shown.
@@ -72,6 +75,7 @@ private:
     bool finishedLogged_ = false; // the run log holds the end of the current run
     TMeasurementsWindow* measurements_ = nullptr;
     TRunLogWindow* runLog_ = nullptr;
+    TForcesWindow* forces_ = nullptr;
 };
 
 // The about box's text: program name, version, licence and what it is.

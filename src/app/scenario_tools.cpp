@@ -139,11 +139,9 @@ ScenarioTools::ScenarioTools(TForm1& form, UserMessages& messages)
 }
 
 void ScenarioTools::InstallMenu(QMenuBar* bar) {
-    const QList<QAction*> menus = bar->actions();
-    assert(!menus.isEmpty());
-    QMenu* file = menus.front()->menu();
-    QMenu* help = HelpMenu(bar);
-    assert(help != nullptr);
+    QMenu* file = FindMenu(bar, kFileMenuName);
+    QMenu* help = FindMenu(bar, kHelpMenuName);
+    assert(file != nullptr && help != nullptr);
     QAction* first = file->actions().value(0);
 
     OpenAction = new QAction(file);

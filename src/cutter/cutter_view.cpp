@@ -1,5 +1,6 @@
 #include "cutter/cutter_view.h"
 
+#include "cutter/force_arrows.h"
 #include "sim/arithmetic.h"
 
 #include <array>
@@ -92,6 +93,10 @@ void CutterView::RedrawCutterView(const sim::SimState& s, double phase) {
         }
     }
     DrawCutterHub(s);
+    lastPhase_ = phase;
+    if (forceArrows_) {
+        DrawForceArrows(Surface(), ComputeForceArrows(s, phase));
+    }
 }
 
 void CutterView::DrawWorkpiece(const sim::SimState& s) {

@@ -2,7 +2,8 @@
 
 // The cutter view: a section through the workpiece and the milling cutter, painted completely
 // into a 385 x 313 bitmap on every redraw, in a fixed order: white field with a black frame,
-// the grey workpiece, the teeth with their white gullets, the hub and two dotted centre lines.
+// the grey workpiece, the teeth with their white gullets, the hub and two dotted centre lines;
+// then, only when switched on, the force arrows (cutter/force_arrows.h) over it all.
 
 #include "canvas/canvas.h"
 #include "cutter/tooth_geometry.h"
@@ -33,9 +34,16 @@ public:
 
     // Paints the whole picture with every tooth turned by phase (rad): workpiece, then the
     // teeth k = 0 .. ToothCount - 1 at k x ToothPitch + phase (none for a count of 0 or less),
-    // then the hub and the centre lines. Creates the bitmap on the first call; the canvas keeps
-    // its drawing state from one redraw to the next.
+    // then the hub and the centre lines, then the force arrows when they are on. Creates the
+    // bitmap on the first call; the canvas keeps its drawing state from one redraw to the next.
     void RedrawCutterView(const sim::SimState& s, double phase);
+
+    // The force arrows over the picture (off at start); takes effect at the next redraw.
+    void SetForceArrows(bool on) { forceArrows_ = on; }
+    bool ForceArrows() const { return forceArrows_; }
+    // rad, the phase of the last redraw (0 before the first): a redraw of the same state at it
+    // repaints the same teeth.
+    double LastPhase() const { return lastPhase_; }
 
     // The steps of a redraw, each on the bitmap as the previous step left it.
     void DrawWorkpiece(const sim::SimState& s);
@@ -63,6 +71,8 @@ private:
     std::unique_ptr<canvas::Canvas> bitmap_;
     std::vector<canvas::CanvasPoint> points_; // reused polygon buffer
     std::vector<ToothOutline> teeth_;         // reused: the outlines of one redraw
+    bool forceArrows_ = false;
+    double lastPhase_ = 0;
 };
 
 // Draws the picture of s at the given phase into a fresh view and writes it as a PNG of

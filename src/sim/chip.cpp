@@ -198,12 +198,15 @@ void ClearSweptSector(SimState& s, double fromAngle, double toAngle) {
 
 } // namespace
 
+double WorkpieceEdgeAngle(const SimState& s) {
+    const double edgeOffset = s.CutterRadius - s.FeedTravel;
+    const double angle = ArcSin(edgeOffset / s.CutterRadius);
+    return angle < 0 ? 0 : angle;
+}
+
 void FindActiveTeeth(SimState& s) {
     s.EdgeOffset = s.CutterRadius - s.FeedTravel;
-    s.EdgeAngle = ArcSin(s.EdgeOffset / s.CutterRadius);
-    if (s.EdgeAngle < 0) {
-        s.EdgeAngle = 0;
-    }
+    s.EdgeAngle = WorkpieceEdgeAngle(s);
     int k = s.MillingDirection == MillingDirection::Down ? 1 : 0;
     s.ActiveTeethCount = 0;
     while (true) {

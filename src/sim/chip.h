@@ -15,6 +15,12 @@ enum class ProfileSearch {
     Plain, // measures the angle of every point it passes (the reference)
 };
 
+// rad, where the workpiece's left edge crosses the cutter circle after FeedTravel, at least 0:
+// ArcSin((CutterRadius - FeedTravel) / CutterRadius). The cutting zone starts here; a value
+// above EngageAngle means the workpiece has not reached the cutter yet. The same value as
+// EdgeAngle after a sub-step, also before the first and after a reset.
+double WorkpieceEdgeAngle(const SimState& s);
+
 // Fills slots 1..ActiveTeethCount, in order of increasing angle, with the teeth whose angle
 // k x ToothPitch + Phase lies between EdgeAngle (where the workpiece's left edge crosses the
 // cutter circle) and EngageAngle (where the top surface does). The candidates start at tooth

@@ -11,8 +11,11 @@
 #include "chart/chart.h"
 #include "support/silent_messages.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -41,6 +44,16 @@ public:
 private:
     QTemporaryDir dir_;
 };
+// The item of the bar's menus (and their submenus) with that text, or null.
+inline QAction* FindAction(const QMenuBar* bar, const QString& text) {
+    for (QMenu* menu : bar->findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+    }
+    return nullptr;
+}
 
 class LabWindowTest : public ::testing::Test {
 protected:

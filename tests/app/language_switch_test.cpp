@@ -1,11 +1,14 @@
 // Switching the running program between Serbian and English: every window takes the new texts at
 // once, keeps its values and selections, and comes back to the designed texts exactly.
 #include "app/experiment_window.h"
+#include "app/forces_window.h"
 #include "app/form1.h"
 #include "app/help/instruction_pictures.h"
 #include "app/lab_test_support.h"
 #include "app/main_menu.h"
 #include "app/scenario_tools.h"
+#include "chart/chart_widget.h"
+#include "chart/series/chart_series.h"
 #include "lab/sweep.h"
 #include "language/language.h"
 #include "sim/materials.h"
@@ -180,6 +183,23 @@ TEST_F(LanguageSwitchTest, MeasurementsAndRunLogWindowsFollow) {
     EXPECT_EQ(measurements->AddToLogButton->text(), "Dodaj u dnevnik");
     EXPECT_EQ(runLog->Table->horizontalHeaderItem(9)->text(), "Obradak");
     EXPECT_EQ(runLog->ClearButton->text(), QString::fromUtf8("Obriši sve"));
+}
+
+// The window's captions and the titles drawn in its pictures, also while it is hidden.
+TEST_F(LanguageSwitchTest, ForcesWindowFollowsWithItsPictures) {
+    TForcesWindow* forces = form->Tools().ForcesWindow();
+    chart::TChart& polar = forces->PolarChart->Chart();
+    Switch(language::Language::English);
+    EXPECT_EQ(forces->windowTitle(), "Forces");
+    EXPECT_EQ(polar.Title.Text(), QStringList{"Force on the workpiece"});
+    EXPECT_EQ(polar.BottomAxis().Title.Caption(), "Along the feed F_f, N");
+    EXPECT_EQ(forces->MapChart->Chart().Series(2)->Title(), "edge in the cut");
+    EXPECT_NE(FindAction(form->MainMenuBar, "per tooth"), nullptr);
+    Switch(language::Language::Serbian);
+    EXPECT_EQ(forces->windowTitle(), "Sile");
+    EXPECT_EQ(polar.Title.Text(), QStringList{"Sila na obratku"});
+    EXPECT_EQ(forces->MapChart->Chart().Series(2)->Title(), QString::fromUtf8("sečivo u zahvatu"));
+    EXPECT_NE(FindAction(form->MainMenuBar, "po zubu"), nullptr);
 }
 
 TEST_F(LanguageSwitchTest, LanguageMenuSwitchesAtOnceAndRemembersTheChoice) {

@@ -35,34 +35,30 @@ std::vector<std::string> Items(QMenu* menu) {
     return items;
 }
 
-QAction* FindAction(QMenuBar* bar, const QString& text) {
-    for (QAction* menu : bar->actions()) {
-        for (QAction* action : menu->menu()->actions()) {
-            if (action->text() == text)
-                return action;
-        }
-    }
-    return nullptr;
-}
-
 TEST_F(MainMenuTest, MenusHoldTheirItemsWithTheUsualShortcuts) {
     const QList<QAction*> menus = form->MainMenuBar->actions();
-    ASSERT_EQ(menus.size(), 5);
+    ASSERT_EQ(menus.size(), 6);
     EXPECT_EQ(menus[0]->text(), "&Datoteka");
     EXPECT_EQ(menus[1]->text(), "&Analiza");
     EXPECT_EQ(menus[2]->text(), "P&rikaz");
-    EXPECT_EQ(menus[3]->text(), QString::fromUtf8("&Pomoć"));
+    EXPECT_EQ(menus[3]->text(), "&Model");
+    EXPECT_EQ(menus[4]->text(), QString::fromUtf8("&Pomoć"));
     EXPECT_EQ(Items(menus[0]->menu()),
               (std::vector<std::string>{
                   "Otvori scenario…|Ctrl+O", "Sačuvaj scenario…|", "Nedavni|",
                   "Sačuvaj tragove kao CSV...|Ctrl+S", "Sačuvaj oscilograf kao PNG...|",
                   "Sačuvaj sliku glodala kao PNG...|", "Snimi animaciju…|", "Izlaz|Ctrl+Q"}));
-    EXPECT_EQ(Items(menus[1]->menu()), (std::vector<std::string>{"Merenja|Ctrl+M", "Dnevnik|Ctrl+L",
-                                                                 "Eksperiment...|Ctrl+E"}));
-    EXPECT_EQ(Items(menus[2]->menu()), (std::vector<std::string>{"Uvećanje|", "Ceo ekran|F11"}));
+    EXPECT_EQ(Items(menus[1]->menu()),
+              (std::vector<std::string>{"Merenja|Ctrl+M", "Dnevnik|Ctrl+L", "Eksperiment...|Ctrl+E",
+                                        "Sile|"}));
+    EXPECT_EQ(Items(menus[2]->menu()),
+              (std::vector<std::string>{"Uvećanje|", "Ceo ekran|F11", "Vektori sila|"}));
     EXPECT_EQ(Items(menus[2]->menu()->actions()[0]->menu()),
               (std::vector<std::string>{"100 %|", "150 %|", "200 %|", "300 %|"}));
-    EXPECT_EQ(Items(menus[3]->menu()),
+    EXPECT_EQ(Items(menus[3]->menu()), (std::vector<std::string>{"Model sile|"}));
+    EXPECT_EQ(Items(menus[3]->menu()->actions()[0]->menu()),
+              (std::vector<std::string>{"zbirna strugotina|", "po zubu|"}));
+    EXPECT_EQ(Items(menus[4]->menu()),
               (std::vector<std::string>{"Tekst vežbe|", "Uputstvo|F1", "O programu|"}));
 }
 

@@ -21,21 +21,22 @@ ALLOWED = {
     "src/chart": {"canvas", "numeric"},
     "src/cutter": {"canvas", "numeric", "sim"},
     "src/oscillograph": {"canvas", "chart", "numeric", "sim"},
+    "src/force_views": {"canvas", "chart", "numeric", "sim"},
     "src/widgets": {"numeric"},
     "src/scenario": {"numeric", "sim"},
     "src/language": set(),
     "src/lab": {"canvas", "chart", "numeric", "sim"},
     "src/recording": {"canvas", "chart", "cutter", "numeric", "oscillograph", "sim"},
-    "src/app": {"canvas", "chart", "cutter", "lab", "language", "numeric", "oscillograph",
-                "recording", "scenario", "sim", "widgets"},
+    "src/app": {"canvas", "chart", "cutter", "force_views", "lab", "language", "numeric",
+                "oscillograph", "recording", "scenario", "sim", "widgets"},
     "tools/batch": {"canvas", "chart", "cutter", "lab", "language", "numeric", "oscillograph",
                     "recording", "scenario", "sim"},
 }
 
 # Modules with no Qt at all, and modules that build without Qt Widgets.
 NO_QT = {"src/numeric", "src/sim"}
-NO_WIDGETS = {"src/canvas", "src/chart", "src/cutter", "src/lab", "src/language",
-              "src/oscillograph", "src/recording", "src/scenario", "tools/batch"}
+NO_WIDGETS = {"src/canvas", "src/chart", "src/cutter", "src/force_views", "src/lab",
+              "src/language", "src/oscillograph", "src/recording", "src/scenario", "tools/batch"}
 # Files of a no-widgets module that are its widget wrapper and link Qt Widgets on purpose.
 WIDGET_WRAPPERS = {"src/chart/chart_widget.h", "src/chart/chart_widget.cpp"}
 

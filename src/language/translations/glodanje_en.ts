@@ -86,7 +86,7 @@
         <translation>Save the cutter view as PNG</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+23"/>
         <source>O programu</source>
         <translation>About</translation>
     </message>
@@ -113,11 +113,12 @@ Licence: GNU GPL, version 3 or later. The program is free software: you may shar
     <name>app::MainMenu</name>
     <message>
         <location filename="../../app/main_menu.cpp" line="+66"/>
+        <location filename="../../app/main_menu.cpp" line="+63"/>
         <source>&amp;Jezik / Language</source>
         <translation>&amp;Jezik / Language</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Srpski</source>
         <translation>Srpski</translation>
     </message>
@@ -142,7 +143,32 @@ Licence: GNU GPL, version 3 or later. The program is free software: you may shar
         <translation>Full screen</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+2"/>
+        <source>Vektori sila</source>
+        <translation>Force vectors</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>&amp;Model</source>
+        <translation>&amp;Model</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Model sile</source>
+        <translation>Force model</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>zbirna strugotina</source>
+        <translation>summed chip</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>po zubu</source>
+        <translation>per tooth</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>&amp;Datoteka</source>
         <translation>&amp;File</translation>
     </message>
@@ -167,7 +193,7 @@ Licence: GNU GPL, version 3 or later. The program is free software: you may shar
         <translation>Exit</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Analiza</source>
         <translation>&amp;Analysis</translation>
     </message>
@@ -188,6 +214,12 @@ Licence: GNU GPL, version 3 or later. The program is free software: you may shar
     </message>
     <message>
         <location line="+3"/>
+        <location line="+2"/>
+        <source>Sile</source>
+        <translation>Forces</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Pomoć</source>
         <translation>&amp;Help</translation>
     </message>
@@ -205,6 +237,7 @@ Licence: GNU GPL, version 3 or later. The program is free software: you may shar
         <location filename="../../app/scenario_tools.cpp" line="+146"/>
         <location filename="../../app/scenario_tools.cpp" line="+145"/>
         <location filename="../../app/scenario_tools.cpp" line="+149"/>
+        <location filename="../../app/scenario_tools.cpp" line="+144"/>
         <source>Otvori scenario…</source>
         <translation>Open scenario…</translation>
     </message>
@@ -294,6 +327,7 @@ Licence: GNU GPL, version 3 or later. The program is free software: you may shar
         <location line="-122"/>
         <location filename="../../app/scenario_tools.cpp" line="-121"/>
         <location line="-125"/>
+        <location line="-120"/>
         <source>Scenario glodanja (*%1)</source>
         <translation>Milling scenario (*%1)</translation>
     </message>
@@ -387,6 +421,7 @@ Nothing was changed.</translation>
     <message>
         <location line="+110"/>
         <location line="+117"/>
+        <location line="+108"/>
         <source>Vežba</source>
         <translation>Exercise</translation>
     </message>
@@ -596,10 +631,29 @@ Nothing was changed.</translation>
     </message>
 </context>
 <context>
+    <name>app::TForcesWindow</name>
+    <message>
+        <location filename="../../app/forces_window.cpp" line="+36"/>
+        <source>Sile</source>
+        <translation>Forces</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Odnos radijalne i tangencijalne sile zuba K_r = F_r / F_t:</source>
+        <translation>Ratio of a tooth's radial to tangential force K_r = F_r / F_t:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Slike prikazuju model sile po zubu. Koju silu prikazuje glavni trag oscilografa, bira se u meniju Model &gt; Model sile.</source>
+        <translation>The pictures show the per-tooth force model. Which force the main trace of the oscillograph shows is chosen in the menu Model &gt; Force model.</translation>
+    </message>
+</context>
+<context>
     <name>app::TForm1</name>
     <message>
         <location filename="../../app/form1.cpp" line="+525"/>
         <location filename="../../app/form1.cpp" line="+524"/>
+        <location filename="../../app/form1.cpp" line="+533"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
@@ -1058,6 +1112,125 @@ Forces and power are compared once the materials are chosen.</translation>
         <location line="+1"/>
         <source>Sačuvaj CSV...</source>
         <translation>Save CSV...</translation>
+    </message>
+</context>
+<context>
+    <name>force_views</name>
+    <message>
+        <location filename="../../force_views/engagement_map.cpp" line="+56"/>
+        <source>Razvijeni obim glodala</source>
+        <translation>Cutter surface unrolled</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ugao od najniže tačke glodala, °</source>
+        <translation>Angle from the cutter's lowest point, °</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Visina duž ose, mm</source>
+        <translation>Height along the axis, mm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>zona rezanja</source>
+        <translation>cutting zone</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sečivo</source>
+        <translation>cutting edge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sečivo u zahvatu</source>
+        <translation>edge in the cut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Širina sečiva u zahvatu</source>
+        <translation>Width of edge in the cut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../force_views/force_traces.cpp" line="+68"/>
+        <source>Vreme, s</source>
+        <translation>Time, s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zbir po zubima, mm</source>
+        <translation>Sum over the teeth, mm</translation>
+    </message>
+    <message>
+        <location filename="../../force_views/force_traces.cpp" line="-45"/>
+        <source>F_t tangencijalna</source>
+        <translation>F_t tangential</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F_t srednja obrta</source>
+        <translation>F_t revolution mean</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>F_f u pravcu pomaka</source>
+        <translation>F_f along the feed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F_f srednja obrta</source>
+        <translation>F_f revolution mean</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>F_n normalna</source>
+        <translation>F_n normal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F_n srednja obrta</source>
+        <translation>F_n revolution mean</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Sile po zubu</source>
+        <translation>Per-tooth forces</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sila, N</source>
+        <translation>Force, N</translation>
+    </message>
+    <message>
+        <location filename="../../force_views/polar_diagram.cpp" line="+127"/>
+        <source>Sila na obratku</source>
+        <translation>Force on the workpiece</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U pravcu pomaka F_f, N</source>
+        <translation>Along the feed F_f, N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Normalna F_n, N</source>
+        <translation>Normal F_n, N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>poslednji obrt</source>
+        <translation>last revolution</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sada</source>
+        <translation>now</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>srednja obrta</source>
+        <translation>revolution mean</translation>
     </message>
 </context>
 <context>
