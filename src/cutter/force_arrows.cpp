@@ -84,8 +84,7 @@ ForceArrowSet ComputeForceArrows(const sim::SimState& s, double phase) {
     if (!(reference > 0)) {
         return set;
     }
-    const double scale = kLongestArrow / reference;
-    set.pixelsPerNewton = scale;
+    const double scale = kLongestArrow / reference; // px per N, the same for every arrow
     for (int j = 1; j <= teeth; ++j) {
         const auto k = static_cast<std::size_t>(j);
         const double f = s.ToothTangentialForce[k] * scale;

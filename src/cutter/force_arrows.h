@@ -39,7 +39,6 @@ struct ForceArrowSet {
     int toothCount = 0;   // arrows in teeth
     ForceArrow workpiece; // the resultant on the workpiece
     bool hasWorkpiece = false;
-    double pixelsPerNewton = 0; // the common scale, 0 when there is no force to show
 };
 
 // The arrows of s as drawn with the teeth at phase (rad). The tooth arrows come from the slots

@@ -6,7 +6,9 @@
 #include "support/gif_frames.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -71,9 +73,15 @@ protected:
         Failure failure = Failure::None;
         return GifRecorder::Start(PathOf("run.gif"), settings, &failure);
     }
-    // The names in the test's folder: what a recording left behind.
+    // The files in the test's folder and below it: what a recording left behind.
     QStringList Left() const {
-        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QStringList files;
+        QDirIterator entries(dir.path(), QDir::Files | QDir::Hidden | QDir::System,
+                             QDirIterator::Subdirectories);
+        while (entries.hasNext())
+            files.append(QDir(dir.path()).relativeFilePath(entries.next()));
+        files.sort();
+        return files;
     }
     QTemporaryDir dir;
 };
@@ -112,13 +120,12 @@ TEST_F(GifRecorderTest, ARecordingNeverFinishedLeavesNoFile) {
 
 // Files that cannot be written, at the start or during the recording: the failure is reported,
 // and neither the file nor a temporary one is left.
-enum class During { Nothing, FolderVanishes, DiskFull };
+// What stands in the recording's way.
+enum class Trouble { MissingFolder, FolderIsAFile, ReadOnlyFolder, FolderVanishes, DiskFull };
 
 struct UnwritableCase {
     const char* name;
-    const char* file; // in the test's folder, which holds "plain-file"
-    bool startFails;  // the file cannot even be created
-    During during;
+    Trouble trouble;
 };
 
 void PrintTo(const UnwritableCase& c, std::ostream* os) {
@@ -128,43 +135,55 @@ void PrintTo(const UnwritableCase& c, std::ostream* os) {
 class UnwritableTest : public GifRecorderTest,
                        public ::testing::WithParamInterface<UnwritableCase> {};
 
+// The recording goes to folder/run.gif (to plain-file/run.gif where the folder is a file).
 TEST_P(UnwritableTest, FailsAndLeavesNothing) {
-    const UnwritableCase& c = GetParam();
+    const Trouble trouble = GetParam().trouble;
     QFile(PathOf("plain-file")).open(QIODevice::WriteOnly);
-    if (c.during == During::FolderVanishes) {
+    if (trouble != Trouble::MissingFolder && trouble != Trouble::FolderIsAFile) {
         ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
     }
-    const QString path = PathOf(c.file);
+    const QString folder = PathOf("folder");
+    if (trouble == Trouble::ReadOnlyFolder) {
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        if (QFileInfo(folder).isWritable()) {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            GTEST_SKIP() << "permissions do not bind this user";
+        }
+    }
+    const QString path =
+        PathOf(trouble == Trouble::FolderIsAFile ? "plain-file/run.gif" : "folder/run.gif");
     std::unique_ptr<test_support::FileSizeLimit> limit;
-    if (c.during == During::DiskFull)
+    if (trouble == Trouble::DiskFull)
         limit = std::make_unique<test_support::FileSizeLimit>(512);
     Failure failure = Failure::None;
     auto recorder = GifRecorder::Start(path, Settings(), &failure);
-    if (c.startFails) {
+    if (trouble == Trouble::MissingFolder || trouble == Trouble::FolderIsAFile ||
+        trouble == Trouble::ReadOnlyFolder) {
         EXPECT_EQ(recorder, nullptr);
         EXPECT_EQ(failure, Failure::CannotWrite);
     } else {
         ASSERT_NE(recorder, nullptr);
         for (int tick = 0; tick < 60; ++tick)
             AddFrame(*recorder, tick);
-        if (c.during == During::FolderVanishes) {
-            ASSERT_TRUE(QDir(PathOf("folder")).removeRecursively());
+        if (trouble == Trouble::FolderVanishes) {
+            ASSERT_TRUE(QDir(folder).removeRecursively());
         }
         EXPECT_EQ(recorder->Finish(1), Failure::CannotWrite);
         EXPECT_EQ(recorder->Status().failure, Failure::CannotWrite);
     }
     limit.reset();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(Left(), QStringList{"plain-file"}) << Left().join(", ").toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, UnwritableTest,
-    ::testing::Values(UnwritableCase{"MissingFolder", "missing/run.gif", true, During::Nothing},
-                      UnwritableCase{"FolderIsAFile", "plain-file/run.gif", true, During::Nothing},
-                      UnwritableCase{"FolderVanishes", "folder/run.gif", false,
-                                     During::FolderVanishes},
-                      UnwritableCase{"DiskFull", "run.gif", false, During::DiskFull}),
+    ::testing::Values(UnwritableCase{"MissingFolder", Trouble::MissingFolder},
+                      UnwritableCase{"FolderIsAFile", Trouble::FolderIsAFile},
+                      UnwritableCase{"ReadOnlyFolder", Trouble::ReadOnlyFolder},
+                      UnwritableCase{"FolderVanishes", Trouble::FolderVanishes},
+                      UnwritableCase{"DiskFull", Trouble::DiskFull}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The encoder is held at its first frame: with Skip the frames that find the queue full are
