@@ -498,14 +498,6 @@ void TForm1::RadioButton2Click() {
     sim::SetMillingDirection(state_, sim::MillingDirection::Down, this);
 }
 
-void TForm1::SetForceModel(sim::ForceModel model) {
-    sim::SetForceModel(state_, model);
-}
-
-bool TForm1::SetRadialForceRatio(double ratio) {
-    return sim::SetRadialForceRatio(state_, ratio);
-}
-
 void TForm1::ComboBox1Change() {
     sim::SelectWorkpieceMaterial(state_, ItemIndex(ComboBox1));
 }

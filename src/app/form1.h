@@ -111,11 +111,6 @@ public:
     void SpinEdit10Change(widgets::TSpinEdit* sender); // force axis maximum, N
     void SpinEdit11Change(widgets::TSpinEdit* sender); // chip axis maximum, tenths of mm
 
-    // The force the traces show and K_r, between ticks (a scenario file gives them; so do the
-    // window's own controls for them). A K_r outside 0.2..0.6 changes nothing: false.
-    void SetForceModel(sim::ForceModel model);
-    bool SetRadialForceRatio(double ratio);
-
     // Controls, in creation order.
     TImage* Image1 = nullptr;
     QLabel *Label15 = nullptr, *Label16 = nullptr;
@@ -169,9 +164,10 @@ public:
     // The spin edit that holds field.
     widgets::TSpinEdit* EditOf(sim::InputField field) const;
 
-    // The force model, K_r and the cutter view's force arrows, as the "Model" and "Prikaz" menus
-    // and the forces window choose them; like every handler, between ticks. The model and K_r
-    // take effect from the next tick; the arrows at once, on the picture as it stands.
+    // The force model, K_r and the cutter view's force arrows, as the "Model" and "Prikaz" menus,
+    // the forces window and a scenario file choose them; like every handler, between ticks. The
+    // model and K_r take effect from the next tick; the arrows at once, on the picture as it
+    // stands.
     void SetForceModel(sim::ForceModel model);
     // False, and nothing changed, for a ratio outside 0.2 .. 0.6.
     bool SetRadialForceRatio(double ratio);
