@@ -98,6 +98,8 @@ TEST_F(MeasurementsWindowTest, DifferencesWaitForTheirSimulatedFigure) {
     // "Polazno stanje" starts the figures afresh.
     form->Button4Click();
     EXPECT_EQ(dashes(), 5);
+}
+
 // The per-tooth section gives the textbook integral from the start and the simulated figures only
 // once a whole revolution has passed (209 ticks at the start values).
 TEST_F(MeasurementsWindowTest, ThePerToothFiguresWaitForAWholeRevolution) {
