@@ -2,8 +2,8 @@
 // source texts; RetranslateUi sets them all again after a language change.
 #include "app/form1.h"
 #include "app/main_menu.h"
-#include "app/window_zoom.h"
 #include "app/recording_tools.h"
+#include "app/window_zoom.h"
 #include "chart/chart.h"
 #include "oscillograph/oscillograph.h"
 #include "sim/input_fields.h"

@@ -92,9 +92,8 @@ TEST_F(ExperimentWindowTest, TheSeriesRunsWithTheWindowsForceModel) {
     ASSERT_EQ(window->Rows().size(), 1u);
     lab::RunInputs chipSum = fixed;
     chipSum.forceModel = sim::ForceModel::ChipSum;
-    const std::optional<lab::SweepRow> perTooth =
-        lab::RunSweepPoint(lab::PointOptions(fixed, window->CurrentPlan(), 0),
-                           window->Rows()[0].point, std::nullopt);
+    const std::optional<lab::SweepRow> perTooth = lab::RunSweepPoint(
+        lab::PointOptions(fixed, window->CurrentPlan(), 0), window->Rows()[0].point, std::nullopt);
     const std::optional<lab::SweepRow> designed =
         lab::RunSweepPoint(lab::PointOptions(chipSum, window->CurrentPlan(), 0),
                            window->Rows()[0].point, std::nullopt);

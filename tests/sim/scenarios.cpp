@@ -4,12 +4,10 @@
 #include "sim/materials.h"
 #include "sim/startup.h"
 #include "sim/tool_inputs.h"
-
-#include <cassert>
-#include <cstdlib>
 #include "sim/tooth_forces.h"
 
 #include <cassert>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace sim {
