@@ -8,6 +8,7 @@
 #include "canvas/canvas.h"
 #include "chart/chart.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QImage>
@@ -93,6 +94,16 @@ bool WriteText(QIODevice& device, const std::string& text) {
            static_cast<qint64>(text.size());
 }
 
+// Encodes the picture in memory and then writes its bytes: the PNG encoder never meets a failing
+// write (its error path leaks the row it was writing), and a short write is seen as for text.
+bool WritePng(QIODevice& device, const QImage& picture) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
+        return false;
+    return device.write(bytes) == bytes.size();
+}
+
 } // namespace
 
 void LabTools::SaveTracesCsv() {
@@ -107,14 +118,14 @@ void LabTools::SaveChartPng() {
     const QImage picture = ChartPicture();
     SaveBytes(QCoreApplication::translate("app::LabTools", "Sačuvaj oscilograf kao PNG"),
               "-oscilograf.png", QStringLiteral("PNG (*.png)"),
-              [&](QIODevice& device) { return picture.save(&device, "PNG"); });
+              [&](QIODevice& device) { return WritePng(device, picture); });
 }
 
 void LabTools::SaveViewPng() {
     const QImage picture = form_.CutterPicture();
     SaveBytes(QCoreApplication::translate("app::LabTools", "Sačuvaj sliku glodala kao PNG"),
               "-glodalo.png", QStringLiteral("PNG (*.png)"),
-              [&](QIODevice& device) { return picture.save(&device, "PNG"); });
+              [&](QIODevice& device) { return WritePng(device, picture); });
 }
 
 void LabTools::ShowMeasurements() {
