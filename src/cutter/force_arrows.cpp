@@ -68,8 +68,7 @@ ForceArrowSet ComputeForceArrows(const sim::SimState& s, double phase) {
     if (phase != s.Phase) {
         return set;
     }
-    const bool teethCurrent = s.TangentialSumTrace[sim::kTraceLength] > 0;
-    const int teeth = teethCurrent ? std::clamp(s.ActiveTeethCount, 0, sim::kToothSlots) : 0;
+    const int teeth = std::clamp(s.ActiveTeethCount, 0, sim::kToothSlots);
     // Force on each tooth per unit of its tangential force, in view pixels: the reaction to the
     // force on the workpiece, whose feed component points to -x and normal component to +y.
     std::array<sim::ForceDirection, sim::kToothSlots + 1> onTooth{};

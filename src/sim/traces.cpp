@@ -42,6 +42,7 @@ void ScrollTraces(SimState& s) {
 
 void ClearToothForceTraces(SimState& s) {
     ForEachToothForceTrace(s, [](Trace& trace) { trace.fill(0.0); });
+    s.ToothTangentialForce.fill(0.0);
 }
 
 } // namespace sim

@@ -18,7 +18,7 @@ void AdvanceTimeAxis(SimState& s);
 // index 313 keeps its value.
 void ScrollTraces(SimState& s);
 
-// Zeroes the per-tooth force traces (the reset of a run).
+// Zeroes the per-tooth force traces and the teeth's own forces (the reset of a run).
 void ClearToothForceTraces(SimState& s);
 
 } // namespace sim
