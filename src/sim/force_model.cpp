@@ -62,6 +62,15 @@ void UpdateRevolutionMean(SimState& s) {
     }
 }
 
+ForceLaw LoadedForceLaw(const SimState& s) {
+    return {s.SpecificForce, s.ChipExponent, s.ToolFactor, s.SpeedFactor};
+}
+
+double ForceAtChip(const ForceLaw& law, double cutWidth, double chip) {
+    return Power(chip, law.chipExponent) * law.specificForce * cutWidth * law.toolFactor *
+           law.speedFactor;
+}
+
 int32_t HelixLagTicksWidthFirst(const SimState& s) {
     return Round(std::tan(s.HelixAngle) * (s.CutWidth * 66.67) / s.CutterDiameter);
 }

@@ -7,6 +7,22 @@
 
 namespace sim {
 
+// The constants of the force law F(h) = SpecificForce x CutWidth x h^ChipExponent x ToolFactor
+// x SpeedFactor, as the simulation applies them.
+struct ForceLaw {
+    double specificForce = 0; // N/mm^2
+    double chipExponent = 0;  // exponent of the chip thickness
+    double toolFactor = 0;    // 1.0, or 1.05 for a tool that does not suit the workpiece
+    double speedFactor = 0;   // CuttingSpeed^-0.15
+};
+
+// The constants the state holds now (zero before the first "Proces").
+ForceLaw LoadedForceLaw(const SimState& s);
+
+// F(h) in N for a chip thickness h in mm and a cut width in mm, by the simulation's power law,
+// its factors in the order ComputeForce multiplies them: a chip the tick met gives its force.
+double ForceAtChip(const ForceLaw& law, double cutWidth, double chip);
+
 // ChipSumTrace[313] := sum of ToothChip over the slots of the last sub-step (0 with no tooth
 // in the cut); ChipTrace[313] := mean of the newest HelixLagTicks summed samples, or the summed
 // sample itself for a straight tooth (HelixLagTicks = 0).

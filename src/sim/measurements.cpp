@@ -32,7 +32,7 @@ Comparison Compare(double simulated, std::optional<double> textbook) {
 
 std::optional<ForceLaw> CurrentForceLaw(const SimState& s) {
     if (s.SpecificForce > 0) {
-        return ForceLaw{s.SpecificForce, s.ChipExponent, s.ToolFactor, s.SpeedFactor};
+        return LoadedForceLaw(s);
     }
     const int32_t workpiece = s.WorkpieceMaterial;
     const int32_t tool = s.ToolMaterial;
@@ -43,12 +43,6 @@ std::optional<ForceLaw> CurrentForceLaw(const SimState& s) {
     const WorkpieceMaterialRow& row = kWorkpieceMaterials[workpiece - 1];
     return ForceLaw{row.specificForce, row.chipExponent,
                     IsMaterialMismatch(tool, workpiece) ? 1.05 : 1.0, s.SpeedFactor};
-}
-
-double ForceAtChip(const ForceLaw& law, int32_t cutWidth, double chip) {
-    // The factors in the order the tick multiplies them, so a chip the tick met gives its force.
-    return Power(chip, law.chipExponent) * law.specificForce * cutWidth * law.toolFactor *
-           law.speedFactor;
 }
 
 CuttingConditions DeriveConditions(const SimState& s) {

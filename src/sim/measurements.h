@@ -5,6 +5,7 @@
 // classical slab-milling formulas, side by side. Nothing here changes the simulation: the run
 // figures are gathered from the traces after each tick.
 
+#include "sim/force_model.h"
 #include "sim/ideal_forces.h"
 #include "sim/sim_state.h"
 
@@ -12,22 +13,10 @@
 
 namespace sim {
 
-// The constants of the force law F(h) = SpecificForce x CutWidth x h^ChipExponent x ToolFactor
-// x SpeedFactor, as the simulation applies them.
-struct ForceLaw {
-    double specificForce = 0; // N/mm^2
-    double chipExponent = 0;  // exponent of the chip thickness
-    double toolFactor = 0;    // 1.0, or 1.05 for a tool that does not suit the workpiece
-    double speedFactor = 0;   // CuttingSpeed^-0.15
-};
-
 // The constants the next tick would use: those loaded by the last "Proces", or, before any
 // "Proces", those the chosen materials would load. None when no constants are loaded and a
 // material is still missing.
 std::optional<ForceLaw> CurrentForceLaw(const SimState& s);
-
-// F(h) in N for a chip thickness h in mm and a cut width in mm, by the simulation's power law.
-double ForceAtChip(const ForceLaw& law, int32_t cutWidth, double chip);
 
 // Cutting conditions that follow from the inputs alone.
 struct CuttingConditions {

@@ -1,6 +1,6 @@
 #include "sim/tooth_forces.h"
 
-#include "sim/arithmetic.h"
+#include "sim/force_model.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,7 +38,7 @@ double ToothTangentialForce(const SimState& s, double chip, double width) {
     if (!(chip > 0)) {
         return 0;
     }
-    return Power(chip, s.ChipExponent) * s.SpecificForce * width * s.ToolFactor * s.SpeedFactor;
+    return ForceAtChip(LoadedForceLaw(s), width, chip);
 }
 
 void TakeToothForceSample(SimState& s) {

@@ -37,9 +37,8 @@ struct ForceDirection {
 ForceDirection ToothForceDirection(MillingDirection direction, double toothAngle,
                                    double radialRatio);
 
-// The tangential force in N of one tooth cutting a chip of h mm over width mm:
-// SpecificForce x width x h^ChipExponent x ToolFactor x SpeedFactor, formed in the order the
-// designed force is (so one tooth of a straight cutter gives exactly the designed force);
+// The tangential force in N of one tooth cutting a chip of h mm over width mm: ForceAtChip with
+// the state's constants (so one tooth of a straight cutter gives exactly the designed force);
 // 0 for h <= 0.
 double ToothTangentialForce(const SimState& s, double chip, double width);
 
