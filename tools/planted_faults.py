@@ -214,7 +214,7 @@ FAULTS = [
 
 # The tests run first for each module: the ctest names of its binaries.
 MODULE_TESTS = {
-    "sim": r"^sim\.|^tools\.",
+    "sim": r"^sim\.|^lab\.|^tools\.",
     "cutter": r"^cutter|^oscillograph|Golden",
     "canvas": r"^canvas|Figures/|Sectors/|Widths/|CanvasTest",
     "chart": r"^chart|^oscillograph|Golden",
@@ -223,8 +223,8 @@ MODULE_TESTS = {
     "app": r"^app\.",
     "lab": r"^app\.",
     "scenario": r"^scenario|^app\.",
-    "batch": r"^tools\.",
-    "sweeps": r"^tools\.",
+    "batch": r"^lab\.|^tools\.",
+    "sweeps": r"^lab\.|^tools\.",
 }
 
 EXCLUDED = "long_run|soak"

@@ -1,57 +1,57 @@
-// Every number glodanje-batch writes for a run, checked against values worked out in the test
-// (support/lab_reference.h): each key of --report, and each column of a sweep's CSV against
+// Every number the lab writes for a run, checked against values worked out in the test
+// (support/lab_reference.h): each key of the report, and each column of a sweep's CSV against
 // the report of the single run with the same inputs. Inputs with distinct values, a tool that
 // does not suit the workpiece and down milling keep any two columns from agreeing by chance.
-#include "batch/batch_run.h"
+#include "lab/inputs.h"
+#include "lab/report.h"
+#include "lab/run.h"
 #include "lab/run_csv.h"
 #include "lab/sweep.h"
 #include "sim/input_fields.h"
 #include "sim/materials.h"
 #include "sim/startup.h"
-#include "support/field_limits.h"
 #include "support/lab_reference.h"
-#include "tools/batch_command.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
+#include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
-namespace batch {
-using namespace lab;
+namespace lab {
 namespace {
 
-namespace fs = std::filesystem;
 using json = nlohmann::json;
+using sim::InputField;
 
-// The inputs of the run: one option per input, no two alike.
-const std::vector<std::string> kInputs = {
-    "--diameter", "130", "--teeth", "14",  "--rake",      "13",    "--clearance", "17",
-    "--helix",    "35",  "--speed", "90",  "--feed",      "270",   "--depth",     "15.5",
-    "--width",    "40",  "--tool",  "K40", "--workpiece", "C4130", "--direction", "down"};
-
-fs::path TempPath(const std::string& name) {
-    return fs::temp_directory_path() /
-           ("glodanje-columns-" +
-            std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + name);
+// The inputs of the run: every input given, no two alike.
+RunInputs TheInputs(const char* feed = "270") {
+    return lab_test::Inputs({{InputField::Diameter, "130"},
+                             {InputField::Teeth, "14"},
+                             {InputField::Rake, "13"},
+                             {InputField::Clearance, "17"},
+                             {InputField::Helix, "35"},
+                             {InputField::Speed, "90"},
+                             {InputField::Feed, feed},
+                             {InputField::Depth, "155"},
+                             {InputField::Width, "40"}},
+                            "C4130", "K40", sim::MillingDirection::Down);
 }
 
-json ReportOf(const std::vector<std::string>& inputs) {
-    const fs::path path = TempPath("report.json");
-    std::vector<std::string> args = inputs;
-    args.insert(args.end(), {"--report", path.string(), "--csv", TempPath("run.csv").string()});
-    const CommandOutput r = RunCommand(args);
-    EXPECT_EQ(r.status, kExitDone) << r.err;
-    std::ifstream file(path);
-    json report = json::parse(file);
-    fs::remove(path);
-    fs::remove(TempPath("run.csv"));
-    return report;
+// The report of the whole run, as written and read back.
+json ReportOf(const RunInputs& inputs) {
+    auto s = std::make_unique<sim::SimState>();
+    const PrepareResult prepared = PrepareRun(*s, inputs, nullptr);
+    EXPECT_TRUE(prepared.ok) << prepared.error;
+    const RunSummary summary = RunToEnd(*s, inputs.ticks, nullptr, {});
+    std::stringstream text;
+    WriteRunReport(text, *s, summary.figures);
+    return json::parse(text);
 }
 
 // The same run made by the core's own routines, in the test.
@@ -86,7 +86,7 @@ void Leaves(const json& node, const std::string& at, std::map<std::string, json>
 }
 
 TEST(ReportColumns, EveryKeyHoldsItsOwnQuantity) {
-    const json report = ReportOf(kInputs);
+    const json report = ReportOf(TheInputs());
     sim::SimState s = StartedWithTheInputs();
     const lab_reference::RunTally tally = lab_reference::RunToTheEnd(s);
     const lab_reference::Values expected = lab_reference::ExpectedReport(s, tally);
@@ -154,17 +154,19 @@ const std::pair<const char*, const char*> kSweepColumnKeys[] = {
 };
 
 TEST(SweepCsvColumns, EachRowCarriesTheReportOfItsSingleRun) {
-    const fs::path csv = TempPath("sweep.csv");
-    std::vector<std::string> args = kInputs;
-    args.insert(args.end(), {"--sweep", "feed=250:270:20", "--csv", csv.string(), "--jobs", "2"});
-    const CommandOutput r = RunCommand(args);
-    ASSERT_EQ(r.status, kExitDone) << r.err;
-    std::ifstream file(csv);
+    SweepRequest request;
+    request.base = TheInputs();
+    const SweepParse parsed = ParseSweepText("feed=250:270:20");
+    ASSERT_TRUE(parsed.plan) << parsed.error;
+    request.plan = *parsed.plan;
+    request.jobs = 2;
+    std::ostringstream csv;
+    WriteSweepCsv(csv, RunSweep(request).rows);
+    std::istringstream file(csv.str());
     std::vector<std::vector<std::string>> lines;
     for (std::string line; std::getline(file, line);) {
         lines.push_back(Split(line));
     }
-    fs::remove(csv);
     ASSERT_EQ(lines.size(), 3u);
     const std::vector<std::string>& header = lines[0];
     ASSERT_EQ(header.size(), std::size(kSweepColumnKeys) + 1) << "a column without a check";
@@ -173,9 +175,7 @@ TEST(SweepCsvColumns, EachRowCarriesTheReportOfItsSingleRun) {
     for (const auto& [feed, row] : {std::pair{"250", lines[1]}, std::pair{"270", lines[2]}}) {
         ASSERT_EQ(row.size(), header.size());
         EXPECT_EQ(row[0], feed);
-        std::vector<std::string> single = kInputs;
-        single[13] = feed; // the value after "--feed"
-        const json report = ReportOf(single);
+        const json report = ReportOf(TheInputs(feed));
         for (const auto& [column, key] : kSweepColumnKeys) {
             const auto at = std::find(header.begin(), header.end(), column) - header.begin();
             ASSERT_LT(static_cast<size_t>(at), header.size()) << column;
@@ -185,89 +185,5 @@ TEST(SweepCsvColumns, EachRowCarriesTheReportOfItsSingleRun) {
     }
 }
 
-using test_support::FieldLimit;
-
-// The options of the batch runner's inputs: the fields but the chart's axes.
-std::vector<FieldLimit> OptionLimits() {
-    std::vector<FieldLimit> rows;
-    for (const FieldLimit& row : test_support::kFieldLimits) {
-        if (IsRunInput(*sim::FindInputField(row.key))) {
-            rows.push_back(row);
-        }
-    }
-    return rows;
-}
-
-// Each option of an input at its field's minimum and maximum is taken, one step beyond is
-// refused with the option named. The depth's maximum is half the default diameter.
-class BatchOptionLimits : public ::testing::TestWithParam<FieldLimit> {};
-
-TEST_P(BatchOptionLimits, EndsAreTakenAndOneStepBeyondIsRefused) {
-    const FieldLimit& c = GetParam();
-    const std::string option = std::string("--") + c.key;
-    const auto run = [&](const char* value) {
-        return RunCommand({option, value, "--ticks", "1", "--workpiece", "C35", "--tool", "P30",
-                           "--csv", TempPath(std::string(c.key) + ".csv").string()});
-    };
-    for (const char* value : {c.lowest, c.highest}) {
-        const CommandOutput r = run(value);
-        EXPECT_EQ(r.status, kExitDone) << option << ' ' << value << ": " << r.err;
-    }
-    for (const char* value : {c.below, c.above}) {
-        const CommandOutput r = run(value);
-        EXPECT_EQ(r.status, kExitBadInput) << option << ' ' << value;
-        EXPECT_NE(r.err.find(option), std::string::npos) << r.err;
-    }
-    fs::remove(TempPath(std::string(c.key) + ".csv"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Inputs, BatchOptionLimits, ::testing::ValuesIn(OptionLimits()),
-                         [](const ::testing::TestParamInfo<FieldLimit>& info) {
-                             return std::string(info.param.key);
-                         });
-
-// A sweep over an input's whole range is taken; a range one step beyond either end is refused.
-TEST(SweepLimits, WholeRangeTakenOneStepBeyondRefused) {
-    for (const FieldLimit& c : OptionLimits()) {
-        const std::string key = std::string(c.key) + "=";
-        const std::string whole = key + c.lowest + ":" + c.highest;
-        EXPECT_TRUE(ParseSweepText(whole).plan) << whole << ": " << ParseSweepText(whole).error;
-        for (const std::string& beyond :
-             {key + c.below + ":" + c.highest, key + c.lowest + ":" + c.above}) {
-            const SweepParse parsed = ParseSweepText(beyond);
-            EXPECT_FALSE(parsed.plan) << beyond;
-            EXPECT_NE(parsed.error.find(c.key), std::string::npos) << parsed.error;
-        }
-    }
-}
-
-// The other options with limits: --ticks from 0, --jobs from 1 to 256.
-TEST(BatchOptionLimits, TicksAndJobs) {
-    const auto status = [](std::vector<std::string> args) {
-        args.insert(args.end(), {"--workpiece", "C35", "--tool", "P30"});
-        return RunCommand(args).status;
-    };
-    EXPECT_EQ(status({"--ticks", "0"}), kExitDone);
-    EXPECT_EQ(status({"--ticks", "-1"}), kExitBadInput);
-    for (const char* jobs : {"1", "256"}) {
-        EXPECT_EQ(status({"--ticks", "1", "--sweep", "feed=40:50", "--jobs", jobs}), kExitDone)
-            << jobs;
-    }
-    for (const char* jobs : {"0", "257"}) {
-        EXPECT_EQ(status({"--ticks", "1", "--sweep", "feed=40:50", "--jobs", jobs}), kExitBadInput)
-            << jobs;
-    }
-}
-
-TEST(BatchOptionLimits, EveryInputOfTheTableHasARow) {
-    std::set<std::string> rows;
-    for (const FieldLimit& c : OptionLimits()) {
-        rows.insert(c.key);
-    }
-    for (const sim::InputFieldSpec& fieldRow : sim::kInputFields) {
-        EXPECT_EQ(rows.count(fieldRow.key), IsRunInput(fieldRow) ? 1u : 0u) << fieldRow.key;
-    }
-}
-
 } // namespace
-} // namespace batch
+} // namespace lab
