@@ -77,7 +77,7 @@ signals:
 
 public:
     const sim::SimState& State() const { return state_; }
-    // The cutter view's bitmap as the picture control shows it.
+    // The cutter view's bitmap as the picture control shows it, as it changes.
     const QImage& CutterPicture() const { return view_.Bitmap()->Image(); }
 
     // Handlers, in the order of the controls.
