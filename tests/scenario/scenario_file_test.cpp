@@ -1,5 +1,6 @@
 #include "scenario/scenario_file.h"
 
+#include "sim/field_text.h"
 #include "sim/startup.h"
 
 #include <gtest/gtest.h>
@@ -200,7 +201,8 @@ TEST_P(FieldNumberTest, ReadsAsTheFieldHoldsIt) {
     const sim::InputFieldSpec& fieldSpec = sim::FieldSpec(row.field);
     EXPECT_EQ(ParseFieldValue(fieldSpec, row.text), row.value);
     if (row.value && *row.value >= fieldSpec.minimum && *row.value <= fieldSpec.maximum) {
-        EXPECT_EQ(ParseFieldValue(fieldSpec, FieldValueText(fieldSpec, *row.value)), row.value);
+        EXPECT_EQ(ParseFieldValue(fieldSpec, sim::FieldValueText(fieldSpec, *row.value)),
+                  row.value);
     }
 }
 

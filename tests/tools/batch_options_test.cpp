@@ -1,6 +1,6 @@
 #include "batch/batch_options.h"
 
-#include "lab/field_text.h"
+#include "sim/field_text.h"
 
 #include "sim/input_fields.h"
 #include "sim/materials.h"
@@ -306,10 +306,10 @@ TEST(Readme, OptionTableAgreesWithTheInputsTable) {
         ASSERT_LT(next, rows.size()) << fieldSpec.key;
         const ReadmeRow& row = rows[next++];
         EXPECT_EQ(row.option, std::string("--") + fieldSpec.key + " " + OptionValueName(fieldSpec));
-        const std::string range = FieldNumberText(fieldSpec, fieldSpec.minimum) +
+        const std::string range = sim::FieldValueText(fieldSpec, fieldSpec.minimum) +
                                   (fieldSpec.maximumFollowsDiameter
                                        ? " up to half the diameter"
-                                       : ".." + FieldNumberText(fieldSpec, fieldSpec.maximum));
+                                       : ".." + sim::FieldValueText(fieldSpec, fieldSpec.maximum));
         EXPECT_EQ(row.value.substr(0, range.size()), range) << row.option;
         // Nothing follows the range but a note after a separator.
         if (row.value.size() > range.size()) {

@@ -1,6 +1,7 @@
 #include "batch/batch_options.h"
 
 #include "lab/field_text.h"
+#include "sim/field_text.h"
 
 #include "scenario/scenario_file.h"
 #include "sim/direction_name.h"
@@ -48,11 +49,11 @@ std::string UsageLine(const std::string& option, const std::string& description)
 // "cutter diameter, 50..180" and the like for a field's option.
 std::string InputDescription(const sim::InputFieldSpec& fieldSpec) {
     std::string text =
-        std::string(fieldSpec.name) + ", " + lab::FieldNumberText(fieldSpec, fieldSpec.minimum);
+        std::string(fieldSpec.name) + ", " + sim::FieldValueText(fieldSpec, fieldSpec.minimum);
     if (fieldSpec.maximumFollowsDiameter) {
         text += " to half the diameter";
     } else {
-        text += ".." + lab::FieldNumberText(fieldSpec, fieldSpec.maximum);
+        text += ".." + sim::FieldValueText(fieldSpec, fieldSpec.maximum);
     }
     if (fieldSpec.field == sim::InputField::Clearance) {
         text += " (raised to the minimum for the teeth)";
