@@ -132,8 +132,8 @@ std::vector<SweepPoint> SweepPoints(const SweepPlan& plan) {
         break;
     }
     case SweepKind::Workpiece:
-        for (size_t i = 0; i < sim::kWorkpieceMaterials.size(); ++i) {
-            points.push_back({sim::kWorkpieceMaterials[i].name, static_cast<double>(i + 1)});
+        for (size_t i = 0; i < sim::kWorkpieceMaterialNames.size(); ++i) {
+            points.push_back({sim::kWorkpieceMaterialNames[i], static_cast<double>(i + 1)});
         }
         break;
     case SweepKind::Tool:

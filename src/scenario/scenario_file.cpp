@@ -272,7 +272,7 @@ std::optional<ScenarioError> WriteScenarioFile(const std::string& path, const Sc
             }
         }
         if (scenario.workpieceMaterial != 0) {
-            put(kWorkpieceKey, sim::kWorkpieceMaterials.at(scenario.workpieceMaterial - 1).name);
+            put(kWorkpieceKey, sim::kWorkpieceMaterialNames.at(scenario.workpieceMaterial - 1));
         }
         if (scenario.toolMaterial != 0) {
             put(kToolKey, sim::kToolMaterials.at(scenario.toolMaterial - 1));

@@ -48,6 +48,20 @@ TEST(ParseBatchOptions, ReadsEveryOption) {
     EXPECT_FALSE(o.help);
 }
 
+// The material options take every name of the core's lists, as the number of its item.
+TEST(ParseBatchOptions, TakesEveryMaterialOfTheLists) {
+    for (size_t i = 0; i < sim::kWorkpieceMaterialNames.size(); ++i) {
+        const ParseResult r = ParseBatchOptions({"--workpiece", sim::kWorkpieceMaterialNames[i]});
+        ASSERT_TRUE(r.ok) << r.error;
+        EXPECT_EQ(r.options.workpieceMaterial, static_cast<int>(i + 1));
+    }
+    for (size_t i = 0; i < sim::kToolMaterials.size(); ++i) {
+        const ParseResult r = ParseBatchOptions({"--tool", sim::kToolMaterials[i]});
+        ASSERT_TRUE(r.ok) << r.error;
+        EXPECT_EQ(r.options.toolMaterial, static_cast<int>(i + 1));
+    }
+}
+
 struct BadArgsCase {
     std::vector<std::string> args;
     const char* error;

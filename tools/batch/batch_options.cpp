@@ -20,23 +20,24 @@
 namespace batch {
 namespace {
 
-template <typename List, typename NameOf> std::string JoinNames(const List& list, NameOf nameOf) {
+// A material list's item texts, "28Cr4, C35, ...".
+template <size_t N> std::string JoinNames(const std::array<const char*, N>& list) {
     std::string names;
-    for (const auto& item : list) {
+    for (const char* name : list) {
         if (!names.empty()) {
             names += ", ";
         }
-        names += nameOf(item);
+        names += name;
     }
     return names;
 }
 
 std::string WorkpieceNames() {
-    return JoinNames(sim::kWorkpieceMaterials, [](const auto& row) { return row.name; });
+    return JoinNames(sim::kWorkpieceMaterialNames);
 }
 
 std::string ToolNames() {
-    return JoinNames(sim::kToolMaterials, [](const char* name) { return name; });
+    return JoinNames(sim::kToolMaterials);
 }
 
 // One line of the usage text: the option and its value, then the description from column 23.
