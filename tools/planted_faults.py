@@ -115,12 +115,12 @@ FAULTS = [
      "an empty field counts as its maximum"),
     # The main window.
     ("width_field_sets_feed", "app", "src/app/form1.cpp",
-     "    Accept(sender, sim::SetCutWidth(state_, TextOf(sender)));",
-     "    Accept(sender, sim::SetFeedSpeed(state_, TextOf(sender)));",
+     "    if (Accept(sender, sim::SetCutWidth(state_, TextOf(sender))))",
+     "    if (Accept(sender, sim::SetFeedSpeed(state_, TextOf(sender))))",
      "the width field changes the feed speed"),
     ("force_maximum_on_chip_axis", "app", "src/app/form1.cpp",
-     "        Chart1->LeftAxis().SetMaximum(state_.ForceAxisMax);",
-     "        Chart1->RightAxis().SetMaximum(state_.ForceAxisMax);",
+     "    Chart1->LeftAxis().SetMaximum(state_.ForceAxisMax);",
+     "    Chart1->RightAxis().SetMaximum(state_.ForceAxisMax);",
      "the force maximum field sets the chip axis"),
     ("depth_display_in_tenths", "app", "src/app/form1.cpp",
      "    Edit1->setText(DecimalText(state_.DepthMm));",
@@ -214,7 +214,7 @@ FAULTS = [
 
 # The tests run first for each module: the ctest names of its binaries.
 MODULE_TESTS = {
-    "sim": r"^sim\.|^tools\.",
+    "sim": r"^sim\.|^lab\.|^tools\.",
     "cutter": r"^cutter|^oscillograph|Golden",
     "canvas": r"^canvas|Figures/|Sectors/|Widths/|CanvasTest",
     "chart": r"^chart|^oscillograph|Golden",
@@ -223,8 +223,8 @@ MODULE_TESTS = {
     "app": r"^app\.",
     "lab": r"^app\.",
     "scenario": r"^scenario|^app\.",
-    "batch": r"^tools\.",
-    "sweeps": r"^tools\.",
+    "batch": r"^lab\.|^tools\.",
+    "sweeps": r"^lab\.|^tools\.",
 }
 
 EXCLUDED = "long_run|soak"

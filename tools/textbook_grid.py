@@ -31,8 +31,6 @@ import subprocess
 import sys
 import tempfile
 
-MATERIALS = ["28Cr4", "C35", "C4131", "SL 200", "NL 600-3", "C1633", "PTEL 65-2", "C4130",
-             "C1430", "AlSi8"]
 TABLE_MATERIALS = ["28Cr4", "C35", "AlSi8"]
 TEETH = [4, 8, 12, 16, 20]
 TABLE_TEETH = [4, 12, 20]
@@ -43,6 +41,17 @@ DIAMETER = 100
 BANDS = ["a <= D/10", "D/10 < a <= D/4", "D/4 < a <= D/2"]
 BEGIN = "<!-- textbook-table:begin (tools/textbook_grid.py --write README.md) -->"
 END = "<!-- textbook-table:end -->"
+
+
+def workpiece_materials(batch):
+    """The workpiece list as the program gives it: its usage text lists the core's names."""
+    usage = subprocess.run([batch, "--help"], check=True, stdout=subprocess.PIPE,
+                           text=True).stdout
+    for line in usage.splitlines():
+        option, _, names = line.strip().partition("--workpiece NAME")
+        if not option and names:
+            return [name.strip() for name in names.split(",")]
+    raise SystemExit("%s --help names no workpiece materials" % batch)
 
 
 def run(batch, job, directory):
@@ -115,7 +124,11 @@ def main():
     action.add_argument("--write", metavar="FILE")
     action.add_argument("--check", metavar="FILE")
     args = parser.parse_args()
-    materials = MATERIALS if args.full else TABLE_MATERIALS
+    every_material = workpiece_materials(args.batch)
+    unknown = [m for m in TABLE_MATERIALS if m not in every_material]
+    if unknown:
+        raise SystemExit("not workpiece materials of the program: %s" % ", ".join(unknown))
+    materials = every_material if args.full else TABLE_MATERIALS
     teeth = TEETH if args.full else TABLE_TEETH
     jobs = [(m, z, a, d, h) for m in materials for z in teeth for a in DEPTHS
             for d in DIRECTIONS for h in HELIXES]

@@ -98,7 +98,10 @@ TExperimentWindow* ShowExperiment(TForm1& form) {
 }
 
 TExperimentWindow::TExperimentWindow(Source source, QWidget* owner)
-    : QWidget(owner, Qt::Window), source_(std::move(source)) {
+    : QWidget(owner, Qt::Window), source_(std::move(source)),
+      worker_(
+          this, [this](size_t index, const lab::SweepRow& row) { RowArrived(index, row); },
+          [this](bool cancelled) { SweepEnded(cancelled); }) {
     ChooseSaveFile = [this](const QString& caption, const QString& suggested,
                             const QString& filter) {
         return QFileDialog::getSaveFileName(this, caption, suggested, filter);
@@ -175,9 +178,7 @@ TExperimentWindow::TExperimentWindow(Source source, QWidget* owner)
     resize(900, 800);
 }
 
-TExperimentWindow::~TExperimentWindow() {
-    StopWorker();
-}
+TExperimentWindow::~TExperimentWindow() = default;
 
 void TExperimentWindow::RetranslateUi() {
     setWindowTitle(tr("Eksperiment"));
@@ -233,13 +234,6 @@ QString TExperimentWindow::SeriesName(int number) const {
 void TExperimentWindow::SetStatus(std::function<QString()> text) {
     status_ = std::move(text);
     StatusLabel->setText(status_());
-}
-
-void TExperimentWindow::StopWorker() {
-    if (worker_.joinable()) {
-        cancel_ = true;
-        worker_.join();
-    }
 }
 
 lab::SweepPlan TExperimentWindow::CurrentPlan() const {
@@ -354,24 +348,12 @@ void TExperimentWindow::RunClick() {
     Chart->update();
     ExponentLabel->clear();
     SetStatus([this] { return tr("Radi..."); });
-    cancel_ = false;
-    request.cancel = &cancel_;
-    // Rows come back through the event loop, so the window is only touched on its own thread.
-    request.onRow = [this](size_t index, const lab::SweepRow& row) {
-        QMetaObject::invokeMethod(
-            this, [this, index, row] { RowArrived(index, row); }, Qt::QueuedConnection);
-    };
-    worker_ = std::thread([this, request] {
-        const lab::SweepResult result = lab::RunSweep(request);
-        QMetaObject::invokeMethod(
-            this, [this, cancelled = result.cancelled] { SweepEnded(cancelled); },
-            Qt::QueuedConnection);
-    });
+    worker_.Start(std::move(request));
     UpdateButtons();
 }
 
 void TExperimentWindow::CancelClick() {
-    cancel_ = true;
+    worker_.Cancel();
 }
 
 void TExperimentWindow::RowArrived(size_t, const lab::SweepRow& row) {
@@ -406,9 +388,6 @@ void TExperimentWindow::FillRow(int r, const lab::SweepRow& row) {
 }
 
 void TExperimentWindow::SweepEnded(bool cancelled) {
-    if (worker_.joinable()) {
-        worker_.join();
-    }
     size_t ran = 0;
     for (const lab::SweepRow& row : rows_) {
         ran += row.ran ? 1 : 0;

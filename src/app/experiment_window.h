@@ -1,19 +1,19 @@
 // The experiment window ("Eksperiment"): one input varied over a range (or every workpiece or
 // tool material, or both directions) with the other inputs as the main window holds them. The
-// series runs on a worker thread while the main window stays usable; each row comes back
-// through a queued call, so the plot grows point by point and the table below lists the rows.
+// series runs on a thread of its own (SweepWorker) while the main window stays usable; each row
+// comes back through a queued call, so the plot grows point by point and the table below lists
+// the rows.
 // The plot and the table can be saved; a finished series can be kept to compare with the next.
 #pragma once
 
+#include "app/sweep_worker.h"
 #include "lab/sweep.h"
 #include "lab/sweep_plot.h"
 
 #include <QWidget>
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <thread>
 #include <vector>
 
 class QCheckBox;
@@ -54,7 +54,7 @@ public:
     // Asks for the name of a file to write: caption, suggested name, filter; "" cancels.
     std::function<QString(const QString&, const QString&, const QString&)> ChooseSaveFile;
 
-    bool Running() const { return worker_.joinable(); }
+    bool Running() const { return worker_.Running(); }
     const std::vector<lab::SweepRow>& Rows() const { return rows_; }
     const lab::SweepPlot& Plot() const { return *plot_; }
     // The plan the controls describe now.
@@ -109,14 +109,11 @@ private:
     void SweepEnded(bool cancelled);
     void UpdateExponent();
     void UpdateButtons();
-    void StopWorker();
 
     Source source_;
     std::unique_ptr<lab::SweepPlot> plot_;
     std::vector<lab::SweepRow> rows_;
     size_t points_ = 0;
-    std::atomic<bool> cancel_{false};
-    std::thread worker_;
     int series_ = 0;     // series run so far, for the legend names
     int keptSeries_ = 0; // the series kept for comparison; 0: none
     std::function<QString()> status_;
@@ -124,6 +121,8 @@ private:
     QLabel* fromLabel_ = nullptr;
     QLabel* toLabel_ = nullptr;
     QLabel* stepLabel_ = nullptr;
+    // Last, so that a running series stops before anything else of the window goes.
+    SweepWorker worker_;
 };
 
 } // namespace app

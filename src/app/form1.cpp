@@ -115,14 +115,15 @@ QFrame* MakePanel(QWidget* parent, int left, int top, int width, int height) {
     return Place(panel, left, top, width, height);
 }
 
-template <typename Items, typename TextOf>
-QComboBox* MakeComboBox(QWidget* parent, const char* prompt, const Items& items, TextOf textOf,
-                        int left, int top) {
+// A material list: the core's names of the list in its order, so that item n - 1 is material n.
+template <size_t N>
+QComboBox* MakeComboBox(QWidget* parent, const char* prompt,
+                        const std::array<const char*, N>& names, int left, int top) {
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    for (const auto& item : items)
-        box->addItem(QString::fromUtf8(textOf(item)));
+    for (const char* name : names)
+        box->addItem(QString::fromUtf8(name));
     box->setCurrentIndex(-1);
     box->setEditText(QString::fromUtf8(prompt));
     return Place(box, left, top, 193, 21);
@@ -281,12 +282,9 @@ void TForm1::CreateControls() {
 
     CreateCuttingConditionsGroup();
 
-    ComboBox1 = MakeComboBox(
-        this, sim::kWorkpieceMaterialPrompt, sim::kWorkpieceMaterials,
-        [](const sim::WorkpieceMaterialRow& row) { return row.name; }, 8, 336);
-    ComboBox2 = MakeComboBox(
-        this, sim::kToolMaterialPrompt, sim::kToolMaterials, [](const char* name) { return name; },
-        8, 368);
+    ComboBox1 =
+        MakeComboBox(this, sim::kWorkpieceMaterialPrompt, sim::kWorkpieceMaterialNames, 8, 336);
+    ComboBox2 = MakeComboBox(this, sim::kToolMaterialPrompt, sim::kToolMaterials, 8, 368);
     Button3 = MakeButton(this, "Pauza", 72, 416, 57);
 
     CreateOscillograph();
@@ -514,6 +512,11 @@ bool TForm1::Accept(widgets::TSpinEdit* field, const sim::InputResult& result) {
     return result.applied();
 }
 
+void TForm1::RedrawAfterChange(sim::InputField field) {
+    if (sim::RedrawsCutterView(field))
+        RedrawCutterView(state_, 0);
+}
+
 namespace {
 std::string TextOf(const widgets::TSpinEdit* field) {
     return field->Text().toStdString();
@@ -529,17 +532,17 @@ void TForm1::SpinEdit1Change(widgets::TSpinEdit* sender) {
         RefreshToolTip(SpinEdit7);
         Edit1->setText(DecimalText(state_.DepthMm));
     }
-    RedrawCutterView(state_, 0);
+    RedrawAfterChange(sim::InputField::Diameter);
 }
 
 void TForm1::SpinEdit2Change(widgets::TSpinEdit* sender) {
     if (Accept(sender, sim::SetToothCount(state_, TextOf(sender))))
-        RedrawCutterView(state_, 0);
+        RedrawAfterChange(sim::InputField::Teeth);
 }
 
 void TForm1::SpinEdit3Change(widgets::TSpinEdit* sender) {
     if (Accept(sender, sim::SetRakeAngle(state_, TextOf(sender))))
-        RedrawCutterView(state_, 0);
+        RedrawAfterChange(sim::InputField::Rake);
 }
 
 void TForm1::SpinEdit4Change(widgets::TSpinEdit* sender) {
@@ -551,16 +554,19 @@ void TForm1::SpinEdit4Change(widgets::TSpinEdit* sender) {
         },
         // Rewriting the field runs this handler again, nested, for the corrected value.
         [sender](const std::string& text) { sender->SetText(QString::fromStdString(text)); });
+    // A corrected angle was applied, and redrawn, by the nested run.
     if (Accept(sender, result.input) && result.minimumRow == 0)
-        RedrawCutterView(state_, 0);
+        RedrawAfterChange(sim::InputField::Clearance);
 }
 
 void TForm1::SpinEdit5Change(widgets::TSpinEdit* sender) {
-    Accept(sender, sim::SetCuttingSpeed(state_, TextOf(sender)));
+    if (Accept(sender, sim::SetCuttingSpeed(state_, TextOf(sender))))
+        RedrawAfterChange(sim::InputField::Speed);
 }
 
 void TForm1::SpinEdit6Change(widgets::TSpinEdit* sender) {
-    Accept(sender, sim::SetFeedSpeed(state_, TextOf(sender)));
+    if (Accept(sender, sim::SetFeedSpeed(state_, TextOf(sender))))
+        RedrawAfterChange(sim::InputField::Feed);
 }
 
 void TForm1::SpinEdit7Change(widgets::TSpinEdit* sender) {
@@ -570,20 +576,24 @@ void TForm1::SpinEdit7Change(widgets::TSpinEdit* sender) {
     Edit1->setText(DecimalText(state_.DepthMm));
     SpinEdit7->SetMaxValue(result.depthSpinMax);
     RefreshToolTip(SpinEdit7);
-    RedrawCutterView(state_, 0);
+    RedrawAfterChange(sim::InputField::Depth);
 }
 
 void TForm1::SpinEdit8Change(widgets::TSpinEdit* sender) {
-    Accept(sender, sim::SetHelixAngle(state_, TextOf(sender)));
+    if (Accept(sender, sim::SetHelixAngle(state_, TextOf(sender))))
+        RedrawAfterChange(sim::InputField::Helix);
 }
 
 void TForm1::SpinEdit9Change(widgets::TSpinEdit* sender) {
-    Accept(sender, sim::SetCutWidth(state_, TextOf(sender)));
+    if (Accept(sender, sim::SetCutWidth(state_, TextOf(sender))))
+        RedrawAfterChange(sim::InputField::Width);
 }
 
 void TForm1::SpinEdit10Change(widgets::TSpinEdit* sender) {
-    if (Accept(sender, sim::SetForceAxisMax(state_, TextOf(sender))))
-        Chart1->LeftAxis().SetMaximum(state_.ForceAxisMax);
+    if (!Accept(sender, sim::SetForceAxisMax(state_, TextOf(sender))))
+        return;
+    Chart1->LeftAxis().SetMaximum(state_.ForceAxisMax);
+    RedrawAfterChange(sim::InputField::ForceMax);
 }
 
 void TForm1::SpinEdit11Change(widgets::TSpinEdit* sender) {
@@ -592,6 +602,7 @@ void TForm1::SpinEdit11Change(widgets::TSpinEdit* sender) {
         return;
     Edit2->setText(DecimalText(state_.ChipAxisMax));
     Chart1->RightAxis().SetMaximum(state_.ChipAxisMax);
+    RedrawAfterChange(sim::InputField::ChipMax);
 }
 
 } // namespace app

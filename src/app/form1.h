@@ -84,7 +84,7 @@ signals:
 
 public:
     const sim::SimState& State() const { return state_; }
-    // The cutter view's bitmap as the picture control shows it.
+    // The cutter view's bitmap as the picture control shows it, as it changes.
     const QImage& CutterPicture() const { return view_.Bitmap()->Image(); }
 
     // Handlers, in the order of the controls.
@@ -196,6 +196,9 @@ private:
     // A value outside the field's limits is ignored and the field's text turns red until it is
     // valid again; a text that is not a whole number raises the conversion error.
     bool Accept(widgets::TSpinEdit* field, const sim::InputResult& result);
+    // After an applied change of field: redraws the cutter view at phase 0 where the inputs
+    // table says the change shows in it (sim::RedrawsCutterView).
+    void RedrawAfterChange(sim::InputField field);
     // Runs a handler and shows what it throws in the error box; the program goes on.
     void Guarded(const std::function<void()>& handler);
     void ShowMaterialsMessage(const std::string& message);

@@ -64,7 +64,8 @@ QImage LabTools::ChartPicture() const {
     canvas::Canvas target(form_.Chart1->width(), form_.Chart1->height());
     form_.Chart1->DrawTo(&target,
                          chart::TRect{0, 0, form_.Chart1->width(), form_.Chart1->height()});
-    return target.Image();
+    // The canvas's picture lives with the canvas.
+    return target.Image().copy();
 }
 
 void LabTools::SaveBytes(const QString& caption, const std::string& suffix, const QString& filter,
@@ -122,7 +123,8 @@ void LabTools::SaveChartPng() {
 }
 
 void LabTools::SaveViewPng() {
-    const QImage picture = form_.CutterPicture();
+    // The picture as it stands now: the view keeps drawing while the file dialog is open.
+    const QImage picture = form_.CutterPicture().copy();
     SaveBytes(QCoreApplication::translate("app::LabTools", "Sačuvaj sliku glodala kao PNG"),
               "-glodalo.png", QStringLiteral("PNG (*.png)"),
               [&](QIODevice& device) { return WritePng(device, picture); });

@@ -1,13 +1,24 @@
 #include "canvas/canvas.h"
 
 #include "canvas/raster_internal.h"
-#include "canvas/text_cache.h"
+#include "canvas/text_renderer.h"
 
 namespace canvas {
 
+namespace {
+
+// The pixels as a QImage that reads and writes them in place.
+QImage PictureOver(PixelView pixels) {
+    return QImage(reinterpret_cast<uchar*>(pixels.pixels), pixels.width, pixels.height,
+                  static_cast<qsizetype>(pixels.stride * sizeof(std::uint32_t)),
+                  QImage::Format_RGB32);
+}
+
+} // namespace
+
 Canvas::Canvas(int width, int height, Colour fill)
-    : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32) {
-    image_.fill(ToPixel(fill));
+    : pixels_(width, height, ToPixel(fill)), image_(PictureOver(pixels_.View())),
+      bits_(pixels_.View().pixels), stride_(pixels_.Stride()) {
     RemoveClip();
 }
 
@@ -19,8 +30,9 @@ Colour Canvas::PixelAt(int x, int y) const {
     if (x < 0 || y < 0 || x >= Width() || y >= Height()) {
         return kColourBlack;
     }
-    const QRgb p = image_.pixel(x, y);
-    return MakeColour(qRed(p), qGreen(p), qBlue(p));
+    const std::uint32_t p = Row(y)[x];
+    return MakeColour(static_cast<int>((p >> 16) & 0xFFu), static_cast<int>((p >> 8) & 0xFFu),
+                      static_cast<int>(p & 0xFFu));
 }
 
 void Canvas::SetBrush(const Brush& brush) {
@@ -42,11 +54,6 @@ void Canvas::SetFont(const FontSpec& font) {
     if (!(font == font_)) {
         font_ = font;
     }
-}
-
-void Canvas::PreparePixels() {
-    bits_ = reinterpret_cast<std::uint32_t*>(image_.bits());
-    stride_ = image_.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(std::uint32_t));
 }
 
 void Canvas::RealizeBrush() {
@@ -80,11 +87,9 @@ void Canvas::FillSpan(int y, int x0, int x1, std::uint32_t pixel, PenMode mode) 
     }
 }
 void Canvas::SetPixel(int x, int y, Colour colour) {
-    PreparePixels();
     PutPixel(x, y, ToPixel(colour), PenMode::Copy);
 }
 void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
-    PreparePixels();
     if (x1 > x2) {
         std::swap(x1, x2);
     }
@@ -126,7 +131,6 @@ void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void Canvas::FillRect(const CanvasRect& rect) {
-    PreparePixels();
     RealizeBrush();
     if (brush_.style != BrushStyle::Solid) {
         return;
@@ -157,7 +161,6 @@ void Canvas::Draw(int x, int y, const QImage& source) {
     if (from >= to) {
         return;
     }
-    PreparePixels();
     for (int row = std::max(y, clip_.top); row < y + rgb.height() && row < clip_.bottom; ++row) {
         const auto* src = reinterpret_cast<const std::uint32_t*>(rgb.constScanLine(row - y));
         auto* dst = Row(row);
@@ -169,8 +172,8 @@ void Canvas::Draw(int x, int y, const QImage& source) {
 
 void Canvas::Draw(int x, int y, const Canvas& source) {
     if (&source == this) {
-        // Drawing onto itself reads a copy (the image detaches on the first write).
-        const QImage copy = image_;
+        // Drawing onto itself reads a copy of the picture before the drawing.
+        const QImage copy = image_.copy();
         Draw(x, y, copy);
         return;
     }
@@ -180,11 +183,9 @@ void Canvas::Draw(int x, int y, const Canvas& source) {
     if (from >= to) {
         return;
     }
-    PreparePixels();
     const int rowEnd = std::min(y + source.Height(), clip_.bottom);
     for (int row = std::max(y, clip_.top); row < rowEnd; ++row) {
-        const auto* src =
-            reinterpret_cast<const std::uint32_t*>(source.image_.constScanLine(row - y));
+        const std::uint32_t* src = source.Row(row - y);
         std::copy(src + (from - x), src + (to - x), Row(row) + from);
     }
 }

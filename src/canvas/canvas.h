@@ -3,10 +3,12 @@
 // A bitmap canvas with the pixel rules of a classic raster device: integer pixel coordinates
 // (x right, y down), no anti-aliasing, every figure pixel in exactly one colour, figures that
 // exclude their right and bottom edges, lines that leave out their end pixel. Figures are
-// rasterised here into the QImage scan lines; text is rendered by Qt (which needs a
-// QGuiApplication for its fonts; figures need none) and kept per font and string (TextCache).
+// rasterised here into a plain pixel buffer (pixels.h), which a QImage shows without a copy;
+// text comes through a TextRenderer (text_renderer.h), rendered by Qt once per font and string
+// (which needs a QGuiApplication for its fonts; figures need none).
 
 #include "canvas/colour.h"
+#include "canvas/pixels.h"
 
 #include <QImage>
 #include <QString>
@@ -20,8 +22,7 @@
 
 namespace canvas {
 
-class TextCache;
-struct TextImage;
+class TextRenderer;
 
 // Plain 0x00BBGGRR value of a colour: system colours are replaced by fixed desktop defaults,
 // plain colours keep their low 24 bits.
@@ -107,9 +108,10 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    int Width() const { return image_.width(); }
-    int Height() const { return image_.height(); }
-    // The pixels, 32-bit RGB.
+    int Width() const { return pixels_.Width(); }
+    int Height() const { return pixels_.Height(); }
+    // The pixels as a 32-bit RGB image over the canvas's own buffer, without a copy: it shows
+    // every later drawing and lives as long as the canvas. copy() it to keep a picture.
     const QImage& Image() const { return image_; }
     // Writes the bitmap as a PNG file; false when the file cannot be written.
     bool SavePng(const std::string& path) const;
@@ -203,9 +205,6 @@ public:
     void Draw(int x, int y, const QImage& source);
 
 private:
-    // Detaches the image and caches its first row; called at the start of every operation
-    // that writes pixels, so that the per-pixel writes need no image calls.
-    void PreparePixels();
     std::uint32_t* Row(int y) const { return bits_ + y * stride_; }
     void RealizeBrush();
     std::uint32_t BrushPixel() const;
@@ -233,27 +232,24 @@ private:
                         const WideBounds& bounds, CapRow capRow);
     void EllipticFigure(int x1, int y1, int x2, int y2, const int* rays, bool fill, bool outline,
                         bool radii);
-    TextCache& Texts(); // the text cache with the current font selected
-    const TextImage& RenderText(const QString& text);
+    TextRenderer& Texts(); // built on first use, so figures never need fonts
     void DrawText(int x, int y, const QString& text, int angleDegrees);
-    // DrawText at an angle that is not a quarter turn: the painter rotates the glyphs.
-    void DrawTextByPainter(int x, int y, const QString& text, int angleDegrees, const TextImage& t,
-                           CanvasPoint cell);
 
-    QImage image_;
+    PixelBuffer pixels_;
+    QImage image_; // over pixels_
     Pen pen_;
     Brush brush_;
     bool brushChanged_ = true;
     FontSpec font_;
-    std::unique_ptr<TextCache> textCache_; // built lazily, so figures never need fonts
+    std::unique_ptr<TextRenderer> texts_;
     Colour backColour_ = kColourWhite;
     BackMode backMode_ = BackMode::Opaque;
     unsigned textAlign_ = 0;
     CanvasPoint penPos_;
     CanvasRect clip_;
     std::unique_ptr<ScanScratch> scratch_; // buffers reused by every polygon fill
-    std::uint32_t* bits_ = nullptr;
-    std::ptrdiff_t stride_ = 0; // pixels per row
+    std::uint32_t* const bits_;            // pixels_'s first row
+    const std::ptrdiff_t stride_;          // pixels per row
 };
 
 } // namespace canvas

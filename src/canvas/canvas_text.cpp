@@ -1,10 +1,8 @@
-// Text: rendered once per font and string by the text cache, then copied onto the canvas.
+// Text: measured and rendered by the text renderer (the text cache, once per font and string),
+// then copied onto the canvas; turned by the renderer where the canvas does not turn it.
 #include "canvas/raster_internal.h"
 
 #include "canvas/text_cache.h"
-
-#include <QColor>
-#include <QPainter>
 
 namespace canvas {
 namespace {
@@ -38,25 +36,19 @@ CanvasPoint CellOffset(const TextImage& t, unsigned textAlign) {
 
 } // namespace
 
-TextCache& Canvas::Texts() {
-    if (!textCache_) {
-        textCache_ = std::make_unique<TextCache>();
+TextRenderer& Canvas::Texts() {
+    if (!texts_) {
+        texts_ = std::make_unique<TextCache>();
     }
-    textCache_->SelectFont(font_);
-    return *textCache_;
-}
-
-const TextImage& Canvas::RenderText(const QString& text) {
-    return Texts().Render(text);
+    return *texts_;
 }
 
 int Canvas::FontHeight() {
-    return Texts().FontHeight();
+    return Texts().FontHeight(font_);
 }
 
 TextSize Canvas::TextExtent(const QString& text) {
-    TextCache& texts = Texts();
-    return {texts.Advance(text), texts.FontHeight()};
+    return Texts().Measure(font_, text);
 }
 
 void Canvas::TextOut(int x, int y, const QString& text) {
@@ -67,27 +59,9 @@ void Canvas::TextOutRotated(int x, int y, const QString& text, int angleDegrees)
     DrawText(x, y, text, angleDegrees);
 }
 
-void Canvas::DrawTextByPainter(int x, int y, const QString& text, int angleDegrees,
-                               const TextImage& t, CanvasPoint cell) {
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setClipRect(
-        QRect(clip_.left, clip_.top, clip_.right - clip_.left, clip_.bottom - clip_.top));
-    painter.translate(x, y);
-    painter.rotate(-static_cast<double>(angleDegrees));
-    if (backMode_ == BackMode::Opaque) {
-        painter.fillRect(QRect(cell.x, cell.y, t.advance, t.height),
-                         QColor::fromRgb(ToPixel(backColour_)));
-    }
-    painter.setFont(Texts().Font());
-    painter.setPen(QColor::fromRgb(ToPixel(font_.colour)));
-    painter.drawText(QPoint(cell.x, cell.y + t.ascent), text);
-}
-
 void Canvas::DrawText(int x, int y, const QString& text, int angleDegrees) {
     RealizeBrush();
-    const TextImage& t = RenderText(text);
+    const TextImage& t = Texts().Render(font_, text);
     const CanvasPoint cell = CellOffset(t, textAlign_);
     const int dx = cell.x;
     const int dy = cell.y;
@@ -96,11 +70,15 @@ void Canvas::DrawText(int x, int y, const QString& text, int angleDegrees) {
     }
     const int quarterTurns = ((angleDegrees % 360) + 360) % 360 / 90;
     if (angleDegrees % 90 != 0) {
-        // Other angles: the painter rotates the glyphs.
-        DrawTextByPainter(x, y, text, angleDegrees, t, cell);
+        // Other angles: the renderer turns the glyphs.
+        std::optional<Colour> background;
+        if (backMode_ == BackMode::Opaque) {
+            background = backColour_;
+        }
+        Texts().DrawTurned(pixels_.View(), clip_, font_, text,
+                           {{x, y}, angleDegrees, cell, background});
         return;
     }
-    PreparePixels();
     // The pixel (px, py) of the text frame (x right along the text, y down) turned counter-
     // clockwise by quarterTurns quarter turns about the reference point.
     const auto toScreen = [&](int px, int py) {

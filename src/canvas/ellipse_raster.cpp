@@ -182,20 +182,17 @@ PieRadii RadiiOf(Int64 sumX, Int64 sumY, Int64 a, Int64 b, const Sector& sector)
 } // namespace
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
-    PreparePixels();
     RealizeBrush();
     EllipticFigure(x1, y1, x2, y2, nullptr, true, true, false);
 }
 
 void Canvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-    PreparePixels();
     RealizeBrush();
     const int rays[4] = {x3, y3, x4, y4};
     EllipticFigure(x1, y1, x2, y2, rays, true, true, true);
 }
 
 void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-    PreparePixels();
     const int rays[4] = {x3, y3, x4, y4};
     EllipticFigure(x1, y1, x2, y2, rays, false, true, false);
 }

@@ -251,12 +251,10 @@ void Canvas::ThinLine(int x0, int y0, int x1, int y1) {
     });
 }
 void Canvas::LineTo(int x, int y) {
-    PreparePixels();
     PenLine(penPos_.x, penPos_.y, x, y);
     penPos_ = {x, y};
 }
 void Canvas::Polyline(std::span<const CanvasPoint> points) {
-    PreparePixels();
     for (std::size_t i = 1; i < points.size(); ++i) {
         PenLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
     }

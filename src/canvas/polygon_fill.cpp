@@ -101,7 +101,6 @@ void Canvas::FillPolygon(std::span<const CanvasPoint> points) {
 }
 
 void Canvas::Polygon(std::span<const CanvasPoint> points) {
-    PreparePixels();
     if (points.size() < 2) {
         return;
     }

@@ -1,5 +1,8 @@
 #include "canvas/text_cache.h"
 
+#include "canvas/raster_internal.h"
+
+#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -158,6 +161,44 @@ int TextCache::Advance(const QString& text) {
     }
     // The same measure RenderImage takes.
     return entry.advances.emplace(text, entry.metrics.horizontalAdvance(text)).first->second;
+}
+
+int TextCache::FontHeight(const FontSpec& font) {
+    SelectFont(font);
+    return FontHeight();
+}
+
+TextSize TextCache::Measure(const FontSpec& font, const QString& text) {
+    SelectFont(font);
+    return {Advance(text), FontHeight()};
+}
+
+const TextImage& TextCache::Render(const FontSpec& font, const QString& text) {
+    SelectFont(font);
+    return Render(text);
+}
+
+void TextCache::DrawTurned(const PixelView& target, const CanvasRect& clip, const FontSpec& font,
+                           const QString& text, const TurnedText& turn) {
+    SelectFont(font);
+    const TextImage& t = Render(text);
+    // A picture over the target's own pixels: the painter writes straight into them.
+    QImage picture(reinterpret_cast<uchar*>(target.pixels), target.width, target.height,
+                   static_cast<qsizetype>(target.stride * sizeof(std::uint32_t)),
+                   QImage::Format_RGB32);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setClipRect(QRect(clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top));
+    painter.translate(turn.origin.x, turn.origin.y);
+    painter.rotate(-static_cast<double>(turn.angleDegrees));
+    if (turn.background) {
+        painter.fillRect(QRect(turn.cell.x, turn.cell.y, t.advance, t.height),
+                         QColor::fromRgb(ToPixel(*turn.background)));
+    }
+    painter.setFont(Current().font);
+    painter.setPen(QColor::fromRgb(ToPixel(font.colour)));
+    painter.drawText(QPoint(turn.cell.x, turn.cell.y + t.ascent), text);
 }
 
 } // namespace canvas

@@ -1,10 +1,11 @@
 #pragma once
 
-// Texts rendered once per font and kept: the cell metrics and the glyph pixels of every string
-// drawn, so that labels drawn on every frame cost a lookup and a copy of their ink. Rendering
-// is Qt's, without anti-aliasing (it needs a QGuiApplication for the fonts).
+// The canvas's text renderer: texts rendered once per font and kept, the cell metrics and the
+// glyph pixels of every string drawn, so that labels drawn on every frame cost a lookup and a
+// copy of their ink. Rendering is Qt's, without anti-aliasing (it needs a QGuiApplication for
+// the fonts).
 
-#include "canvas/canvas.h"
+#include "canvas/text_renderer.h"
 
 #include <QString>
 
@@ -17,26 +18,14 @@ class QFont;
 
 namespace canvas {
 
-// A string rendered in one font.
-struct TextImage {
-    int advance = 0; // px, cell width
-    int ascent = 0;  // px, cell top to baseline
-    int height = 0;  // px, cell height (ascent + descent)
-    int inkLeft = 0; // px, ink box relative to the cell's top-left corner
-    int inkTop = 0;
-    int inkWidth = 0;
-    int inkHeight = 0;
-    std::vector<std::uint8_t> ink; // inkWidth x inkHeight, row by row, 1 = glyph pixel
-};
-
-class TextCache {
+class TextCache final : public TextRenderer {
 public:
     // At most this many strings per font and this many fonts; past that the cache starts over.
     static constexpr std::size_t kMaxTextsPerFont = 512;
     static constexpr std::size_t kMaxFonts = 16;
 
     TextCache();
-    ~TextCache();
+    ~TextCache() override;
     TextCache(const TextCache&) = delete;
     TextCache& operator=(const TextCache&) = delete;
 
@@ -54,6 +43,14 @@ public:
     // it was not rendered before: widths asked for and never drawn, such as an axis's trial
     // labels, cost no glyph pixels.
     int Advance(const QString& text);
+
+    // The renderer's calls: each selects its font, then does the above.
+    int FontHeight(const FontSpec& font) override;
+    TextSize Measure(const FontSpec& font, const QString& text) override;
+    const TextImage& Render(const FontSpec& font, const QString& text) override;
+    // Qt's painter turns the glyphs, on a picture over target's pixels.
+    void DrawTurned(const PixelView& target, const CanvasRect& clip, const FontSpec& font,
+                    const QString& text, const TurnedText& turn) override;
 
 private:
     struct FontEntry;

@@ -64,7 +64,7 @@ Canvas& CutterView::Surface() {
 }
 
 QImage CutterView::Image() const {
-    return bitmap_ ? bitmap_->Image() : QImage();
+    return bitmap_ ? bitmap_->Image().copy() : QImage();
 }
 
 bool CutterView::SavePng(const std::string& path) const {

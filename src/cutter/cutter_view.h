@@ -52,7 +52,7 @@ public:
 
     // Null until the first redraw.
     const canvas::Canvas* Bitmap() const { return bitmap_.get(); }
-    // The picture; a null image before the first redraw.
+    // A copy of the picture as it stands; a null image before the first redraw.
     QImage Image() const;
     // Writes the picture as a 385 x 313 PNG; false before the first redraw or when the file
     // cannot be written.

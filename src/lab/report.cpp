@@ -19,12 +19,8 @@ json OrNull(std::optional<double> value) {
 }
 
 // The list text of a material, or null when none is chosen.
-template <typename List, typename NameOf>
-json MaterialName(const List& list, int32_t number, NameOf nameOf) {
-    if (number < 1 || number > static_cast<int32_t>(list.size())) {
-        return nullptr;
-    }
-    return std::string(nameOf(list[number - 1]));
+json MaterialName(const char* name) {
+    return name != nullptr ? json(name) : json(nullptr);
 }
 
 } // namespace
@@ -40,10 +36,8 @@ json ReportInputs(const sim::SimState& s) {
         {"feed_speed_mm_per_min", s.FeedSpeed},
         {"depth_mm", s.DepthMm},
         {"width_mm", s.CutWidth},
-        {"workpiece_material", MaterialName(sim::kWorkpieceMaterials, s.WorkpieceMaterial,
-                                            [](const auto& row) { return row.name; })},
-        {"tool_material",
-         MaterialName(sim::kToolMaterials, s.ToolMaterial, [](const char* name) { return name; })},
+        {"workpiece_material", MaterialName(sim::WorkpieceMaterialName(s.WorkpieceMaterial))},
+        {"tool_material", MaterialName(sim::ToolMaterialName(s.ToolMaterial))},
         {"direction", sim::DirectionName(s.MillingDirection)},
         {"force_model", sim::ForceModelName(s.ForceModel)},
         {"radial_force_ratio", s.RadialForceRatio},

@@ -1,6 +1,6 @@
 #include "lab/run.h"
 
-#include "lab/field_text.h"
+#include "sim/field_text.h"
 
 #include "numeric/rounding.h"
 #include "sim/constants.h"
@@ -20,8 +20,8 @@ namespace {
 std::string DescribeRejection(const sim::InputFieldSpec& fieldSpec, const sim::InputResult& input,
                               const std::string& typed) {
     const std::string option = std::string("--") + fieldSpec.key;
-    const std::string range = FieldNumberText(fieldSpec, input.minimum) + ".." +
-                              FieldNumberText(fieldSpec, input.maximum);
+    const std::string range = sim::FieldValueText(fieldSpec, input.minimum) + ".." +
+                              sim::FieldValueText(fieldSpec, input.maximum);
     if (input.status == sim::InputStatus::NotAnInteger) {
         // A field of tenths got a well-formed number of millimetres, too large for the field.
         if (fieldSpec.scale != 1) {
@@ -29,7 +29,7 @@ std::string DescribeRejection(const sim::InputFieldSpec& fieldSpec, const sim::I
         }
         return option + ": " + input.message;
     }
-    return option + ": " + FieldNumberText(fieldSpec, input.value) + " is outside " + range;
+    return option + ": " + sim::FieldValueText(fieldSpec, input.value) + " is outside " + range;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "lab/field_text.h"
 #include "lab/run_inputs.h"
+#include "sim/field_text.h"
 
 #include "sim/direction_name.h"
 #include "sim/materials.h"
@@ -43,7 +44,7 @@ std::string CheckSweepPlan(const SweepPlan& plan) {
     }
     const sim::InputFieldSpec& fieldSpec = sim::FieldSpec(plan.field);
     const std::string option = std::string("--sweep ") + fieldSpec.key;
-    const auto number = [&fieldSpec](int32_t v) { return FieldNumberText(fieldSpec, v); };
+    const auto number = [&fieldSpec](int32_t v) { return sim::FieldValueText(fieldSpec, v); };
     const std::string limits = number(fieldSpec.minimum) + ".." + number(fieldSpec.maximum);
     if (plan.from < fieldSpec.minimum || plan.from > fieldSpec.maximum) {
         return option + ": FROM " + number(plan.from) + " is outside " + limits;
@@ -126,13 +127,13 @@ std::vector<SweepPoint> SweepPoints(const SweepPlan& plan) {
         for (int64_t v = plan.from; v <= plan.to; v += plan.step) {
             const auto value = static_cast<int32_t>(v);
             points.push_back(
-                {FieldNumberText(fieldSpec, value), sim::FieldToValue(plan.field, value)});
+                {sim::FieldValueText(fieldSpec, value), sim::FieldToValue(plan.field, value)});
         }
         break;
     }
     case SweepKind::Workpiece:
-        for (size_t i = 0; i < sim::kWorkpieceMaterials.size(); ++i) {
-            points.push_back({sim::kWorkpieceMaterials[i].name, static_cast<double>(i + 1)});
+        for (size_t i = 0; i < sim::kWorkpieceMaterialNames.size(); ++i) {
+            points.push_back({sim::kWorkpieceMaterialNames[i], static_cast<double>(i + 1)});
         }
         break;
     case SweepKind::Tool:

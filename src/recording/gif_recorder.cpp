@@ -85,8 +85,10 @@ bool GifRecorder::BeginFrame(int tick, WhenFull whenFull) {
 }
 
 void GifRecorder::AddPicture(const QImage& picture, int top) {
+    // A canvas's picture is a view of pixels it goes on drawing into: the encoder thread gets
+    // pixels of its own.
     if (frameOpen_)
-        Push(Message{Message::Kind::Picture, 0, top, picture});
+        Push(Message{Message::Kind::Picture, 0, top, picture.copy()});
 }
 
 void GifRecorder::EndFrame() {

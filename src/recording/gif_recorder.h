@@ -64,7 +64,7 @@ public:
     // left out (full and Skip) or the recording has failed; then AddPicture and EndFrame do
     // nothing for it.
     bool BeginFrame(int tick, WhenFull whenFull);
-    // Adds a picture of the begun frame, its top-left corner at (0, top) of the frame.
+    // Adds a copy of picture to the begun frame, its top-left corner at (0, top) of the frame.
     void AddPicture(const QImage& picture, int top);
     // Ends the begun frame; the encoder writes it once the next frame tells its delay.
     void EndFrame();

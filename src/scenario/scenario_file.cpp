@@ -1,6 +1,7 @@
 #include "scenario/scenario_file.h"
 
 #include "sim/direction_name.h"
+#include "sim/field_text.h"
 #include "sim/force_model_name.h"
 #include "sim/materials.h"
 #include "sim/text_conversion.h"
@@ -17,7 +18,6 @@
 #include <QVariant>
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -109,8 +109,8 @@ std::optional<ErrorKind> StoreValue(Scenario& s, const std::string& key, const s
             return ErrorKind::MalformedNumber;
         }
         if (*number < fieldSpec->minimum || *number > fieldSpec->maximum) {
-            error.minimum = FieldValueText(*fieldSpec, fieldSpec->minimum);
-            error.maximum = FieldValueText(*fieldSpec, fieldSpec->maximum);
+            error.minimum = sim::FieldValueText(*fieldSpec, fieldSpec->minimum);
+            error.maximum = sim::FieldValueText(*fieldSpec, fieldSpec->maximum);
             return ErrorKind::OutOfLimits;
         }
         s[fieldSpec->field] = *number;
@@ -177,49 +177,14 @@ std::optional<ReadResult> ReadBytes(const std::string& path, QByteArray& bytes) 
 
 } // namespace
 
-std::string FieldValueText(const sim::InputFieldSpec& fieldSpec, int32_t value) {
-    if (fieldSpec.scale == 1) {
-        return std::to_string(value);
-    }
-    const int64_t magnitude = value < 0 ? -static_cast<int64_t>(value) : value;
-    std::string text = value < 0 ? "-" : "";
-    text += std::to_string(magnitude / fieldSpec.scale);
-    if (magnitude % fieldSpec.scale != 0) {
-        text += '.';
-        text += std::to_string(magnitude % fieldSpec.scale);
-    }
-    return text;
-}
-
 std::optional<int32_t> ParseFieldValue(const sim::InputFieldSpec& fieldSpec,
                                        const std::string& text) {
-    size_t i = text.empty() || (text[0] != '-' && text[0] != '+') ? 0 : 1;
-    const size_t wholeStart = i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        ++i;
-    }
-    const std::string whole = text.substr(wholeStart, i - wholeStart);
-    std::string tenth;
-    if (fieldSpec.scale == 10 && i < text.size() && text[i] == '.') {
-        tenth = text.substr(i + 1);
-        i = text.size();
-        if (tenth.size() != 1 || tenth[0] < '0' || tenth[0] > '9') {
-            return std::nullopt;
-        }
-    }
-    if (whole.empty() || i != text.size()) {
+    const std::optional<int64_t> value =
+        sim::ParseFieldValue(fieldSpec, text, sim::DecimalMark::Point);
+    if (!value) {
         return std::nullopt;
     }
-    const std::string digits = whole + (fieldSpec.scale == 10 ? (tenth.empty() ? "0" : tenth) : "");
-    int64_t magnitude = 0;
-    // More digits than an int64_t holds is far outside every field's limits anyway.
-    if (digits.size() > 18 ||
-        std::from_chars(digits.data(), digits.data() + digits.size(), magnitude).ec !=
-            std::errc()) {
-        magnitude = std::numeric_limits<int64_t>::max();
-    }
-    const int64_t value = text[0] == '-' ? -magnitude : magnitude;
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+    return static_cast<int32_t>(std::clamp<int64_t>(*value, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
 }
 
@@ -285,9 +250,9 @@ std::optional<ScenarioError> CheckAgainstState(const Scenario& scenario, const s
             const auto line = scenario.lines.find(fieldSpec.key);
             error.line = line == scenario.lines.end() ? 0 : line->second;
             error.key = fieldSpec.key;
-            error.value = FieldValueText(fieldSpec, *value);
-            error.minimum = FieldValueText(fieldSpec, result.minimum);
-            error.maximum = FieldValueText(fieldSpec, result.maximum);
+            error.value = sim::FieldValueText(fieldSpec, *value);
+            error.minimum = sim::FieldValueText(fieldSpec, result.minimum);
+            error.maximum = sim::FieldValueText(fieldSpec, result.maximum);
             return error;
         }
     }
@@ -327,11 +292,11 @@ std::optional<ScenarioError> WriteScenarioFile(const std::string& path, const Sc
         };
         for (const sim::InputFieldSpec& fieldSpec : sim::kInputFields) {
             if (const std::optional<int32_t>& value = scenario[fieldSpec.field]) {
-                put(fieldSpec.key, FieldValueText(fieldSpec, *value));
+                put(fieldSpec.key, sim::FieldValueText(fieldSpec, *value));
             }
         }
         if (scenario.workpieceMaterial != 0) {
-            put(kWorkpieceKey, sim::kWorkpieceMaterials.at(scenario.workpieceMaterial - 1).name);
+            put(kWorkpieceKey, sim::kWorkpieceMaterialNames.at(scenario.workpieceMaterial - 1));
         }
         if (scenario.toolMaterial != 0) {
             put(kToolKey, sim::kToolMaterials.at(scenario.toolMaterial - 1));

@@ -95,11 +95,10 @@ std::optional<ScenarioError> CheckAgainstState(const Scenario& scenario, const s
 // Writes the scenario (only what it gives), replacing the file whole.
 std::optional<ScenarioError> WriteScenarioFile(const std::string& path, const Scenario& scenario);
 
-// A field's value as the file writes it: tenths as millimetres with a point ("10.5"), others
-// as whole numbers.
-std::string FieldValueText(const sim::InputFieldSpec& fieldSpec, int32_t value);
-// The reverse; nullopt when the text is not such a number. Numbers too long for the field read
-// as the largest or smallest int32_t, so that they are reported as outside the limits.
+// A field's value as the file writes it (sim::FieldValueText: tenths as millimetres with a
+// point, "10.5"; others as whole numbers), read back; nullopt when the text is not such a
+// number. Numbers too long for the field read as the largest or smallest int32_t, so that they
+// are reported as outside the limits.
 std::optional<int32_t> ParseFieldValue(const sim::InputFieldSpec& fieldSpec,
                                        const std::string& text);
 

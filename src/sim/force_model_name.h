@@ -26,18 +26,6 @@ constexpr std::optional<ForceModel> ParseForceModelName(std::string_view name) {
     return std::nullopt;
 }
 
-// What separates the decimals of a K_r text.
-enum class DecimalMark {
-    Point,        // "0.45" only (scenario files, whose commas separate list items)
-    PointOrComma, // "0.45" or "0,45" (the batch runner, as its depth)
-};
-
-// The number a plain decimal text gives: an optional sign, digits, and optionally the mark with
-// at least one digit after it ("0.4", "+0.45", "1"); the nearest double, so "0.45" gives the
-// same K_r wherever it is read. None for anything else (blanks, exponents, "nan", "inf", ".4").
-// The range is not checked here.
-std::optional<double> ParseDecimalText(std::string_view text, DecimalMark mark);
-
 // K_r as files and reports write it: the shortest text that reads back as the same double
 // ("0.4", "0.45").
 std::string RadialForceRatioText(double ratio);

@@ -19,10 +19,12 @@ constexpr bool RowsInEnumerationOrder() {
 static_assert(RowsInEnumerationOrder());
 static_assert(kInputFields.size() == static_cast<size_t>(InputField::ChipMax) + 1);
 
-void Redraw(const InputHooks& hooks, const InputResult& result) {
-    if (result.applied() && hooks.redraw) {
+// Every routine ends here, so the table's column alone says which fields redraw.
+InputResult Finish(InputField field, const InputHooks& hooks, const InputResult& result) {
+    if (RedrawsCutterView(field) && result.applied() && hooks.redraw) {
         hooks.redraw();
     }
+    return result;
 }
 
 } // namespace
@@ -42,21 +44,15 @@ InputResult CheckFieldText(std::string_view text, InputField field) {
 }
 
 InputResult ApplyDiameterText(SimState& s, std::string_view text, const InputHooks& hooks) {
-    const InputResult result = SetCutterDiameter(s, text).input;
-    Redraw(hooks, result);
-    return result;
+    return Finish(InputField::Diameter, hooks, SetCutterDiameter(s, text).input);
 }
 
 InputResult ApplyTeethText(SimState& s, std::string_view text, const InputHooks& hooks) {
-    const InputResult result = SetToothCount(s, text);
-    Redraw(hooks, result);
-    return result;
+    return Finish(InputField::Teeth, hooks, SetToothCount(s, text));
 }
 
 InputResult ApplyRakeText(SimState& s, std::string_view text, const InputHooks& hooks) {
-    const InputResult result = SetRakeAngle(s, text);
-    Redraw(hooks, result);
-    return result;
+    return Finish(InputField::Rake, hooks, SetRakeAngle(s, text));
 }
 
 InputResult ApplyClearanceText(SimState& s, std::string_view text, const InputHooks& hooks) {
@@ -69,40 +65,37 @@ InputResult ApplyClearanceText(SimState& s, std::string_view text, const InputHo
         },
         // The corrected text passes every row, so this nested run redraws.
         [&s, &hooks](const std::string& corrected) { ApplyClearanceText(s, corrected, hooks); });
-    if (result.minimumRow == 0) {
-        Redraw(hooks, result.input);
-    }
-    return result.input;
+    // A corrected angle was applied, and redrawn, by the nested run.
+    return result.minimumRow == 0 ? Finish(InputField::Clearance, hooks, result.input)
+                                  : result.input;
 }
 
-InputResult ApplyHelixText(SimState& s, std::string_view text, const InputHooks&) {
-    return SetHelixAngle(s, text);
+InputResult ApplyHelixText(SimState& s, std::string_view text, const InputHooks& hooks) {
+    return Finish(InputField::Helix, hooks, SetHelixAngle(s, text));
 }
 
-InputResult ApplySpeedText(SimState& s, std::string_view text, const InputHooks&) {
-    return SetCuttingSpeed(s, text);
+InputResult ApplySpeedText(SimState& s, std::string_view text, const InputHooks& hooks) {
+    return Finish(InputField::Speed, hooks, SetCuttingSpeed(s, text));
 }
 
-InputResult ApplyFeedText(SimState& s, std::string_view text, const InputHooks&) {
-    return SetFeedSpeed(s, text);
+InputResult ApplyFeedText(SimState& s, std::string_view text, const InputHooks& hooks) {
+    return Finish(InputField::Feed, hooks, SetFeedSpeed(s, text));
 }
 
 InputResult ApplyDepthText(SimState& s, std::string_view text, const InputHooks& hooks) {
-    const InputResult result = SetDepth(s, text).input;
-    Redraw(hooks, result);
-    return result;
+    return Finish(InputField::Depth, hooks, SetDepth(s, text).input);
 }
 
-InputResult ApplyWidthText(SimState& s, std::string_view text, const InputHooks&) {
-    return SetCutWidth(s, text);
+InputResult ApplyWidthText(SimState& s, std::string_view text, const InputHooks& hooks) {
+    return Finish(InputField::Width, hooks, SetCutWidth(s, text));
 }
 
-InputResult ApplyForceMaxText(SimState& s, std::string_view text, const InputHooks&) {
-    return SetForceAxisMax(s, text);
+InputResult ApplyForceMaxText(SimState& s, std::string_view text, const InputHooks& hooks) {
+    return Finish(InputField::ForceMax, hooks, SetForceAxisMax(s, text));
 }
 
-InputResult ApplyChipMaxText(SimState& s, std::string_view text, const InputHooks&) {
-    return SetChipAxisMax(s, text).input;
+InputResult ApplyChipMaxText(SimState& s, std::string_view text, const InputHooks& hooks) {
+    return Finish(InputField::ChipMax, hooks, SetChipAxisMax(s, text).input);
 }
 
 } // namespace sim

@@ -45,8 +45,9 @@ struct InputHooks {
     std::function<void(const char* message)> warn;
 };
 
-// Applies the text of a field as its change handler does, including the redraw and, for the
-// clearance angle, the warning and the correction of the field. What the window shows next to
+// Applies the text of a field as its change handler does, including the redraw (where the
+// field's redrawsCutterView says) and, for the clearance angle, the warning and the correction
+// of the field. What the window shows next to
 // a field (the depth and chip displays, the depth field's maximum) is left to the caller.
 using InputRoutine = InputResult (*)(SimState& s, std::string_view text, const InputHooks& hooks);
 
@@ -67,6 +68,10 @@ struct InputFieldSpec {
     int32_t start; // the value the field shows when the window opens
     int32_t scale; // the field holds value x scale: 10 for tenths, otherwise 1
     bool maximumFollowsDiameter;
+    // A change shows in the cutter view (the cutter's shape or the depth of the cut), so the
+    // view is redrawn at phase 0 after it: by the table's routine through its hooks, and by the
+    // window's handler of the field.
+    bool redrawsCutterView;
     InputRoutine apply;
 };
 
@@ -87,33 +92,38 @@ InputResult ApplyChipMaxText(SimState& s, std::string_view text, const InputHook
 // clang-format off
 inline constexpr std::array<InputFieldSpec, 11> kInputFields{{
     {InputField::Diameter, "diameter", "cutter diameter", SIM_USER_TEXT("Prečnik glodala, mm"), nullptr, "mm",
-     InputGroup::ToolGeometry, 50, 180, 10, 100, 1, false, ApplyDiameterText},
+     InputGroup::ToolGeometry, 50, 180, 10, 100, 1, false, true, ApplyDiameterText},
     {InputField::Teeth, "teeth", "number of teeth", SIM_USER_TEXT("Broj zuba"), nullptr, "",
-     InputGroup::ToolGeometry, 4, 20, 2, 8, 1, false, ApplyTeethText},
+     InputGroup::ToolGeometry, 4, 20, 2, 8, 1, false, true, ApplyTeethText},
     {InputField::Rake, "rake", "rake angle", SIM_USER_TEXT("Grudni ugao, "), nullptr, "°",
-     InputGroup::ToolGeometry, 0, 20, 1, 10, 1, false, ApplyRakeText},
+     InputGroup::ToolGeometry, 0, 20, 1, 10, 1, false, true, ApplyRakeText},
     {InputField::Clearance, "clearance", "clearance angle", SIM_USER_TEXT("Ledni ugao, "), nullptr, "°",
-     InputGroup::ToolGeometry, 5, 25, 1, 10, 1, false, ApplyClearanceText},
+     InputGroup::ToolGeometry, 5, 25, 1, 10, 1, false, true, ApplyClearanceText},
     {InputField::Helix, "helix", "helix angle", SIM_USER_TEXT("Ugao nagiba sečiva, "), nullptr, "°",
-     InputGroup::ToolGeometry, 0, 50, 5, 30, 1, false, ApplyHelixText},
+     InputGroup::ToolGeometry, 0, 50, 5, 30, 1, false, false, ApplyHelixText},
     {InputField::Speed, "speed", "cutting speed", SIM_USER_TEXT("Brzina rezanja, m/min"), nullptr, "m/min",
-     InputGroup::CuttingConditions, 30, 120, 10, 60, 1, false, ApplySpeedText},
+     InputGroup::CuttingConditions, 30, 120, 10, 60, 1, false, false, ApplySpeedText},
     {InputField::Feed, "feed", "feed speed", SIM_USER_TEXT("Brzina pomoćnog "), SIM_USER_TEXT("kretanja, mm/min"), "mm/min",
-     InputGroup::CuttingConditions, 40, 600, 10, 150, 1, false, ApplyFeedText},
+     InputGroup::CuttingConditions, 40, 600, 10, 150, 1, false, false, ApplyFeedText},
     {InputField::Depth, "depth", "depth of cut", SIM_USER_TEXT("Dubina, mm"), nullptr, "mm",
-     InputGroup::CuttingConditions, 5, 500, 5, 100, 10, true, ApplyDepthText},
+     InputGroup::CuttingConditions, 5, 500, 5, 100, 10, true, true, ApplyDepthText},
     {InputField::Width, "width", "width of cut", SIM_USER_TEXT("Širina, mm"), nullptr, "mm",
-     InputGroup::CuttingConditions, 10, 100, 10, 20, 1, false, ApplyWidthText},
+     InputGroup::CuttingConditions, 10, 100, 10, 20, 1, false, false, ApplyWidthText},
     {InputField::ForceMax, "force_max", "force axis maximum", SIM_USER_TEXT("Maksimalna"), SIM_USER_TEXT("sila, N"), "N",
-     InputGroup::ChartAxes, 100, 20000, 100, 5000, 1, false, ApplyForceMaxText},
+     InputGroup::ChartAxes, 100, 20000, 100, 5000, 1, false, false, ApplyForceMaxText},
     {InputField::ChipMax, "chip_max", "chip axis maximum", SIM_USER_TEXT("Maksimalna"), SIM_USER_TEXT("debljina, mm"), "mm",
-     InputGroup::ChartAxes, 1, 10, 1, 5, 10, false, ApplyChipMaxText},
+     InputGroup::ChartAxes, 1, 10, 1, 5, 10, false, false, ApplyChipMaxText},
 }};
 // clang-format on
 
 // The row of a field.
 constexpr const InputFieldSpec& FieldSpec(InputField field) {
     return kInputFields[static_cast<size_t>(field)];
+}
+
+// Whether an applied change of the field redraws the cutter view (its redrawsCutterView).
+constexpr bool RedrawsCutterView(InputField field) {
+    return FieldSpec(field).redrawsCutterView;
 }
 
 // The row with this key, or nullptr.

@@ -4,22 +4,26 @@
 
 namespace sim {
 
-int32_t FindWorkpieceMaterial(std::string_view name) {
-    for (size_t i = 0; i < kWorkpieceMaterials.size(); ++i) {
-        if (name == kWorkpieceMaterials[i].name) {
+namespace {
+
+template <size_t N>
+int32_t FindName(const std::array<const char*, N>& names, std::string_view name) {
+    for (size_t i = 0; i < N; ++i) {
+        if (name == names[i]) {
             return static_cast<int32_t>(i + 1);
         }
     }
     return 0;
 }
 
+} // namespace
+
+int32_t FindWorkpieceMaterial(std::string_view name) {
+    return FindName(kWorkpieceMaterialNames, name);
+}
+
 int32_t FindToolMaterial(std::string_view name) {
-    for (size_t i = 0; i < kToolMaterials.size(); ++i) {
-        if (name == kToolMaterials[i]) {
-            return static_cast<int32_t>(i + 1);
-        }
-    }
-    return 0;
+    return FindName(kToolMaterials, name);
 }
 
 void SelectWorkpieceMaterial(SimState& s, int itemIndex) {

@@ -38,6 +38,30 @@ inline constexpr std::array<WorkpieceMaterialRow, 10> kWorkpieceMaterials{{
 // Tool materials in list order; ToolMaterial n is entry n - 1.
 inline constexpr std::array<const char*, 5> kToolMaterials{"C7680", "C9681", "P30", "K40", "K50"};
 
+// The workpiece list's item texts in list order: the names of kWorkpieceMaterials. These two
+// lists are the one place the material names are written; the window's lists, scenario files,
+// the batch runner's options, the report and the sweeps all take the names from them.
+inline constexpr std::array<const char*, kWorkpieceMaterials.size()> kWorkpieceMaterialNames = [] {
+    std::array<const char*, kWorkpieceMaterials.size()> names{};
+    for (size_t i = 0; i < names.size(); ++i) {
+        names[i] = kWorkpieceMaterials[i].name;
+    }
+    return names;
+}();
+
+// The item text of material number (1-based, as SimState keeps the choice); nullptr for 0 (none
+// chosen) or a number outside the list.
+constexpr const char* WorkpieceMaterialName(int32_t number) {
+    return number >= 1 && number <= static_cast<int32_t>(kWorkpieceMaterialNames.size())
+               ? kWorkpieceMaterialNames[static_cast<size_t>(number - 1)]
+               : nullptr;
+}
+constexpr const char* ToolMaterialName(int32_t number) {
+    return number >= 1 && number <= static_cast<int32_t>(kToolMaterials.size())
+               ? kToolMaterials[static_cast<size_t>(number - 1)]
+               : nullptr;
+}
+
 // 1-based number of the workpiece or tool material with this item text, 0 for none.
 int32_t FindWorkpieceMaterial(std::string_view name);
 int32_t FindToolMaterial(std::string_view name);

@@ -3,7 +3,9 @@
 #include "app/form1.h"
 #include "app/user_messages.h"
 #include "chart/chart.h"
+#include "cutter/cutter_view.h"
 #include "sim/input_fields.h"
+#include "sim/state_compare.h"
 #include "support/silent_messages.h"
 #include "widgets/spin_edit.h"
 
@@ -35,6 +37,16 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
     void SetUp() override { MakeForm(); }
+    // Proces with 28Cr4 and P30, seven ticks, Pauza: a picture at a phase other than 0.
+    void PauseMidRun() {
+        form->ComboBox1->setCurrentIndex(0);
+        form->ComboBox2->setCurrentIndex(2);
+        QTest::mouseClick(form->Button1, Qt::LeftButton);
+        form->Timer1->stop();
+        for (int i = 0; i < 7; ++i)
+            form->Timer1Timer();
+        QTest::mouseClick(form->Button3, Qt::LeftButton);
+    }
     QString Sep() const { return QString(QChar::fromLatin1(SystemDecimalSeparator())); }
 
     std::vector<std::string> said;
@@ -43,13 +55,7 @@ protected:
 
 // Clicking the radio that is already checked runs nothing: a paused picture stays as it is.
 TEST_F(Form1FieldsTest, ReclickingTheChosenDirectionKeepsThePicture) {
-    form->ComboBox1->setCurrentIndex(0);
-    form->ComboBox2->setCurrentIndex(2);
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
-    form->Timer1->stop();
-    for (int i = 0; i < 7; ++i)
-        form->Timer1Timer();
-    QTest::mouseClick(form->Button3, Qt::LeftButton);
+    PauseMidRun();
     ASSERT_NE(form->State().Phase, 0.0);
     const QImage paused = form->CutterPicture().copy();
 
@@ -67,6 +73,39 @@ TEST_F(Form1FieldsTest, ReclickingTheChosenDirectionKeepsThePicture) {
     QTest::mouseClick(form->RadioButton1, Qt::LeftButton);
     EXPECT_EQ(form->State().MillingDirection, sim::MillingDirection::Up);
 }
+
+// A paused run's picture after a change of each input: the cutter view at phase 0 where the
+// inputs table says the change shows in it, the picture as it was for every other input.
+class Form1RedrawTest : public Form1FieldsTest,
+                        public ::testing::WithParamInterface<sim::InputField> {};
+
+TEST_P(Form1RedrawTest, FollowsTheInputsTable) {
+    PauseMidRun();
+    const QImage paused = form->CutterPicture().copy();
+    const sim::SimState before = form->State();
+
+    const sim::InputFieldSpec& fieldRow = sim::FieldSpec(GetParam());
+    form->EditOf(GetParam())->SetText(QString::number(fieldRow.start + fieldRow.step));
+    ASSERT_FALSE(sim::StatesIdentical(before, form->State())) << "the change was not applied";
+    if (sim::RedrawsCutterView(GetParam())) {
+        cutter::CutterView expected;
+        expected.RedrawCutterView(form->State(), 0);
+        EXPECT_EQ(form->CutterPicture(), expected.Image());
+        EXPECT_NE(form->CutterPicture(), paused);
+    } else {
+        EXPECT_EQ(form->CutterPicture(), paused);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, Form1RedrawTest, ::testing::ValuesIn([] {
+                             std::vector<sim::InputField> fields;
+                             for (const sim::InputFieldSpec& fieldRow : sim::kInputFields)
+                                 fields.push_back(fieldRow.field);
+                             return fields;
+                         }()),
+                         [](const ::testing::TestParamInfo<sim::InputField>& info) {
+                             return std::string(sim::FieldSpec(info.param).key);
+                         });
 
 // The force maximum field is narrower than five digits: it shows their start, not "0000".
 TEST_F(Form1FieldsTest, ForceMaximumShowsItsLeadingDigits) {

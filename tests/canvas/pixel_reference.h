@@ -1,5 +1,5 @@
 // References for pixel tests of the canvas, written straight from its pixel rules: the pixels
-// of a colour in a canvas, and the pixels of a 1-px line.
+// of a colour in a canvas, their count and bounding box, and the pixels of a 1-px line.
 #pragma once
 
 #include "canvas/canvas.h"
@@ -24,6 +24,32 @@ inline PixelSet PixelsOf(const Canvas& canvas, Colour colour) {
         }
     }
     return pixels;
+}
+
+// Bounding box of the pixels that differ from `background`; right and bottom exclusive.
+inline CanvasRect InkBox(const Canvas& canvas, Colour background) {
+    CanvasRect box{canvas.Width(), canvas.Height(), 0, 0};
+    for (int y = 0; y < canvas.Height(); ++y) {
+        for (int x = 0; x < canvas.Width(); ++x) {
+            if (canvas.PixelAt(x, y) != background) {
+                box.left = std::min(box.left, x);
+                box.top = std::min(box.top, y);
+                box.right = std::max(box.right, x + 1);
+                box.bottom = std::max(box.bottom, y + 1);
+            }
+        }
+    }
+    return box;
+}
+
+inline int CountColour(const Canvas& canvas, Colour colour) {
+    int n = 0;
+    for (int y = 0; y < canvas.Height(); ++y) {
+        for (int x = 0; x < canvas.Width(); ++x) {
+            n += canvas.PixelAt(x, y) == colour ? 1 : 0;
+        }
+    }
+    return n;
 }
 
 // The pixels of `area` for which inside(x, y) holds.

@@ -53,7 +53,7 @@ public:
         canvas::Canvas target(oscillograph::kOscillographWidth, oscillograph::kOscillographHeight);
         chart_.DrawTo(&target, chart::TRect{0, 0, oscillograph::kOscillographWidth,
                                             oscillograph::kOscillographHeight});
-        return target.Image();
+        return target.Image().copy(); // the canvas ends here
     }
     QImage View() const { return view_.Image(); }
 

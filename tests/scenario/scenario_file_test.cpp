@@ -1,9 +1,12 @@
 #include "scenario/scenario_file.h"
 
+#include "sim/field_text.h"
+#include "sim/materials.h"
 #include "sim/startup.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -101,6 +104,24 @@ TEST_F(ScenarioFileTest, TheForceModelAloneIsAScenario) {
 }
 
 // A section with no keys is a scenario that changes nothing; written, it reads back as one.
+// Every material of the core's lists is written by its name and read back as its number.
+TEST_F(ScenarioFileTest, EveryMaterialOfTheListsReadsBack) {
+    const std::string path = (dir_ / "materials.glodanje").string();
+    for (size_t i = 0;
+         i < std::max(sim::kWorkpieceMaterialNames.size(), sim::kToolMaterials.size()); ++i) {
+        Scenario written;
+        written.workpieceMaterial =
+            static_cast<int32_t>(std::min(i, sim::kWorkpieceMaterialNames.size() - 1) + 1);
+        written.toolMaterial =
+            static_cast<int32_t>(std::min(i, sim::kToolMaterials.size() - 1) + 1);
+        ASSERT_FALSE(WriteScenarioFile(path, written));
+        const ReadResult read = ReadScenarioFile(path);
+        ASSERT_TRUE(read.scenario) << DescribeError(read.error);
+        EXPECT_EQ(read.scenario->workpieceMaterial, written.workpieceMaterial);
+        EXPECT_EQ(read.scenario->toolMaterial, written.toolMaterial);
+    }
+}
+
 TEST_F(ScenarioFileTest, EmptyScenarioIsWrittenAsItsSectionAlone) {
     const std::string path = Write("[glodanje]\nteeth = 8\n", "empty.glodanje");
     ASSERT_FALSE(WriteScenarioFile(path, Scenario{}));
@@ -237,7 +258,8 @@ TEST_P(FieldNumberTest, ReadsAsTheFieldHoldsIt) {
     const sim::InputFieldSpec& fieldSpec = sim::FieldSpec(row.field);
     EXPECT_EQ(ParseFieldValue(fieldSpec, row.text), row.value);
     if (row.value && *row.value >= fieldSpec.minimum && *row.value <= fieldSpec.maximum) {
-        EXPECT_EQ(ParseFieldValue(fieldSpec, FieldValueText(fieldSpec, *row.value)), row.value);
+        EXPECT_EQ(ParseFieldValue(fieldSpec, sim::FieldValueText(fieldSpec, *row.value)),
+                  row.value);
     }
 }
 

@@ -4,6 +4,7 @@
 // both directions are read.
 #include "scenario/scenario_file.h"
 
+#include "sim/field_text.h"
 #include "sim/startup.h"
 #include "support/field_limits.h"
 
@@ -49,7 +50,7 @@ TEST_P(ScenarioLimits, EndsAreReadAndOneStepBeyondIsRefused) {
         ASSERT_TRUE(read.scenario) << c.key << '=' << value << ": " << DescribeError(read.error);
         const std::optional<int32_t> held = (*read.scenario)[fieldRow->field];
         ASSERT_TRUE(held) << c.key;
-        EXPECT_EQ(FieldValueText(*fieldRow, *held), value);
+        EXPECT_EQ(sim::FieldValueText(*fieldRow, *held), value);
         EXPECT_FALSE(CheckAgainstState(*read.scenario, fresh, "f")) << c.key << '=' << value;
     }
     for (const char* value : {c.below, c.above}) {

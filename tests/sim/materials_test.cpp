@@ -54,6 +54,25 @@ INSTANTIATE_TEST_SUITE_P(
                       PairCase{"K50", "C1633", true}, PairCase{"K40", "SL 200", false},
                       PairCase{"K50", "PTEL 65-2", false}));
 
+// A material's number and its name lead to each other in both lists; no name stands for
+// "none chosen" or for a number past the list.
+TEST(MaterialNames, NumbersAndNamesLeadToEachOther) {
+    ASSERT_EQ(kWorkpieceMaterialNames.size(), kWorkpieceMaterials.size());
+    for (int32_t n = 1; n <= static_cast<int32_t>(kWorkpieceMaterials.size()); ++n) {
+        EXPECT_STREQ(WorkpieceMaterialName(n), kWorkpieceMaterials[n - 1].name);
+        EXPECT_EQ(FindWorkpieceMaterial(WorkpieceMaterialName(n)), n);
+    }
+    for (int32_t n = 1; n <= static_cast<int32_t>(kToolMaterials.size()); ++n) {
+        EXPECT_EQ(FindToolMaterial(ToolMaterialName(n)), n);
+    }
+    for (const int32_t outside : {0, -1, 11}) {
+        EXPECT_EQ(WorkpieceMaterialName(outside), nullptr) << outside;
+    }
+    for (const int32_t outside : {0, -1, 6}) {
+        EXPECT_EQ(ToolMaterialName(outside), nullptr) << outside;
+    }
+}
+
 TEST(ApplyMaterials, MissingMaterialsStopTheStartAndChangeNothing) {
     SimState s = StartupState();
     MaterialsReport report = ApplyMaterials(s);

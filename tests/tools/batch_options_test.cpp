@@ -1,50 +1,24 @@
 #include "batch/batch_options.h"
 
-#include "lab/field_text.h"
+#include "sim/field_text.h"
 
+#include "sim/input_fields.h"
 #include "sim/materials.h"
+#include "support/field_limits.h"
+#include "tools/batch_command.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace batch {
 using namespace lab;
 namespace {
-
-struct DepthCase {
-    const char* text;
-    const char* tenths; // nullptr: rejected
-};
-
-std::ostream& operator<<(std::ostream& os, const DepthCase& c) {
-    return os << "'" << c.text << "'";
-}
-
-class DepthTextTest : public ::testing::TestWithParam<DepthCase> {};
-
-TEST_P(DepthTextTest, ReadsMillimetresWithOneDecimal) {
-    const std::optional<std::string> tenths = DepthTextToTenths(GetParam().text);
-    if (GetParam().tenths == nullptr) {
-        EXPECT_FALSE(tenths) << *tenths;
-    } else {
-        ASSERT_TRUE(tenths);
-        EXPECT_EQ(*tenths, GetParam().tenths);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, DepthTextTest,
-    ::testing::Values(DepthCase{"10", "100"}, DepthCase{"10.5", "105"}, DepthCase{"10,5", "105"},
-                      DepthCase{"0.5", "5"}, DepthCase{"010", "100"}, DepthCase{"25.0", "250"},
-                      DepthCase{"-3", "-30"}, DepthCase{"0", "0"}, DepthCase{"1.25", nullptr},
-                      DepthCase{"10.", nullptr}, DepthCase{".5", nullptr}, DepthCase{"", nullptr},
-                      DepthCase{"1e1", nullptr}, DepthCase{"12345678901", nullptr},
-                      DepthCase{"1 0", nullptr}));
 
 TEST(ParseBatchOptions, ReadsEveryOption) {
     const ParseResult r = ParseBatchOptions(
@@ -86,6 +60,20 @@ TEST(ParseBatchOptions, ReadsTheForceModelAndKr) {
     const ParseResult none = ParseBatchOptions({});
     EXPECT_FALSE(none.options.forceModel);
     EXPECT_FALSE(none.options.radialRatio);
+}
+
+// The material options take every name of the core's lists, as the number of its item.
+TEST(ParseBatchOptions, TakesEveryMaterialOfTheLists) {
+    for (size_t i = 0; i < sim::kWorkpieceMaterialNames.size(); ++i) {
+        const ParseResult r = ParseBatchOptions({"--workpiece", sim::kWorkpieceMaterialNames[i]});
+        ASSERT_TRUE(r.ok) << r.error;
+        EXPECT_EQ(r.options.workpieceMaterial, static_cast<int>(i + 1));
+    }
+    for (size_t i = 0; i < sim::kToolMaterials.size(); ++i) {
+        const ParseResult r = ParseBatchOptions({"--tool", sim::kToolMaterials[i]});
+        ASSERT_TRUE(r.ok) << r.error;
+        EXPECT_EQ(r.options.toolMaterial, static_cast<int>(i + 1));
+    }
 }
 
 struct BadArgsCase {
@@ -190,6 +178,99 @@ INSTANTIATE_TEST_SUITE_P(
                       RepeatCase{"DepthValidTwice", {"--depth=12", "--depth", "7"}}),
     [](const ::testing::TestParamInfo<RepeatCase>& info) { return std::string(info.param.name); });
 
+namespace fs = std::filesystem;
+
+fs::path TempPath(const std::string& name) {
+    return fs::temp_directory_path() /
+           ("glodanje-limits-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "-" + name);
+}
+
+using test_support::FieldLimit;
+
+// The options of the batch runner's inputs: the fields but the chart's axes.
+std::vector<FieldLimit> OptionLimits() {
+    std::vector<FieldLimit> rows;
+    for (const FieldLimit& row : test_support::kFieldLimits) {
+        if (IsRunInput(*sim::FindInputField(row.key))) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
+// Each option of an input at its field's minimum and maximum is taken, one step beyond is
+// refused with the option named. The depth's maximum is half the default diameter.
+class BatchOptionLimits : public ::testing::TestWithParam<FieldLimit> {};
+
+TEST_P(BatchOptionLimits, EndsAreTakenAndOneStepBeyondIsRefused) {
+    const FieldLimit& c = GetParam();
+    const std::string option = std::string("--") + c.key;
+    const auto run = [&](const char* value) {
+        return RunCommand({option, value, "--ticks", "1", "--workpiece", "C35", "--tool", "P30",
+                           "--csv", TempPath(std::string(c.key) + ".csv").string()});
+    };
+    for (const char* value : {c.lowest, c.highest}) {
+        const CommandOutput r = run(value);
+        EXPECT_EQ(r.status, kExitDone) << option << ' ' << value << ": " << r.err;
+    }
+    for (const char* value : {c.below, c.above}) {
+        const CommandOutput r = run(value);
+        EXPECT_EQ(r.status, kExitBadInput) << option << ' ' << value;
+        EXPECT_NE(r.err.find(option), std::string::npos) << r.err;
+    }
+    fs::remove(TempPath(std::string(c.key) + ".csv"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, BatchOptionLimits, ::testing::ValuesIn(OptionLimits()),
+                         [](const ::testing::TestParamInfo<FieldLimit>& info) {
+                             return std::string(info.param.key);
+                         });
+
+// The other options with limits: --ticks from 0, --jobs from 1 to 256.
+TEST(BatchOptionLimits, TicksAndJobs) {
+    const auto status = [](std::vector<std::string> args) {
+        args.insert(args.end(), {"--workpiece", "C35", "--tool", "P30"});
+        return RunCommand(args).status;
+    };
+    EXPECT_EQ(status({"--ticks", "0"}), kExitDone);
+    EXPECT_EQ(status({"--ticks", "-1"}), kExitBadInput);
+    for (const char* jobs : {"1", "256"}) {
+        EXPECT_EQ(status({"--ticks", "1", "--sweep", "feed=40:50", "--jobs", jobs}), kExitDone)
+            << jobs;
+    }
+    for (const char* jobs : {"0", "257"}) {
+        EXPECT_EQ(status({"--ticks", "1", "--sweep", "feed=40:50", "--jobs", jobs}), kExitBadInput)
+            << jobs;
+    }
+}
+
+// K_r from 0.2 to 0.6, with a point or a comma.
+TEST(BatchOptionLimits, RadialRatio) {
+    const auto status = [](const char* ratio) {
+        return RunCommand({"--radial-ratio", ratio, "--ticks", "1", "--workpiece", "C35", "--tool",
+                           "P30", "--csv", TempPath("ratio.csv").string()})
+            .status;
+    };
+    for (const char* ratio : {"0.2", "0,2", "0.6", "0.45"}) {
+        EXPECT_EQ(status(ratio), kExitDone) << ratio;
+    }
+    for (const char* ratio : {"0.15", "0.65", "0.1999999", "-0.4"}) {
+        EXPECT_EQ(status(ratio), kExitBadInput) << ratio;
+    }
+    fs::remove(TempPath("ratio.csv"));
+}
+
+TEST(BatchOptionLimits, EveryInputOfTheTableHasARow) {
+    std::set<std::string> rows;
+    for (const FieldLimit& c : OptionLimits()) {
+        rows.insert(c.key);
+    }
+    for (const sim::InputFieldSpec& fieldRow : sim::kInputFields) {
+        EXPECT_EQ(rows.count(fieldRow.key), IsRunInput(fieldRow) ? 1u : 0u) << fieldRow.key;
+    }
+}
+
 } // namespace
 } // namespace batch
 
@@ -287,10 +368,10 @@ TEST(Readme, OptionTableAgreesWithTheInputsTable) {
         ASSERT_LT(next, rows.size()) << fieldSpec.key;
         const ReadmeRow& row = rows[next++];
         EXPECT_EQ(row.option, std::string("--") + fieldSpec.key + " " + OptionValueName(fieldSpec));
-        const std::string range = FieldNumberText(fieldSpec, fieldSpec.minimum) +
+        const std::string range = sim::FieldValueText(fieldSpec, fieldSpec.minimum) +
                                   (fieldSpec.maximumFollowsDiameter
                                        ? " up to half the diameter"
-                                       : ".." + FieldNumberText(fieldSpec, fieldSpec.maximum));
+                                       : ".." + sim::FieldValueText(fieldSpec, fieldSpec.maximum));
         EXPECT_EQ(row.value.substr(0, range.size()), range) << row.option;
         // Nothing follows the range but a note after a separator.
         if (row.value.size() > range.size()) {

@@ -1,5 +1,4 @@
 #include "batch/batch_run.h"
-#include "lab/report.h"
 #include "lab/run_csv.h"
 
 #include "sim/scenarios.h"
@@ -89,16 +88,6 @@ TEST(ReportOption, AReportThatCannotBeWrittenStopsBeforeTheRun) {
     EXPECT_NE(err.str().find("cannot write '/nonexistent-dir/r.json'"), std::string::npos);
     EXPECT_EQ(err.str().find("ticks run"), std::string::npos); // no run, no summary
     fs::remove(csv);
-}
-
-TEST(RunReport, TextbookForcesAreNullWithoutMaterials) {
-    const nlohmann::ordered_json report = RunReport(sim::StartupState(), sim::RunFigures{});
-    EXPECT_TRUE(report["inputs"]["workpiece_material"].is_null());
-    EXPECT_TRUE(report["textbook"]["force_at_max_chip_n"].is_null());
-    EXPECT_TRUE(report["comparison"]["power_kw"]["difference_percent"].is_null());
-    EXPECT_GT(report["textbook"]["max_chip_mm"].get<double>(), 0);
-    // Key order is the order the report is read in.
-    EXPECT_EQ(report.begin().key(), "inputs");
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "tools/batch_command.h"
 
 #include "sim/scenarios.h"
-#include "sim/tool_inputs.h"
 #include "sim/tooth_forces.h"
 
 #include <gtest/gtest.h>
@@ -69,12 +68,6 @@ TEST(RunBatchCommand, TicksLimitTheRun) {
     EXPECT_EQ(Split(r.out, '\n').size(), 6u);
     EXPECT_EQ(Split(r.err, '\n')[0], "ticks run: 5");
     EXPECT_EQ(Split(r.err, '\n')[1], "first non-zero force at tick: none");
-}
-
-BatchOptions Options(const std::vector<std::string>& args) {
-    const ParseResult parsed = ParseBatchOptions(args);
-    EXPECT_TRUE(parsed.ok) << parsed.error;
-    return parsed.options;
 }
 
 struct FailureCase {
@@ -151,104 +144,11 @@ INSTANTIATE_TEST_SUITE_P(
                     kExitBadInput,
                     "glodanje-batch: --speed: '6\\n0' is not a valid integer value\n"}));
 
-// Every depth the window reaches for the diameter, up to half of it.
-struct DepthReachCase {
-    const char* name;
-    const char* diameter;
-    const char* depth;
-    double depthMm;
-};
-
-class DepthReachTest : public ::testing::TestWithParam<DepthReachCase> {};
-
-TEST_P(DepthReachTest, IsAccepted) {
-    sim::SimState s;
-    const PrepareResult r =
-        PrepareRun(s,
-                   Options({"--diameter", GetParam().diameter, "--depth", GetParam().depth,
-                            "--workpiece", "C35", "--tool", "P30"}),
-                   nullptr);
-    ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(s.DepthMm, GetParam().depthMm);
-}
-
-INSTANTIATE_TEST_SUITE_P(Depths, DepthReachTest,
-                         ::testing::Values(DepthReachCase{"HalfOf180", "180", "90", 90.0},
-                                           DepthReachCase{"Above50At180", "180", "60", 60.0},
-                                           DepthReachCase{"HalfOf50", "50", "25", 25.0},
-                                           DepthReachCase{"HalfOf100", "100", "50", 50.0},
-                                           DepthReachCase{"Shallow", "180", "0.5", 0.5}),
-                         [](const ::testing::TestParamInfo<DepthReachCase>& info) {
-                             return std::string(info.param.name);
-                         });
-
 TEST(RunBatchCommand, HelpGoesToStandardOutput) {
     const CommandOutput r = RunCommand({"--help"});
     EXPECT_EQ(r.status, kExitDone);
     EXPECT_EQ(r.out, UsageText());
     EXPECT_EQ(r.err, "");
-}
-
-TEST(PrepareRun, AValueEqualToTheFieldRunsNoHandler) {
-    sim::SimState s;
-    ASSERT_TRUE(
-        PrepareRun(
-            s, Options({"--rake", "10", "--depth", "10.0", "--workpiece", "C35", "--tool", "P30"}),
-            nullptr)
-            .ok);
-    EXPECT_EQ(s.RakeAngle, 0.17452777777777778); // the stored start value, not 10 degrees
-    EXPECT_EQ(s.ClearanceAngle, 0.26179166666666664);
-    ASSERT_TRUE(
-        PrepareRun(s, Options({"--rake", "010", "--workpiece", "C35", "--tool", "P30"}), nullptr)
-            .ok);
-    EXPECT_EQ(s.RakeAngle, 10 * 3.141592 / 180);
-}
-
-TEST(PrepareRun, SmallClearanceWarnsAndContinuesWithTheMinimum) {
-    sim::SimState s;
-    const PrepareResult r = PrepareRun(
-        s, Options({"--teeth", "6", "--clearance", "9", "--workpiece", "C35", "--tool", "P30"}),
-        nullptr);
-    ASSERT_TRUE(r.ok);
-    ASSERT_EQ(r.warnings.size(), 1u);
-    EXPECT_EQ(r.warnings[0], "Mali ledjni ugao!");
-    EXPECT_EQ(s.ClearanceAngle, 0.1745);
-    EXPECT_TRUE(s.TimerEnabled);
-}
-
-TEST(PrepareRun, MismatchWarnsAndAppliesEveryInputInOrder) {
-    sim::SimState s;
-    const PrepareResult r =
-        PrepareRun(s,
-                   Options({"--width", "100", "--diameter", "50", "--depth", "25", "--speed", "120",
-                            "--workpiece", "C4130", "--tool", "C7680", "--direction", "down"}),
-                   nullptr);
-    ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(r.warnings, std::vector<std::string>{"Izabrani materijal alata ne odgovara"});
-    EXPECT_EQ(s.ToolFactor, 1.05);
-    EXPECT_EQ(s.DepthPixels, 200);
-    EXPECT_EQ(s.CutWidth, 100);
-    EXPECT_EQ(s.HelixLagTicks, 77); // width applied after the diameter: tan 30 x 6667 / 50
-    EXPECT_EQ(s.MillingDirection, sim::MillingDirection::Down);
-    EXPECT_DOUBLE_EQ(s.StepTime, 0.03 * 0.0025 * 50 / 120);
-}
-
-TEST(PrepareRun, AppliesTheForceModelAndKrAndRefusesAKrOutOfRange) {
-    sim::SimState s;
-    ASSERT_TRUE(PrepareRun(s,
-                           Options({"--model", "tooth", "--radial-ratio", "0.25", "--workpiece",
-                                    "C35", "--tool", "P30"}),
-                           nullptr)
-                    .ok);
-    EXPECT_EQ(s.ForceModel, sim::ForceModel::PerTooth);
-    EXPECT_EQ(s.RadialForceRatio, 0.25);
-    // A sweep hands its inputs over without the option parser: the run checks K_r itself.
-    RunInputs inputs = Options({"--workpiece", "C35", "--tool", "P30", "--teeth", "6"});
-    inputs.radialRatio = 0.7;
-    const PrepareResult refused = PrepareRun(s, inputs, nullptr);
-    EXPECT_FALSE(refused.ok);
-    EXPECT_EQ(refused.error, "--radial-ratio: 0.7 is outside 0.2..0.6");
-    EXPECT_FALSE(s.TimerEnabled);
 }
 
 // The per-tooth model puts its tangential force in the force columns and changes nothing else
@@ -290,30 +190,6 @@ TEST(RunBatchCommand, ThePerToothModelChangesOnlyTheForceColumns) {
     }
     EXPECT_GT(differing, 100);
 }
-
-class CountingObserver : public sim::RunObserver {
-public:
-    int feeds = 0;
-    int redraws = 0;
-    void FeedOscillograph(const sim::SimState&) override { ++feeds; }
-    void RedrawCutterView(const sim::SimState&, double) override { ++redraws; }
-};
-
-TEST(RunAndWriteCsv, PassesTheObserverToEveryTick) {
-    sim::SimState s = sim::StartedState();
-    CountingObserver observer;
-    std::ostringstream csv;
-    const RunSummary summary = RunAndWriteCsv(s, 7, csv, &observer);
-    EXPECT_EQ(summary.ticksRun, 7);
-    EXPECT_EQ(observer.feeds, 7);
-    EXPECT_EQ(observer.redraws, 7);
-}
-
-} // namespace
-} // namespace batch
-
-namespace batch {
-namespace {
 
 // An example exercise runs exactly as the same inputs given as options.
 TEST(RunBatchCommand, ScenarioRunsAsItsOptions) {

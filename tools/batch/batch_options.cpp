@@ -1,6 +1,7 @@
 #include "batch/batch_options.h"
 
 #include "lab/field_text.h"
+#include "sim/field_text.h"
 
 #include "scenario/scenario_file.h"
 #include "sim/direction_name.h"
@@ -21,23 +22,24 @@
 namespace batch {
 namespace {
 
-template <typename List, typename NameOf> std::string JoinNames(const List& list, NameOf nameOf) {
+// A material list's item texts, "28Cr4, C35, ...".
+template <size_t N> std::string JoinNames(const std::array<const char*, N>& list) {
     std::string names;
-    for (const auto& item : list) {
+    for (const char* name : list) {
         if (!names.empty()) {
             names += ", ";
         }
-        names += nameOf(item);
+        names += name;
     }
     return names;
 }
 
 std::string WorkpieceNames() {
-    return JoinNames(sim::kWorkpieceMaterials, [](const auto& row) { return row.name; });
+    return JoinNames(sim::kWorkpieceMaterialNames);
 }
 
 std::string ToolNames() {
-    return JoinNames(sim::kToolMaterials, [](const char* name) { return name; });
+    return JoinNames(sim::kToolMaterials);
 }
 
 // One line of the usage text: the option and its value, then the description from column 23.
@@ -50,11 +52,11 @@ std::string UsageLine(const std::string& option, const std::string& description)
 // "cutter diameter, 50..180" and the like for a field's option.
 std::string InputDescription(const sim::InputFieldSpec& fieldSpec) {
     std::string text =
-        std::string(fieldSpec.name) + ", " + lab::FieldNumberText(fieldSpec, fieldSpec.minimum);
+        std::string(fieldSpec.name) + ", " + sim::FieldValueText(fieldSpec, fieldSpec.minimum);
     if (fieldSpec.maximumFollowsDiameter) {
         text += " to half the diameter";
     } else {
-        text += ".." + lab::FieldNumberText(fieldSpec, fieldSpec.maximum);
+        text += ".." + sim::FieldValueText(fieldSpec, fieldSpec.maximum);
     }
     if (fieldSpec.field == sim::InputField::Clearance) {
         text += " (raised to the minimum for the teeth)";

@@ -15,8 +15,7 @@
 #include <string>
 #include <vector>
 
-namespace batch {
-using namespace lab;
+namespace lab {
 namespace {
 
 struct PlotCase {
@@ -82,4 +81,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<PlotCase>& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace batch
+} // namespace lab

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -86,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<RowCase>& info) { return info.param.name; });
 
 // The output does not depend on the number of threads.
-TEST(RunSweep, OneAndFourThreadsWriteTheSameBytes) {
+TEST(RunSweepCommand, OneAndFourJobsWriteTheSameBytes) {
     const std::vector<std::string> args = {"--workpiece", "C4131",      "--tool",
                                            "P30",         "--ticks",    "600",
                                            "--sweep",     "teeth=4:20", "--log"};
@@ -96,42 +95,6 @@ TEST(RunSweep, OneAndFourThreadsWriteTheSameBytes) {
     EXPECT_EQ(one.out, four.out);
     EXPECT_EQ(one.err, four.err);
     EXPECT_EQ(std::count(one.out.begin(), one.out.end(), '\n'), 10);
-}
-
-// Rows reach onRow one at a time and in input order, whatever thread finished first.
-TEST(RunSweep, DeliversRowsInInputOrder) {
-    SweepRequest request =
-        Request(Concat(kMaterials, {"--ticks", "50", "--sweep", "feed=40:600:40"}));
-    request.jobs = 3;
-    std::vector<size_t> order;
-    request.onRow = [&order](size_t index, const SweepRow&) { order.push_back(index); };
-    const SweepResult result = RunSweep(request);
-    ASSERT_EQ(order.size(), 15u);
-    for (size_t i = 0; i < order.size(); ++i) {
-        EXPECT_EQ(order[i], i);
-        EXPECT_EQ(result.rows[i].point.x, 40.0 + 40.0 * static_cast<double>(i));
-    }
-    EXPECT_FALSE(result.cancelled);
-}
-
-TEST(RunSweep, CancelStopsTheRunsAndKeepsTheFinishedPrefix) {
-    std::atomic<bool> cancel{false};
-    SweepRequest request = Request(Concat(kMaterials, {"--sweep", "feed=40:600:40"}));
-    request.jobs = 2;
-    request.cancel = &cancel;
-    request.onRow = [&cancel](size_t index, const SweepRow&) {
-        if (index == 1) {
-            cancel = true;
-        }
-    };
-    const SweepResult result = RunSweep(request);
-    EXPECT_TRUE(result.cancelled);
-    EXPECT_GE(result.rows.size(), 2u);
-    EXPECT_LT(result.rows.size(), 15u);
-
-    const SweepResult before = RunSweep(request); // cancel is still set
-    EXPECT_TRUE(before.cancelled);
-    EXPECT_TRUE(before.rows.empty());
 }
 
 // A value the field refuses for the fixed inputs is reported and skipped; the others run.
@@ -223,44 +186,6 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--sweep", "feed=40:80", "--sweep-png", "p.png"},
                 "pictures cannot be drawn here"}),
     [](const testing::TestParamInfo<BadArgs>& info) { return info.param.name; });
-
-TEST(SweepPlan, RunCountIsLimited) {
-    SweepPlan plan;
-    plan.field = sim::InputField::Feed;
-    plan.from = 40;
-    plan.to = 600;
-    plan.step = 1;
-    EXPECT_EQ(CheckSweepPlan(plan), "");
-    EXPECT_EQ(SweepPoints(plan).size(), 561u);
-    EXPECT_EQ(SweepPoints(plan).back().label, "600");
-}
-
-TEST(SweepPlan, ValuesStopAtTheLastStepNotAboveTo) {
-    const SweepParse parsed = ParseSweepText("depth=0.5:2.2:0.5");
-    ASSERT_TRUE(parsed.plan) << parsed.error;
-    std::vector<std::string> labels;
-    for (const SweepPoint& p : SweepPoints(*parsed.plan)) {
-        labels.push_back(p.label);
-    }
-    EXPECT_EQ(labels, (std::vector<std::string>{"0.5", "1", "1.5", "2"}));
-    EXPECT_EQ(SweepPoints(*parsed.plan)[2].x, 1.5);
-}
-
-TEST(FitPowerLawExponent, RecoversTheExponentAndRefusesTooFewPoints) {
-    std::vector<double> x;
-    std::vector<double> y;
-    for (double v : {0.5, 1.0, 3.0, 10.0, 40.0}) {
-        x.push_back(v);
-        y.push_back(3.0 * std::pow(v, 0.7));
-    }
-    x.push_back(0); // not on a logarithmic axis: left out
-    y.push_back(5);
-    ASSERT_TRUE(FitPowerLawExponent(x, y).has_value());
-    EXPECT_NEAR(*FitPowerLawExponent(x, y), 0.7, 1e-12);
-    EXPECT_FALSE(FitPowerLawExponent({2.0}, {3.0}).has_value());
-    EXPECT_FALSE(FitPowerLawExponent({2.0, 2.0}, {3.0, 4.0}).has_value());
-    EXPECT_FALSE(FitPowerLawExponent({1.0, 2.0}, {0.0, 4.0}).has_value());
-}
 
 } // namespace
 } // namespace batch
