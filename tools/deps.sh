@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the benchmarks need,
 # running "apt-get update" once and only when something is missing.
 glodanje_packages=(
-  cmake ninja-build g++ pkg-config python3
+  cmake ninja-build g++ lld pkg-config python3
   qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libgif-dev
   fontconfig fonts-liberation fonts-dejavu-core
