@@ -26,6 +26,8 @@ struct IdealCut {
     // rad, how far the far end of a tooth's edge trails its near end, B tan(helix) / R (R the
     // cutter's radius in mm); 0 for a straight tooth.
     double helixLag = 0;
+
+    bool operator==(const IdealCut&) const = default;
 };
 
 // Forces on the workpiece, summed over the teeth.

@@ -114,6 +114,22 @@ TEST(IdealRevolutionMeans, TheStartValuesGiveLessThanTheMeanChipsForce) {
     EXPECT_EQ(m.toothForces.meanTangential.textbook, means.tangential);
 }
 
+// The measurements keep the last cut's textbook figures: asked about cuts in turn, each answer
+// is still its own cut's integral, peak included.
+TEST(IdealRevolutionMeans, TheMeasurementsAnswerForTheCutTheyAreAskedAbout) {
+    const SimState cuts[] = {StraightStartValues("20"), StraightStartValues("250"),
+                             StartedCut(MillingDirection::Down, "100", "30")};
+    for (int round = 0; round < 2; ++round) {
+        for (const SimState& s : cuts) {
+            const Measurements m = Measure(s, RunFigures{});
+            const IdealCut cut = *IdealCutOf(s, m.conditions);
+            EXPECT_EQ(m.toothForces.meanTangential.textbook, IdealRevolutionMeans(cut).tangential);
+            EXPECT_EQ(m.toothForces.meanNormal.textbook, IdealRevolutionMeans(cut).normal);
+            EXPECT_EQ(m.toothForces.peakNormal.textbook, IdealPeakNormalForce(cut));
+        }
+    }
+}
+
 // The ratio of the integral to z_e F(h_m) over the depths of cut, 28Cr4 (x = 0.64).
 struct DepthRatio {
     const char* name;
