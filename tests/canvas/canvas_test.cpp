@@ -14,10 +14,10 @@
 namespace canvas {
 namespace {
 
-constexpr Colour kRed = 0x0000FF;
+using test::kGrey;
+using test::kRed;
 constexpr Colour kGreen = 0x00FF00;
 constexpr Colour kBlue = 0xFF0000;
-constexpr Colour kGrey = 0x8C8C8C;
 
 using test::CountColour;
 using test::InkBox;

@@ -21,8 +21,8 @@
 namespace canvas {
 namespace {
 
-constexpr Colour kRed = 0x0000FF;
-constexpr Colour kGrey = 0x8C8C8C;
+using test::kGrey;
+using test::kRed;
 constexpr Colour kTeal = 0xB4AAAA;
 
 using test::FloorDivision;
@@ -299,21 +299,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- Pies with the pen and the brush in one colour ---
 
-struct PieCase {
+struct PieReferenceCase {
     const char* name;
     int x1, y1, x2, y2, x3, y3, x4, y4;
 };
 
-void PrintTo(const PieCase& c, std::ostream* os) {
+void PrintTo(const PieReferenceCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class OneColourPieTest : public ::testing::TestWithParam<PieCase> {};
+class OneColourPieTest : public ::testing::TestWithParam<PieReferenceCase> {};
 
 // The same pixels as the fill (clear pen) and the outline with the radii (clear brush) drawn
 // one after the other.
 TEST_P(OneColourPieTest, IsTheUnionOfItsFillAndItsOutline) {
-    const PieCase& c = GetParam();
+    const PieReferenceCase& c = GetParam();
     for (const int width : {1, 3}) {
         Canvas together(60, 60);
         together.ClipToRect({0, 4, 60, 57});
@@ -336,19 +336,20 @@ TEST_P(OneColourPieTest, IsTheUnionOfItsFillAndItsOutline) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sectors, OneColourPieTest,
-                         ::testing::Values(PieCase{"HalfDisk", 4, 4, 56, 56, 50, 10, 10, 50},
-                                           PieCase{"Narrow", 2, 3, 57, 50, 57, 20, 57, 30},
-                                           PieCase{"Wide", 5, 5, 55, 55, 55, 30, 30, 55},
-                                           PieCase{"Whole", 10, 1, 50, 59, 20, 20, 20, 20},
-                                           PieCase{"OddBox", 3, 7, 48, 40, 0, 0, 48, 7}),
-                         [](const ::testing::TestParamInfo<PieCase>& info) {
+                         ::testing::Values(PieReferenceCase{"HalfDisk", 4, 4, 56, 56, 50, 10, 10,
+                                                            50},
+                                           PieReferenceCase{"Narrow", 2, 3, 57, 50, 57, 20, 57, 30},
+                                           PieReferenceCase{"Wide", 5, 5, 55, 55, 55, 30, 30, 55},
+                                           PieReferenceCase{"Whole", 10, 1, 50, 59, 20, 20, 20, 20},
+                                           PieReferenceCase{"OddBox", 3, 7, 48, 40, 0, 0, 48, 7}),
+                         [](const ::testing::TestParamInfo<PieReferenceCase>& info) {
                              return std::string(info.param.name);
                          });
 
 // Inside the pie's fill without a pen: the pixel centre in the ellipse inscribed in the box and
 // in the counter-clockwise sector from the start ray to the end ray, in doubled coordinates
 // about the box centre.
-bool ReferenceInPie(const PieCase& c, long long x, long long y) {
+bool ReferenceInPie(const PieReferenceCase& c, long long x, long long y) {
     const long long sumX = c.x1 + c.x2;
     const long long sumY = c.y1 + c.y2;
     return test::InEllipse(c.x1, c.y1, c.x2, c.y2, 0, x, y) &&
@@ -356,10 +357,10 @@ bool ReferenceInPie(const PieCase& c, long long x, long long y) {
                           2LL * c.y4 - sumY, 2 * x + 1 - sumX, 2 * y + 1 - sumY);
 }
 
-class PieReferenceTest : public ::testing::TestWithParam<PieCase> {};
+class PieReferenceTest : public ::testing::TestWithParam<PieReferenceCase> {};
 
 TEST_P(PieReferenceTest, FillIsTheEllipseCutByTheSector) {
-    const PieCase& c = GetParam();
+    const PieReferenceCase& c = GetParam();
     for (const CanvasRect clip : {CanvasRect{0, 0, 60, 60}, CanvasRect{7, 11, 45, 52}}) {
         Canvas canvas(60, 60);
         canvas.ClipToRect(clip);
@@ -374,15 +375,17 @@ TEST_P(PieReferenceTest, FillIsTheEllipseCutByTheSector) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sectors, PieReferenceTest,
-    ::testing::Values(PieCase{"HalfDisk", 4, 4, 56, 56, 50, 10, 10, 50},
-                      PieCase{"HalfDiskReversed", 4, 4, 56, 56, 10, 50, 50, 10},
-                      PieCase{"Narrow", 2, 3, 57, 50, 57, 20, 57, 30},
-                      PieCase{"Wide", 5, 5, 55, 55, 55, 30, 30, 55},
-                      PieCase{"SteepRays", 1, 2, 58, 59, 31, -400, 27, 900},
-                      PieCase{"Whole", 10, 1, 50, 59, 20, 20, 20, 20},
-                      PieCase{"OddBox", 3, 7, 48, 40, 0, 0, 48, 7},
-                      PieCase{"FarRays", 6, 6, 54, 50, -1000000, 3, 17, 1000000}),
-    [](const ::testing::TestParamInfo<PieCase>& info) { return std::string(info.param.name); });
+    ::testing::Values(PieReferenceCase{"HalfDisk", 4, 4, 56, 56, 50, 10, 10, 50},
+                      PieReferenceCase{"HalfDiskReversed", 4, 4, 56, 56, 10, 50, 50, 10},
+                      PieReferenceCase{"Narrow", 2, 3, 57, 50, 57, 20, 57, 30},
+                      PieReferenceCase{"Wide", 5, 5, 55, 55, 55, 30, 30, 55},
+                      PieReferenceCase{"SteepRays", 1, 2, 58, 59, 31, -400, 27, 900},
+                      PieReferenceCase{"Whole", 10, 1, 50, 59, 20, 20, 20, 20},
+                      PieReferenceCase{"OddBox", 3, 7, 48, 40, 0, 0, 48, 7},
+                      PieReferenceCase{"FarRays", 6, 6, 54, 50, -1000000, 3, 17, 1000000}),
+    [](const ::testing::TestParamInfo<PieReferenceCase>& info) {
+        return std::string(info.param.name);
+    });
 
 // --- Wide lines: the band of the pen's width about the segment, round caps ---
 

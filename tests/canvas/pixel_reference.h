@@ -12,6 +12,10 @@
 
 namespace canvas::test {
 
+// The colours the pixel tests draw with.
+inline constexpr Colour kRed = 0x0000FF;
+inline constexpr Colour kGrey = 0x8C8C8C;
+
 using PixelSet = std::set<std::pair<int, int>>;
 
 inline PixelSet PixelsOf(const Canvas& canvas, Colour colour) {

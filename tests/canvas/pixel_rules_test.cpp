@@ -2,6 +2,7 @@
 // starts and ends a row, which pixels a line covers in each octant, and the dotted pen's
 // pattern. The expected pixels are worked out by hand from the rules, not by the rasteriser.
 #include "canvas/canvas.h"
+#include "canvas/pixel_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,8 @@
 namespace canvas {
 namespace {
 
-constexpr Colour kRed = 0x0000FF;
-constexpr Colour kGrey = 0x8C8C8C;
+using test::kGrey;
+using test::kRed;
 
 // --- Polygon without a pen: a row is filled from the left crossing, rounded up, to the
 // right crossing, rounded up and excluded ---

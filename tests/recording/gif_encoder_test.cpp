@@ -20,8 +20,8 @@ namespace {
 using test_support::GifFile;
 using test_support::ReadGifBytes;
 
-constexpr QRgb kBlack = 0xFF000000u;
-constexpr QRgb kWhite = 0xFFFFFFFFu;
+using test_support::kBlack;
+using test_support::kWhite;
 constexpr QRgb kGrey = 0xFF808080u;
 constexpr QRgb kGreen = 0xFF80FF80u;
 constexpr QRgb kOutside = 0xFF123456u; // in no table of these tests

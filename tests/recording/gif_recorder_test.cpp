@@ -22,8 +22,8 @@
 namespace recording {
 namespace {
 
-constexpr QRgb kWhite = 0xFFFFFFFFu;
-constexpr QRgb kBlack = 0xFF000000u;
+using test_support::kBlack;
+using test_support::kWhite;
 
 RecorderSettings Settings(int queueFrames = 8) {
     RecorderSettings settings;

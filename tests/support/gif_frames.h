@@ -13,6 +13,10 @@
 
 namespace test_support {
 
+// Opaque black and white as GIF frames read back hold them.
+inline constexpr QRgb kBlack = 0xFF000000u;
+inline constexpr QRgb kWhite = 0xFFFFFFFFu;
+
 struct GifFrame {
     QImage image; // the whole picture as shown, 32-bit RGB
     int delayMs = 0;

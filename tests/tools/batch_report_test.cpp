@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path TempPath(const std::string& name) {
+fs::path ReportTempPath(const std::string& name) {
     return fs::temp_directory_path() /
            ("glodanje-report-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
             "-" + name);
@@ -26,7 +26,7 @@ fs::path TempPath(const std::string& name) {
 
 // The report of a whole run, read back, holds the very numbers the core gives for that run.
 TEST(ReportOption, WritesTheMeasurementsOfTheRunAsJson) {
-    const fs::path path = TempPath("down.json");
+    const fs::path path = ReportTempPath("down.json");
     std::ostringstream out;
     std::ostringstream err;
     const int status = RunBatchCommand(
@@ -78,7 +78,7 @@ TEST(ReportOption, WritesTheMeasurementsOfTheRunAsJson) {
 }
 
 TEST(ReportOption, AReportThatCannotBeWrittenStopsBeforeTheRun) {
-    const fs::path csv = TempPath("unwritten.csv");
+    const fs::path csv = ReportTempPath("unwritten.csv");
     std::ostringstream out;
     std::ostringstream err;
     const int status = RunBatchCommand({"--workpiece", "28Cr4", "--tool", "P30", "--csv",
