@@ -41,8 +41,9 @@ void RunRecording::AddFrame(int tick, const sim::SimState& s) {
     if (!recorder_->BeginFrame(tick, WhenFull::Wait))
         return;
     view_.RedrawCutterView(s, phase_);
-    recorder_->AddPicture(view_.Image(), 0);
-    // The drawing pass leaves the picture in the chart's buffer, which is shared, not copied.
+    // The recorder copies each picture, so it takes the canvases' own pixels: the drawing pass
+    // leaves the chart's picture in its buffer.
+    recorder_->AddPicture(view_.Bitmap()->Image(), 0);
     chart_.DrawTo(nullptr, chart::TRect{0, 0, oscillograph::kOscillographWidth,
                                         oscillograph::kOscillographHeight});
     recorder_->AddPicture(chart_.Canvas().Buffer()->Image(), kChartTop);
