@@ -31,18 +31,22 @@ void MeasurePoint(SimState& s, int j) {
 // without forming the root, the division or the arcsine: only squares are compared. The limit is
 // the sine of the deciding angle widened by far more than the rounding error of those operations
 // (about 1e-16), so a point the screen passes is certain to lie on the searched side of the tooth.
-// Points at the centre's height, whose angle is the fixed right angle, are never passed.
+// Points at the centre's height have the fixed right angle instead: the search's own comparison of
+// that angle with the tooth's decides them once for all (`centrePassed`). In a cut half the
+// diameter deep the whole top edge lies at the centre's height.
 class SineScreen {
 public:
     static constexpr double kMargin = 1e-9;
 
-    // Passes points whose sine lies below `limit` (below = true) or above it.
-    SineScreen(double limit, bool below)
-        : limitSquared_(limit * limit), below_(below), either_(below ? limit > 0 : limit < 0) {}
+    // Passes points whose sine lies below `limit` (below = true) or above it, and points at the
+    // centre's height when `centrePassed`.
+    SineScreen(double limit, bool below, bool centrePassed)
+        : limitSquared_(limit * limit), below_(below), either_(below ? limit > 0 : limit < 0),
+          centrePassed_(centrePassed) {}
 
     bool Passes(const SimState& s, int j) const {
         if (s.WorkpiecePoints[j].y == kCentreY) {
-            return false;
+            return centrePassed_;
         }
         const double dx = s.ProfileX[j] - kCentreX;
         const double dy = s.ProfileY[j] - kCentreY;
@@ -107,7 +111,7 @@ private:
                                          _MM_SHUFFLE(3, 1, 3, 1));
         const int atCentre = _mm_movemask_ps(
             _mm_castsi128_ps(_mm_cmpeq_epi32(_mm_castps_si128(ys), _mm_set1_epi32(kCentreY))));
-        return beyond & ~atCentre;
+        return centrePassed_ ? beyond | atCentre : beyond & ~atCentre;
     }
 
     // The side and limit tests of Passes for points i and i + 1, as lane masks.
@@ -127,6 +131,7 @@ private:
     double limitSquared_;
     bool below_;
     bool either_; // a point passes on its side of the centre whatever its distance
+    bool centrePassed_;
 };
 
 // px: how far inside the cutter circle a point may lie and still count as on it. Points the
@@ -231,7 +236,9 @@ void CutUpMilling(SimState& s, ProfileSearch search) {
     const int k = s.ActiveTooth;
     // Points whose angle lies at or below the tooth's angle of the previous sub-step are passed.
     const double passedAngle = s.ActiveAngle[k] - s.AngleStep;
-    const SineScreen screen(std::sin(passedAngle) - SineScreen::kMargin, true);
+    // A point at the centre's height has PointAngle == kRightAngle.
+    const SineScreen screen(std::sin(passedAngle) - SineScreen::kMargin, true,
+                            passedAngle >= kRightAngle);
     const bool quick = search == ProfileSearch::Quick;
     int j = 2;
     while (true) {
@@ -257,7 +264,8 @@ void CutUpMilling(SimState& s, ProfileSearch search) {
 void CutDownMilling(SimState& s, ProfileSearch search) {
     const int k = s.ActiveTooth;
     // Points at or above the tooth's angle are passed.
-    const SineScreen screen(std::sin(s.ActiveAngle[k]) + SineScreen::kMargin, false);
+    const SineScreen screen(std::sin(s.ActiveAngle[k]) + SineScreen::kMargin, false,
+                            kRightAngle >= s.ActiveAngle[k]);
     const bool quick = search == ProfileSearch::Quick;
     int j = kProfileLast - 1;
     while (true) {
