@@ -5,19 +5,8 @@
 
 namespace canvas {
 
-namespace {
-
-// The pixels as a QImage that reads and writes them in place.
-QImage PictureOver(PixelView pixels) {
-    return QImage(reinterpret_cast<uchar*>(pixels.pixels), pixels.width, pixels.height,
-                  static_cast<qsizetype>(pixels.stride * sizeof(std::uint32_t)),
-                  QImage::Format_RGB32);
-}
-
-} // namespace
-
 Canvas::Canvas(int width, int height, Colour fill)
-    : pixels_(width, height, ToPixel(fill)), image_(PictureOver(pixels_.View())),
+    : pixels_(width, height, ToPixel(fill)), image_(ImageOver(pixels_.View())),
       bits_(pixels_.View().pixels), stride_(pixels_.Stride()) {
     RemoveClip();
 }

@@ -29,6 +29,13 @@ inline std::uint32_t ToPixel(Colour colour) {
 }
 
 // Pixels up to which a span is stored in place.
+// The pixels as a 32-bit RGB QImage that reads and writes them in place, without a copy.
+inline QImage ImageOver(const PixelView& pixels) {
+    return QImage(reinterpret_cast<uchar*>(pixels.pixels), pixels.width, pixels.height,
+                  static_cast<qsizetype>(pixels.stride * sizeof(std::uint32_t)),
+                  QImage::Format_RGB32);
+}
+
 inline constexpr std::size_t kShortSpan = 8;
 
 using StoreRoutine = void (*)(std::uint32_t*, std::size_t, std::uint32_t);

@@ -183,9 +183,7 @@ void TextCache::DrawTurned(const PixelView& target, const CanvasRect& clip, cons
     SelectFont(font);
     const TextImage& t = Render(text);
     // A picture over the target's own pixels: the painter writes straight into them.
-    QImage picture(reinterpret_cast<uchar*>(target.pixels), target.width, target.height,
-                   static_cast<qsizetype>(target.stride * sizeof(std::uint32_t)),
-                   QImage::Format_RGB32);
+    QImage picture = ImageOver(target);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);

@@ -1,10 +1,30 @@
 #include "sim/field_text.h"
 
-#include <cctype>
 #include <charconv>
 #include <limits>
 
 namespace sim {
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The end of the run of digits that starts at i.
+size_t SkipDigits(std::string_view text, size_t i) {
+    while (i < text.size() && IsDigit(text[i])) {
+        ++i;
+    }
+    return i;
+}
+
+// Whether c separates the whole part from the decimals under the mark.
+bool IsMark(char c, DecimalMark mark) {
+    return c == '.' || (c == ',' && mark == DecimalMark::PointOrComma);
+}
+
+} // namespace
 
 std::string FieldValueText(const InputFieldSpec& fieldSpec, int32_t value) {
     if (fieldSpec.scale == 1) {
@@ -22,22 +42,17 @@ std::string FieldValueText(const InputFieldSpec& fieldSpec, int32_t value) {
 
 std::optional<int64_t> ParseFieldValue(const InputFieldSpec& fieldSpec, std::string_view text,
                                        DecimalMark mark) {
-    const auto isMark = [mark](char c) {
-        return c == '.' || (c == ',' && mark == DecimalMark::PointOrComma);
-    };
     size_t i = text.empty() || (text[0] != '-' && text[0] != '+') ? 0 : 1;
     const size_t wholeStart = i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        ++i;
-    }
+    i = SkipDigits(text, i);
     std::string digits(text.substr(wholeStart, i - wholeStart));
     if (digits.empty()) {
         return std::nullopt;
     }
     if (fieldSpec.scale == 10) {
         char tenth = '0';
-        if (i < text.size() && isMark(text[i])) {
-            if (i + 2 != text.size() || text[i + 1] < '0' || text[i + 1] > '9') {
+        if (i < text.size() && IsMark(text[i], mark)) {
+            if (i + 2 != text.size() || !IsDigit(text[i + 1])) {
                 return std::nullopt;
             }
             tenth = text[i + 1];
@@ -58,22 +73,6 @@ std::optional<int64_t> ParseFieldValue(const InputFieldSpec& fieldSpec, std::str
     return text[0] == '-' ? -magnitude : magnitude;
 }
 
-namespace {
-
-bool IsDigit(char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
-
-// The end of the run of digits that starts at i.
-size_t SkipDigits(std::string_view text, size_t i) {
-    while (i < text.size() && IsDigit(text[i])) {
-        ++i;
-    }
-    return i;
-}
-
-} // namespace
-
 std::optional<double> ParseDecimalText(std::string_view text, DecimalMark mark) {
     size_t i = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
     const size_t wholeStart = i;
@@ -82,8 +81,7 @@ std::optional<double> ParseDecimalText(std::string_view text, DecimalMark mark) 
         return std::nullopt;
     }
     std::string plain(text.substr(0, i));
-    if (i < text.size() &&
-        (text[i] == '.' || (mark == DecimalMark::PointOrComma && text[i] == ','))) {
+    if (i < text.size() && IsMark(text[i], mark)) {
         const size_t fractionStart = i + 1;
         i = SkipDigits(text, fractionStart);
         if (i == fractionStart) {
