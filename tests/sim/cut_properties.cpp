@@ -194,39 +194,66 @@ std::vector<CutRunCase> GridCases(const CutGrid& grid) {
     return cases;
 }
 
+bool ProfileEdgesCross(const SimState& s, int i, int j) {
+    const int i2 = (i + 1) % (kProfileLast + 1);
+    const int j2 = (j + 1) % (kProfileLast + 1);
+    const double ax = PointX(s, i), ay = PointY(s, i);
+    const double bx = PointX(s, i2), by = PointY(s, i2);
+    const double cx = PointX(s, j), cy = PointY(s, j);
+    const double dx = PointX(s, j2), dy = PointY(s, j2);
+    const double ab = std::hypot(bx - ax, by - ay) * kCrossingTolerance;
+    const double cd = std::hypot(dx - cx, dy - cy) * kCrossingTolerance;
+    const double d1 = Cross(ax, ay, bx, by, cx, cy);
+    const double d2 = Cross(ax, ay, bx, by, dx, dy);
+    const double d3 = Cross(cx, cy, dx, dy, ax, ay);
+    const double d4 = Cross(cx, cy, dx, dy, bx, by);
+    return ((d1 > ab && d2 < -ab) || (d1 < -ab && d2 > ab)) &&
+           ((d3 > cd && d4 < -cd) || (d3 < -cd && d4 > cd));
+}
+
+namespace {
+
+struct EdgeBox {
+    double left, right, low, high;
+    int edge;
+};
+
+} // namespace
+
 std::string FirstCrossing(const SimState& s) {
     // Edges i -> i + 1 (point 700 back to point 0); neighbours share a point and cannot cross.
+    // Only edges whose boxes overlap can cross: sorted by their left ends, each edge is paired
+    // with the edges that start before it ends. Of the crossing pairs the first in the order
+    // (i, j) is reported.
+    std::vector<EdgeBox> boxes;
+    boxes.reserve(kProfileLast + 1);
     for (int i = 0; i <= kProfileLast; ++i) {
         const int i2 = (i + 1) % (kProfileLast + 1);
         const double ax = PointX(s, i), ay = PointY(s, i);
         const double bx = PointX(s, i2), by = PointY(s, i2);
-        const double left = std::min(ax, bx), right = std::max(ax, bx);
-        const double low = std::min(ay, by), high = std::max(ay, by);
-        for (int j = i + 2; j <= kProfileLast; ++j) {
-            const int j2 = (j + 1) % (kProfileLast + 1);
-            if (j2 == i) {
+        boxes.push_back(
+            {std::min(ax, bx), std::max(ax, bx), std::min(ay, by), std::max(ay, by), i});
+    }
+    std::sort(boxes.begin(), boxes.end(),
+              [](const EdgeBox& a, const EdgeBox& b) { return a.left < b.left; });
+    int firstI = kProfileLast + 1, firstJ = kProfileLast + 1;
+    for (std::size_t a = 0; a < boxes.size(); ++a) {
+        for (std::size_t b = a + 1; b < boxes.size() && boxes[b].left <= boxes[a].right; ++b) {
+            const int i = std::min(boxes[a].edge, boxes[b].edge);
+            const int j = std::max(boxes[a].edge, boxes[b].edge);
+            const bool neighbours = j - i < 2 || (i == 0 && j == kProfileLast);
+            if (neighbours || boxes[a].high < boxes[b].low || boxes[b].high < boxes[a].low ||
+                i > firstI || (i == firstI && j > firstJ) || !ProfileEdgesCross(s, i, j)) {
                 continue;
             }
-            const double cx = PointX(s, j), cy = PointY(s, j);
-            const double dx = PointX(s, j2), dy = PointY(s, j2);
-            if (std::max(cx, dx) < left || std::min(cx, dx) > right || std::max(cy, dy) < low ||
-                std::min(cy, dy) > high) {
-                continue;
-            }
-            // Ends closer than kCrossingTolerance to the other edge's line count as on it.
-            const double ab = std::hypot(bx - ax, by - ay) * kCrossingTolerance;
-            const double cd = std::hypot(dx - cx, dy - cy) * kCrossingTolerance;
-            const double d1 = Cross(ax, ay, bx, by, cx, cy);
-            const double d2 = Cross(ax, ay, bx, by, dx, dy);
-            const double d3 = Cross(cx, cy, dx, dy, ax, ay);
-            const double d4 = Cross(cx, cy, dx, dy, bx, by);
-            if (((d1 > ab && d2 < -ab) || (d1 < -ab && d2 > ab)) &&
-                ((d3 > cd && d4 < -cd) || (d3 < -cd && d4 > cd))) {
-                return std::to_string(std::min(i, j)) + "/" + std::to_string(std::max(i, j));
-            }
+            firstI = i;
+            firstJ = j;
         }
     }
-    return "";
+    if (firstI > kProfileLast) {
+        return "";
+    }
+    return std::to_string(firstI) + "/" + std::to_string(firstJ);
 }
 
 // Relative to the workpiece the cutter circle has moved right by the feed travel, so the

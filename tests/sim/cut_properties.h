@@ -97,6 +97,10 @@ std::vector<CutRunCase> GridCases(const CutGrid& grid);
 // Profile checks on a state, as text for a failure message, "" when they pass.
 // The first pair of profile edges that cross, as "i/j".
 std::string FirstCrossing(const SimState& s);
+// Whether profile edges i -> i + 1 and j -> j + 1 (i < j, point 700 leading back to point 0)
+// cross; ends closer than kCrossingTolerance of an edge's length to the other edge's line
+// count as on it.
+bool ProfileEdgesCross(const SimState& s, int i, int j);
 // The first spot of the workpiece that the cutter never reached but that lies outside the
 // profile, as "(x, y)".
 std::string FirstLostMaterial(const SimState& s);

@@ -3,10 +3,12 @@
 
 #include "sim/cut_properties.h"
 #include "sim/run.h"
+#include "sim/scenarios.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -107,6 +109,36 @@ INSTANTIATE_TEST_SUITE_P(Runs, ForceSampleTest,
                                            CutRunCase{50, 4, 50, 600, 30, MillingDirection::Down},
                                            CutRunCase{180, 20, 900, 150, 45, MillingDirection::Up}),
                          [](const auto& info) { return CutRunName(info.param); });
+
+// The profile check pairs only edges whose boxes overlap. Over profiles with points thrown
+// across the picture it reports the pair a search of every pair in order finds first.
+TEST(FirstCrossingTest, ReportsTheFirstPairThatASearchOfEveryPairFinds) {
+    const SimState cut = MidRunState(MillingDirection::Down, 600);
+    EXPECT_EQ(FirstCrossing(cut), "");
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> point(1, kProfileLast);
+    std::uniform_real_distribution<double> x(0, kViewWidth), y(0, kViewHeight);
+    int crossed = 0;
+    for (int round = 0; round < 24; ++round) {
+        SimState s = cut;
+        for (int moved = 0; moved < 1 + round % 3; ++moved) {
+            const int i = point(random);
+            s.ProfileX[i] = x(random);
+            s.ProfileY[i] = y(random);
+        }
+        std::string first;
+        for (int i = 0; i <= kProfileLast && first.empty(); ++i) {
+            for (int j = i + 2; j <= kProfileLast && first.empty(); ++j) {
+                if (!(i == 0 && j == kProfileLast) && ProfileEdgesCross(s, i, j)) {
+                    first = std::to_string(i) + "/" + std::to_string(j);
+                }
+            }
+        }
+        crossed += !first.empty();
+        EXPECT_EQ(FirstCrossing(s), first) << "round " << round;
+    }
+    EXPECT_GT(crossed, 5);
+}
 
 } // namespace
 } // namespace sim
