@@ -27,13 +27,14 @@ constexpr int kStatusIntervalMs = 250;
 constexpr int kCompleteAfterMs = 5;
 constexpr int kQueueFrames = 8; // 0.4 s of ticks the encoder may fall behind by
 
-QString Tr(const char* source) {
+QString RecordingText(const char* source) {
     return QCoreApplication::translate("app::RecordingTools", source);
 }
 
 // "2345 kB": whole kilobytes, so that no decimal separator is needed.
 QString KilobytesText(std::int64_t bytes) {
-    return Tr(QT_TRANSLATE_NOOP("app::RecordingTools", "%1 kB")).arg((bytes + 512) / 1024);
+    return RecordingText(QT_TRANSLATE_NOOP("app::RecordingTools", "%1 kB"))
+        .arg((bytes + 512) / 1024);
 }
 
 } // namespace
@@ -77,9 +78,9 @@ void RecordingTools::StartOrStop() {
         return;
     }
     const QString path = form_.Tools().ChooseSaveFile(
-        Tr(QT_TRANSLATE_NOOP("app::RecordingTools", "Snimi animaciju")),
+        RecordingText(QT_TRANSLATE_NOOP("app::RecordingTools", "Snimi animaciju")),
         QString::fromStdString(DefaultFileStem(form_.State()) + ".gif"),
-        Tr(QT_TRANSLATE_NOOP("app::RecordingTools", "GIF animacija (*.gif)")));
+        RecordingText(QT_TRANSLATE_NOOP("app::RecordingTools", "GIF animacija (*.gif)")));
     if (!path.isEmpty())
         Start(path);
 }
@@ -195,16 +196,17 @@ void RecordingTools::ShowStatus() {
         return;
     }
     QString text =
-        (Recording() ? Tr(QT_TRANSLATE_NOOP("app::RecordingTools", "Snimanje — slika: %1, %2"))
-                     : Tr(QT_TRANSLATE_NOOP("app::RecordingTools", "Snimljeno — slika: %1, %2")))
+        (Recording()
+             ? RecordingText(QT_TRANSLATE_NOOP("app::RecordingTools", "Snimanje — slika: %1, %2"))
+             : RecordingText(QT_TRANSLATE_NOOP("app::RecordingTools", "Snimljeno — slika: %1, %2")))
             .arg(status.encoded.frames)
             .arg(KilobytesText(status.encoded.bytes));
     QString why;
     if (status.skipped > 0) {
-        text +=
-            Tr(QT_TRANSLATE_NOOP("app::RecordingTools", ", preskočeno: %1")).arg(status.skipped);
-        why = Tr(QT_TRANSLATE_NOOP("app::RecordingTools",
-                                   "Kodiranje animacije nije stizalo za simulacijom, pa neke slike "
+        text += RecordingText(QT_TRANSLATE_NOOP("app::RecordingTools", ", preskočeno: %1"))
+                    .arg(status.skipped);
+        why = RecordingText(QT_TRANSLATE_NOOP(
+            "app::RecordingTools", "Kodiranje animacije nije stizalo za simulacijom, pa neke slike "
                                    "nisu snimljene; snimljene slike traju duže, tako da animacija "
                                    "zadržava vreme simulacije."));
     }
@@ -226,16 +228,16 @@ void RecordingTools::ShowFailure(recording::Failure failure) const {
                        sim::EscapeControls(path_.toStdString(), sim::Backslash::Keep)));
         break;
     case recording::Failure::TooManyColours:
-        text = Tr(QT_TRANSLATE_NOOP("app::RecordingTools",
-                                    "Snimanje je prekinuto: slika ima više od 255 boja."));
+        text = RecordingText(QT_TRANSLATE_NOOP(
+            "app::RecordingTools", "Snimanje je prekinuto: slika ima više od 255 boja."));
         break;
     case recording::Failure::PictureTooLarge:
-        text = Tr(QT_TRANSLATE_NOOP("app::RecordingTools",
-                                    "Snimanje je prekinuto: slike su promenile veličinu."));
+        text = RecordingText(QT_TRANSLATE_NOOP(
+            "app::RecordingTools", "Snimanje je prekinuto: slike su promenile veličinu."));
         break;
     }
     messages_.Beep();
-    messages_.ShowError(Tr(QT_TRANSLATE_NOOP("app::RecordingTools", "Greška")), text);
+    messages_.ShowError(RecordingText(QT_TRANSLATE_NOOP("app::RecordingTools", "Greška")), text);
 }
 
 } // namespace app

@@ -27,7 +27,7 @@ constexpr const char* kRecentKey = "scenario/recent";
 
 // A text of the scenario tools (marked with QT_TRANSLATE_NOOP under this context) in the
 // current language.
-QString Tr(const char* source) {
+QString ScenarioText(const char* source) {
     return QCoreApplication::translate("app::ScenarioTools", source);
 }
 
@@ -36,12 +36,12 @@ QString Utf8(const std::string& text) {
 }
 
 QString FileFilter() {
-    return Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Scenario glodanja (*%1)"))
+    return ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "Scenario glodanja (*%1)"))
         .arg(QString::fromUtf8(scenario::kFileExtension));
 }
 
 QString ErrorBoxTitle() {
-    return Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Greška"));
+    return ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "Greška"));
 }
 
 } // namespace
@@ -52,63 +52,71 @@ widgets::TSpinEdit* FieldEdit(const TForm1& form, sim::InputField field) {
 
 QString ScenarioErrorText(const scenario::ScenarioError& e) {
     using scenario::ErrorKind;
-    QString where = Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Scenario „%1“")).arg(Utf8(e.file));
+    QString where =
+        ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "Scenario „%1“")).arg(Utf8(e.file));
     if (e.line > 0) {
-        where += Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", ", red %1")).arg(e.line);
+        where += ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", ", red %1")).arg(e.line);
     }
     const QString key =
-        Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "ključ „%1“: ")).arg(Utf8(e.key));
+        ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "ključ „%1“: ")).arg(Utf8(e.key));
     const QString value = Utf8(e.value);
     QString what;
     switch (e.kind) {
     case ErrorKind::Missing:
-        what = Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "datoteka ne postoji"));
+        what = ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "datoteka ne postoji"));
         break;
     case ErrorKind::Unreadable:
-        what = Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "datoteka ne može da se pročita"));
+        what =
+            ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "datoteka ne može da se pročita"));
         break;
     case ErrorKind::BadFormat:
-        what = Tr(
+        what = ScenarioText(
             QT_TRANSLATE_NOOP("app::ScenarioTools",
                               "datoteka nije scenario (UTF-8 tekst sa redovima ključ = vrednost)"));
         break;
     case ErrorKind::NoSection:
-        what = Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "nema odeljka [%1]"))
+        what = ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "nema odeljka [%1]"))
                    .arg(QString::fromUtf8(scenario::kSection));
         break;
     case ErrorKind::UnknownKey:
-        what = Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "nepoznat ključ „%1“")).arg(Utf8(e.key));
+        what = ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "nepoznat ključ „%1“"))
+                   .arg(Utf8(e.key));
         break;
     case ErrorKind::DuplicateKey:
-        what = key + Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "naveden je drugi put"));
+        what = key + ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "naveden je drugi put"));
         break;
     case ErrorKind::MalformedNumber:
-        what =
-            key +
-            Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "„%1“ nije broj za ovo polje")).arg(value);
+        what = key +
+               ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "„%1“ nije broj za ovo polje"))
+                   .arg(value);
         break;
     case ErrorKind::OutOfLimits:
-        what = key + Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "%1 je izvan granica %2..%3"))
-                         .arg(value, Utf8(e.minimum), Utf8(e.maximum));
+        what = key +
+               ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "%1 je izvan granica %2..%3"))
+                   .arg(value, Utf8(e.minimum), Utf8(e.maximum));
         break;
     case ErrorKind::UnknownMaterial:
         what =
-            key + Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "nepoznat materijal „%1“")).arg(value);
+            key + ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "nepoznat materijal „%1“"))
+                      .arg(value);
         break;
     case ErrorKind::UnknownDirection:
         what =
-            key + Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "„%1“ nije ni up ni down")).arg(value);
+            key + ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "„%1“ nije ni up ni down"))
+                      .arg(value);
         break;
     case ErrorKind::UnknownModel:
-        what = key +
-               Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "„%1“ nije ni sum ni tooth")).arg(value);
+        what =
+            key + ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "„%1“ nije ni sum ni tooth"))
+                      .arg(value);
         break;
     case ErrorKind::CannotWrite:
-        return Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Scenario „%1“ ne može da se zapiše."))
+        return ScenarioText(
+                   QT_TRANSLATE_NOOP("app::ScenarioTools", "Scenario „%1“ ne može da se zapiše."))
             .arg(Utf8(e.file));
     }
     return where + ": " + what +
-           Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", ".\nNišta nije promenjeno."));
+           ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", ".\nNišta nije promenjeno."));
 }
 
 QString ScenarioArgument(const QStringList& arguments) {
@@ -224,14 +232,16 @@ void ScenarioTools::ShowTitle() {
 
 void ScenarioTools::ShowExerciseText() {
     if (!text_.isEmpty()) {
-        ShowText(title_.isEmpty() ? Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Vežba")) : title_,
+        ShowText(title_.isEmpty() ? ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "Vežba"))
+                                  : title_,
                  text_);
     }
 }
 
 void ScenarioTools::OpenChosen() {
-    const QString path = ChooseOpenFile(
-        Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Otvori scenario")), lastPath_, FileFilter());
+    const QString path =
+        ChooseOpenFile(ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "Otvori scenario")),
+                       lastPath_, FileFilter());
     if (!path.isEmpty()) {
         Open(path);
     }
@@ -243,9 +253,9 @@ std::optional<scenario::Scenario> ScenarioTools::FromWindow(QString* problem) co
         const QString text = FieldEdit(form_, fieldSpec.field)->Text();
         const sim::InputResult value = sim::CheckFieldText(text.toStdString(), fieldSpec.field);
         if (!value.applied()) {
-            *problem = Tr(QT_TRANSLATE_NOOP("app::ScenarioTools",
-                                            "Polje „%1%2“ nema ispravnu vrednost („%3“); "
-                                            "scenario nije sačuvan."))
+            *problem = ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools",
+                                                      "Polje „%1%2“ nema ispravnu vrednost („%3“); "
+                                                      "scenario nije sačuvan."))
                            .arg(CoreText(fieldSpec.label).trimmed(),
                                 fieldSpec.labelSecondLine == nullptr
                                     ? QString()
@@ -268,11 +278,12 @@ std::optional<scenario::Scenario> ScenarioTools::FromWindow(QString* problem) co
     auto start = std::make_unique<sim::SimState>();
     sim::InitialiseState(*start);
     if (const auto error = scenario::CheckAgainstState(s, *start, "")) {
-        *problem = Tr(QT_TRANSLATE_NOOP("app::ScenarioTools",
-                                        "Ovakav scenario ne bi mogao da se otvori (%1 %2 je "
-                                        "izvan granica %3..%4); scenario nije sačuvan."))
-                       .arg(Utf8(error->key), Utf8(error->value), Utf8(error->minimum),
-                            Utf8(error->maximum));
+        *problem =
+            ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools",
+                                           "Ovakav scenario ne bi mogao da se otvori (%1 %2 je "
+                                           "izvan granica %3..%4); scenario nije sačuvan."))
+                .arg(Utf8(error->key), Utf8(error->value), Utf8(error->minimum),
+                     Utf8(error->maximum));
         return std::nullopt;
     }
     return s;
@@ -289,8 +300,9 @@ void ScenarioTools::SaveChosen() {
     const QString suggested = lastPath_.isEmpty() ? QStringLiteral("scenario") +
                                                         QString::fromUtf8(scenario::kFileExtension)
                                                   : lastPath_;
-    QString path = ChooseSaveFile(Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "Sačuvaj scenario")),
-                                  suggested, FileFilter());
+    QString path =
+        ChooseSaveFile(ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "Sačuvaj scenario")),
+                       suggested, FileFilter());
     if (path.isEmpty()) {
         return;
     }
@@ -336,7 +348,7 @@ void ScenarioTools::FillRecentMenu() {
         QObject::connect(item, &QAction::triggered, RecentMenu, [this, path] { Open(path); });
     }
     if (files.isEmpty()) {
-        RecentMenu->addAction(Tr(QT_TRANSLATE_NOOP("app::ScenarioTools", "(nema)")))
+        RecentMenu->addAction(ScenarioText(QT_TRANSLATE_NOOP("app::ScenarioTools", "(nema)")))
             ->setEnabled(false);
     }
 }

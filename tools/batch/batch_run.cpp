@@ -12,11 +12,6 @@
 #include <memory>
 
 namespace batch {
-namespace {
-
-constexpr const char* kProgram = "glodanje-batch: ";
-
-} // namespace
 
 void WriteSummary(std::ostream& out, const lab::RunSummary& summary) {
     out << "ticks run: " << summary.ticksRun << '\n';

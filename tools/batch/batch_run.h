@@ -26,6 +26,9 @@ inline constexpr int kExitDone = 0;
 inline constexpr int kExitCannotWrite = 1;
 inline constexpr int kExitBadInput = 2;
 
+// The start of the runner's own lines on standard error.
+inline constexpr const char* kProgram = "glodanje-batch: ";
+
 // Opens path for writing from the start (an empty path: nothing to open); when it cannot be
 // opened, writes the one-line complaint to err and returns false.
 bool OpenOutput(std::ofstream& file, const std::string& path, std::ostream& err);

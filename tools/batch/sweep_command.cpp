@@ -7,11 +7,6 @@
 #include <ostream>
 
 namespace batch {
-namespace {
-
-constexpr const char* kProgram = "glodanje-batch: ";
-
-} // namespace
 
 void WriteSweepSummary(std::ostream& err, const std::vector<lab::SweepRow>& rows, size_t points,
                        bool logAxes) {
